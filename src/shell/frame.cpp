@@ -1,0 +1,1 @@
+// The frame loop lives here.

@@ -1,0 +1,279 @@
+// The whole game state: fixed records that live for the whole run.
+//
+// Everything is indexed from 1 so the code reads like the rules: arrays are one
+// longer than their bound and slot 0 is unused. Nothing here allocates during play;
+// a new game or a load simply overwrites the records.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+namespace annals {
+
+// Bounds of the storage. Every loop and guard respects these.
+constexpr int kMaxMapSize = 50;
+constexpr int kMaxCivs = 8;
+constexpr int kMaxUnits = 200;
+constexpr int kMaxCities = 67;
+constexpr int kMaxCellUnits = 200;
+constexpr int kMaxNews = 12;
+constexpr int kMaxPictures = 45;
+constexpr int kMaxFoundings = 64;
+constexpr int kProducts = 14;
+constexpr int kSciences = 50;
+constexpr int kBuildings = 46;
+constexpr int kJobs = 38;
+constexpr int kUnitTypes = 35;
+constexpr int kBuildItems = 81;
+constexpr int kCombatRolls = 400;
+constexpr int kPowerHistory = 300;
+constexpr int kPathSteps = 99;
+constexpr int kCargoSlots = 6;
+constexpr int kWonders = 8;
+constexpr int kTracks = 37;
+constexpr int kMaxLandmasses = kMaxMapSize * kMaxMapSize;
+
+// Terrains of MapCell::terrain.
+enum Terrain : uint8_t {
+    kSea = 1,
+    kSwamp = 2,
+    kGrassland = 3,
+    kSavannah = 4,
+    kPlain = 5,
+    kDesert = 6,
+    kArtic = 7,
+};
+
+// The city part of a cell; meaningful only while hasCity is set. A city is
+// addressed by the coordinates of its cell.
+struct CityData {
+    uint8_t hasCity;
+    double culture;
+    double happiness;
+    int32_t storageCapacity;
+    uint8_t nextFreeSlot;
+    uint8_t cityX, cityY;
+    uint8_t size;
+    uint8_t unitBuildItem;
+    uint8_t buildItem;
+    double militaryProgress;
+    uint8_t buildProgress;
+    uint8_t deliveryTimer;
+    uint8_t granaryBonus;
+    uint8_t buildingCount;
+    uint8_t owner;
+    uint8_t cityIndex;
+    uint8_t founder;
+    uint8_t nameIndex;
+    uint8_t foodBox;
+    uint8_t turnsSinceBuilding;
+    uint8_t taxRate;
+    uint8_t scienceLevel;
+    uint8_t militaryLevel;
+    uint8_t settlerReleased;
+    uint8_t buildings[kBuildings + 1];
+    // Indexed [dx + 2][dy + 2]; use Worked() / WorkedProduct() for the offsets.
+    uint8_t worked[5][5];
+    uint8_t workedProduct[5][5];
+    int8_t pictures[kMaxPictures + 1];
+    int32_t production[kProducts + 1];
+    int32_t consumption[kProducts + 1];
+    int32_t stock[kProducts + 1];
+    int32_t jobs[kJobs + 1];
+    uint8_t releaseX, releaseY; // not persisted
+
+    uint8_t& Worked(int dx, int dy) { return worked[dx + 2][dy + 2]; }
+    uint8_t& WorkedProduct(int dx, int dy) { return workedProduct[dx + 2][dy + 2]; }
+};
+
+// One cell of the world map: the city part, then the map part.
+struct MapCell : CityData {
+    uint8_t workedByX, workedByY;
+    double landUse[3 + 1];
+    uint8_t unitList[kMaxCellUnits + 1];
+    uint8_t terrain;
+    uint8_t tileVariant;
+    int32_t river; // digits: units north, tens east, hundreds south, thousands west
+    int32_t reservedValue;
+    uint8_t special;
+    uint8_t hiddenSpecial;
+    uint8_t seaBody;
+    uint8_t landmass;
+    uint8_t site;
+    uint8_t unitOwner;
+    uint8_t unitCount;
+    uint8_t cellSeed;
+    uint8_t mine;
+    uint8_t coastal;
+    uint8_t forest;
+    uint8_t road;
+    uint8_t hill;
+    uint8_t cornfield;
+    uint8_t explored;
+    uint8_t threatened; // not persisted
+    uint8_t hillExamined;
+    uint8_t undefended;
+    uint8_t reservedFlag;
+};
+
+struct UnitRecord {
+    uint8_t x, y;
+    uint8_t type;
+    uint8_t lives;
+    uint8_t experience;
+    uint8_t fortified;
+    uint8_t order;
+    int32_t animDx, animDy; // not persisted
+    int8_t movesLeft;       // in thirds of a move
+    int32_t jobTimer;
+    int32_t carrierLink; // carrier slot * 1000 + cargo position
+    uint8_t gotoX, gotoY;
+    uint8_t missionFlags[4 + 1];
+    uint8_t attackedThisTurn;
+    int32_t cargo[kCargoSlots + 1];
+    uint8_t blockedTargets[kMaxMapSize + 1][kMaxMapSize + 1]; // not persisted
+    uint8_t path[kPathSteps + 1];
+    uint8_t pathLength;
+    uint8_t pathStep;
+    uint8_t pendingDirection; // not persisted
+};
+
+struct CityRef {
+    uint8_t x, y;
+};
+
+struct CivRecord {
+    uint8_t nation;
+    uint8_t government;
+    uint8_t colour;
+    double gold;
+    double goldAtTurnStart; // not persisted
+    double goldBias;
+    uint8_t isComputer;
+    uint8_t turnMark; // not persisted
+    uint8_t aiLevel;
+    uint8_t referenceUnit;
+    uint8_t unitCount;
+    uint8_t citiesFounded;
+    uint8_t cityCount;
+    uint8_t foundingCount;
+    uint8_t newsCount;
+    uint8_t warCounter; // not persisted
+    int32_t research;
+    double researchLeft;
+    int32_t combatRolls[kCombatRolls + 1];
+    int32_t powerHistory[kPowerHistory + 1];
+    int32_t foundingTurns[kMaxFoundings + 1];
+    int32_t news[kMaxNews + 1];
+    uint8_t knows[kSciences + 1];
+    UnitRecord units[kMaxUnits + 1];
+    CityRef cities[kMaxCities + 1];
+    double relation[kMaxCivs + 1];
+    uint8_t contactA[kMaxCivs + 1];
+    uint8_t contactB[kMaxCivs + 1];
+};
+
+// The global scalars and the world-wide tables of the game in progress.
+struct GameState {
+    // turn and selection
+    uint8_t civCount;
+    uint8_t currentCiv;
+    uint8_t currentUnit;
+    uint8_t viewCiv;
+    uint8_t viewUnit;
+    uint8_t pendingUnit;
+    uint8_t endTurnRequested;
+    uint8_t gameOver;
+    int32_t year;
+    int32_t turn;
+    int32_t civTimer[kMaxCivs + 1];
+
+    // world
+    uint8_t mapWidth, mapHeight;
+    double location;
+    double landFactor;
+    int32_t landmassSize[kMaxLandmasses + 1];
+    uint8_t seaBodyCount;
+    double viewX, viewY;
+    uint8_t difficulty;
+    uint8_t language; // 1 English, anything else Turkish
+
+    // world-wide tables
+    uint8_t nativeStock[kProducts + 1];
+    uint8_t nativeDemand[kProducts + 1];
+    int32_t wonderOwner[kWonders + 1];
+    int32_t reservedTable[kProducts + 1];
+    uint8_t reservedBytes[200 + 1];
+};
+
+// Program, screen and input state: never saved. Later screens add their flags here
+// so that the game logic can open and close them without knowing how they are drawn.
+struct UiState {
+    // program start and frame loop
+    uint8_t gameStarted;
+    int32_t surfacesLoaded;
+    uint8_t innerFrame;
+    uint8_t autosaveRequested;
+    uint8_t distanceRecalcRequested;
+    uint8_t distanceBusy;
+    uint8_t frameDrawn;
+    uint8_t helpDrawn;
+    uint8_t minimized;
+    int32_t moveBlink;
+
+    // music jukebox
+    int32_t musicCountdown;
+    int32_t currentTrack;
+    int32_t trackPlays[kTracks + 1];
+    uint8_t musicOn;
+
+    // input
+    int32_t mouseX, mouseY;
+    uint8_t buttonHeld;
+    uint8_t clickSource;
+    uint8_t unitDragging;
+    uint8_t workerDragging;
+    uint8_t unitPopupOpen;
+    uint8_t screenJustClosed;
+
+    // screens
+    uint8_t newGameScreen, loadScreen, creditsScreen;
+    uint8_t cityMenuX, cityMenuY;
+    uint8_t scienceTableOpen, scienceMenuOpen, financeMenuOpen, productsMenuOpen;
+    uint8_t citiesMenuOpen, statsMenuOpen, mainMenuOpen, saveMenuOpen, loadMenuOpen;
+    uint8_t helpMenuOpen, bigNewsOpen, scoreMenuOpen, terrainInfoOpen;
+    int32_t helpPage;
+    int32_t coinAnimation;
+    int32_t closeCountdown;
+
+    // dialogs and the fight display
+    int32_t dialogCode;
+    uint8_t battleShown;
+};
+
+// The records. Static storage for the whole run.
+extern MapCell worldMap[kMaxMapSize + 1][kMaxMapSize + 1];
+extern CivRecord civs[kMaxCivs + 1];
+extern GameState game;
+extern UiState ui;
+extern std::string gameFolder; // the program's folder, no trailing separator
+
+// Shared operations. An index outside the storage yields a scratch record that is
+// cleared on every such access, so a stray index can never touch live data.
+bool InsideMap(int x, int y);
+MapCell& Cell(int x, int y);
+CityData& City(int x, int y);
+CivRecord& Civ(int civ);
+UnitRecord& Unit(int civ, int slot);
+bool IsNatives(int civ);
+// A civilization in play (1..civCount) played by a person. The entrance screen has no
+// current civilization, and a number outside the game is never human.
+bool IsHuman(int civ);
+// A stored flag counts as set only when it is exactly 1.
+inline bool FlagSet(uint8_t flag) { return flag == 1; }
+
+// Returns every record to the program-start state (all zero; the rule tables'
+// start values are set again by InitializeVariables). gameFolder is kept.
+void ResetState();
+
+} // namespace annals

@@ -6,7 +6,9 @@
 
 namespace annals {
 
-Surface::Surface(int width, int height, Pixel fill) { Resize(width, height, fill); }
+Surface::Surface(int width, int height, Pixel fill) {
+    Resize(width, height, fill);
+}
 
 void Surface::Resize(int width, int height, Pixel fill) {
     width_ = std::max(0, width);

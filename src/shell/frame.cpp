@@ -1,1 +1,215 @@
-// The frame loop lives here.
+// The frame routine: advance the automatic work, then draw the whole screen from the
+// game state, in a fixed order, and show it.
+#include "audio/music.h"
+#include "persist/save.h"
+#include "platform/keys.h"
+#include "shell/program.h"
+#include "state/host.h"
+#include "state/state.h"
+#include "ui/drawing.h"
+#include "ui/input.h"
+#include "ui/screens.h"
+#include "units/movement.h"
+#include "units/orders.h"
+
+namespace annals {
+
+namespace {
+
+std::vector<std::string>* frameTrace = nullptr;
+
+inline void Trace(const char* step) {
+    if (frameTrace) frameTrace->emplace_back(step);
+}
+
+// The current unit of the current civilization, when there is one.
+UnitRecord* CurrentUnit() {
+    const int civ = game.currentCiv;
+    if (civ < 1 || civ > game.civCount) return nullptr;
+    if (game.currentUnit < 1 || game.currentUnit > Civ(civ).unitCount) return nullptr;
+    return &Unit(civ, game.currentUnit);
+}
+
+bool AnimationAtRest(const UnitRecord* unit) {
+    return !unit || (unit->animDx == 0 && unit->animDy == 0);
+}
+
+bool AnyScreenOpen() {
+    return ui.cityMenuX != 0 || ui.scienceTableOpen || ui.scienceMenuOpen || ui.financeMenuOpen ||
+           ui.productsMenuOpen || ui.citiesMenuOpen || ui.statsMenuOpen || ui.mainMenuOpen ||
+           ui.saveMenuOpen || ui.loadMenuOpen || ui.helpMenuOpen || ui.bigNewsOpen || ui.scoreMenuOpen ||
+           ui.terrainInfoOpen;
+}
+
+// Step 4: a human unit walks its stored route, or takes the one step it was left with.
+// Returns true when the frame must end at once.
+bool HumanUnitAutomation() {
+    if (ui.innerFrame || !IsHuman(game.currentCiv) || ui.unitDragging) return false;
+    UnitRecord* unit = CurrentUnit();
+    if (!unit || unit->movesLeft <= 0) return false;
+    if (unit->gotoX != 0 && ui.dialogCode == 0 && !ui.battleShown && !ui.distanceBusy) {
+        Trace("route");
+        const RouteStep step = StepHumanRoute();
+        if (step != RouteStep::Waiting) FormKeyDown(kVkPseudoStep, 0);
+        return step == RouteStep::EndFrame;
+    }
+    if (unit->pendingDirection != 0 && !ui.battleShown && !ui.distanceBusy) {
+        Trace("pendingStep");
+        const int direction = unit->pendingDirection;
+        unit->pendingDirection = 0;
+        UnitActivity(20 + direction);
+    }
+    return false;
+}
+
+void DrawOpenScreens() {
+    const bool computerTurn =
+        game.currentCiv >= 1 && game.currentCiv <= game.civCount && !IsHuman(game.currentCiv);
+    if (ui.bigNewsOpen) Trace("bigNews"), DrawBigNews();
+    if (ui.mainMenuOpen) Trace("mainMenu"), DrawMainMenu();
+    if (ui.saveMenuOpen || ui.loadMenuOpen) Trace("saveLoadMenu"), DrawSaveLoadMenu();
+    if (Civ(game.currentCiv).newsCount > 0) Trace("news"), DrawNews();
+    if (ui.scienceTableOpen && !ui.scienceMenuOpen && ui.dialogCode == 0 && !game.gameOver)
+        Trace("scienceTable"), DrawScienceTable();
+    if (ui.scienceMenuOpen) Trace("scienceMenu"), DrawScienceMenu();
+    if (ui.financeMenuOpen) Trace("financeMenu"), DrawFinanceMenu();
+    if (ui.productsMenuOpen) Trace("productsMenu"), DrawProductsMenu();
+    if (ui.cityMenuX != 0) Trace("cityMenu"), DrawCityMenu();
+    if (ui.citiesMenuOpen) Trace("citiesMenu"), DrawCitiesMenu();
+    if (ui.helpMenuOpen) Trace("helpMenu"), DrawHelpMenu();
+    if (ui.statsMenuOpen) Trace("statsMenu"), DrawStatsMenu();
+    if (ui.terrainInfoOpen) Trace("terrainInfo"), DrawTerrainInfoMenu();
+    if (ui.coinAnimation > 0) Trace("coin"), DrawCoin();
+    if (computerTurn && ui.dialogCode == 0) Trace("aiTime"), DrawAITime();
+    if (game.gameOver) Trace("gameOver"), DrawGameOverMenu();
+    if (ui.scoreMenuOpen) Trace("scoreMenu"), DrawScoreMenu();
+}
+
+} // namespace
+
+void SetFrameTrace(std::vector<std::string>* trace) {
+    frameTrace = trace;
+}
+
+void TimerFunction() {
+    Platform& platform = ThePlatform();
+    ui.minimized = platform.Minimized() ? 1 : 0;
+
+    // 1. Surface recovery. The back buffer is our own memory and is never lost; only a
+    // real loss of the window's texture brings the sheets in again (never while minimized).
+    if (ui.surfacesLoaded >= 1 && !ui.minimized && platform.TakeDeviceLost()) {
+        Trace("reloadSheets");
+        LoadSurfaces(2);
+    }
+
+    // 2. Music: a due countdown starts the next track when a person is to move.
+    if (!ui.innerFrame && (ui.musicCountdown <= 0 || ui.musicCountdown > 10000) && IsHuman(game.currentCiv)) {
+        Trace("nextTrack");
+        NextTrack();
+    }
+    if (ui.gameStarted && !ui.innerFrame) ui.musicCountdown -= 1;
+
+    // 3. Autosave, once a person's unit is selected.
+    if (!ui.innerFrame && ui.autosaveRequested && IsHuman(game.currentCiv) && CurrentUnit()) {
+        Trace("autosave");
+        Save(7);
+        ui.autosaveRequested = 0;
+    }
+
+    // 4. A person's unit walking its route.
+    if (HumanUnitAutomation()) return;
+
+    // 5. The entrance screen.
+    platform.SuspendDrawing(ui.minimized);
+    if (!ui.gameStarted) {
+        Trace("entrance");
+        DrawEnterance();
+        Trace("mouse");
+        DrawMouse();
+        platform.SuspendDrawing(false);
+        if (!ui.minimized) Trace("present"), platform.Present();
+        return;
+    }
+
+    // 6. The game screen, each step over the previous ones.
+    UnitRecord* unit = CurrentUnit();
+    if (unit && AnimationAtRest(unit) && !AnyScreenOpen() && ui.dialogCode == 0 && !ui.unitDragging &&
+        !ui.workerDragging && !game.gameOver)
+        ui.moveBlink = ui.moveBlink >= 100 ? 0 : ui.moveBlink + 1;
+    Trace("mouseControl");
+    MouseControl();
+    Trace("terrain");
+    DrawTerrain(12, 9, game.viewX, game.viewY, 20, 15);
+    Trace("units");
+    DrawUnits();
+    DrawLifes();
+    DrawCityNames();
+    DrawCurrentUnit();
+    DrawEdgesAndSmallMap();
+    DrawOpenScreens();
+    Trace("mouse");
+    DrawMouse();
+    if (ui.dialogCode != 0 && !ui.battleShown) Trace("dialog"), DrawDialogTable();
+    if (!ui.minimized) Trace("infoPanel"), DrawInfoAboutCivilization();
+    if (ui.helpMenuOpen) ui.helpDrawn = 1;
+    ui.frameDrawn = 1;
+    platform.SuspendDrawing(false);
+    if (!ui.minimized) Trace("present"), platform.Present();
+
+    // 11. A finished move's distance rebuild, once its animation has come to rest.
+    if (!ui.innerFrame && ui.distanceRecalcRequested && AnimationAtRest(CurrentUnit())) {
+        ui.distanceRecalcRequested = 0;
+        Trace("distances");
+        DistanceCalculation();
+    }
+}
+
+namespace {
+
+// Game routines reach the window through this.
+class ShellHost final : public Host {
+public:
+    explicit ShellHost(Platform& platform) : platform_(platform) {}
+
+    void NestedFrame() override {
+        if (platform_.QuitRequested()) return;
+        // Keep the window alive; input that arrives during an action is not an order.
+        InputEvent event;
+        while (platform_.PollEvent(event))
+            if (event.kind == EventKind::MouseMove) BaseMouseMove(event.shift, event.x, event.y);
+        if (platform_.QuitRequested()) return;
+        const uint8_t saved = ui.innerFrame;
+        ui.innerFrame = 1;
+        TimerFunction();
+        ui.innerFrame = saved;
+    }
+    void Pause(int milliseconds) override {
+        if (!platform_.QuitRequested()) platform_.Delay(milliseconds);
+    }
+    void ShowMessage(const std::string& text) override { platform_.MessageBox(text); }
+    void PlaySound(const std::string& name) override { platform_.PlayWave(name); }
+    void StopSound(const std::string& name) override { platform_.StopWave(name); }
+    void Quit() override { platform_.RequestQuit(); }
+    bool QuitRequested() const override { return platform_.QuitRequested(); }
+
+private:
+    Platform& platform_;
+};
+
+std::unique_ptr<ShellHost> shellHost;
+
+} // namespace
+
+void InstallShellHost(Platform& platform) {
+    SetPlatform(&platform);
+    shellHost = std::make_unique<ShellHost>(platform);
+    SetHost(shellHost.get());
+}
+
+void UninstallShellHost() {
+    SetHost(nullptr);
+    SetPlatform(nullptr);
+    shellHost.reset();
+}
+
+} // namespace annals

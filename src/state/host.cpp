@@ -21,7 +21,11 @@ NullHost nullHost;
 Host* current = &nullHost;
 } // namespace
 
-Host& TheHost() { return *current; }
-void SetHost(Host* host) { current = host ? host : &nullHost; }
+Host& TheHost() {
+    return *current;
+}
+void SetHost(Host* host) {
+    current = host ? host : &nullHost;
+}
 
 } // namespace annals

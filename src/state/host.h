@@ -27,4 +27,16 @@ public:
 Host& TheHost();
 void SetHost(Host* host);
 
+// The sound effects by name ("click", "golds" ...), started from the beginning.
+inline void PlaySound(const std::string& name) {
+    TheHost().PlaySound(name);
+}
+inline void StopSound(const std::string& name) {
+    TheHost().StopSound(name);
+}
+// A modal message box with one text and OK.
+inline void ShowMessage(const std::string& text) {
+    TheHost().ShowMessage(text);
+}
+
 } // namespace annals

@@ -17,7 +17,11 @@ inline int32_t ClampToInt32(double v) {
 }
 } // namespace detail
 
-inline int32_t Round(double v) { return detail::ClampToInt32(std::nearbyint(v)); }
-inline int32_t Trunc(double v) { return detail::ClampToInt32(std::trunc(v)); }
+inline int32_t Round(double v) {
+    return detail::ClampToInt32(std::nearbyint(v));
+}
+inline int32_t Trunc(double v) {
+    return detail::ClampToInt32(std::trunc(v));
+}
 
 } // namespace annals

@@ -14,7 +14,9 @@ uint64_t Next() {
 }
 } // namespace
 
-void SeedRandom(uint64_t seed) { rngState = seed; }
+void SeedRandom(uint64_t seed) {
+    rngState = seed;
+}
 
 int32_t Random(int32_t n) {
     if (n <= 0) return 0;
@@ -22,9 +24,15 @@ int32_t Random(int32_t n) {
     return static_cast<int32_t>(((Next() >> 32) * static_cast<uint64_t>(n)) >> 32);
 }
 
-double RandomFraction() { return static_cast<double>(Next() >> 11) * (1.0 / 9007199254740992.0); }
+double RandomFraction() {
+    return static_cast<double>(Next() >> 11) * (1.0 / 9007199254740992.0);
+}
 
-uint64_t RandomState() { return rngState; }
-void SetRandomState(uint64_t state) { rngState = state; }
+uint64_t RandomState() {
+    return rngState;
+}
+void SetRandomState(uint64_t state) {
+    rngState = state;
+}
 
 } // namespace annals

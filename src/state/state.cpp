@@ -29,14 +29,18 @@ template <typename T> T& Scratch(T& record) {
 }
 } // namespace
 
-bool InsideMap(int x, int y) { return x >= 1 && x <= game.mapWidth && y >= 1 && y <= game.mapHeight; }
+bool InsideMap(int x, int y) {
+    return x >= 1 && x <= game.mapWidth && y >= 1 && y <= game.mapHeight;
+}
 
 MapCell& Cell(int x, int y) {
     if (x < 0 || x > kMaxMapSize || y < 0 || y > kMaxMapSize) return Scratch(scratchCell);
     return worldMap[x][y];
 }
 
-CityData& City(int x, int y) { return Cell(x, y); }
+CityData& City(int x, int y) {
+    return Cell(x, y);
+}
 
 CivRecord& Civ(int civ) {
     if (civ < 0 || civ > kMaxCivs) return Scratch(scratchCiv);
@@ -48,9 +52,13 @@ UnitRecord& Unit(int civ, int slot) {
     return civs[civ].units[slot];
 }
 
-bool IsNatives(int civ) { return civ >= 1 && civ == game.civCount; }
+bool IsNatives(int civ) {
+    return civ >= 1 && civ == game.civCount;
+}
 
-bool IsHuman(int civ) { return civ >= 1 && civ <= game.civCount && civs[civ].isComputer == 0; }
+bool IsHuman(int civ) {
+    return civ >= 1 && civ <= game.civCount && civs[civ].isComputer == 0;
+}
 
 void ResetState() {
     std::memset(static_cast<void*>(worldMap), 0, sizeof worldMap);

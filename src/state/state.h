@@ -270,7 +270,9 @@ bool IsNatives(int civ);
 // current civilization, and a number outside the game is never human.
 bool IsHuman(int civ);
 // A stored flag counts as set only when it is exactly 1.
-inline bool FlagSet(uint8_t flag) { return flag == 1; }
+inline bool FlagSet(uint8_t flag) {
+    return flag == 1;
+}
 
 // Returns every record to the program-start state (all zero; the rule tables'
 // start values are set again by InitializeVariables). gameFolder is kept.

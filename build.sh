@@ -1,0 +1,55 @@
+#!/bin/sh
+# Annals: set up, build, play and test.
+#
+#   ./build.sh play    install what is missing, build, start the game
+#   ./build.sh test    install what is missing, build, run every test (also under the sanitizers)
+#   ./build.sh build   install what is missing and build
+#   ./build.sh deps    only install what is missing
+set -eu
+cd "$(dirname "$0")"
+
+PACKAGES="build-essential cmake ninja-build pkg-config
+  libsdl2-dev libsdl2-ttf-dev libsdl2-mixer-dev libcairo2-dev libpng-dev zlib1g-dev
+  libgtest-dev libgmock-dev libbenchmark-dev
+  fonts-dejavu-core fluid-soundfont-gm"
+
+install_missing() {
+    missing=""
+    for p in $PACKAGES; do
+        if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then
+            missing="$missing $p"
+        fi
+    done
+    [ -z "$missing" ] && return 0
+    echo "Installing:$missing"
+    if [ "$(id -u)" -eq 0 ]; then SUDO=""; else SUDO="sudo"; fi
+    $SUDO apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -qq --no-install-recommends $missing
+}
+
+jobs() { nproc 2>/dev/null || echo 2; }
+
+build() {
+    cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+    cmake --build build -j "$(jobs)"
+}
+
+run_tests() {
+    build
+    (cd build && ctest --output-on-failure -j "$(jobs)")
+    # The same tests again under AddressSanitizer and UndefinedBehaviorSanitizer.
+    cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DANNALS_SANITIZE=ON -DANNALS_BENCH=OFF
+    cmake --build build-asan -j "$(jobs)"
+    (cd build-asan && ctest --output-on-failure -j "$(jobs)")
+}
+
+case "${1:-play}" in
+deps) install_missing ;;
+build) install_missing && build ;;
+test) install_missing && run_tests ;;
+play) install_missing && build && exec ./build/game/annals ;;
+*)
+    echo "usage: $0 [play|test|build|deps]" >&2
+    exit 2
+    ;;
+esac

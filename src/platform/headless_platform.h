@@ -1,0 +1,68 @@
+// The headless twin of the window: no display, frames on demand, no waiting. It draws
+// into memory (or into nothing), takes injected input and records what it was asked
+// to draw, play and say.
+#pragma once
+
+#include "platform/platform.h"
+#include "platform/text_renderer.h"
+
+#include <deque>
+
+namespace annals {
+
+struct HeadlessOptions {
+    bool pixels = true;    // false: a null canvas, for speed when no pixel is needed
+    bool recordLog = true; // keep the log of sprite copies, texts, sounds and messages
+};
+
+class HeadlessPlatform final : public Platform {
+public:
+    explicit HeadlessPlatform(const HeadlessOptions& options = {});
+
+    void Present() override;
+    bool Minimized() const override { return minimized_; }
+    bool Focused() const override { return focused_; }
+    bool TakeDeviceLost() override;
+    void ToggleFullscreen() override { fullscreen_ = !fullscreen_; }
+
+    bool PollEvent(InputEvent& event) override;
+    // Never waits: with nothing queued the clock moves on by the timeout.
+    bool WaitEvent(InputEvent& event, int timeoutMs) override;
+    uint64_t TicksMs() override { return clockMs_; }
+    void Delay(int milliseconds) override; // advances the clock, never sleeps
+
+    int DrawText(int x, int y, const std::string& utf8, int size, Pixel colour) override;
+    int TextPixelWidth(const std::string& utf8, int size) override;
+
+    void PlayWave(const std::string& name) override;
+    void StopWave(const std::string& name) override;
+    void PlayMidi(const std::string& path) override;
+    void StopMidi() override;
+    void MessageBox(const std::string& text) override;
+
+    std::vector<DrawRecord>* Log() override { return recordLog_ ? &log_ : nullptr; }
+
+    // Test and CLI controls.
+    void PushEvent(const InputEvent& event) { events_.push_back(event); }
+    void SetWindowState(bool focused, bool minimized) {
+        focused_ = focused;
+        minimized_ = minimized;
+    }
+    void SimulateDeviceLost() { deviceLost_ = true; }
+    int PresentCount() const { return presents_; }
+    bool Fullscreen() const { return fullscreen_; }
+    void ClearLog() { log_.clear(); }
+
+private:
+    void Record(DrawRecord record);
+
+    bool recordLog_;
+    bool focused_ = true, minimized_ = false, deviceLost_ = false, fullscreen_ = true;
+    uint64_t clockMs_ = 0;
+    int presents_ = 0;
+    std::deque<InputEvent> events_;
+    std::vector<DrawRecord> log_;
+    TextRenderer text_;
+};
+
+} // namespace annals

@@ -1,0 +1,119 @@
+#include "platform/text_renderer.h"
+
+#include <SDL.h>
+#include <SDL_ttf.h>
+
+#include <cmath>
+#include <map>
+#include <sys/stat.h>
+
+namespace annals {
+
+namespace {
+bool FileExists(const std::string& path) {
+    struct stat st {};
+    return stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode);
+}
+
+// Alpha-blend one pixel of colour over the target with coverage a (0..255).
+inline Pixel Blend(Pixel under, Pixel colour, uint32_t a) {
+    const uint32_t na = 255 - a;
+    const uint32_t r = (((colour >> 16) & 255) * a + ((under >> 16) & 255) * na + 127) / 255;
+    const uint32_t g = (((colour >> 8) & 255) * a + ((under >> 8) & 255) * na + 127) / 255;
+    const uint32_t b = ((colour & 255) * a + (under & 255) * na + 127) / 255;
+    return 0xFF000000u | (r << 16) | (g << 8) | b;
+}
+} // namespace
+
+std::string FindFontFile() {
+    static const char* const candidates[] = {
+        "/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf",
+        "/usr/share/fonts/TTF/DejaVuSans.ttf",
+        "/usr/share/fonts/dejavu/DejaVuSans.ttf",
+    };
+    for (const char* path : candidates)
+        if (FileExists(path)) return path;
+    return {};
+}
+
+struct TextRenderer::Impl {
+    bool initialised = false;
+    bool failed = false;
+    std::string fontPath;
+    std::map<int, TTF_Font*> fonts; // by pixel size
+
+    ~Impl() {
+        for (auto& [size, font] : fonts) TTF_CloseFont(font);
+        if (initialised) TTF_Quit();
+    }
+
+    TTF_Font* Font(int points) {
+        if (failed) return nullptr;
+        if (!initialised) {
+            fontPath = FindFontFile();
+            if (fontPath.empty() || TTF_Init() != 0) {
+                failed = true;
+                return nullptr;
+            }
+            initialised = true;
+        }
+        // Points at 96 dots per inch, as the game's screens were laid out.
+        const int pixels = std::max(4, static_cast<int>(std::lround(points * 96.0 / 72.0)));
+        auto it = fonts.find(pixels);
+        if (it != fonts.end()) return it->second;
+        TTF_Font* font = TTF_OpenFont(fontPath.c_str(), pixels);
+        if (!font) {
+            failed = true;
+            return nullptr;
+        }
+        TTF_SetFontHinting(font, TTF_HINTING_LIGHT);
+        fonts[pixels] = font;
+        return font;
+    }
+};
+
+TextRenderer::TextRenderer() : impl_(std::make_unique<Impl>()) {}
+TextRenderer::~TextRenderer() = default;
+
+bool TextRenderer::Available() {
+    return impl_->Font(8) != nullptr;
+}
+
+int TextRenderer::Width(const std::string& utf8, int size) {
+    TTF_Font* font = impl_->Font(size);
+    if (!font || utf8.empty()) return 0;
+    int w = 0, h = 0;
+    if (TTF_SizeUTF8(font, utf8.c_str(), &w, &h) != 0) return 0;
+    return w;
+}
+
+int TextRenderer::Draw(Surface& target, int x, int y, const std::string& utf8, int size, Pixel colour) {
+    if (!target.Valid() || utf8.empty()) return 0;
+    TTF_Font* font = impl_->Font(size);
+    if (!font) return 0;
+    SDL_Color white{255, 255, 255, 255};
+    SDL_Surface* glyphs = TTF_RenderUTF8_Blended(font, utf8.c_str(), white);
+    if (!glyphs) return 0;
+    SDL_Surface* argb = SDL_ConvertSurfaceFormat(glyphs, SDL_PIXELFORMAT_ARGB8888, 0);
+    SDL_FreeSurface(glyphs);
+    if (!argb) return 0;
+    const int w = argb->w;
+    for (int row = 0; row < argb->h; ++row) {
+        const int ty = y + row;
+        if (ty < 0 || ty >= target.Height()) continue;
+        const auto* in = reinterpret_cast<const uint32_t*>(static_cast<const uint8_t*>(argb->pixels) +
+                                                           static_cast<ptrdiff_t>(row) * argb->pitch);
+        Pixel* out = target.Row(ty);
+        for (int col = 0; col < w; ++col) {
+            const int tx = x + col;
+            if (tx < 0 || tx >= target.Width()) continue;
+            const uint32_t a = in[col] >> 24;
+            if (a == 0) continue;
+            out[tx] = a == 255 ? (colour | 0xFF000000u) : Blend(out[tx], colour, a);
+        }
+    }
+    SDL_FreeSurface(argb);
+    return w;
+}
+
+} // namespace annals

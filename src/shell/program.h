@@ -1,0 +1,49 @@
+// Program start, the frame routine and the message loop.
+#pragma once
+
+#include "platform/platform.h"
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace annals {
+
+// The game folder: the folder of the program, without a trailing separator. A path
+// with no separator at all means the current directory.
+std::string GameFolderFromPath(const std::string& programPath, const std::string& currentDirectory);
+// The running program's own path (from the system, else argv[0]).
+std::string ProgramPath(const char* argv0);
+std::string CurrentDirectory();
+
+// Turkish (2) when the line is longer than one character and starts with "tr";
+// English (1) otherwise. A byte-order mark in front is not part of the line.
+int LanguageFromFirstLine(const std::string& line);
+// A missing or unreadable language file means English.
+int ReadLanguageFile(const std::string& path);
+
+// Start-up of the main window: language, random seed, rule tables, screen, the intro.
+void FormCreate(uint64_t seed);
+// Called once the drawing surface exists: loads every picture sheet.
+void BaseInitialize();
+// One frame. Called every 60 ms while the program is the active one, and from inside
+// game routines (through the host) to show their intermediate frames.
+void TimerFunction();
+// The timer event: a frame, only while the window has the focus.
+void DXTimer1Timer();
+void FormClose();
+
+// Hands one input event to the window's handlers.
+void DispatchEvent(const InputEvent& event);
+// Runs the message loop until the window closes: events between frames, a frame every
+// 60 ms while focused.
+void RunMessageLoop(Platform& platform);
+
+// Installs the host that game routines reach the platform through.
+void InstallShellHost(Platform& platform);
+void UninstallShellHost();
+
+// For tests: the names of the frame routine's steps, in the order they ran.
+void SetFrameTrace(std::vector<std::string>* trace);
+
+} // namespace annals

@@ -1,0 +1,40 @@
+// The drawing routines the frame routine calls, screen by screen, in its fixed order.
+#pragma once
+
+namespace annals {
+
+// Map view and its frame.
+void DrawTerrain(int left, int top, double originX, double originY, int columns, int rows);
+void DrawUnits();
+void DrawLifes();
+void DrawCityNames();
+void DrawCurrentUnit();
+void DrawEdgesAndSmallMap();
+
+// Screens, each drawn while its flag is set.
+void DrawBigNews();
+void DrawMainMenu();
+void DrawSaveLoadMenu();
+void DrawNews();
+void DrawScienceTable();
+void DrawScienceMenu();
+void DrawFinanceMenu();
+void DrawProductsMenu();
+void DrawCityMenu();
+void DrawCitiesMenu();
+void DrawHelpMenu();
+void DrawStatsMenu();
+void DrawTerrainInfoMenu();
+void DrawCoin();
+void DrawAITime();
+void DrawGameOverMenu();
+void DrawScoreMenu();
+
+// The dialog window, and the information panel (which also writes the open screens' texts).
+void DrawDialogTable();
+void DrawInfoAboutCivilization();
+
+// The entrance screen.
+void DrawEnterance();
+
+} // namespace annals

@@ -1,0 +1,33 @@
+// Screens that are not drawn yet. Each routine leaves this file for a file of its own
+// when its screen is built.
+#include "ui/screens.h"
+
+namespace annals {
+
+void DrawTerrain(int, int, double, double, int, int) {}
+void DrawUnits() {}
+void DrawLifes() {}
+void DrawCityNames() {}
+void DrawCurrentUnit() {}
+void DrawEdgesAndSmallMap() {}
+void DrawBigNews() {}
+void DrawMainMenu() {}
+void DrawSaveLoadMenu() {}
+void DrawNews() {}
+void DrawScienceTable() {}
+void DrawScienceMenu() {}
+void DrawFinanceMenu() {}
+void DrawProductsMenu() {}
+void DrawCityMenu() {}
+void DrawCitiesMenu() {}
+void DrawHelpMenu() {}
+void DrawStatsMenu() {}
+void DrawTerrainInfoMenu() {}
+void DrawCoin() {}
+void DrawAITime() {}
+void DrawGameOverMenu() {}
+void DrawScoreMenu() {}
+void DrawDialogTable() {}
+void DrawInfoAboutCivilization() {}
+
+} // namespace annals

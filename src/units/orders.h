@@ -1,0 +1,10 @@
+// Orders of the current unit of the current civilization.
+#pragma once
+
+namespace annals {
+
+// Carries out one order: 1 pass, 2 found a city, 3 cornfield or forest, 5 examine a
+// hill, 6 road, 7 board, 8 mine, 11 fortify, 20 + direction a one-cell move ...
+void UnitActivity(int order);
+
+} // namespace annals

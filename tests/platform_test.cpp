@@ -1,0 +1,116 @@
+// The software surfaces and the headless platform.
+#include "platform/headless_platform.h"
+#include "shell/cli.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+
+using namespace annals;
+
+TEST(Surface, CopiesAreClippedOnBothSides) {
+    Surface sheet(10, 10, Rgb(9, 9, 9));
+    struct Case {
+        Rect source;
+        int x, y;
+        int painted; // pixels of the 20 x 20 target that change
+    } cases[] = {
+        {{0, 0, 10, 10}, 5, 5, 100},     {{0, 0, 10, 10}, -5, -5, 25}, // off the top-left corner
+        {{0, 0, 10, 10}, 15, 15, 25},                                  // off the bottom-right corner
+        {{-3, -3, 13, 13}, 0, 0, 100},                                 // rectangle larger than the sheet
+        {{0, 0, 10, 10}, 40, 0, 0},                                    // wholly outside
+        {{5, 5, 2, 2}, 0, 0, 0},                                       // empty rectangle
+        {{0, 0, 10, 10}, -100000, 3, 0},                               // far outside
+    };
+    for (const Case& c : cases) {
+        Surface target(20, 20, kBlack);
+        target.Blit(sheet, c.source, c.x, c.y, false);
+        int painted = 0;
+        for (Pixel p : target.Pixels()) painted += p != kBlack;
+        EXPECT_EQ(painted, c.painted) << c.x << "," << c.y;
+    }
+}
+
+TEST(Surface, ColourKeyOnlyWhenAskedAndOnlyOnKeyedSheets) {
+    Surface sheet(2, 1);
+    sheet.SetPixel(0, 0, kMagenta);
+    sheet.SetPixel(1, 0, Rgb(10, 20, 30));
+    for (bool sheetKeyed : {false, true}) {
+        for (bool copyKeyed : {false, true}) {
+            sheet.SetColourKey(sheetKeyed);
+            Surface target(2, 1, kBlack);
+            target.Blit(sheet, {0, 0, 2, 1}, 0, 0, copyKeyed);
+            EXPECT_EQ(target.GetPixel(0, 0), sheetKeyed && copyKeyed ? kBlack : kMagenta);
+            EXPECT_EQ(target.GetPixel(1, 0), Rgb(10, 20, 30));
+        }
+    }
+}
+
+TEST(Surface, ShapesStayInsideTheSurface) {
+    Surface target(30, 30, kBlack);
+    target.Line(-50, -40, 80, 90, Rgb(1, 1, 1));
+    target.Ellipse({-10, -10, 50, 50}, Rgb(2, 2, 2), true);
+    target.Ellipse({5, 5, 25, 15}, Rgb(3, 3, 3), false);
+    target.FrameRect({-5, -5, 100, 100}, Rgb(4, 4, 4));
+    EXPECT_EQ(target.GetPixel(15, 5), Rgb(3, 3, 3)) << "outline drawn over the fill";
+    EXPECT_EQ(target.GetPixel(15, 9), Rgb(2, 2, 2)) << "an outline leaves its inside alone";
+    EXPECT_EQ(target.GetPixel(-1, 0), 0u);
+    Surface empty;
+    empty.FillRect({0, 0, 10, 10}, kBlack); // a null canvas takes any drawing
+    empty.Blit(target, {0, 0, 30, 30}, 0, 0, true);
+    EXPECT_FALSE(empty.Valid());
+}
+
+TEST(HeadlessPlatform, DrawsTextAndRecordsWhatItWasAsked) {
+    HeadlessPlatform platform;
+    EXPECT_EQ(platform.BackBuffer().Width(), kScreenWidth);
+    const int width = platform.DrawText(10, 10, "Çimlik ğ", 10, Rgb(255, 255, 255));
+    EXPECT_GT(width, 20);
+    int lit = 0;
+    for (int y = 10; y < 30; ++y)
+        for (int x = 10; x < 10 + width; ++x) lit += platform.Screen().GetPixel(x, y) != kBlack;
+    EXPECT_GT(lit, 20);
+    platform.PlayWave("click");
+    platform.MessageBox("No room for another unit.");
+    const auto& log = *platform.Log();
+    ASSERT_EQ(log.size(), 3u);
+    EXPECT_EQ(log[0].kind, DrawRecord::Text);
+    EXPECT_EQ(log[1].name, "click");
+    EXPECT_EQ(log[2].kind, DrawRecord::Message);
+
+    HeadlessPlatform nullCanvas(HeadlessOptions{false, false});
+    EXPECT_EQ(nullCanvas.DrawText(0, 0, "Annals", 10, kBlack), 0);
+    EXPECT_EQ(nullCanvas.Log(), nullptr);
+}
+
+TEST(Cli, ShotWritesAPngOfTheScreen) {
+    const auto dir = std::filesystem::temp_directory_path() / "annals-cli-test";
+    std::filesystem::create_directories(dir);
+    const std::string png = (dir / "x.png").string();
+    std::string out, err;
+    ASSERT_EQ(RunCli({"--seed", "3", "--folder", dir.string(), "shot", "--out", png}, out, err), 0) << err;
+    std::ifstream file(png, std::ios::binary);
+    char magic[8] = {};
+    file.read(magic, 8);
+    EXPECT_EQ(std::string(magic + 1, 3), "PNG");
+    EXPECT_GT(std::filesystem::file_size(png), 1000u);
+
+    struct Case {
+        std::vector<std::string> args;
+        int code;
+    } refusals[] = {
+        {{"shot"}, 2},
+        {{"shot", "--out", (dir / "missing-folder" / "x.png").string()}, 1},
+        {{"--seed", "x", "shot", "--out", png}, 2},
+        {{"fly"}, 2},
+        {{}, 2},
+    };
+    for (const Case& c : refusals) {
+        out.clear();
+        err.clear();
+        EXPECT_EQ(RunCli(c.args, out, err), c.code) << ::testing::PrintToString(c.args);
+        EXPECT_FALSE(err.empty());
+    }
+    std::filesystem::remove_all(dir);
+}

@@ -1,0 +1,270 @@
+// Program start and the frame routine, run under the headless platform.
+#include "platform/headless_platform.h"
+#include "shell/program.h"
+#include "state/host.h"
+#include "state/rules.h"
+#include "state/state.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+
+using namespace annals;
+
+TEST(ProgramStart, LanguageFromFirstLine) {
+    struct Case {
+        const char* line;
+        int language;
+    } cases[] = {
+        {"tr", 2}, {"tr\r", 2}, {"turkish", 1}, {"trk", 2}, {"t", 1},
+        {"TR", 1}, {"", 1},     {"en", 1},      {" tr", 1}, {"\xEF\xBB\xBFtr", 2},
+    };
+    for (const Case& c : cases) EXPECT_EQ(LanguageFromFirstLine(c.line), c.language) << '"' << c.line << '"';
+}
+
+TEST(ProgramStart, LanguageFileOnlyItsFirstLineCountsAndMissingMeansEnglish) {
+    const auto dir = std::filesystem::temp_directory_path() / "annals-language-test";
+    std::filesystem::create_directories(dir);
+    const std::string path = (dir / "language.txt").string();
+    struct Case {
+        const char* contents;
+        int language;
+    } cases[] = {{"tr\nen\n", 2}, {"en\ntr\n", 1}, {"tr", 2}, {"", 1}, {"\ntr\n", 1}};
+    for (const Case& c : cases) {
+        std::ofstream(path, std::ios::binary) << c.contents;
+        EXPECT_EQ(ReadLanguageFile(path), c.language) << c.contents;
+    }
+    std::filesystem::remove(path);
+    EXPECT_EQ(ReadLanguageFile(path), 1);
+    EXPECT_EQ(ReadLanguageFile(dir.string()), 1) << "a folder where the file should be";
+    std::filesystem::remove_all(dir);
+}
+
+TEST(ProgramStart, GameFolderIsTheProgramsFolder) {
+    struct Case {
+        const char* program;
+        const char* folder;
+    } cases[] = {
+        {"/home/ann/annals/annals", "/home/ann/annals"},
+        {"build/game/annals", "build/game"},
+        {"annals", "/current/dir"}, // no separator: the current directory
+        {"/annals", ""},            // the root, without its trailing separator
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(GameFolderFromPath(c.program, "/current/dir"), c.folder) << c.program;
+}
+
+namespace {
+
+// A game in progress on a headless screen, with the frame routine's steps traced.
+class FrameTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ResetState();
+        InstallShellHost(platform);
+        gameFolder = "/nonexistent";
+        FormCreate(7);
+        SetFrameTrace(&trace);
+    }
+    void TearDown() override {
+        SetFrameTrace(nullptr);
+        UninstallShellHost();
+        ResetState();
+    }
+
+    // Two civilizations and the natives; civilization 1 human with one unit selected.
+    void StartSmallGame() {
+        ui.gameStarted = 1;
+        game.civCount = 3;
+        game.currentCiv = 1;
+        Civ(2).isComputer = 1;
+        Civ(3).isComputer = 1;
+        Civ(1).unitCount = 1;
+        Unit(1, 1).type = 2;
+        Unit(1, 1).movesLeft = 3;
+        game.currentUnit = 1;
+        ui.musicCountdown = 500;
+    }
+
+    std::vector<std::string> Frame() {
+        trace.clear();
+        TimerFunction();
+        return trace;
+    }
+
+    static bool Has(const std::vector<std::string>& steps, const std::string& step) {
+        return std::find(steps.begin(), steps.end(), step) != steps.end();
+    }
+
+    HeadlessPlatform platform;
+    std::vector<std::string> trace;
+};
+
+} // namespace
+
+TEST_F(FrameTest, StartValues) {
+    EXPECT_EQ(game.year, -4000);
+    EXPECT_EQ(game.turn, 2);
+    EXPECT_EQ(ui.musicOn, 1);
+    EXPECT_EQ(ui.musicCountdown, 15);
+    EXPECT_EQ(game.viewX, 1.0);
+    EXPECT_EQ(ui.mouseX, 400);
+    EXPECT_EQ(ui.mouseY, 300);
+    EXPECT_EQ(ui.gameStarted, 0);
+    EXPECT_EQ(ui.surfacesLoaded, 1);
+    ASSERT_FALSE(platform.Log()->empty());
+    EXPECT_EQ(platform.Log()->back().kind, DrawRecord::Sound);
+    EXPECT_EQ(platform.Log()->back().name, "intro");
+}
+
+TEST_F(FrameTest, EntranceScreenFrame) {
+    // No civilization is current on the entrance screen, so no track starts there.
+    ui.musicCountdown = 0;
+    EXPECT_EQ(Frame(), (std::vector<std::string>{"entrance", "mouse", "present"}));
+    EXPECT_EQ(ui.musicCountdown, 0) << "the countdown runs only in a game";
+}
+
+TEST_F(FrameTest, GameFrameDrawsInItsFixedOrder) {
+    StartSmallGame();
+    ui.mainMenuOpen = 1;
+    ui.helpMenuOpen = 1;
+    ui.cityMenuX = 4;
+    ui.coinAnimation = 3;
+    ui.dialogCode = 5;
+    game.gameOver = 1;
+    Civ(1).newsCount = 2;
+    const std::vector<std::string> expected = {
+        "mouseControl", "terrain",  "units", "mainMenu", "news",      "cityMenu", "helpMenu",
+        "coin",         "gameOver", "mouse", "dialog",   "infoPanel", "present",
+    };
+    EXPECT_EQ(Frame(), expected);
+    EXPECT_EQ(ui.frameDrawn, 1);
+    EXPECT_EQ(ui.helpDrawn, 1);
+}
+
+TEST_F(FrameTest, AutomaticWorkRunsBeforeDrawing) {
+    StartSmallGame();
+    ui.musicCountdown = 0;
+    ui.autosaveRequested = 1;
+    Unit(1, 1).pendingDirection = 6;
+    ui.distanceRecalcRequested = 1;
+    const auto steps = Frame();
+    ASSERT_GE(steps.size(), 4u);
+    EXPECT_EQ((std::vector<std::string>(steps.begin(), steps.begin() + 4)),
+              (std::vector<std::string>{"nextTrack", "autosave", "pendingStep", "mouseControl"}));
+    EXPECT_EQ(steps.back(), "distances");
+    EXPECT_EQ(ui.autosaveRequested, 0);
+    EXPECT_EQ(ui.distanceRecalcRequested, 0);
+    EXPECT_EQ(Unit(1, 1).pendingDirection, 0);
+}
+
+TEST_F(FrameTest, ComputerTurnStartsNoTrackAndShowsItsIndicator) {
+    StartSmallGame();
+    game.currentCiv = 2;
+    ui.musicCountdown = 0;
+    const auto steps = Frame();
+    EXPECT_FALSE(Has(steps, "nextTrack"));
+    EXPECT_TRUE(Has(steps, "aiTime"));
+    game.currentCiv = 1;
+    EXPECT_TRUE(Has(Frame(), "nextTrack"));
+}
+
+TEST_F(FrameTest, AutosaveWaitsForASelectedUnit) {
+    StartSmallGame();
+    ui.autosaveRequested = 1;
+    game.currentUnit = 2; // beyond unitCount: every unit has moved
+    EXPECT_FALSE(Has(Frame(), "autosave"));
+    EXPECT_EQ(ui.autosaveRequested, 1);
+    game.currentUnit = 1;
+    EXPECT_TRUE(Has(Frame(), "autosave"));
+}
+
+TEST_F(FrameTest, DistanceRebuildWaitsForTheAnimationToRest) {
+    StartSmallGame();
+    ui.distanceRecalcRequested = 1;
+    Unit(1, 1).animDx = 10;
+    EXPECT_FALSE(Has(Frame(), "distances"));
+    Unit(1, 1).animDx = 0;
+    EXPECT_TRUE(Has(Frame(), "distances"));
+}
+
+TEST_F(FrameTest, NestedFrameOnlyDraws) {
+    StartSmallGame();
+    ui.musicCountdown = 0;
+    ui.autosaveRequested = 1;
+    Unit(1, 1).pendingDirection = 6;
+    ui.distanceRecalcRequested = 1;
+    trace.clear();
+    TheHost().NestedFrame();
+    for (const char* step : {"nextTrack", "autosave", "pendingStep", "route", "distances"})
+        EXPECT_FALSE(Has(trace, step)) << step;
+    EXPECT_TRUE(Has(trace, "present"));
+    EXPECT_EQ(ui.musicCountdown, 0) << "an inner frame does not count down the music";
+    EXPECT_EQ(ui.innerFrame, 0);
+    EXPECT_EQ(ui.autosaveRequested, 1);
+    EXPECT_EQ(ui.distanceRecalcRequested, 1);
+}
+
+TEST_F(FrameTest, MinimizedFrameChangesNoPixel) {
+    StartSmallGame();
+    TimerFunction();
+    platform.BackBuffer().FillRect({0, 0, kScreenWidth, kScreenHeight}, Rgb(1, 2, 3));
+    const std::vector<Pixel> before = platform.Screen().Pixels();
+    const int presents = platform.PresentCount();
+    platform.SetWindowState(false, true);
+    const auto steps = Frame();
+    EXPECT_EQ(platform.Screen().Pixels(), before);
+    EXPECT_EQ(platform.PresentCount(), presents);
+    EXPECT_FALSE(Has(steps, "infoPanel"));
+    EXPECT_TRUE(Has(steps, "terrain")) << "the routines still run; they draw nowhere";
+    platform.SetWindowState(true, false);
+    Frame();
+    EXPECT_NE(platform.Screen().Pixels(), before);
+}
+
+TEST_F(FrameTest, SheetsReloadOnlyAfterARealDeviceLoss) {
+    StartSmallGame();
+    // A black screen is no sign of a lost surface.
+    platform.BackBuffer().FillRect({0, 0, kScreenWidth, kScreenHeight}, kBlack);
+    EXPECT_FALSE(Has(Frame(), "reloadSheets"));
+    platform.SimulateDeviceLost();
+    platform.SetWindowState(false, true);
+    EXPECT_FALSE(Has(Frame(), "reloadSheets")) << "not while minimized";
+    platform.SetWindowState(true, false);
+    EXPECT_TRUE(Has(Frame(), "reloadSheets"));
+    EXPECT_EQ(ui.surfacesLoaded, 2);
+    EXPECT_FALSE(Has(Frame(), "reloadSheets"));
+}
+
+TEST_F(FrameTest, NoCivilizationOutsideTheGameIsHuman) {
+    StartSmallGame();
+    for (int civ : {0, 4, 8, 200}) EXPECT_FALSE(IsHuman(civ)) << civ;
+    EXPECT_TRUE(IsHuman(1));
+    EXPECT_FALSE(IsHuman(2));
+}
+
+TEST_F(FrameTest, TimerTicksOnlyWithTheFocus) {
+    StartSmallGame();
+    platform.SetWindowState(false, false);
+    trace.clear();
+    DXTimer1Timer();
+    EXPECT_TRUE(trace.empty());
+    platform.SetWindowState(true, false);
+    DXTimer1Timer();
+    EXPECT_FALSE(trace.empty());
+}
+
+TEST_F(FrameTest, MessageLoopEndsWhenTheWindowCloses) {
+    platform.PushEvent({EventKind::MouseMove, 0, 0, 0, 120, 130});
+    platform.PushEvent({EventKind::Quit});
+    RunMessageLoop(platform);
+    EXPECT_TRUE(platform.QuitRequested());
+    EXPECT_EQ(ui.mouseX, 120);
+    EXPECT_EQ(ui.mouseY, 130);
+    // A routine that pauses or shows frames after the close returns at once.
+    trace.clear();
+    TheHost().NestedFrame();
+    EXPECT_TRUE(trace.empty());
+}

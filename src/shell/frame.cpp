@@ -11,6 +11,7 @@
 #include "ui/screens.h"
 #include "units/movement.h"
 #include "units/orders.h"
+#include "units/unit_table.h"
 
 namespace annals {
 
@@ -20,14 +21,6 @@ std::vector<std::string>* frameTrace = nullptr;
 
 inline void Trace(const char* step) {
     if (frameTrace) frameTrace->emplace_back(step);
-}
-
-// The current unit of the current civilization, when there is one.
-UnitRecord* CurrentUnit() {
-    const int civ = game.currentCiv;
-    if (civ < 1 || civ > game.civCount) return nullptr;
-    if (game.currentUnit < 1 || game.currentUnit > Civ(civ).unitCount) return nullptr;
-    return &Unit(civ, game.currentUnit);
 }
 
 bool AnimationAtRest(const UnitRecord* unit) {
@@ -45,7 +38,7 @@ bool AnyScreenOpen() {
 // Returns true when the frame must end at once.
 bool HumanUnitAutomation() {
     if (ui.innerFrame || !IsHuman(game.currentCiv) || ui.unitDragging) return false;
-    UnitRecord* unit = CurrentUnit();
+    UnitRecord* unit = CurrentUnitRecord();
     if (!unit || unit->movesLeft <= 0) return false;
     if (unit->gotoX != 0 && ui.dialogCode == 0 && !ui.battleShown && !ui.distanceBusy) {
         Trace("route");
@@ -110,7 +103,7 @@ void TimerFunction() {
     if (ui.gameStarted && !ui.innerFrame) ui.musicCountdown -= 1;
 
     // 3. Autosave, once a person's unit is selected.
-    if (!ui.innerFrame && ui.autosaveRequested && IsHuman(game.currentCiv) && CurrentUnit()) {
+    if (!ui.innerFrame && ui.autosaveRequested && IsHuman(game.currentCiv) && CurrentUnitRecord()) {
         Trace("autosave");
         Save(7);
         ui.autosaveRequested = 0;
@@ -132,7 +125,7 @@ void TimerFunction() {
     }
 
     // 6. The game screen, each step over the previous ones.
-    UnitRecord* unit = CurrentUnit();
+    UnitRecord* unit = CurrentUnitRecord();
     if (unit && AnimationAtRest(unit) && !AnyScreenOpen() && ui.dialogCode == 0 && !ui.unitDragging &&
         !ui.workerDragging && !game.gameOver)
         ui.moveBlink = ui.moveBlink >= 100 ? 0 : ui.moveBlink + 1;
@@ -157,7 +150,7 @@ void TimerFunction() {
     if (!ui.minimized) Trace("present"), platform.Present();
 
     // 11. A finished move's distance rebuild, once its animation has come to rest.
-    if (!ui.innerFrame && ui.distanceRecalcRequested && AnimationAtRest(CurrentUnit())) {
+    if (!ui.innerFrame && ui.distanceRecalcRequested && AnimationAtRest(CurrentUnitRecord())) {
         ui.distanceRecalcRequested = 0;
         Trace("distances");
         DistanceCalculation();

@@ -187,6 +187,11 @@ struct GameState {
     int32_t year;
     int32_t turn;
     int32_t civTimer[kMaxCivs + 1];
+    // Turn flow, not saved.
+    uint8_t unitRemoved;         // the current unit was removed during its own action
+    uint8_t secondPassStarted;   // a computer civilization is in its second pass over its units
+    uint8_t cityReleasePassDone; // the computer's city release pass ran this turn
+    uint8_t unitHandled;         // the computer player took care of selecting the next unit
 
     // world
     uint8_t mapWidth, mapHeight;
@@ -235,6 +240,8 @@ struct UiState {
     uint8_t workerDragging;
     uint8_t unitPopupOpen;
     uint8_t screenJustClosed;
+    uint8_t orderButtons[8 + 1]; // order-button codes of the selected unit
+    uint8_t orderButtonCount;
 
     // screens
     uint8_t newGameScreen, loadScreen, creditsScreen;

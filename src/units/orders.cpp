@@ -4,5 +4,11 @@ namespace annals {
 
 // No orders yet; they come with the units' rules.
 void UnitActivity(int) {}
+void CompleteJob(int, int) {}
+void BuildOrderButtons() {}
+
+bool IsJobBase(int jobTimer) {
+    return jobTimer == 30 || jobTimer == 50 || jobTimer == 60 || jobTimer == 80;
+}
 
 } // namespace annals

@@ -7,4 +7,11 @@ namespace annals {
 // hill, 6 road, 7 board, 8 mine, 11 fortify, 20 + direction a one-cell move ...
 void UnitActivity(int order);
 
+// A settler's job whose countdown has come down to its base (30, 50, 60 or 80) is done.
+bool IsJobBase(int jobTimer);
+void CompleteJob(int civ, int slot);
+
+// The order buttons the selected unit offers (ui.orderButtons).
+void BuildOrderButtons();
+
 } // namespace annals

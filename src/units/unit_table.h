@@ -1,0 +1,26 @@
+// Every civilization's dense table of units, the cells' unit lists, and the order of turns.
+#pragma once
+
+namespace annals {
+
+// Appends a unit of `type` at (x, y); does nothing when the civilization already has 200.
+void AddUnit(int civ, int type, int x, int y);
+// Removes a unit and everything that referred to it; the units it carried go with it.
+void KillUnit(int civ, int slot);
+
+// Mode 1 advances to the next unit that can act; mode 2 looks at the current slot again
+// (after the current unit was removed, the next one has moved into its slot). When no
+// unit is left the turn passes, as the rules for people and computers say.
+void NextUnit(int mode);
+// While a computer civilization is to move, lets it play unit by unit.
+void Looping();
+// Start of a civilization's turn: move points restored, attacks forgotten.
+void StartCivTurn();
+
+// A land unit whose own cell and every neighbour are sea: cargo aboard a ship at open
+// sea, never selected.
+bool StrandedAtSea(int civ, int slot);
+// The current unit of the current civilization, or null when there is none.
+struct UnitRecord* CurrentUnitRecord();
+
+} // namespace annals

@@ -250,8 +250,9 @@ struct UiState {
     uint8_t citiesMenuOpen, statsMenuOpen, mainMenuOpen, saveMenuOpen, loadMenuOpen;
     uint8_t helpMenuOpen, bigNewsOpen, scoreMenuOpen, terrainInfoOpen;
     int32_t helpPage;
-    int32_t coinAnimation;
-    int32_t closeCountdown;
+    double coinAnimation; // gold amount of the falling-coins display
+    double coinPhase;     // 1.0 when the coins start falling, -0.15 per frame
+    uint8_t closeCountdown; // frames before a pressed choice takes effect
 
     // dialogs and the fight display
     int32_t dialogCode;

@@ -1,13 +1,113 @@
 #include "ui/drawing.h"
 
+#include "platform/platform.h"
 #include "state/state.h"
+
+#include <array>
 
 namespace annals {
 
-// The sheets come with the art; until then loading only counts.
-void LoadSurfaces(int) {
-    ui.surfacesLoaded += 1;
+namespace {
+
+constexpr std::array<const char*, kSheetCount> kFileNames = {
+    "interfaces.bmp",
+    "backgrounds.bmp",
+    "enteranceBackgrounds.bmp",
+    "terrainSprite.bmp",
+    "coastSprite.bmp",
+    "mixSprite.bmp",
+    "hillSprite.bmp",
+    "forestSprite.bmp",
+    "unitOutlinesSprite.bmp",
+    "riverSprite.bmp",
+    "CornfieldSprite.bmp",
+    "scienceSprite.bmp",
+    "sciencesSprite.bmp",
+    "enterance.bmp",
+    "outlineSprite.bmp",
+    "productSprite.bmp",
+    "helpSprite.bmp",
+    "roadSprite.bmp",
+    "roadOnCornfieldSprite.bmp",
+    "unitSprite.bmp",
+    "citySprite.bmp",
+    "populationSprite.bmp",
+    "cityNameSprite.bmp",
+    "cityNameBigSprite.bmp",
+    "othersSprite.bmp",
+    "buildingSprite.bmp",
+    "wonderSprite.bmp",
+    "leadersSprite.bmp",
+};
+
+std::array<Surface, kSheetCount> sheets;
+Surface scratch;
+std::string loadError;
+
+} // namespace
+
+const char* SheetFileName(Sheet sheet) {
+    const int i = static_cast<int>(sheet);
+    return i >= 0 && i < kSheetCount ? kFileNames[static_cast<size_t>(i)] : "";
 }
-void FreeSurfaces() {}
+
+bool SheetKeyed(Sheet sheet) {
+    return sheet != Sheet::TerrainSprite;
+}
+
+bool LoadSurfaces(int mode) {
+    ui.surfacesLoaded += 1;
+    loadError.clear();
+    std::string failed;
+    for (int i = 0; i < kSheetCount; ++i) {
+        const auto sheet = static_cast<Sheet>(i);
+        // The scratch bitmap comes right after the first three sheets.
+        if (sheet == Sheet::TerrainSprite) {
+            if (mode == 1 || !scratch.Valid()) scratch.Resize(100, 100);
+            scratch.SetColourKey(false);
+        }
+        Surface loaded;
+        std::string error;
+        const std::string path = gameFolder + "/Art/" + SheetFileName(sheet);
+        if (!LoadBitmapFile(path, loaded, error)) {
+            failed += (failed.empty() ? "" : ", ") + std::string(SheetFileName(sheet));
+            continue; // a reload keeps the picture it had
+        }
+        loaded.SetColourKey(SheetKeyed(sheet), kMagenta);
+        sheets[static_cast<size_t>(i)] = std::move(loaded);
+    }
+    if (!failed.empty()) {
+        loadError = "The pictures of the game could not be read from " + gameFolder + "/Art: " + failed + ".";
+        return false;
+    }
+    return true;
+}
+
+const std::string& SheetLoadError() {
+    return loadError;
+}
+
+void FreeSurfaces() {
+    for (Surface& s : sheets) s = Surface();
+    scratch = Surface();
+}
+
+const Surface& SheetSurface(Sheet sheet) {
+    static const Surface none;
+    const int i = static_cast<int>(sheet);
+    return i >= 0 && i < kSheetCount ? sheets[static_cast<size_t>(i)] : none;
+}
+
+Surface& ScratchBitmap() {
+    return scratch;
+}
+
+void DrawSprite(int x, int y, Rect source, bool transparent, Sheet sheet) {
+    if (ui.minimized) return;
+    Platform& platform = ThePlatform();
+    if (auto* log = platform.Log())
+        log->push_back({DrawRecord::Sprite, SheetFileName(sheet), source, x, y, 0, 0, transparent});
+    platform.BackBuffer().Blit(SheetSurface(sheet), source, x, y, transparent);
+}
 
 } // namespace annals

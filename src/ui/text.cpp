@@ -1,0 +1,209 @@
+#include "ui/text.h"
+
+#include "platform/platform.h"
+#include "state/state.h"
+
+namespace annals {
+
+namespace {
+
+int fontSize = 8;
+Pixel fontColour = kBlack;
+
+// Turkish letters are as wide as the Latin letters they are built on.
+char32_t LatinBase(char32_t c) {
+    switch (c) {
+    case U'ç':
+        return U'c';
+    case U'Ç':
+        return U'C';
+    case U'ğ':
+        return U'g';
+    case U'Ğ':
+        return U'G';
+    case U'ı':
+        return U'i';
+    case U'İ':
+        return U'I';
+    case U'ö':
+        return U'o';
+    case U'Ö':
+        return U'O';
+    case U'ş':
+        return U's';
+    case U'Ş':
+        return U'S';
+    case U'ü':
+        return U'u';
+    case U'Ü':
+        return U'U';
+    default:
+        return c;
+    }
+}
+
+bool In(char32_t c, const char32_t* set) {
+    for (; *set; ++set)
+        if (*set == c) return true;
+    return false;
+}
+
+int Width8(char32_t c) {
+    if (c >= U'0' && c <= U'9') return 6;
+    if (In(c, U"ijl")) return 2;
+    if (In(c, U" !(),-.:;Ifrt")) return 3;
+    if (c == U'*') return 4;
+    if (In(c, U"Jsxyz")) return 5;
+    if (In(c, U"\"+<>?FLabcdeghknopquv")) return 6;
+    if (In(c, U"/ABCDEGKPSTUVXYZ\\")) return 7;
+    if (In(c, U"%@HNOQRmw")) return 8;
+    if (c == U'M') return 9;
+    if (c == U'W') return 11;
+    return 60;
+}
+
+int Width10(char32_t c) {
+    if (c >= U'0' && c <= U'9') return 7;
+    if (In(c, U" !,.:;Ifijlt")) return 3;
+    if (In(c, U"()-[]r")) return 4;
+    if (In(c, U"xz")) return 6;
+    if (In(c, U"+?JL_chknsuvy")) return 7;
+    if (In(c, U"FKXZabdegopq")) return 8;
+    if (In(c, U"ABCEPSTVYw")) return 9;
+    if (In(c, U"/@DGHNOQRU\\")) return 10;
+    if (In(c, U"Mm")) return 11;
+    if (c == U'%') return 12;
+    if (c == U'W') return 13;
+    return 60;
+}
+
+int Width(const std::u32string& text, int size) {
+    int w = 0;
+    for (char32_t c : text) w += CharWidth(c, size);
+    return w;
+}
+
+void DrawLine(int x, int y, const std::u32string& line) {
+    if (!line.empty()) ThePlatform().DrawText(x, y, EncodeUtf8(line), fontSize, fontColour);
+}
+
+} // namespace
+
+int CharWidth(char32_t c, int size) {
+    if (c == U'\'') return 3;
+    c = LatinBase(c);
+    if (size == 8) return Width8(c);
+    if (size == 10) return Width10(c);
+    return 60;
+}
+
+int TextWidth(const std::string& utf8, int size) {
+    return Width(DecodeUtf8(utf8), size);
+}
+
+int WriteText(int x, int y, Pixel colour, int size, const std::string& utf8, int rightX) {
+    SetFont(size, colour);
+    std::u32string line;
+    int w = 0, lines = 0;
+    for (char32_t c : DecodeUtf8(utf8)) {
+        line += c;
+        w += CharWidth(c, size);
+        if (w <= rightX - x) continue;
+        const size_t space = line.rfind(U' ');
+        if (space != std::u32string::npos) {
+            DrawLine(x, y, line.substr(0, space));
+            line = line.substr(space + 1);
+        } else {
+            DrawLine(x, y, line.substr(0, line.size() - 1));
+            line = std::u32string(1, c);
+        }
+        y += size + 5;
+        ++lines;
+        w = Width(line, size);
+    }
+    if (!line.empty()) {
+        DrawLine(x, y, line);
+        ++lines;
+    }
+    fontSize = 8;
+    return lines;
+}
+
+int WriteCentred(int x, int y, Pixel colour, int size, const std::string& utf8, int rightX) {
+    const int left = x - TextWidth(utf8, size) / 2;
+    return WriteText(left, y, colour, size, utf8, rightX);
+}
+
+int FontSize() {
+    return fontSize;
+}
+Pixel FontColour() {
+    return fontColour;
+}
+void SetFont(int size, Pixel colour) {
+    fontSize = size;
+    fontColour = colour;
+}
+void TextOut(int x, int y, const std::string& utf8) {
+    if (!utf8.empty()) ThePlatform().DrawText(x, y, utf8, fontSize, fontColour);
+}
+
+void StartCoinDisplay(double amount) {
+    ui.coinAnimation = amount;
+    ui.coinPhase = 1.0;
+}
+
+std::u32string DecodeUtf8(const std::string& utf8) {
+    std::u32string out;
+    out.reserve(utf8.size());
+    for (size_t i = 0; i < utf8.size();) {
+        const auto b = static_cast<unsigned char>(utf8[i]);
+        int extra = 0;
+        char32_t c = 0;
+        if (b < 0x80)
+            c = b;
+        else if ((b & 0xE0) == 0xC0)
+            c = b & 0x1F, extra = 1;
+        else if ((b & 0xF0) == 0xE0)
+            c = b & 0x0F, extra = 2;
+        else if ((b & 0xF8) == 0xF0)
+            c = b & 0x07, extra = 3;
+        else
+            c = U'?'; // a stray byte: shown, never skipped silently
+        ++i;
+        for (int k = 0; k < extra; ++k, ++i) {
+            if (i >= utf8.size() || (static_cast<unsigned char>(utf8[i]) & 0xC0) != 0x80) {
+                c = U'?';
+                break;
+            }
+            c = (c << 6) | (static_cast<unsigned char>(utf8[i]) & 0x3F);
+        }
+        out += c;
+    }
+    return out;
+}
+
+std::string EncodeUtf8(const std::u32string& text) {
+    std::string out;
+    out.reserve(text.size());
+    for (char32_t c : text) {
+        if (c < 0x80) {
+            out += static_cast<char>(c);
+        } else if (c < 0x800) {
+            out += static_cast<char>(0xC0 | (c >> 6));
+            out += static_cast<char>(0x80 | (c & 0x3F));
+        } else if (c < 0x10000) {
+            out += static_cast<char>(0xE0 | (c >> 12));
+            out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+            out += static_cast<char>(0x80 | (c & 0x3F));
+        } else {
+            out += static_cast<char>(0xF0 | (c >> 18));
+            out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
+            out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+            out += static_cast<char>(0x80 | (c & 0x3F));
+        }
+    }
+    return out;
+}
+
+} // namespace annals

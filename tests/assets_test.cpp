@@ -1,0 +1,183 @@
+// The generated assets in the game folder: every sheet, sound and track the game loads,
+// in a form it can read, and the readers the checks rely on.
+#include "asset_files.h"
+#include "audio_catalogue.h"
+#include "sheet_layout.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <set>
+#include <string>
+
+using namespace annals;
+using assetfiles::Bytes;
+
+namespace {
+
+const std::string kGameDir = ANNALS_GAME_DIR;
+
+Bytes Load(const std::string& path) {
+    Bytes data;
+    EXPECT_TRUE(assetfiles::ReadFile(path, data)) << "missing " << path;
+    return data;
+}
+
+} // namespace
+
+TEST(AssetFiles, MidiDurationFollowsTheTempoMap) {
+    // Two tracks at 96 ticks a quarter: 192 ticks at 60 a minute (2 s), then 192 ticks at
+    // 240 a minute (0.5 s). The second track uses running status for its note-off.
+    // clang-format off
+    const Bytes file = {
+        'M', 'T', 'h', 'd', 0, 0, 0, 6, 0, 1, 0, 2, 0, 96,
+        'M', 'T', 'r', 'k', 0, 0, 0, 19,
+        0x00, 0xFF, 0x51, 0x03, 0x0F, 0x42, 0x40,        // 1,000,000 us a quarter
+        0x81, 0x40, 0xFF, 0x51, 0x03, 0x03, 0xD0, 0x90,  // at 192: 250,000 us
+        0x00, 0xFF, 0x2F, 0x00,
+        'M', 'T', 'r', 'k', 0, 0, 0, 15,
+        0x00, 0xC0, 0x30,                                // program 48
+        0x00, 0x90, 0x3C, 0x64,                          // note on
+        0x83, 0x00, 0x3C, 0x00,                          // 384 later, running status, velocity 0
+        0x00, 0xFF, 0x2F, 0x00,
+    };
+    // clang-format on
+    const assetfiles::MidiSummary song = assetfiles::ReadMidi(file);
+    ASSERT_TRUE(song.ok) << song.error;
+    EXPECT_EQ(song.format, 1);
+    EXPECT_EQ(song.trackCount, 2);
+    EXPECT_NEAR(song.seconds, 2.5, 1e-9);
+    EXPECT_EQ(song.noteCount, 1);
+    EXPECT_EQ(song.programs, std::set<int>{48});
+
+    // Without a tempo event a quarter lasts half a second.
+    const Bytes plain = {'M', 'T', 'h', 'd', 0, 0, 0, 6, 0,    0,    0,    1,    0,   96,
+                         'M', 'T', 'r', 'k', 0, 0, 0, 5, 0x82, 0x20, 0xFF, 0x2F, 0x00};
+    const Bytes badTrackLength(plain.begin(), plain.end() - 1);
+    EXPECT_NEAR(assetfiles::ReadMidi(plain).seconds, 1.5, 1e-9);
+    EXPECT_FALSE(assetfiles::ReadMidi(badTrackLength).ok);
+}
+
+TEST(AssetFiles, BmpRowsAreStoredBottomUpAndPadded) {
+    // Three pixels a row: 9 bytes padded to 12.
+    const std::vector<uint32_t> pixels = {0x102030, 0x405060, 0x708090, 0xA0B0C0, 0xD0E0F0, 0xFF00FF};
+    const Bytes file = assetfiles::EncodeBmp24(3, 2, pixels);
+    ASSERT_EQ(file.size(), 54u + 2 * 12);
+    // The first stored row is the bottom one, blue first.
+    EXPECT_EQ(file[54], 0xC0);
+    EXPECT_EQ(file[55], 0xB0);
+    EXPECT_EQ(file[56], 0xA0);
+    EXPECT_EQ(file[54 + 12], 0x30);
+    const assetfiles::BmpImage image = assetfiles::DecodeBmp(file);
+    ASSERT_TRUE(image.ok) << image.error;
+    EXPECT_EQ(image.pixels, pixels);
+}
+
+TEST(Assets, SheetTableHoldsTheLargestRectanglesOfTheDrawingCode) {
+    for (const art::Piece& p : art::kPieces) {
+        const art::SheetInfo& s = art::kSheets[p.sheet];
+        EXPECT_TRUE(p.left >= 0 && p.top >= 0 && p.left < p.right && p.top < p.bottom && p.right <= s.width &&
+                    p.bottom <= s.height)
+            << s.file << ": " << p.what;
+    }
+    // The source rectangles at their largest indices, worked out from the drawing
+    // formulas where they step and wrap (left, top, right, bottom; right and bottom
+    // exclusive), must each lie inside one piece of their sheet.
+    struct Probe {
+        art::SheetId sheet;
+        int left, top, right, bottom;
+        const char* what;
+    };
+    const Probe probes[] = {
+        {art::kTerrainSprite, 51 * 4, 51 * 6, 51 * 4 + 50, 51 * 6 + 50, "variant 5 of Artic"},
+        {art::kCoastSprite, 306, 204 + 51 * 2, 356, 356, "coast 1111, third variant"},
+        {art::kCoastSprite, 204 + 51, 204 + 51 * 4 - 357, 305, 204 + 51 * 4 - 357 + 50, "coast 101 wrapped"},
+        {art::kCoastSprite, 1041, 114, 1078, 151, "north-west corner"},
+        {art::kMixSprite, 0, 246 + 16 * 7 + 86, 49, 246 + 16 * 7 + 101, "Artic south of a sea cell"},
+        {art::kHillSprite, 4 * 66 + 1, 412, 5 * 66 - 1, 463, "road over the widest hill"},
+        {art::kRiverSprite, 357 + 51 + 510, 0, 357 + 51 + 510 + 50, 55,
+         "river 101 wrapped, grassland forest"},
+        {art::kRiverSprite, 153, 255 + 51 * 2, 203, 255 + 51 * 2 + 50, "river 1010, third variant"},
+        {art::kForestSprite, 54 * 3 + 1 + 300, 610, 54 * 3 + 53 + 300, 671, "wide grassland forest 1111"},
+        {art::kForestSprite, 51 * 3 + 1, 736, 51 * 3 + 50, 787, "Artic forest"},
+        {art::kRoadSprite, 55 * 15 + 1, 55 * 15 + 1, 55 * 15 + 55, 55 * 15 + 55, "road to all eight"},
+        {art::kCornfieldSprite, 459, 357, 509, 407, "joined river piece 1011"},
+        {art::kCornfieldSprite, 306, 255 + 102, 356, 255 + 102 + 50, "joined river 1010, third variant"},
+        {art::kProductSprite, 353, 67, 387, 101, "examined stone, odd cell"},
+        {art::kUnitSprite, 47 * 34, 47 * 7, 47 * 35 - 1, 47 * 8 - 1, "type 35, colour 8"},
+        {art::kUnitOutlinesSprite, 50 * 34, 0, 50 * 34 + 49, 48, "type 35"},
+        {art::kCitySprite, 60 * 7, 60 * 6, 60 * 8 - 1, 60 * 7 - 1, "level 8, style 7"},
+        {art::kCitySprite, 60 * 7, 480, 60 * 8 - 1, 539, "fortress walls, level 4"},
+        {art::kPopulationSprite, 21 * 49, 21 * 7, 21 * 49 + 22, 21 * 8, "size 50, colour 8"},
+        {art::kCityNameSprite, 340 + 2, 18, 394 + 1, 36, "sixth name of nation 2"},
+        {art::kCityNameSprite, 204 + 2, 180, 228 + 1, 198, "sixth name of the natives"},
+        {art::kSciencesSprite, 4 * 210, 6 * 215, 5 * 210, 7 * 215, "science 35"},
+        {art::kOthersSprite, 0, 29 * 7 + 33, 17, 29 * 7 + 61, "full health bar, colour 8"},
+        {art::kOthersSprite, 204 + 13 * 12, 48, 216 + 13 * 12, 62, "flag of the natives"},
+        {art::kOthersSprite, 31 * 12 + 1, 430, 31 * 13, 460, "emblem of the natives"},
+        {art::kOthersSprite, 28 * 7 + 194, 378, 28 * 7 + 221, 405, "order button 7"},
+        {art::kOthersSprite, 345, 229 + 18 * 2, 386, 246 + 18 * 2, "hero badge"},
+        {art::kOthersSprite, 43 * 7 + 1, 307, 43 * 7 + 42, 348, "north-east arrow"},
+        {art::kHelpSprite, 286, 502, 460, 526, "worker row cover"},
+        {art::kBackgrounds, 1524, 423, 1688, 459, "help header strip"},
+        {art::kInterfaces, 0, 115, 710, 623, "help window"},
+    };
+    for (const Probe& r : probes) {
+        bool inside = false;
+        for (const art::Piece& p : art::kPieces)
+            inside |= p.sheet == r.sheet && p.left <= r.left && p.top <= r.top && r.right <= p.right &&
+                      r.bottom <= p.bottom;
+        EXPECT_TRUE(inside) << art::kSheets[r.sheet].file << ": " << r.what;
+    }
+}
+
+TEST(Assets, EverySheetIsABitmapAtLeastItsTableSize) {
+    for (const art::SheetInfo& sheet : art::kSheets) {
+        const assetfiles::BmpImage image = assetfiles::DecodeBmp(Load(kGameDir + "/Art/" + sheet.file));
+        ASSERT_TRUE(image.ok) << sheet.file << ": " << image.error;
+        EXPECT_EQ(image.bitsPerPixel, 24) << sheet.file;
+        EXPECT_GE(image.width, sheet.width) << sheet.file;
+        EXPECT_GE(image.height, sheet.height) << sheet.file;
+        if (!sheet.colourKey) {
+            // Without a colour key magenta would show on the map as magenta.
+            bool magenta = false;
+            for (uint32_t p : image.pixels) magenta |= p == 0xFF00FF;
+            EXPECT_FALSE(magenta) << sheet.file;
+        }
+    }
+    // The frame covers the whole screen, so the map view in its middle must be see-through.
+    const auto outline = assetfiles::DecodeBmp(Load(kGameDir + "/Art/outlineSprite.bmp"));
+    ASSERT_TRUE(outline.ok);
+    EXPECT_EQ(outline.At(512, 384), 0xFF00FFu);
+}
+
+TEST(Assets, EverySoundIsAnAudibleMonoWave) {
+    std::set<std::vector<int16_t>> distinct;
+    for (const char* name : audio::kSoundNames) {
+        const assetfiles::WavSound sound = assetfiles::DecodeWav(Load(kGameDir + "/Sounds/" + name + ".wav"));
+        ASSERT_TRUE(sound.ok) << name << ": " << sound.error;
+        EXPECT_EQ(sound.channels, 1) << name;
+        EXPECT_EQ(sound.bitsPerSample, 16) << name;
+        EXPECT_GT(sound.Seconds(), 0.02) << name;
+        EXPECT_LT(sound.Seconds(), std::string(name) == "intro" ? 10.0 : 4.0) << name;
+        int peak = 0;
+        for (int16_t s : sound.samples) peak = std::max(peak, std::abs(int(s)));
+        EXPECT_GT(peak, 8000) << name;
+        distinct.insert(sound.samples);
+    }
+    EXPECT_EQ(distinct.size(), size_t(audio::kSoundCount)) << "two sounds are the same recording";
+}
+
+TEST(Assets, EveryTrackIsGeneralMidiThatEndsBeforeItsCountdown) {
+    for (int t = 1; t <= audio::kTrackCount; ++t) {
+        const std::string file = "Music" + std::to_string(t) + ".mid";
+        const assetfiles::MidiSummary song = assetfiles::ReadMidi(Load(kGameDir + "/Music/" + file));
+        ASSERT_TRUE(song.ok) << file << ": " << song.error;
+        EXPECT_EQ(song.format, 1) << file;
+        EXPECT_GE(song.trackCount, 4) << file;
+        EXPECT_GE(song.programs.size(), 3u) << file;
+        EXPECT_GT(song.seconds, 30.0) << file;
+        EXPECT_LE(song.seconds, audio::TrackCountdownSeconds(t)) << file;
+    }
+}

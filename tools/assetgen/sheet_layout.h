@@ -1,0 +1,209 @@
+// The sprite sheets of the game: file names, sizes, colour keys and the pieces each
+// sheet holds. The drawing code computes its source rectangles from formulas; the
+// "fixed" pieces below are the bounding boxes of those rectangles at their largest
+// indices, so a sheet of the declared size holds every rectangle the drawing code can
+// ask for. "Ours" pieces are pictures whose place on the sheet we chose ourselves;
+// "spare" pieces keep room for pictures whose place the art has still to choose.
+// The generator draws every sheet at its declared size; the asset test checks that
+// every piece lies inside its sheet and that every file is at least that big.
+#pragma once
+
+namespace annals::art {
+
+enum SheetId : int {
+    kInterfaces,
+    kBackgrounds,
+    kEnteranceBackgrounds,
+    kLeadersSprite,
+    kTerrainSprite,
+    kCoastSprite,
+    kMixSprite,
+    kHillSprite,
+    kRiverSprite,
+    kForestSprite,
+    kRoadSprite,
+    kRoadOnCornfieldSprite,
+    kCornfieldSprite,
+    kProductSprite,
+    kUnitSprite,
+    kUnitOutlinesSprite,
+    kCitySprite,
+    kPopulationSprite,
+    kCityNameSprite,
+    kCityNameBigSprite,
+    kBuildingSprite,
+    kWonderSprite,
+    kScienceSprite,
+    kSciencesSprite,
+    kOthersSprite,
+    kOutlineSprite,
+    kEnterance,
+    kHelpSprite,
+    kSheetCount
+};
+
+struct SheetInfo {
+    const char* file; // inside Art/
+    int width;
+    int height;
+    bool colourKey; // magenta (255, 0, 255) is transparent
+};
+
+inline constexpr SheetInfo kSheets[kSheetCount] = {
+    {"interfaces.bmp", 1120, 1600, true},
+    {"backgrounds.bmp", 1700, 1000, true},
+    {"enteranceBackgrounds.bmp", 1024, 1536, true},
+    {"leadersSprite.bmp", 900, 800, true},
+    {"terrainSprite.bmp", 255, 357, false},
+    {"coastSprite.bmp", 1080, 360, true},
+    {"mixSprite.bmp", 144, 460, true},
+    {"hillSprite.bmp", 330, 464, true},
+    {"riverSprite.bmp", 970, 408, true},
+    {"forestSprite.bmp", 516, 788, true},
+    {"roadSprite.bmp", 880, 880, true},
+    {"roadOnCornfieldSprite.bmp", 880, 880, true},
+    {"CornfieldSprite.bmp", 510, 408, true},
+    {"productSprite.bmp", 420, 132, true},
+    {"unitSprite.bmp", 1645, 376, true},
+    {"unitOutlinesSprite.bmp", 1750, 48, true},
+    {"citySprite.bmp", 480, 760, true},
+    {"populationSprite.bmp", 1051, 168, true},
+    {"cityNameSprite.bmp", 395, 198, true},
+    {"cityNameBigSprite.bmp", 700, 330, true},
+    {"buildingSprite.bmp", 480, 240, true},
+    {"wonderSprite.bmp", 704, 856, true},
+    {"scienceSprite.bmp", 1200, 260, true},
+    {"sciencesSprite.bmp", 1050, 1505, true},
+    {"othersSprite.bmp", 420, 540, true},
+    {"outlineSprite.bmp", 1024, 768, true},
+    {"enterance.bmp", 420, 200, true},
+    {"helpSprite.bmp", 900, 530, true},
+};
+
+enum class PieceKind { Fixed, Ours, Spare };
+
+// left, top inclusive; right, bottom exclusive (sheet pixels).
+struct Piece {
+    SheetId sheet;
+    int left, top, right, bottom;
+    PieceKind kind;
+    const char* what;
+};
+
+// t = terrain 1..7, v = variant, k = civilization colour 1..8, n = nation 1..13,
+// s = city size, L = city picture level 2..8, S = city style 1..7, W = wall level 1..4.
+inline constexpr Piece kPieces[] = {
+    // Windows and frames.
+    {kInterfaces, 0, 0, 343, 114, PieceKind::Fixed, "window tile"},
+    {kInterfaces, 0, 115, 710, 623, PieceKind::Fixed, "help and city-screen window 710x508"},
+    {kInterfaces, 720, 0, 990, 132, PieceKind::Ours, "message box 270x132"},
+    {kInterfaces, 1000, 0, 1100, 45, PieceKind::Ours, "dialog plate 100x21, plain and pressed"},
+    {kInterfaces, 720, 140, 1116, 490, PieceKind::Ours, "big-news frame 396x350"},
+    {kInterfaces, 720, 500, 971, 534, PieceKind::Ours, "computer-turn strip 251x34"},
+    {kInterfaces, 720, 540, 970, 580, PieceKind::Ours, "wide dialog plate 250x18, plain and pressed"},
+    {kInterfaces, 720, 586, 976, 618, PieceKind::Ours, "battle explosion, 8 frames of 32x32"},
+    {kInterfaces, 980, 586, 1108, 602, PieceKind::Ours, "battle direction markers, 8 of 16x16"},
+    {kInterfaces, 0, 630, 1120, 1060, PieceKind::Spare, "dialog frames and city-screen pieces"},
+    {kInterfaces, 0, 1070, 1120, 1600, PieceKind::Spare, "research table and discovery page"},
+
+    // Backgrounds and plates.
+    {kBackgrounds, 537, 423, 585, 470, PieceKind::Fixed, "close plate 48x23, plain and lit"},
+    {kBackgrounds, 1524, 423, 1688, 459, PieceKind::Fixed, "help header strip"},
+    {kBackgrounds, 0, 0, 436, 453, PieceKind::Ours, "menu window 436x453"},
+    {kBackgrounds, 600, 0, 1204, 422, PieceKind::Ours, "overview window 604x422"},
+    {kBackgrounds, 0, 460, 211, 481, PieceKind::Ours, "menu plate 104x21, pressed 101x19"},
+    {kBackgrounds, 220, 460, 530, 481, PieceKind::Ours, "slot plate 153x21, pressed 150x19"},
+    {kBackgrounds, 600, 430, 700, 471, PieceKind::Ours, "scroll arrows 19x41, five states"},
+    {kBackgrounds, 1210, 0, 1700, 420, PieceKind::Spare, "title pictures"},
+    {kBackgrounds, 0, 490, 1700, 1000, PieceKind::Spare, "dialog, research and city-screen backgrounds"},
+
+    // Entrance screen.
+    {kEnteranceBackgrounds, 0, 0, 1024, 768, PieceKind::Ours, "entrance picture"},
+    {kEnteranceBackgrounds, 0, 768, 1024, 1536, PieceKind::Ours, "settings, load and credits page"},
+    {kEnterance, 0, 0, 410, 29, PieceKind::Ours, "lit menu items, English"},
+    {kEnterance, 0, 30, 410, 59, PieceKind::Ours, "lit menu items, Turkish"},
+    {kEnterance, 0, 60, 340, 110, PieceKind::Ours, "start button, plain and lit"},
+    {kEnterance, 0, 110, 340, 160, PieceKind::Ours, "back button, plain and lit"},
+    {kEnterance, 0, 170, 34, 187, PieceKind::Ours, "list opener 17x17, plain and lit"},
+
+    // Dialog pictures: nation n at ((n-1) mod 5 * 180, (n-1) div 5 * 200).
+    {kLeadersSprite, 0, 0, 900, 600, PieceKind::Ours, "leader portraits 180x200, nations 1..13"},
+    {kLeadersSprite, 0, 600, 900, 800, PieceKind::Ours, "pictures of the other dialog groups"},
+
+    // Map view: (51(v-1), 51(t-1)) 50x50.
+    {kTerrainSprite, 0, 0, 254, 356, PieceKind::Fixed, "terrain tiles, 5 variants x 7 terrains"},
+    {kCoastSprite, 0, 0, 356, 356, PieceKind::Fixed, "coast pieces"},
+    {kCoastSprite, 1020, 0, 1039, 78, PieceKind::Fixed, "river mouths"},
+    {kCoastSprite, 1041, 0, 1078, 151, PieceKind::Fixed, "coast corners 37x37"},
+    {kMixSprite, 0, 0, 111, 100, PieceKind::Fixed, "land edges W, E"},
+    {kMixSprite, 0, 102, 100, 213, PieceKind::Fixed, "land edges N, S"},
+    {kMixSprite, 128, 0, 143, 100, PieceKind::Fixed, "fog edges W, E"},
+    {kMixSprite, 0, 230, 100, 245, PieceKind::Fixed, "fog edges N, S"},
+    {kMixSprite, 0, 246, 111, 346, PieceKind::Fixed, "sea edges W, E"},
+    {kMixSprite, 0, 348, 100, 459, PieceKind::Fixed, "sea edges N, S"},
+    {kHillSprite, 0, 0, 329, 463, PieceKind::Fixed, "hill shapes, five pieces each"},
+    {kRiverSprite, 0, 0, 203, 407, PieceKind::Fixed, "river pieces"},
+    {kRiverSprite, 204, 0, 458, 391, PieceKind::Fixed, "river pieces in forest"},
+    {kRiverSprite, 459, 0, 713, 391, PieceKind::Fixed, "river pieces in Artic forest"},
+    {kRiverSprite, 714, 0, 968, 391, PieceKind::Fixed, "river pieces in grassland forest"},
+    {kForestSprite, 1, 1, 215, 671, PieceKind::Fixed, "forest pieces"},
+    {kForestSprite, 301, 1, 515, 671, PieceKind::Fixed, "grassland and savannah forest pieces"},
+    {kForestSprite, 1, 673, 203, 787, PieceKind::Fixed, "Artic forest pieces"},
+    {kRoadSprite, 1, 1, 880, 880, PieceKind::Fixed, "road pieces, 256 neighbour masks"},
+    {kRoadOnCornfieldSprite, 1, 1, 880, 880, PieceKind::Fixed, "road pieces, 256 neighbour masks"},
+    {kCornfieldSprite, 0, 0, 203, 407, PieceKind::Fixed, "river pieces"},
+    {kCornfieldSprite, 204, 0, 356, 101, PieceKind::Fixed, "cornfields"},
+    {kCornfieldSprite, 204, 102, 356, 407, PieceKind::Fixed, "joined river pieces 101, 1010"},
+    {kCornfieldSprite, 357, 0, 509, 407, PieceKind::Fixed, "joined river pieces"},
+    {kProductSprite, 0, 0, 387, 101, PieceKind::Fixed, "special resources and palm grove"},
+    {kProductSprite, 0, 104, 418, 132, PieceKind::Ours, "product icons 28x28, products 1..14"},
+
+    // Units: (47(t-1), 47(k-1)) 46x46; outlines (50(t-1), 0) 49x48.
+    {kUnitSprite, 0, 0, 1644, 375, PieceKind::Fixed, "units, 35 types x 8 colours"},
+    {kUnitOutlinesSprite, 0, 0, 1749, 48, PieceKind::Fixed, "unit pictures, 35 types"},
+
+    // Cities: (60(L-1), 60(S-1)) 59x59; size plates (21(s-1), 21(k-1)) 22x21.
+    {kCitySprite, 60, 0, 479, 419, PieceKind::Fixed, "city pictures, levels 2..8 x styles 1..7"},
+    {kCitySprite, 0, 480, 479, 539, PieceKind::Fixed, "back walls, levels 1..4, stockade and fortress"},
+    {kCitySprite, 1, 514, 298, 527, PieceKind::Fixed, "front walls"},
+    {kCitySprite, 0, 540, 480, 760, PieceKind::Spare, "city-screen view pieces"},
+    {kPopulationSprite, 0, 0, 1051, 168, PieceKind::Fixed, "size plates, sizes 1..50 x 8 colours"},
+    {kCityNameSprite, 0, 0, 395, 198, PieceKind::Fixed, "city names, 18-pixel rows, natives at 180"},
+    {kCityNameBigSprite, 0, 0, 700, 330, PieceKind::Ours, "city names, 30-pixel rows, natives at 300"},
+    {kBuildingSprite, 0, 0, 480, 240, PieceKind::Ours, "building pictures 48x48 by picture id, 10 a row"},
+    {kWonderSprite, 0, 0, 704, 856, PieceKind::Ours, "wonder pictures 352x214, wonders 39..46, 2 a row"},
+
+    // Sciences: science s at ((s-1) mod 5 * 210, (s-1) div 5 * 215).
+    {kScienceSprite, 0, 0, 1200, 230, PieceKind::Ours, "science tree, four pages of 300x230"},
+    {kScienceSprite, 0, 232, 200, 260, PieceKind::Ours, "known-science marker and page buttons"},
+    {kSciencesSprite, 0, 0, 1050, 1505, PieceKind::Fixed, "science pictures 210x215, sciences 1..35"},
+
+    // Small common pictures.
+    {kOthersSprite, 0, 33, 195, 264, PieceKind::Fixed, "health bars, colours 1..8"},
+    {kOthersSprite, 204, 48, 372, 62, PieceKind::Fixed, "city flags, nations 1..13"},
+    {kOthersSprite, 353, 63, 403, 113, PieceKind::Fixed, "fog"},
+    {kOthersSprite, 324, 196, 351, 228, PieceKind::Fixed, "exploration site"},
+    {kOthersSprite, 352, 221, 359, 228, PieceKind::Fixed, "help value square"},
+    {kOthersSprite, 345, 229, 386, 336, PieceKind::Fixed, "experience badges"},
+    {kOthersSprite, 0, 283, 93, 306, PieceKind::Fixed, "pointers"},
+    {kOthersSprite, 1, 307, 344, 348, PieceKind::Fixed, "route arrows 41x41"},
+    {kOthersSprite, 1, 350, 221, 429, PieceKind::Fixed, "panel-button highlights, main-menu button"},
+    {kOthersSprite, 222, 350, 417, 405, PieceKind::Fixed, "order buttons 1..7, lit and plain"},
+    {kOthersSprite, 192, 406, 272, 422, PieceKind::Fixed, "activity badges"},
+    {kOthersSprite, 1, 430, 403, 460, PieceKind::Fixed, "nation emblems 30x30, nations 1..13"},
+    {kOthersSprite, 0, 464, 150, 473, PieceKind::Ours, "small product icons 9x9, 1..14 and none"},
+    {kOthersSprite, 0, 476, 138, 535, PieceKind::Ours,
+     "citizen figures 23x29, styles 0..5, plain and picked"},
+    {kOthersSprite, 150, 476, 230, 492, PieceKind::Ours, "coin, military, science, content, discontent"},
+    {kOthersSprite, 240, 476, 384, 512, PieceKind::Ours, "news icons 36x36"},
+    {kOutlineSprite, 0, 0, 1024, 768, PieceKind::Fixed, "frame around the map view and panels"},
+
+    // Help pages.
+    {kHelpSprite, 218, 177, 428, 323, PieceKind::Fixed, "unit statistics panel"},
+    {kHelpSprite, 9, 220, 217, 380, PieceKind::Fixed, "building panel"},
+    {kHelpSprite, 199, 413, 460, 501, PieceKind::Fixed, "building effects panel"},
+    {kHelpSprite, 286, 502, 460, 526, PieceKind::Fixed, "worker row cover"},
+    {kHelpSprite, 470, 0, 900, 530, PieceKind::Spare, "chapter pictures"},
+};
+
+} // namespace annals::art

@@ -1,0 +1,168 @@
+#include "sheets.h"
+
+#include "asset_files.h"
+
+#include <cstring>
+
+namespace annals::art {
+
+// Each routine below is the whole art of its sheet; for now every one shows the
+// placeholder, and the real pictures replace them one sheet at a time.
+
+void DrawInterfacesSheet(cairo_t* cr, int width, int height) {
+    DrawPlaceholder(cr, kInterfaces, width, height);
+}
+void DrawBackgroundsSheet(cairo_t* cr, int width, int height) {
+    DrawPlaceholder(cr, kBackgrounds, width, height);
+}
+void DrawEnteranceBackgroundsSheet(cairo_t* cr, int width, int height) {
+    DrawPlaceholder(cr, kEnteranceBackgrounds, width, height);
+}
+void DrawLeadersSheet(cairo_t* cr, int width, int height) {
+    DrawPlaceholder(cr, kLeadersSprite, width, height);
+}
+void DrawTerrainSheet(cairo_t* cr, int width, int height) {
+    DrawPlaceholder(cr, kTerrainSprite, width, height);
+}
+void DrawCoastSheet(cairo_t* cr, int width, int height) {
+    DrawPlaceholder(cr, kCoastSprite, width, height);
+}
+void DrawMixSheet(cairo_t* cr, int width, int height) {
+    DrawPlaceholder(cr, kMixSprite, width, height);
+}
+void DrawHillSheet(cairo_t* cr, int width, int height) {
+    DrawPlaceholder(cr, kHillSprite, width, height);
+}
+void DrawRiverSheet(cairo_t* cr, int width, int height) {
+    DrawPlaceholder(cr, kRiverSprite, width, height);
+}
+void DrawForestSheet(cairo_t* cr, int width, int height) {
+    DrawPlaceholder(cr, kForestSprite, width, height);
+}
+void DrawRoadSheet(cairo_t* cr, int width, int height) {
+    DrawPlaceholder(cr, kRoadSprite, width, height);
+}
+void DrawRoadOnCornfieldSheet(cairo_t* cr, int width, int height) {
+    DrawPlaceholder(cr, kRoadOnCornfieldSprite, width, height);
+}
+void DrawCornfieldSheet(cairo_t* cr, int width, int height) {
+    DrawPlaceholder(cr, kCornfieldSprite, width, height);
+}
+void DrawProductSheet(cairo_t* cr, int width, int height) {
+    DrawPlaceholder(cr, kProductSprite, width, height);
+}
+void DrawUnitSheet(cairo_t* cr, int width, int height) {
+    DrawPlaceholder(cr, kUnitSprite, width, height);
+}
+void DrawUnitOutlinesSheet(cairo_t* cr, int width, int height) {
+    DrawPlaceholder(cr, kUnitOutlinesSprite, width, height);
+}
+void DrawCitySheet(cairo_t* cr, int width, int height) {
+    DrawPlaceholder(cr, kCitySprite, width, height);
+}
+void DrawPopulationSheet(cairo_t* cr, int width, int height) {
+    DrawPlaceholder(cr, kPopulationSprite, width, height);
+}
+void DrawCityNameSheet(cairo_t* cr, int width, int height) {
+    DrawPlaceholder(cr, kCityNameSprite, width, height);
+}
+void DrawCityNameBigSheet(cairo_t* cr, int width, int height) {
+    DrawPlaceholder(cr, kCityNameBigSprite, width, height);
+}
+void DrawBuildingSheet(cairo_t* cr, int width, int height) {
+    DrawPlaceholder(cr, kBuildingSprite, width, height);
+}
+void DrawWonderSheet(cairo_t* cr, int width, int height) {
+    DrawPlaceholder(cr, kWonderSprite, width, height);
+}
+void DrawScienceSheet(cairo_t* cr, int width, int height) {
+    DrawPlaceholder(cr, kScienceSprite, width, height);
+}
+void DrawSciencesSheet(cairo_t* cr, int width, int height) {
+    DrawPlaceholder(cr, kSciencesSprite, width, height);
+}
+void DrawOthersSheet(cairo_t* cr, int width, int height) {
+    DrawPlaceholder(cr, kOthersSprite, width, height);
+}
+
+void DrawOutlineSheet(cairo_t* cr, int width, int height) {
+    DrawPlaceholder(cr, kOutlineSprite, width, height);
+    // The frame lies over the whole screen, so the map view inside it must be the
+    // colour key or the map would never show. The panels at the bottom stay opaque.
+    cairo_save(cr);
+    cairo_set_antialias(cr, CAIRO_ANTIALIAS_NONE);
+    cairo_set_fill_rule(cr, CAIRO_FILL_RULE_EVEN_ODD);
+    cairo_rectangle(cr, 8, 8, width - 16, 710);
+    cairo_rectangle(cr, 8, 620, 242, 98);    // minimap, news and panel buttons
+    cairo_rectangle(cr, 790, 615, 226, 103); // unit panel and order buttons
+    cairo_rectangle(cr, 340, 690, 320, 28);  // main-menu button and status lines
+    cairo_set_source_rgb(cr, 1, 0, 1);
+    cairo_fill(cr);
+    cairo_restore(cr);
+    // The cut took the title away; name the sheet on the bottom strip instead.
+    cairo_select_font_face(cr, "sans-serif", CAIRO_FONT_SLANT_NORMAL, CAIRO_FONT_WEIGHT_BOLD);
+    cairo_set_font_size(cr, 16);
+    cairo_set_source_rgb(cr, 0.20, 0.12, 0.05);
+    cairo_move_to(cr, 360, 748);
+    cairo_show_text(cr, "outlineSprite.bmp  PLACEHOLDER  1024 x 768");
+}
+
+void DrawEnteranceSheet(cairo_t* cr, int width, int height) {
+    DrawPlaceholder(cr, kEnterance, width, height);
+}
+void DrawHelpSheet(cairo_t* cr, int width, int height) {
+    DrawPlaceholder(cr, kHelpSprite, width, height);
+}
+
+namespace {
+
+using DrawSheet = void (*)(cairo_t*, int, int);
+
+constexpr DrawSheet kDrawers[kSheetCount] = {
+    DrawInterfacesSheet,   DrawBackgroundsSheet, DrawEnteranceBackgroundsSheet,
+    DrawLeadersSheet,      DrawTerrainSheet,     DrawCoastSheet,
+    DrawMixSheet,          DrawHillSheet,        DrawRiverSheet,
+    DrawForestSheet,       DrawRoadSheet,        DrawRoadOnCornfieldSheet,
+    DrawCornfieldSheet,    DrawProductSheet,     DrawUnitSheet,
+    DrawUnitOutlinesSheet, DrawCitySheet,        DrawPopulationSheet,
+    DrawCityNameSheet,     DrawCityNameBigSheet, DrawBuildingSheet,
+    DrawWonderSheet,       DrawScienceSheet,     DrawSciencesSheet,
+    DrawOthersSheet,       DrawOutlineSheet,     DrawEnteranceSheet,
+    DrawHelpSheet,
+};
+
+} // namespace
+
+bool WriteSheets(const std::string& artDir, std::string& error) {
+    for (int id = 0; id < kSheetCount; ++id) {
+        const SheetInfo& sheet = kSheets[id];
+        cairo_surface_t* surface = cairo_image_surface_create(CAIRO_FORMAT_RGB24, sheet.width, sheet.height);
+        cairo_t* cr = cairo_create(surface);
+        kDrawers[id](cr, sheet.width, sheet.height);
+        cairo_destroy(cr);
+        cairo_surface_flush(surface);
+        if (cairo_surface_status(surface) != CAIRO_STATUS_SUCCESS) {
+            error = std::string("drawing ") + sheet.file + ": " +
+                    cairo_status_to_string(cairo_surface_status(surface));
+            cairo_surface_destroy(surface);
+            return false;
+        }
+        // RGB24 keeps each pixel as a native 32-bit 0x00RRGGBB word, rows `stride` bytes apart.
+        std::vector<uint32_t> pixels(size_t(sheet.width) * size_t(sheet.height));
+        const unsigned char* data = cairo_image_surface_get_data(surface);
+        const int stride = cairo_image_surface_get_stride(surface);
+        for (int y = 0; y < sheet.height; ++y)
+            std::memcpy(&pixels[size_t(y) * size_t(sheet.width)], data + size_t(y) * size_t(stride),
+                        size_t(sheet.width) * 4);
+        cairo_surface_destroy(surface);
+        for (uint32_t& p : pixels) p &= 0xFFFFFF;
+        const std::string path = artDir + "/" + sheet.file;
+        if (!assetfiles::WriteFile(path, assetfiles::EncodeBmp24(sheet.width, sheet.height, pixels))) {
+            error = "cannot write " + path;
+            return false;
+        }
+    }
+    return true;
+}
+
+} // namespace annals::art

@@ -1,0 +1,50 @@
+// The sprite sheets, one drawing routine each. Every routine draws the whole sheet at
+// the size of the sheet table on an opaque RGB surface; magenta (255, 0, 255) is the
+// colour key wherever a sheet has one.
+#pragma once
+
+#include "sheet_layout.h"
+
+#include <cairo.h>
+#include <string>
+
+namespace annals::art {
+
+void DrawInterfacesSheet(cairo_t* cr, int width, int height);
+void DrawBackgroundsSheet(cairo_t* cr, int width, int height);
+void DrawEnteranceBackgroundsSheet(cairo_t* cr, int width, int height);
+void DrawLeadersSheet(cairo_t* cr, int width, int height);
+void DrawTerrainSheet(cairo_t* cr, int width, int height);
+void DrawCoastSheet(cairo_t* cr, int width, int height);
+void DrawMixSheet(cairo_t* cr, int width, int height);
+void DrawHillSheet(cairo_t* cr, int width, int height);
+void DrawRiverSheet(cairo_t* cr, int width, int height);
+void DrawForestSheet(cairo_t* cr, int width, int height);
+void DrawRoadSheet(cairo_t* cr, int width, int height);
+void DrawRoadOnCornfieldSheet(cairo_t* cr, int width, int height);
+void DrawCornfieldSheet(cairo_t* cr, int width, int height);
+void DrawProductSheet(cairo_t* cr, int width, int height);
+void DrawUnitSheet(cairo_t* cr, int width, int height);
+void DrawUnitOutlinesSheet(cairo_t* cr, int width, int height);
+void DrawCitySheet(cairo_t* cr, int width, int height);
+void DrawPopulationSheet(cairo_t* cr, int width, int height);
+void DrawCityNameSheet(cairo_t* cr, int width, int height);
+void DrawCityNameBigSheet(cairo_t* cr, int width, int height);
+void DrawBuildingSheet(cairo_t* cr, int width, int height);
+void DrawWonderSheet(cairo_t* cr, int width, int height);
+void DrawScienceSheet(cairo_t* cr, int width, int height);
+void DrawSciencesSheet(cairo_t* cr, int width, int height);
+void DrawOthersSheet(cairo_t* cr, int width, int height);
+void DrawOutlineSheet(cairo_t* cr, int width, int height);
+void DrawEnteranceSheet(cairo_t* cr, int width, int height);
+void DrawHelpSheet(cairo_t* cr, int width, int height);
+
+// Until the real pictures are drawn a sheet shows this: a neutral pattern, the sheet's
+// name, a coordinate grid every 50 pixels and every piece of the sheet table outlined
+// and labelled. It never uses the colour key.
+void DrawPlaceholder(cairo_t* cr, SheetId sheet, int width, int height);
+
+// Draws every sheet and writes it as a 24-bit BMP into artDir.
+bool WriteSheets(const std::string& artDir, std::string& error);
+
+} // namespace annals::art

@@ -2,7 +2,7 @@
 // in a form it can read, and the readers the checks rely on.
 #include "asset_files.h"
 #include "audio_catalogue.h"
-#include "sheet_layout.h"
+#include "ui/sheet_layout.h"
 
 #include <gtest/gtest.h>
 

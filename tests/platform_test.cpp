@@ -89,7 +89,7 @@ TEST(Cli, ShotWritesAPngOfTheScreen) {
     std::filesystem::create_directories(dir);
     const std::string png = (dir / "x.png").string();
     std::string out, err;
-    ASSERT_EQ(RunCli({"--seed", "3", "--folder", dir.string(), "shot", "--out", png}, out, err), 0) << err;
+    ASSERT_EQ(RunCli({"--seed", "3", "--folder", ANNALS_GAME_DIR, "shot", "--out", png}, out, err), 0) << err;
     std::ifstream file(png, std::ios::binary);
     char magic[8] = {};
     file.read(magic, 8);
@@ -100,8 +100,9 @@ TEST(Cli, ShotWritesAPngOfTheScreen) {
         std::vector<std::string> args;
         int code;
     } refusals[] = {
+        {{"--folder", dir.string(), "shot", "--out", png}, 1}, // no pictures there
         {{"shot"}, 2},
-        {{"shot", "--out", (dir / "missing-folder" / "x.png").string()}, 1},
+        {{"--folder", ANNALS_GAME_DIR, "shot", "--out", (dir / "missing-folder" / "x.png").string()}, 1},
         {{"--seed", "x", "shot", "--out", png}, 2},
         {{"fly"}, 2},
         {{}, 2},

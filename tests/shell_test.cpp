@@ -64,7 +64,7 @@ protected:
     void SetUp() override {
         ResetState();
         InstallShellHost(platform);
-        gameFolder = "/nonexistent";
+        gameFolder = ANNALS_GAME_DIR;
         FormCreate(7);
         SetFrameTrace(&trace);
     }
@@ -117,6 +117,37 @@ TEST_F(FrameTest, StartValues) {
     ASSERT_FALSE(platform.Log()->empty());
     EXPECT_EQ(platform.Log()->back().kind, DrawRecord::Sound);
     EXPECT_EQ(platform.Log()->back().name, "intro");
+    EXPECT_FALSE(platform.QuitRequested());
+}
+
+TEST(ProgramStartWithoutPictures, TellsWhichFilesAreMissingOnceAndEnds) {
+    ResetState();
+    HeadlessPlatform platform;
+    InstallShellHost(platform);
+    const auto dir = std::filesystem::temp_directory_path() / "annals-no-art";
+    std::filesystem::create_directories(dir / "Art");
+    std::filesystem::copy_file(std::filesystem::path(ANNALS_GAME_DIR) / "Art" / "terrainSprite.bmp",
+                               dir / "Art" / "terrainSprite.bmp",
+                               std::filesystem::copy_options::overwrite_existing);
+    std::ofstream(dir / "Art" / "unitSprite.bmp") << "not a picture";
+    gameFolder = dir.string();
+    FormCreate(1);
+    int messages = 0;
+    for (const DrawRecord& r : *platform.Log()) {
+        if (r.kind != DrawRecord::Message) continue;
+        ++messages;
+        EXPECT_NE(r.name.find("unitSprite.bmp"), std::string::npos) << r.name;
+        EXPECT_NE(r.name.find("othersSprite.bmp"), std::string::npos) << r.name;
+        EXPECT_EQ(r.name.find("terrainSprite.bmp"), std::string::npos) << "it was read";
+    }
+    EXPECT_EQ(messages, 1);
+    EXPECT_TRUE(platform.QuitRequested());
+    EXPECT_EQ(ui.surfacesLoaded, 1) << "no second try";
+    RunMessageLoop(platform); // ends at once
+    FormClose();
+    UninstallShellHost();
+    std::filesystem::remove_all(dir);
+    ResetState();
 }
 
 TEST_F(FrameTest, EntranceScreenFrame) {

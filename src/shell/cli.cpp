@@ -2,7 +2,9 @@
 
 #include "platform/headless_platform.h"
 #include "shell/program.h"
+#include "state/host.h"
 #include "state/state.h"
+#include "ui/drawing.h"
 
 #include <cstdlib>
 #include <functional>
@@ -16,6 +18,7 @@ struct Command {
     const char* name;
     const char* usage;
     const char* summary;
+    std::vector<std::string> required; // options that must be given, checked before the game starts
     // Returns the exit code; 0 lets the next command run.
     std::function<int(const std::map<std::string, std::string>& options, std::string& out, std::string& err)>
         run;
@@ -69,8 +72,11 @@ int Shot(const std::map<std::string, std::string>& options, std::string& out, st
 
 const std::vector<Command>& Commands() {
     static const std::vector<Command> commands = {
-        {"shot", "shot --out FILE [--frames N]",
-         "draw N frames (default 1) and write the screen to a PNG file", Shot},
+        {"shot",
+         "shot --out FILE [--frames N]",
+         "draw N frames (default 1) and write the screen to a PNG file",
+         {"out"},
+         Shot},
     };
     return commands;
 }
@@ -146,12 +152,28 @@ int RunCli(const std::vector<std::string>& args, std::string& out, std::string& 
         err = "no command given (annals-cli --help lists them)\n";
         return 2;
     }
+    for (const Invocation& step : plan) {
+        for (const std::string& option : step.command->required) {
+            auto it = step.options.find(option);
+            if (it == step.options.end() || it->second.empty()) {
+                err = std::string(step.command->name) + ": --" + option + " is required (" +
+                      step.command->usage + ")\n";
+                return 2;
+            }
+        }
+    }
 
     HeadlessPlatform platform;
     InstallShellHost(platform);
     ResetState();
     gameFolder = folder;
     FormCreate(static_cast<uint64_t>(seed));
+    if (TheHost().QuitRequested()) {
+        err = "annals-cli: the pictures of the game could not be read " + SheetLoadError() + "\n";
+        FormClose();
+        UninstallShellHost();
+        return 1;
+    }
     if (language != 0) game.language = static_cast<uint8_t>(language);
 
     int code = 0;

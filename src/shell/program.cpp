@@ -54,13 +54,22 @@ void FormCreate(uint64_t seed) {
     ui.mouseX = 400;
     ui.mouseY = 300;
     // FullScreen: the display is already up; its (re)start loads the pictures.
-    BaseInitialize();
     ui.gameStarted = 0;
+    if (!BaseInitialize()) return;
     PlaySound("intro");
 }
 
-void BaseInitialize() {
-    LoadSurfaces(1);
+bool BaseInitialize() {
+    if (LoadSurfaces(1)) return true;
+    // Without its pictures the game cannot be shown: say so once, naming the files, and
+    // end cleanly instead of drawing nothing or trying again every frame.
+    if (HasPlatform()) ThePlatform().LogOnce("the pictures could not be read " + SheetLoadError());
+    ShowMessage(std::string(Tr("Annals cannot start because some of its pictures are missing or damaged. ",
+                               "Annals başlatılamıyor, çünkü bazı resimleri eksik ya da bozuk. ")) +
+                SheetLoadError() +
+                Tr(" Please build or install the game again.", " Lütfen oyunu yeniden kurun."));
+    TheHost().Quit();
+    return false;
 }
 
 void DXTimer1Timer() {

@@ -77,7 +77,8 @@ bool LoadSurfaces(int mode) {
         sheets[static_cast<size_t>(i)] = std::move(loaded);
     }
     if (!failed.empty()) {
-        loadError = "The pictures of the game could not be read from " + gameFolder + "/Art: " + failed + ".";
+        loadError = "(" + gameFolder + "/Art: " + failed + ")";
+        if (mode != 1 && HasPlatform()) ThePlatform().LogOnce("could not reload the pictures " + loadError);
         return false;
     }
     return true;

@@ -23,7 +23,6 @@ void DrawCitiesMenu() {}
 void DrawHelpMenu() {}
 void DrawStatsMenu() {}
 void DrawTerrainInfoMenu() {}
-void DrawCoin() {}
 void DrawAITime() {}
 void DrawGameOverMenu() {}
 void DrawScoreMenu() {}

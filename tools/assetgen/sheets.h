@@ -3,7 +3,7 @@
 // colour key wherever a sheet has one.
 #pragma once
 
-#include "sheet_layout.h"
+#include "ui/sheet_layout.h"
 
 #include <cairo.h>
 #include <string>

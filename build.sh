@@ -10,7 +10,7 @@ cd "$(dirname "$0")"
 
 PACKAGES="build-essential cmake ninja-build pkg-config
   libsdl2-dev libsdl2-ttf-dev libsdl2-mixer-dev libcairo2-dev libpng-dev zlib1g-dev
-  libgtest-dev libgmock-dev libbenchmark-dev
+  libgtest-dev libgmock-dev libbenchmark-dev clang libclang-rt-14-dev
   fonts-dejavu-core fluid-soundfont-gm"
 
 install_missing() {
@@ -41,6 +41,11 @@ run_tests() {
     cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DANNALS_SANITIZE=ON -DANNALS_BENCH=OFF
     cmake --build build-asan -j "$(jobs)"
     (cd build-asan && ctest --output-on-failure -j "$(jobs)")
+    # The save loader against damaged files, for a short while.
+    CC=clang CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DANNALS_FUZZ=ON
+    cmake --build build-fuzz -j "$(jobs)"
+    mkdir -p build-fuzz/corpus
+    ./build-fuzz/game/save_fuzzer -max_total_time="${ANNALS_FUZZ_SECONDS:-30}" -print_final_stats=1 build-fuzz/corpus
 }
 
 case "${1:-play}" in

@@ -9,8 +9,6 @@ using namespace annals;
 
 namespace {
 
-constexpr int kSettler = 1, kWarrior = 2, kGalleon = 29, kCaravel = 26;
-
 // A 24 x 24 world of grassland with a sea in its west (columns 1..8). Civilizations 1
 // and 2 and the natives (3); civilization 1 is played by a person unless said otherwise.
 class UnitTableTest : public ::testing::Test {

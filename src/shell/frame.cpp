@@ -1,7 +1,7 @@
 // The frame routine: advance the automatic work, then draw the whole screen from the
 // game state, in a fixed order, and show it.
 #include "audio/music.h"
-#include "persist/save.h"
+#include "persist/save_game.h"
 #include "platform/keys.h"
 #include "shell/program.h"
 #include "state/host.h"

@@ -187,8 +187,6 @@ const UnitTypeRow kUnitTable[kUnitTypes + 1] = {
     {{"Berserk", "Berserk"}, 20, 1, 2, 2, 2, 2, 0, kLand},
 };
 
-constexpr int kSettler = 1;
-constexpr int kWagonTrain = 34;
 
 bool ValidType(int type) {
     return InTable(type, kUnitTable);

@@ -23,6 +23,46 @@ constexpr int kFirstWonder = 39; // buildings 39..46 are the wonders
 constexpr int kColossus = 43;
 constexpr int kDirections = 9;
 
+// The unit types, as numbered in the unit table.
+enum UnitType : int {
+    kSettler = 1,
+    kWarrior,
+    kJaguar,
+    kPikeman,
+    kMameluke,
+    kArcher,
+    kLongbowman,
+    kSwordsman,
+    kLegion,
+    kMusketman,
+    kMusketeer,
+    kJanissary,
+    kRaider,
+    kInfantry,
+    kMarine,
+    kHorseman,
+    kHorseArcher,
+    kChuKoNu,
+    kDragoon,
+    kKnight,
+    kWarElephant,
+    kCavalry,
+    kCatapult,
+    kCannon,
+    kTank,
+    kCaravel,
+    kFrigate,
+    kVikingship,
+    kGalleon,
+    kDestroyer,
+    kFighter,
+    kBomber,
+    kAxeman,
+    kWagonTrain,
+    kBerserk,
+};
+static_assert(kBerserk == 35);
+
 // One text in both languages (UTF-8).
 struct TextPair {
     const char* english;

@@ -15,8 +15,6 @@ namespace annals {
 
 namespace {
 
-constexpr int kSettler = 1;
-
 bool ValidSlot(int civ, int slot) {
     return civ >= 1 && civ <= kMaxCivs && slot >= 1 && slot <= Civ(civ).unitCount;
 }

@@ -1,0 +1,52 @@
+// Save games: the whole lasting part of the game state as one line of decimal
+// integers, with a header value and three checksums over the map. A file is read into
+// a staging copy and checked whole before anything of the running game changes.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+namespace annals {
+
+constexpr int kSaveSlots = 7;
+constexpr int kAutosaveSlot = 7;
+
+// The game in memory as the text of a save file.
+std::string SaveGameText();
+
+struct LoadOutcome {
+    bool ok = false;
+    std::string reason; // why a file was refused, in the chosen language
+};
+
+// Checks a save file's text without touching the running game.
+LoadOutcome CheckSaveText(const std::string& text);
+// Checks the text and, only when it is sound, makes it the running game: the stored
+// fields from the file, every other field as a new game has it, the distance tables
+// rebuilt and every screen closed.
+LoadOutcome LoadSaveText(const std::string& text);
+
+// The folder of the slot files: Save/ in the game folder, or the user's data folder
+// ($XDG_DATA_HOME/annals/Save, else ~/.local/share/annals/Save) when the game folder
+// cannot be written. Created when missing.
+std::string SaveFolder();
+std::string SlotPath(int slot);
+bool SlotExists(int slot);
+
+// Writes the game to a slot through a temporary file renamed over the old one, so a
+// failed write never costs the slot its last good game. Returns false with a reason.
+bool SaveToFile(const std::string& path, std::string& reason);
+LoadOutcome LoadFromFile(const std::string& path);
+
+// The game's own entry points: Save tells the player when it fails; Load tells him why
+// a slot was refused and leaves the running game as it was.
+void Save(int slot);
+bool Load(int slot);
+
+// What the slot lists show: "BC 3950 , Britons", or "Free Slot".
+std::string SlotLabel(int slot);
+// The label of a header value (nation x 100000 + year + 5555); a number that names no
+// nation shows no nation.
+std::string HeaderLabel(int64_t header);
+
+} // namespace annals

@@ -1,0 +1,142 @@
+// The slot files: where they live, and writing them so that a failure never costs the
+// player the game he had saved before.
+#include "persist/save_game.h"
+
+#include "state/host.h"
+#include "state/rules.h"
+#include "state/state.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <fstream>
+#include <sstream>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace annals {
+
+namespace {
+
+constexpr long kLargestSave = 16L << 20; // far above any real game; a bigger file is no save
+
+bool MakeFolders(const std::string& path) {
+    std::string partial;
+    for (size_t i = 0; i <= path.size(); ++i) {
+        if (i == path.size() || path[i] == '/') {
+            if (!partial.empty() && mkdir(partial.c_str(), 0755) != 0 && errno != EEXIST) return false;
+        }
+        if (i < path.size()) partial += path[i];
+    }
+    struct stat st {};
+    return stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
+}
+
+bool Writable(const std::string& folder) {
+    return MakeFolders(folder) && access(folder.c_str(), W_OK) == 0;
+}
+
+std::string UserSaveFolder() {
+    if (const char* xdg = std::getenv("XDG_DATA_HOME"); xdg && *xdg == '/')
+        return std::string(xdg) + "/annals/Save";
+    if (const char* home = std::getenv("HOME"); home && *home)
+        return std::string(home) + "/.local/share/annals/Save";
+    return {};
+}
+
+bool autosaveFailureShown = false;
+
+} // namespace
+
+std::string SaveFolder() {
+    const std::string beside = gameFolder + "/Save";
+    if (Writable(beside)) return beside;
+    // A game installed for all users cannot write beside itself.
+    const std::string user = UserSaveFolder();
+    if (!user.empty() && Writable(user)) return user;
+    return beside;
+}
+
+std::string SlotPath(int slot) {
+    return SaveFolder() + "/Slot" + std::to_string(slot) + ".txt";
+}
+
+bool SlotExists(int slot) {
+    struct stat st {};
+    return slot >= 1 && slot <= kSaveSlots && stat(SlotPath(slot).c_str(), &st) == 0 && S_ISREG(st.st_mode);
+}
+
+bool SaveToFile(const std::string& path, std::string& reason) {
+    const std::string text = SaveGameText();
+    const std::string temporary = path + ".writing";
+    FILE* file = std::fopen(temporary.c_str(), "wb");
+    if (!file) {
+        reason = std::strerror(errno);
+        return false;
+    }
+    const bool written = std::fwrite(text.data(), 1, text.size(), file) == text.size();
+    const bool flushed = std::fflush(file) == 0 && fsync(fileno(file)) == 0;
+    const bool closed = std::fclose(file) == 0;
+    if (!written || !flushed || !closed) {
+        reason = std::strerror(errno ? errno : EIO);
+        std::remove(temporary.c_str());
+        return false;
+    }
+    if (std::rename(temporary.c_str(), path.c_str()) != 0) {
+        reason = std::strerror(errno);
+        std::remove(temporary.c_str());
+        return false;
+    }
+    return true;
+}
+
+LoadOutcome LoadFromFile(const std::string& path) {
+    std::ifstream file(path, std::ios::binary);
+    if (!file)
+        return {false,
+                std::string(Tr("There is no saved game in this slot.", "Bu yuvada kayıtlı oyun yok."))};
+    file.seekg(0, std::ios::end);
+    const std::streamoff size = file.tellg();
+    if (size < 0 || size > kLargestSave)
+        return {false, std::string(Tr("This file is not a saved game of Annals.",
+                                      "Bu dosya Annals'ın kayıtlı oyunu değil."))};
+    file.seekg(0);
+    std::string text(static_cast<size_t>(size), '\0');
+    if (!file.read(text.data(), size))
+        return {false, std::string(Tr("The saved game could not be read.", "Kayıtlı oyun okunamadı."))};
+    return LoadSaveText(text);
+}
+
+void Save(int slot) {
+    if (slot < 1 || slot > kSaveSlots) return;
+    std::string reason;
+    if (SaveToFile(SlotPath(slot), reason)) {
+        if (slot == kAutosaveSlot) autosaveFailureShown = false;
+        return;
+    }
+    // The autosave runs every turn: a full disk is told once, not every turn.
+    if (slot == kAutosaveSlot && autosaveFailureShown) return;
+    if (slot == kAutosaveSlot) autosaveFailureShown = true;
+    ShowMessage(std::string(Tr("The game could not be saved; the slot keeps what it held before. ",
+                               "Oyun kaydedilemedi; yuva eski kaydını koruyor. ")) +
+                "(" + SlotPath(slot) + ": " + reason + ")");
+}
+
+bool Load(int slot) {
+    if (slot < 1 || slot > kSaveSlots) return false;
+    const LoadOutcome outcome = LoadFromFile(SlotPath(slot));
+    if (!outcome.ok) ShowMessage(outcome.reason);
+    return outcome.ok;
+}
+
+std::string SlotLabel(int slot) {
+    if (!SlotExists(slot)) return "Free Slot";
+    std::ifstream file(SlotPath(slot), std::ios::binary);
+    std::string first;
+    if (!(file >> first) || first.size() > 11 || first.find_first_not_of("-0123456789") != std::string::npos)
+        return Tr("Damaged Slot", "Bozuk Kayıt");
+    return HeaderLabel(std::strtoll(first.c_str(), nullptr, 10));
+}
+
+} // namespace annals

@@ -1,46 +1,45 @@
 #include "shell/cli.h"
 
+#include "ai/computer_player.h"
+#include "economy/end_of_turn.h"
+#include "persist/save_game.h"
+#include "persist/state_json.h"
 #include "platform/headless_platform.h"
+#include "platform/keys.h"
 #include "shell/program.h"
 #include "state/host.h"
 #include "state/state.h"
 #include "ui/drawing.h"
+#include "units/orders.h"
+#include "units/unit_table.h"
 
+#include <chrono>
 #include <cstdlib>
 #include <functional>
 #include <map>
+#include <sstream>
 
 namespace annals {
 
 namespace {
 
-struct Command {
-    const char* name;
-    const char* usage;
-    const char* summary;
-    std::vector<std::string> required; // options that must be given, checked before the game starts
-    // Returns the exit code; 0 lets the next command run.
-    std::function<int(const std::map<std::string, std::string>& options, std::string& out, std::string& err)>
-        run;
+struct Arguments {
+    std::vector<std::string> files;             // positional arguments after the command
+    std::map<std::string, std::string> options; // --key value
 };
 
-const char* const kHelpHead =
-    "annals-cli: Annals without a window.\n"
-    "\n"
-    "usage: annals-cli [--seed N] [--lang en|tr] [--folder DIR] COMMAND [options] [COMMAND [options] ...]\n"
-    "\n"
-    "Commands run in the order given, on one game state, in a headless copy of the game\n"
-    "that draws the very pixels of the window.\n"
-    "\n"
-    "global options:\n"
-    "  --seed N      seed of the random generator (default 1)\n"
-    "  --lang en|tr  language of the texts (default: the game folder's language.txt)\n"
-    "  --folder DIR  game folder with Art/, Music/, Sounds/, Save/ (default: the folder of annals-cli)\n"
-    "\n"
-    "commands:\n";
+struct Command {
+    const char* name;
+    int files;         // positional arguments required
+    int optionalFiles; // more that may follow
+    std::vector<std::string> required;
+    const char* usage;
+    const char* summary;
+    std::function<int(const Arguments&, std::string& out, std::string& err)> run;
+};
 
 bool ParseInt(const std::string& text, long long low, long long high, long long& value) {
-    if (text.empty()) return false;
+    if (text.empty() || text.size() > 19) return false;
     char* end = nullptr;
     const long long v = std::strtoll(text.c_str(), &end, 10);
     if (*end != '\0' || v < low || v > high) return false;
@@ -48,44 +47,231 @@ bool ParseInt(const std::string& text, long long low, long long high, long long&
     return true;
 }
 
-// Draws `frames` frames as the timer would, then writes the screen to a PNG file.
-int Shot(const std::map<std::string, std::string>& options, std::string& out, std::string& err) {
-    auto file = options.find("out");
-    if (file == options.end() || file->second.empty()) {
-        err = "shot: --out FILE is required\n";
-        return 2;
+bool IntOption(const Arguments& a, const char* name, long long low, long long high, long long& value,
+               std::string& err) {
+    auto it = a.options.find(name);
+    if (it == a.options.end()) return true;
+    if (ParseInt(it->second, low, high, value)) return true;
+    err = std::string("--") + name + " must be a whole number from " + std::to_string(low) + " to " +
+          std::to_string(high) + "\n";
+    return false;
+}
+
+// Loads a slot-format file as the running game.
+bool LoadGame(const std::string& path, std::string& err) {
+    const LoadOutcome outcome = LoadFromFile(path);
+    if (!outcome.ok) err = path + ": " + outcome.reason + "\n";
+    return outcome.ok;
+}
+
+int SaveGame(const std::string& path, std::string& out, std::string& err) {
+    std::string reason;
+    if (!SaveToFile(path, reason)) {
+        err = "cannot write " + path + ": " + reason + "\n";
+        return 1;
     }
+    out += "wrote " + path + "\n";
+    return 0;
+}
+
+// Frames until the current unit's move animation has come to rest (or a bound).
+void SettleFrames() {
+    for (int i = 0; i < 400; ++i) {
+        TimerFunction();
+        const UnitRecord* unit = CurrentUnitRecord();
+        if (!unit || (unit->animDx == 0 && unit->animDy == 0)) break;
+    }
+}
+
+// An input script: key:N, click:X:Y, rclick:X:Y, move:X:Y and frames:N, comma-separated.
+bool RunScript(const std::string& script, std::string& err) {
+    std::stringstream items(script);
+    for (std::string item; std::getline(items, item, ',');) {
+        std::vector<long long> numbers;
+        std::stringstream parts(item);
+        std::string verb, part;
+        std::getline(parts, verb, ':');
+        while (std::getline(parts, part, ':')) {
+            long long v = 0;
+            if (!ParseInt(part, 0, 100000, v)) {
+                err = "--script: \"" + item + "\" has a bad number\n";
+                return false;
+            }
+            numbers.push_back(v);
+        }
+        const auto n = numbers.size();
+        InputEvent e;
+        if (verb == "key" && n == 1) {
+            DispatchEvent({EventKind::KeyDown, static_cast<int>(numbers[0]), 0, 0, 0, 0});
+        } else if ((verb == "click" || verb == "rclick") && n == 2) {
+            const int x = static_cast<int>(numbers[0]), y = static_cast<int>(numbers[1]);
+            const int button = verb == "click" ? 0 : 1;
+            DispatchEvent({EventKind::MouseMove, 0, 0, 0, x, y});
+            DispatchEvent({EventKind::MouseDown, 0, 0, button, x, y});
+            DispatchEvent({EventKind::MouseUp, 0, 0, button, x, y});
+        } else if (verb == "move" && n == 2) {
+            DispatchEvent(
+                {EventKind::MouseMove, 0, 0, 0, static_cast<int>(numbers[0]), static_cast<int>(numbers[1])});
+        } else if (verb == "frames" && n == 1) {
+            for (long long i = 0; i < numbers[0]; ++i) TimerFunction();
+        } else {
+            err = "--script: \"" + item + "\" is not key:N, click:X:Y, rclick:X:Y, move:X:Y or frames:N\n";
+            return false;
+        }
+    }
+    return true;
+}
+
+int Check(const Arguments& a, std::string& out, std::string& err) {
+    if (!LoadGame(a.files[0], err)) return 1;
+    out += a.files[0] + ": a sound game, " + SlotLabelOfRunningGame() + "\n";
+    return 0;
+}
+
+int Resave(const Arguments& a, std::string& out, std::string& err) {
+    if (!LoadGame(a.files[0], err)) return 1;
+    return SaveGame(a.files[1], out, err);
+}
+
+int Dump(const Arguments& a, std::string& out, std::string& err) {
+    if (!LoadGame(a.files[0], err)) return 1;
+    out += StateToJson();
+    return 0;
+}
+
+int EndTurn(const Arguments& a, std::string& out, std::string& err) {
+    if (!LoadGame(a.files[0], err)) return 1;
+    EndOfTurn();
+    return SaveGame(a.files[1], out, err);
+}
+
+int Act(const Arguments& a, std::string& out, std::string& err) {
+    long long order = 0, answer = 0;
+    if (!IntOption(a, "order", 1, 255, order, err) || !IntOption(a, "answer", 0, 255, answer, err)) return 2;
+    if (!LoadGame(a.files[0], err)) return 1;
+    if (!CurrentUnitRecord()) {
+        err = "there is no unit to give the order to\n";
+        return 1;
+    }
+    UnitActivity(static_cast<int>(order));
+    SettleFrames();
+    if (ui.dialogCode != 0) out += "the order raised dialog " + std::to_string(ui.dialogCode) + "\n";
+    return SaveGame(a.files[1], out, err);
+}
+
+int Play(const Arguments& a, std::string& out, std::string& err) {
+    long long rounds = 1;
+    if (!IntOption(a, "rounds", 1, 100000, rounds, err)) return 2;
+    if (!LoadGame(a.files[0], err)) return 1;
+    // Everyone plays as a computer for a while; the people get their seats back after.
+    uint8_t people[kMaxCivs + 1] = {};
+    for (int c = 1; c <= game.civCount; ++c) {
+        people[c] = Civ(c).isComputer == 0;
+        Civ(c).isComputer = 1;
+    }
+    const int32_t target = game.turn + static_cast<int32_t>(rounds);
+    auto started = std::chrono::steady_clock::now();
+    int32_t lastTurn = game.turn;
+    // Far more steps than any number of rounds needs, so that a stuck game ends.
+    const long long bound = rounds * 200000LL;
+    for (long long step = 0; step < bound && game.turn < target && !game.gameOver; ++step) {
+        if (ui.dialogCode != 0) ui.dialogCode = 0; // nobody is there to answer
+        game.unitHandled = 0;
+        AI();
+        if (!game.unitHandled) NextUnit(1);
+        if (game.turn != lastTurn) {
+            const auto now = std::chrono::steady_clock::now();
+            const double ms = std::chrono::duration<double, std::milli>(now - started).count();
+            out += "round " + std::to_string(lastTurn) + " (year " + std::to_string(game.year) +
+                   "): " + std::to_string(ms).substr(0, std::to_string(ms).find('.') + 3) + " ms\n";
+            started = now;
+            lastTurn = game.turn;
+        }
+    }
+    for (int c = 1; c <= game.civCount; ++c)
+        if (people[c]) Civ(c).isComputer = 0;
+    if (game.gameOver) out += "the game is over\n";
+    return SaveGame(a.files[1], out, err);
+}
+
+int Shot(const Arguments& a, std::string& out, std::string& err) {
     long long frames = 1;
-    if (auto f = options.find("frames"); f != options.end() && !ParseInt(f->second, 1, 100000, frames)) {
-        err = "shot: --frames must be a number from 1 to 100000\n";
+    if (!IntOption(a, "frames", 1, 100000, frames, err)) return 2;
+    if (!a.files.empty() && !LoadGame(a.files[0], err)) return 1;
+    if (auto script = a.options.find("script"); script != a.options.end() && !RunScript(script->second, err))
         return 2;
-    }
     for (long long i = 0; i < frames; ++i) TimerFunction();
+    const std::string& file = a.options.at("out");
     std::string error;
-    if (!WritePngFile(file->second, ThePlatform().Screen(), error)) {
+    if (!WritePngFile(file, ThePlatform().Screen(), error)) {
         err = "shot: " + error + "\n";
         return 1;
     }
-    out += "wrote " + file->second + "\n";
+    out += "wrote " + file + "\n";
     return 0;
 }
 
 const std::vector<Command>& Commands() {
     static const std::vector<Command> commands = {
+        {"check",
+         1,
+         0,
+         {},
+         "check FILE",
+         "exit 0 when the game would load FILE, otherwise 1 and the reason",
+         Check},
+        {"resave", 2, 0, {}, "resave IN OUT", "load IN and save it again as OUT", Resave},
+        {"dump", 1, 0, {}, "dump FILE", "print the whole state of the game in FILE as JSON", Dump},
+        {"endturn",
+         2,
+         0,
+         {},
+         "endturn IN OUT",
+         "one end-of-turn update, as the wrap to civilization 1 runs it",
+         EndTurn},
+        {"act",
+         2,
+         0,
+         {"order"},
+         "act IN OUT --order N [--answer K]",
+         "the current unit carries out order N, with the frames it needs",
+         Act},
+        {"play",
+         2,
+         0,
+         {"rounds"},
+         "play IN OUT --rounds N",
+         "every civilization plays as a computer for N rounds; prints the time of each round",
+         Play},
         {"shot",
-         "shot --out FILE [--frames N]",
-         "draw N frames (default 1) and write the screen to a PNG file",
+         0,
+         1,
          {"out"},
+         "shot [IN] --out PNG [--frames N] [--script S]",
+         "draw N frames (default 1) of the entrance screen, or of the game in IN, and write the screen to a "
+         "PNG "
+         "file; the script (key:N, click:X:Y, rclick:X:Y, move:X:Y, frames:N, comma-separated) runs first",
          Shot},
     };
     return commands;
 }
 
 std::string HelpText() {
-    std::string text = kHelpHead;
-    for (const Command& c : Commands()) {
-        text += "  " + std::string(c.usage) + "\n      " + c.summary + "\n";
-    }
+    std::string text =
+        "annals-cli: Annals without a window.\n"
+        "\n"
+        "usage: annals-cli [--seed N] [--lang en|tr] [--folder DIR] COMMAND [FILES] [options]\n"
+        "\n"
+        "Games are read and written as save-slot files. The game runs headless and draws\n"
+        "the very pixels of the window.\n"
+        "\n"
+        "global options:\n"
+        "  --seed N      seed of the random generator (default 1)\n"
+        "  --lang en|tr  language of the texts (default: the game folder's language.txt)\n"
+        "  --folder DIR  game folder with Art/, Music/, Sounds/, Save/ (default: the folder of annals-cli)\n"
+        "\n"
+        "commands:\n";
+    for (const Command& c : Commands()) text += "  " + std::string(c.usage) + "\n      " + c.summary + "\n";
     text += "  help\n      this text\n";
     return text;
 }
@@ -96,22 +282,19 @@ const Command* FindCommand(const std::string& name) {
     return nullptr;
 }
 
-struct Invocation {
-    const Command* command;
-    std::map<std::string, std::string> options;
-};
-
 } // namespace
 
+std::string SlotLabelOfRunningGame() {
+    const std::string text = SaveGameText();
+    return HeaderLabel(std::strtoll(text.c_str(), nullptr, 10));
+}
+
 int RunCli(const std::vector<std::string>& args, std::string& out, std::string& err) {
-    if (args.empty()) {
-        err = HelpText();
-        return 2;
-    }
     long long seed = 1;
     int language = 0;
     std::string folder = gameFolder;
-    std::vector<Invocation> plan;
+    const Command* command = nullptr;
+    Arguments arguments;
 
     for (size_t i = 0; i < args.size(); ++i) {
         const std::string& arg = args[i];
@@ -119,17 +302,25 @@ int RunCli(const std::vector<std::string>& args, std::string& out, std::string& 
             out = HelpText();
             return 0;
         }
-        if (const Command* command = FindCommand(arg)) {
-            plan.push_back({command, {}});
+        if (!command && arg.rfind("--", 0) != 0) {
+            command = FindCommand(arg);
+            if (!command) {
+                err = "unknown command \"" + arg + "\" (annals-cli --help lists them)\n";
+                return 2;
+            }
             continue;
         }
-        if (arg.rfind("--", 0) != 0 || i + 1 >= args.size()) {
-            err = "unknown argument \"" + arg + "\" (annals-cli --help lists the commands)\n";
+        if (arg.rfind("--", 0) != 0) {
+            arguments.files.push_back(arg);
+            continue;
+        }
+        if (i + 1 >= args.size()) {
+            err = "option " + arg + " needs a value\n";
             return 2;
         }
         const std::string key = arg.substr(2), value = args[++i];
-        if (!plan.empty()) {
-            plan.back().options[key] = value;
+        if (command) {
+            arguments.options[key] = value;
         } else if (key == "seed") {
             if (!ParseInt(value, 0, (1LL << 62), seed)) {
                 err = "--seed must be a whole number\n";
@@ -148,18 +339,19 @@ int RunCli(const std::vector<std::string>& args, std::string& out, std::string& 
             return 2;
         }
     }
-    if (plan.empty()) {
-        err = "no command given (annals-cli --help lists them)\n";
+    if (!command) {
+        err = HelpText();
         return 2;
     }
-    for (const Invocation& step : plan) {
-        for (const std::string& option : step.command->required) {
-            auto it = step.options.find(option);
-            if (it == step.options.end() || it->second.empty()) {
-                err = std::string(step.command->name) + ": --" + option + " is required (" +
-                      step.command->usage + ")\n";
-                return 2;
-            }
+    const int given = static_cast<int>(arguments.files.size());
+    if (given < command->files || given > command->files + command->optionalFiles) {
+        err = std::string("usage: annals-cli ") + command->usage + "\n";
+        return 2;
+    }
+    for (const std::string& option : command->required) {
+        if (arguments.options.count(option) == 0 || arguments.options.at(option).empty()) {
+            err = std::string(command->name) + ": --" + option + " is required (" + command->usage + ")\n";
+            return 2;
         }
     }
 
@@ -168,19 +360,17 @@ int RunCli(const std::vector<std::string>& args, std::string& out, std::string& 
     ResetState();
     gameFolder = folder;
     FormCreate(static_cast<uint64_t>(seed));
+    int code = 0;
     if (TheHost().QuitRequested()) {
         err = "annals-cli: the pictures of the game could not be read " + SheetLoadError() + "\n";
-        FormClose();
-        UninstallShellHost();
-        return 1;
+        code = 1;
+    } else {
+        if (language != 0) game.language = static_cast<uint8_t>(language);
+        code = command->run(arguments, out, err);
     }
-    if (language != 0) game.language = static_cast<uint8_t>(language);
-
-    int code = 0;
-    for (const Invocation& step : plan) {
-        code = step.command->run(step.options, out, err);
-        if (code != 0) break;
-    }
+    // Messages the game showed on the way are the command's to report.
+    for (const DrawRecord& r : *platform.Log())
+        if (r.kind == DrawRecord::Message) out += "message: " + r.name + "\n";
     FormClose();
     UninstallShellHost();
     return code;

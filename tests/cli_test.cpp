@@ -1,0 +1,83 @@
+// The command-line driver on slot-format files.
+#include "fixtures.h"
+#include "persist/save_game.h"
+#include "shell/cli.h"
+#include "state/state.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+
+using namespace annals;
+namespace fs = std::filesystem;
+
+namespace {
+
+class CliTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        dir = fs::temp_directory_path() / "annals-cli-files";
+        fs::remove_all(dir);
+        fs::create_directories(dir);
+        ASSERT_TRUE(annals::testing::MakeSmallGame(5));
+        std::string reason;
+        ASSERT_TRUE(SaveToFile(Path("game.txt"), reason)) << reason;
+        original = SaveGameText();
+    }
+    void TearDown() override {
+        fs::remove_all(dir);
+        ResetState();
+    }
+    std::string Path(const char* name) const { return (dir / name).string(); }
+    int Run(std::vector<std::string> args) {
+        out.clear();
+        err.clear();
+        args.insert(args.begin(), {"--folder", ANNALS_GAME_DIR});
+        return RunCli(args, out, err);
+    }
+    fs::path dir;
+    std::string original, out, err;
+};
+
+} // namespace
+
+TEST_F(CliTest, CheckResaveAndDump) {
+    EXPECT_EQ(Run({"check", Path("game.txt")}), 0) << err;
+    EXPECT_NE(out.find("BC 4000 , Romans"), std::string::npos) << out;
+    EXPECT_EQ(Run({"resave", Path("game.txt"), Path("again.txt")}), 0) << err;
+    std::ifstream again(Path("again.txt"));
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(again), {}), original);
+    EXPECT_EQ(Run({"dump", Path("game.txt")}), 0) << err;
+    EXPECT_EQ(out.front(), '{');
+    EXPECT_NE(out.find("\"civCount\":3"), std::string::npos);
+    EXPECT_NE(out.find("\"units\":[{\"x\":"), std::string::npos);
+
+    std::ofstream(Path("bad.txt")) << "1 2 3";
+    EXPECT_EQ(Run({"check", Path("bad.txt")}), 1);
+    EXPECT_NE(err.find("cannot be loaded"), std::string::npos);
+    EXPECT_EQ(Run({"check", Path("missing.txt")}), 1);
+}
+
+TEST_F(CliTest, EndTurnAndPlayAdvanceTheCalendar) {
+    EXPECT_EQ(Run({"endturn", Path("game.txt"), Path("next.txt")}), 0) << err;
+    ASSERT_TRUE(LoadFromFile(Path("next.txt")).ok);
+    EXPECT_EQ(game.year, -3900);
+    EXPECT_EQ(Run({"play", Path("game.txt"), Path("played.txt"), "--rounds", "3"}), 0) << err;
+    EXPECT_NE(out.find("round 2"), std::string::npos) << out;
+    ASSERT_TRUE(LoadFromFile(Path("played.txt")).ok);
+    EXPECT_EQ(game.turn, 5);
+    EXPECT_EQ(Civ(1).isComputer, 0) << "the person gets his seat back";
+}
+
+TEST_F(CliTest, ShotOfASavedGameAndUsage) {
+    EXPECT_EQ(Run({"shot", Path("game.txt"), "--out", Path("game.png"), "--script", "move:500:400,frames:2"}),
+              0)
+        << err;
+    EXPECT_TRUE(fs::exists(Path("game.png")));
+    EXPECT_EQ(Run({"shot", Path("game.txt"), "--out", Path("x.png"), "--script", "jump:3"}), 2);
+    EXPECT_EQ(Run({"resave", Path("game.txt")}), 2) << "a file is missing";
+    EXPECT_NE(err.find("usage"), std::string::npos);
+    EXPECT_EQ(Run({"act", Path("game.txt"), Path("acted.txt")}), 2) << "--order is required";
+    EXPECT_EQ(Run({"play", Path("game.txt"), Path("p.txt"), "--rounds", "0"}), 2);
+}

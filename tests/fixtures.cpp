@@ -1,0 +1,47 @@
+#include "fixtures.h"
+
+#include "state/random.h"
+#include "state/rules.h"
+#include "state/state.h"
+#include "units/unit_table.h"
+#include "world/map_generator.h"
+
+#include <vector>
+
+namespace annals::testing {
+
+bool MakeSmallGame(unsigned seed) {
+    ResetState();
+    InitializeVariables();
+    game.language = 1;
+    SeedRandom(seed);
+    game.mapWidth = game.mapHeight = 24;
+    game.location = kIsland;
+    GenerateMap();
+    game.civCount = 3;
+    const int nations[] = {0, 8, 3, kNativeNation};
+    for (int c = 1; c <= 3; ++c) {
+        Civ(c).nation = static_cast<uint8_t>(nations[c]);
+        Civ(c).government = 2;
+        Civ(c).colour = static_cast<uint8_t>(c == 3 ? 8 : c);
+        Civ(c).gold = 75;
+        Civ(c).goldBias = 75;
+        Civ(c).isComputer = c == 1 ? 0 : 1;
+        Civ(c).aiLevel = c == 1 ? 0 : (c == 3 ? 5 : 3);
+    }
+    std::vector<std::pair<int, int>> land;
+    for (int x = 2; x < game.mapWidth; ++x)
+        for (int y = 2; y < game.mapHeight; ++y)
+            if (Cell(x, y).terrain != kSea) land.push_back({x, y});
+    if (land.size() < 3) return false;
+    AddUnit(1, kWarrior, land[0].first, land[0].second);
+    AddUnit(1, kSettler, land[0].first, land[0].second);
+    AddUnit(2, kWarrior, land.back().first, land.back().second);
+    game.currentCiv = 1;
+    game.viewCiv = 1;
+    game.currentUnit = 1;
+    game.viewUnit = 1;
+    return true;
+}
+
+} // namespace annals::testing

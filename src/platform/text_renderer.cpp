@@ -26,7 +26,9 @@ inline Pixel Blend(Pixel under, Pixel colour, uint32_t a) {
 } // namespace
 
 std::string FindFontFile() {
+    // The condensed face comes closest to the widths the screens were laid out with.
     static const char* const candidates[] = {
+        "/usr/share/fonts/truetype/dejavu/DejaVuSansCondensed.ttf",
         "/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf",
         "/usr/share/fonts/TTF/DejaVuSans.ttf",
         "/usr/share/fonts/dejavu/DejaVuSans.ttf",

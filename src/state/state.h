@@ -245,6 +245,7 @@ struct UiState {
 
     // screens
     uint8_t newGameScreen, loadScreen, creditsScreen;
+    uint8_t openList; // the entrance settings' open drop-down list (99: a choice was just made)
     uint8_t cityMenuX, cityMenuY;
     uint8_t scienceTableOpen, scienceMenuOpen, financeMenuOpen, productsMenuOpen;
     uint8_t citiesMenuOpen, statsMenuOpen, mainMenuOpen, saveMenuOpen, loadMenuOpen;

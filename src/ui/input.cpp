@@ -1,5 +1,7 @@
 #include "ui/input.h"
 
+#include "ui/entrance.h"
+
 #include "platform/keys.h"
 #include "platform/platform.h"
 #include "state/host.h"
@@ -22,8 +24,14 @@ void FormKeyDown(int key, int) {
     }
 }
 
-void BaseMouseDown(int, int, int, int) {
+void BaseMouseDown(int button, int, int x, int y) {
+    ui.screenJustClosed = 0;
     ui.buttonHeld = 1;
+    if (ui.clickSource != 255) ui.clickSource = 1;
+    if (!ui.gameStarted) {
+        EnteranceMouseDown(button, x, y);
+        return;
+    }
 }
 void BaseMouseUp(int, int, int, int) {
     ui.buttonHeld = 0;

@@ -16,7 +16,7 @@ void DrawBackgroundsSheet(cairo_t* cr, int width, int height) {
     DrawPlaceholder(cr, kBackgrounds, width, height);
 }
 void DrawEnteranceBackgroundsSheet(cairo_t* cr, int width, int height) {
-    DrawPlaceholder(cr, kEnteranceBackgrounds, width, height);
+    DrawEntrancePictures(cr, width, height);
 }
 void DrawLeadersSheet(cairo_t* cr, int width, int height) {
     DrawPlaceholder(cr, kLeadersSprite, width, height);
@@ -108,7 +108,7 @@ void DrawOutlineSheet(cairo_t* cr, int width, int height) {
 }
 
 void DrawEnteranceSheet(cairo_t* cr, int width, int height) {
-    DrawPlaceholder(cr, kEnterance, width, height);
+    DrawEntranceButtons(cr, width, height);
 }
 void DrawHelpSheet(cairo_t* cr, int width, int height) {
     DrawPlaceholder(cr, kHelpSprite, width, height);

@@ -39,6 +39,10 @@ void DrawOutlineSheet(cairo_t* cr, int width, int height);
 void DrawEnteranceSheet(cairo_t* cr, int width, int height);
 void DrawHelpSheet(cairo_t* cr, int width, int height);
 
+// The entrance screen's pictures (entrance_art.cpp).
+void DrawEntrancePictures(cairo_t* cr, int width, int height);
+void DrawEntranceButtons(cairo_t* cr, int width, int height);
+
 // Until the real pictures are drawn a sheet shows this: a neutral pattern, the sheet's
 // name, a coordinate grid every 50 pixels and every piece of the sheet table outlined
 // and labelled. It never uses the colour key.

@@ -1,0 +1,138 @@
+// The entrance screen's settings page and load page, pressed as a player would.
+#include "fixtures.h"
+#include "persist/save_game.h"
+#include "platform/headless_platform.h"
+#include "shell/program.h"
+#include "state/state.h"
+#include "ui/entrance.h"
+#include "ui/input.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <set>
+
+using namespace annals;
+namespace fs = std::filesystem;
+
+namespace {
+
+class EntranceTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ResetState();
+        InstallShellHost(platform);
+        root = fs::temp_directory_path() / "annals-entrance";
+        fs::remove_all(root);
+        fs::create_directories(root);
+        fs::create_directory_symlink(fs::path(ANNALS_GAME_DIR) / "Art", root / "Art");
+        gameFolder = root.string();
+        FormCreate(3);
+    }
+    void TearDown() override {
+        FormClose();
+        UninstallShellHost();
+        fs::remove_all(root);
+        ResetState();
+    }
+    static void Press(int x, int y) {
+        BaseMouseMove(0, x, y);
+        BaseMouseDown(0, 0, x, y);
+        BaseMouseUp(0, 0, x, y);
+    }
+    static void OpenSettings() { Press(620, 350); }
+    // Opens a list with its opener, then picks row r (rows are 16 pixels from `top`).
+    static void Pick(int openerX, int openerY, int listX, int top, int r) {
+        Press(openerX, openerY);
+        Press(listX, top + 16 * r + 8);
+    }
+    HeadlessPlatform platform;
+    fs::path root;
+};
+
+} // namespace
+
+TEST_F(EntranceTest, SettingsChoices) {
+    OpenSettings();
+    ASSERT_EQ(ui.newGameScreen, 1);
+    EXPECT_EQ(game.civCount, 8);
+    EXPECT_EQ(game.mapWidth, 42);
+    Pick(245, 180, 180, 193, 0); // map size: Tiny
+    Pick(245, 210, 180, 225, 3); // location: Coastal
+    Pick(245, 240, 180, 257, 2); // three other players
+    Pick(245, 270, 180, 289, 4); // Hardest
+    EXPECT_EQ(game.mapWidth, 24);
+    EXPECT_EQ(game.mapHeight, 24);
+    EXPECT_EQ(game.location, 4.0);
+    EXPECT_EQ(game.civCount, 5);
+    EXPECT_EQ(game.difficulty, 5);
+    EXPECT_EQ(ui.openList, 0) << "a choice closes its list";
+    Pick(215, 320, 150, 334, 1); // player 1 becomes a computer
+    EXPECT_EQ(Civ(1).isComputer, 1);
+    Pick(215, 320, 150, 334, 0);
+    EXPECT_EQ(Civ(1).isComputer, 0);
+}
+
+TEST_F(EntranceTest, NationsAndColoursStayDistinctAcrossAllSevenRows) {
+    OpenSettings();
+    Pick(245, 240, 180, 257, 0); // one other player: rows 1 and 2 only
+    EXPECT_EQ(game.civCount, 3);
+    // Player 2 takes player 5's nation (Turks, 9): player 5, though not shown, gets
+    // player 2's old one, so raising the count later cannot give two players one nation.
+    Pick(350, 352, 290, 366, 8);
+    EXPECT_EQ(Civ(2).nation, 9);
+    EXPECT_EQ(Civ(5).nation, 2);
+    Pick(400, 352, 385, 366, 0); // player 2 takes blue from player 1
+    EXPECT_EQ(Civ(2).colour, 1);
+    EXPECT_EQ(Civ(1).colour, 2);
+    // Player 5's openers do not react while only two players are shown.
+    Press(350, 450);
+    EXPECT_EQ(ui.openList, 0);
+    Pick(245, 240, 180, 257, 5); // six other players again
+    std::set<int> nations, colours;
+    for (int p = 1; p <= 7; ++p) {
+        nations.insert(Civ(p).nation);
+        colours.insert(Civ(p).colour);
+    }
+    EXPECT_EQ(nations.size(), 7u);
+    EXPECT_EQ(colours.size(), 7u);
+}
+
+TEST_F(EntranceTest, TheNewGameItemRestoresTheDefaults) {
+    OpenSettings();
+    Pick(245, 180, 180, 193, 0);
+    Press(380, 570); // back
+    EXPECT_EQ(ui.newGameScreen, 0);
+    OpenSettings();
+    EXPECT_EQ(game.mapWidth, 42);
+    EXPECT_EQ(Civ(2).nation, 2);
+}
+
+TEST_F(EntranceTest, FreeAndDamagedSlotsChangeNothingASoundOneResumes) {
+    Press(620, 380); // load game
+    ASSERT_EQ(ui.loadScreen, 1);
+    Press(150, 290); // slot 1 is free
+    EXPECT_EQ(ui.loadScreen, 1);
+    EXPECT_EQ(ui.gameStarted, 0);
+
+    fs::create_directories(root / "Save");
+    std::ofstream(root / "Save" / "Slot2.txt") << "4 5 6";
+    platform.ClearLog();
+    Press(150, 326); // slot 2 is damaged
+    EXPECT_EQ(ui.gameStarted, 0);
+    EXPECT_EQ(ui.loadScreen, 1);
+    int messages = 0;
+    for (const DrawRecord& r : *platform.Log()) messages += r.kind == DrawRecord::Message;
+    EXPECT_EQ(messages, 1);
+
+    ASSERT_TRUE(annals::testing::MakeSmallGame(9));
+    const std::string saved = SaveGameText();
+    Save(3);
+    ResetState();
+    ui.loadScreen = 1;
+    Press(150, 362); // slot 3
+    EXPECT_EQ(ui.gameStarted, 1);
+    EXPECT_EQ(ui.loadScreen, 0);
+    EXPECT_TRUE(SaveGameText() == saved);
+}

@@ -32,6 +32,7 @@ constexpr int kCargoSlots = 6;
 constexpr int kWonders = 8;
 constexpr int kTracks = 37;
 constexpr int kMaxLandmasses = kMaxMapSize * kMaxMapSize;
+constexpr int kMaxReasons = 16; // unhappiness reasons recorded for the open city
 
 // Terrains of MapCell::terrain.
 enum Terrain : uint8_t {
@@ -84,6 +85,8 @@ struct CityData {
 
     uint8_t& Worked(int dx, int dy) { return worked[dx + 2][dy + 2]; }
     uint8_t& WorkedProduct(int dx, int dy) { return workedProduct[dx + 2][dy + 2]; }
+    uint8_t Worked(int dx, int dy) const { return worked[dx + 2][dy + 2]; }
+    uint8_t WorkedProduct(int dx, int dy) const { return workedProduct[dx + 2][dy + 2]; }
 };
 
 // One cell of the world map: the city part, then the map part.
@@ -192,6 +195,8 @@ struct GameState {
     uint8_t secondPassStarted;   // a computer civilization is in its second pass over its units
     uint8_t cityReleasePassDone; // the computer's city release pass ran this turn
     uint8_t unitHandled;         // the computer player took care of selecting the next unit
+    uint8_t foreignAreaHit;      // the last area test refused a cell held by another civilization
+    uint8_t totalsRunning;       // a civilization's science and military totals are being summed
 
     // world
     uint8_t mapWidth, mapHeight;
@@ -254,6 +259,14 @@ struct UiState {
     double coinAnimation; // gold amount of the falling-coins display
     double coinPhase;     // 1.0 when the coins start falling, -0.15 per frame
     uint8_t closeCountdown; // frames before a pressed choice takes effect
+    // wonders still to announce to each civilization
+    uint8_t bigNewsQueue[kMaxCivs + 1][kMaxNews + 1];
+    uint8_t bigNewsCount[kMaxCivs + 1];
+    // why the city whose screen is open is unhappy: reason code and weight in percent
+    uint8_t reasonCount;
+    uint8_t reasons[kMaxReasons + 1][2];
+    uint8_t worstReason;
+    double lastHappinessDelta;
 
     // dialogs and the fight display
     int32_t dialogCode;

@@ -17,9 +17,7 @@ namespace {
 class CliTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        dir = fs::temp_directory_path() / "annals-cli-files";
-        fs::remove_all(dir);
-        fs::create_directories(dir);
+        dir = annals::testing::FreshTempDir("cli");
         ASSERT_TRUE(annals::testing::MakeSmallGame(5));
         std::string reason;
         ASSERT_TRUE(SaveToFile(Path("game.txt"), reason)) << reason;

@@ -23,9 +23,7 @@ protected:
     void SetUp() override {
         ResetState();
         InstallShellHost(platform);
-        root = fs::temp_directory_path() / "annals-entrance";
-        fs::remove_all(root);
-        fs::create_directories(root);
+        root = annals::testing::FreshTempDir("entrance");
         fs::create_directory_symlink(fs::path(ANNALS_GAME_DIR) / "Art", root / "Art");
         gameFolder = root.string();
         FormCreate(3);

@@ -6,6 +6,9 @@
 #include "units/unit_table.h"
 #include "world/map_generator.h"
 
+#include <gtest/gtest.h>
+
+#include <unistd.h>
 #include <vector>
 
 namespace annals::testing {
@@ -42,6 +45,18 @@ bool MakeSmallGame(unsigned seed) {
     game.currentUnit = 1;
     game.viewUnit = 1;
     return true;
+}
+
+std::filesystem::path FreshTempDir(const std::string& name) {
+    const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
+    std::string test = info ? std::string(info->test_suite_name()) + "." + info->name() : "none";
+    for (char& c : test)
+        if (c == '/') c = '_';
+    const auto dir = std::filesystem::temp_directory_path() /
+                     ("annals-" + name + "-" + test + "-" + std::to_string(getpid()));
+    std::filesystem::remove_all(dir);
+    std::filesystem::create_directories(dir);
+    return dir;
 }
 
 } // namespace annals::testing

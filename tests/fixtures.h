@@ -1,11 +1,18 @@
 // Small games built in code for the tests.
 #pragma once
 
+#include <filesystem>
+#include <string>
+
 namespace annals::testing {
 
 // A generated 24 x 24 island world with two civilizations and the natives; the first
 // is played by a person and has a warrior and a settler on land, the second a warrior.
 // Returns false when the world has no land (it always has).
 bool MakeSmallGame(unsigned seed);
+
+// A fresh, empty folder of the running test's own: tests run side by side in separate
+// processes and must never share one.
+std::filesystem::path FreshTempDir(const std::string& name);
 
 } // namespace annals::testing

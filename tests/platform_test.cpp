@@ -1,4 +1,5 @@
 // The software surfaces and the headless platform.
+#include "fixtures.h"
 #include "platform/headless_platform.h"
 #include "shell/cli.h"
 
@@ -85,7 +86,7 @@ TEST(HeadlessPlatform, DrawsTextAndRecordsWhatItWasAsked) {
 }
 
 TEST(Cli, ShotWritesAPngOfTheScreen) {
-    const auto dir = std::filesystem::temp_directory_path() / "annals-cli-test";
+    const auto dir = annals::testing::FreshTempDir("shot");
     std::filesystem::create_directories(dir);
     const std::string png = (dir / "x.png").string();
     std::string out, err;

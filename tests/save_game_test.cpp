@@ -1,5 +1,6 @@
 // Save games: nothing lost on the way through a file, nothing accepted that could hurt
 // the running game.
+#include "fixtures.h"
 #include "persist/save_game.h"
 #include "state/random.h"
 #include "state/rules.h"
@@ -320,8 +321,7 @@ TEST_F(SaveGameTest, HostileFilesAreRefusedWithoutHarm) {
 }
 
 TEST_F(SaveGameTest, SlotsAreWrittenWholeAndFallBackToTheUsersFolder) {
-    const fs::path root = fs::temp_directory_path() / "annals-slots";
-    fs::remove_all(root);
+    const fs::path root = annals::testing::FreshTempDir("slots");
     fs::create_directories(root / "game");
     gameFolder = (root / "game").string();
 

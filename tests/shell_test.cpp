@@ -1,4 +1,5 @@
 // Program start and the frame routine, run under the headless platform.
+#include "fixtures.h"
 #include "platform/headless_platform.h"
 #include "shell/program.h"
 #include "state/host.h"
@@ -25,7 +26,7 @@ TEST(ProgramStart, LanguageFromFirstLine) {
 }
 
 TEST(ProgramStart, LanguageFileOnlyItsFirstLineCountsAndMissingMeansEnglish) {
-    const auto dir = std::filesystem::temp_directory_path() / "annals-language-test";
+    const auto dir = annals::testing::FreshTempDir("language");
     std::filesystem::create_directories(dir);
     const std::string path = (dir / "language.txt").string();
     struct Case {
@@ -124,7 +125,7 @@ TEST(ProgramStartWithoutPictures, TellsWhichFilesAreMissingOnceAndEnds) {
     ResetState();
     HeadlessPlatform platform;
     InstallShellHost(platform);
-    const auto dir = std::filesystem::temp_directory_path() / "annals-no-art";
+    const auto dir = annals::testing::FreshTempDir("no-art");
     std::filesystem::create_directories(dir / "Art");
     std::filesystem::copy_file(std::filesystem::path(ANNALS_GAME_DIR) / "Art" / "terrainSprite.bmp",
                                dir / "Art" / "terrainSprite.bmp",

@@ -10,6 +10,9 @@ namespace annals {
 // simply stands.
 void AI() {}
 void CityReleasePass() {}
+bool BorderChecks(int, int, int&) {
+    return true;
+}
 
 bool ReachTest(int civ, int x, int y, int tx, int ty, int points) {
     if (!InsideMap(x, y) || !InsideMap(tx, ty)) return false;

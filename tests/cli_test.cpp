@@ -2,6 +2,7 @@
 #include "fixtures.h"
 #include "persist/save_game.h"
 #include "shell/cli.h"
+#include "state/rules.h"
 #include "state/state.h"
 
 #include <gtest/gtest.h>
@@ -78,4 +79,24 @@ TEST_F(CliTest, ShotOfASavedGameAndUsage) {
     EXPECT_NE(err.find("usage"), std::string::npos);
     EXPECT_EQ(Run({"act", Path("game.txt"), Path("acted.txt")}), 2) << "--order is required";
     EXPECT_EQ(Run({"play", Path("game.txt"), Path("p.txt"), "--rounds", "0"}), 2);
+}
+
+TEST_F(CliTest, NewGamesFollowTheirSettings) {
+    ASSERT_EQ(Run({"new", "--size", "small", "--world", "lake", "--rivals", "2", "--difficulty", "4",
+                   "--seed", "8", "--nations", "turks,vikings", "--humans", "1,2", "--out", Path("new.txt")}),
+              0)
+        << err;
+    ASSERT_TRUE(LoadFromFile(Path("new.txt")).ok);
+    EXPECT_EQ(game.mapWidth, 30);
+    EXPECT_EQ(game.location, 2.0);
+    EXPECT_EQ(game.civCount, 4);
+    EXPECT_EQ(Civ(1).nation, 9);
+    EXPECT_EQ(Civ(2).nation, 10);
+    EXPECT_EQ(Civ(2).isComputer, 0);
+    EXPECT_EQ(Civ(3).isComputer, 1);
+    EXPECT_EQ(Civ(3).aiLevel, 4);
+    EXPECT_EQ(Civ(4).nation, kNativeNation);
+    for (const char* bad : {"--size", "--world", "--rivals", "--nations", "--humans"}) {
+        EXPECT_EQ(Run({"new", bad, "9x", "--out", Path("bad.txt")}), 2) << bad;
+    }
 }

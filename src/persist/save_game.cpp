@@ -572,18 +572,8 @@ void CommitStagedGame() {
             game.seaBodyCount = std::max(game.seaBodyCount, Cell(x, y).seaBody);
     NumberLandmasses();
 
-    // Every screen, dialog and drag of the game before is closed; the program's own
-    // state (pictures, music, pointer) stays.
-    UiState fresh{};
-    fresh.surfacesLoaded = ui.surfacesLoaded;
-    fresh.minimized = ui.minimized;
-    fresh.musicCountdown = ui.musicCountdown;
-    fresh.currentTrack = ui.currentTrack;
-    std::memcpy(fresh.trackPlays, ui.trackPlays, sizeof fresh.trackPlays);
-    fresh.musicOn = ui.musicOn;
-    fresh.mouseX = ui.mouseX;
-    fresh.mouseY = ui.mouseY;
-    ui = fresh;
+    // Every screen, dialog and drag of the game before is closed.
+    CloseAllScreens();
     ui.gameStarted = 1;
 
     DistanceCalculation();

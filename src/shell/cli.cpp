@@ -8,10 +8,14 @@
 #include "platform/keys.h"
 #include "shell/program.h"
 #include "state/host.h"
+#include "state/random.h"
 #include "state/state.h"
 #include "ui/drawing.h"
 #include "units/orders.h"
 #include "units/unit_table.h"
+#include "world/setup.h"
+
+#include <cctype>
 
 #include <chrono>
 #include <cstdlib>
@@ -122,6 +126,92 @@ bool RunScript(const std::string& script, std::string& err) {
     return true;
 }
 
+// Splits "a,b,c".
+std::vector<std::string> List(const std::string& text) {
+    std::vector<std::string> items;
+    std::stringstream in(text);
+    for (std::string item; std::getline(in, item, ',');) items.push_back(item);
+    return items;
+}
+
+int NationNumber(const std::string& text) {
+    static const char* const names[] = {"",        "arabians", "aztecs", "britons", "chinese", "franks",
+                                        "germans", "persians", "romans", "turks",   "vikings"};
+    long long n = 0;
+    if (ParseInt(text, 1, 10, n)) return static_cast<int>(n);
+    std::string lower;
+    for (char c : text) lower += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    for (int i = 1; i <= 10; ++i)
+        if (lower == names[i]) return i;
+    return 0;
+}
+
+int New(const Arguments& a, std::string& out, std::string& err) {
+    static const std::map<std::string, int> sizes = {
+        {"tiny", 24}, {"small", 30}, {"medium", 36}, {"large", 42}, {"huge", 48}};
+    static const std::map<std::string, int> worlds = {
+        {"island", 1}, {"lake", 2}, {"continental", 3}, {"coastal", 4}, {"random", 5}};
+    auto option = [&](const char* name, const char* fallback) {
+        auto it = a.options.find(name);
+        return it == a.options.end() ? std::string(fallback) : it->second;
+    };
+    const auto size = sizes.find(option("size", "medium"));
+    const auto world = worlds.find(option("world", "island"));
+    if (size == sizes.end() || world == worlds.end()) {
+        err = "new: --size is tiny|small|medium|large|huge and --world "
+              "island|lake|continental|coastal|random\n";
+        return 2;
+    }
+    long long rivals = 3, difficulty = 1, seed = -1;
+    if (!IntOption(a, "rivals", 1, 6, rivals, err) || !IntOption(a, "difficulty", 1, 5, difficulty, err) ||
+        !IntOption(a, "seed", 0, (1LL << 62), seed, err))
+        return 2;
+    const int players = static_cast<int>(rivals) + 1;
+    int nations[kMaxCivs + 1] = {0, 3, 2, 8, 4, 9, 10, 7, 0};
+    if (auto it = a.options.find("nations"); it != a.options.end()) {
+        const auto names = List(it->second);
+        for (size_t i = 0; i < names.size(); ++i) {
+            const int n = NationNumber(names[i]);
+            if (n == 0 || i >= static_cast<size_t>(players)) {
+                err = "new: --nations takes up to one nation per player (a name or 1..10)\n";
+                return 2;
+            }
+            // The player before who had it takes the old one: no two players share a nation.
+            for (int q = 1; q <= 7; ++q)
+                if (nations[q] == n) nations[q] = nations[i + 1];
+            nations[i + 1] = n;
+        }
+    }
+    bool human[kMaxCivs + 1] = {false, true};
+    if (auto it = a.options.find("humans"); it != a.options.end()) {
+        human[1] = false;
+        for (const std::string& item : List(it->second)) {
+            long long p = 0;
+            if (!ParseInt(item, 1, players, p)) {
+                err = "new: --humans lists player numbers from 1 to " + std::to_string(players) + "\n";
+                return 2;
+            }
+            human[p] = true;
+        }
+    }
+    game.mapWidth = game.mapHeight = static_cast<uint8_t>(size->second);
+    game.location = world->second;
+    game.civCount = static_cast<uint8_t>(players + 1);
+    game.difficulty = static_cast<uint8_t>(difficulty);
+    for (int p = 1; p <= 7; ++p) {
+        Civ(p).nation = static_cast<uint8_t>(nations[p]);
+        Civ(p).colour = static_cast<uint8_t>(p);
+        Civ(p).isComputer = human[p] ? 0 : 1;
+        Civ(p).aiLevel = static_cast<uint8_t>(difficulty);
+    }
+    if (seed >= 0) SeedRandom(static_cast<uint64_t>(seed));
+    if (!StartGame()) {
+        err = "new: no world with room for every player could be made\n";
+        return 1;
+    }
+    return SaveGame(a.options.at("out"), out, err);
+}
+
 int Check(const Arguments& a, std::string& out, std::string& err) {
     if (!LoadGame(a.files[0], err)) return 1;
     out += a.files[0] + ": a sound game, " + SlotLabelOfRunningGame() + "\n";
@@ -213,6 +303,15 @@ int Shot(const Arguments& a, std::string& out, std::string& err) {
 
 const std::vector<Command>& Commands() {
     static const std::vector<Command> commands = {
+        {"new",
+         0,
+         0,
+         {"out"},
+         "new --out FILE [--size tiny|small|medium|large|huge] [--world "
+         "island|lake|continental|coastal|random] "
+         "[--rivals 1..6] [--difficulty 1..5] [--seed N] [--nations N,N,..] [--humans P,P,..]",
+         "start a new game (by default a medium island, three rivals, player 1 human) and save it to FILE",
+         New},
         {"check",
          1,
          0,

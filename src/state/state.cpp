@@ -60,6 +60,20 @@ bool IsHuman(int civ) {
     return civ >= 1 && civ <= game.civCount && civs[civ].isComputer == 0;
 }
 
+void CloseAllScreens() {
+    UiState fresh{};
+    fresh.surfacesLoaded = ui.surfacesLoaded;
+    fresh.minimized = ui.minimized;
+    fresh.musicCountdown = ui.musicCountdown;
+    fresh.currentTrack = ui.currentTrack;
+    std::memcpy(fresh.trackPlays, ui.trackPlays, sizeof fresh.trackPlays);
+    fresh.musicOn = ui.musicOn;
+    fresh.mouseX = ui.mouseX;
+    fresh.mouseY = ui.mouseY;
+    fresh.gameStarted = ui.gameStarted;
+    ui = fresh;
+}
+
 void ResetState() {
     std::memset(static_cast<void*>(worldMap), 0, sizeof worldMap);
     std::memset(static_cast<void*>(civs), 0, sizeof civs);

@@ -195,6 +195,7 @@ struct GameState {
     uint8_t secondPassStarted;   // a computer civilization is in its second pass over its units
     uint8_t cityReleasePassDone; // the computer's city release pass ran this turn
     uint8_t unitHandled;         // the computer player took care of selecting the next unit
+    uint8_t siteX, siteY;        // the site a computer is weighing for its next city; kept between games
     uint8_t foreignAreaHit;      // the last area test refused a cell held by another civilization
     uint8_t totalsRunning;       // a civilization's science and military totals are being summed
 
@@ -256,8 +257,8 @@ struct UiState {
     uint8_t citiesMenuOpen, statsMenuOpen, mainMenuOpen, saveMenuOpen, loadMenuOpen;
     uint8_t helpMenuOpen, bigNewsOpen, scoreMenuOpen, terrainInfoOpen;
     int32_t helpPage;
-    double coinAnimation; // gold amount of the falling-coins display
-    double coinPhase;     // 1.0 when the coins start falling, -0.15 per frame
+    double coinAnimation;   // gold amount of the falling-coins display
+    double coinPhase;       // 1.0 when the coins start falling, -0.15 per frame
     uint8_t closeCountdown; // frames before a pressed choice takes effect
     // wonders still to announce to each civilization
     uint8_t bigNewsQueue[kMaxCivs + 1][kMaxNews + 1];
@@ -295,6 +296,10 @@ bool IsHuman(int civ);
 inline bool FlagSet(uint8_t flag) {
     return flag == 1;
 }
+
+// Closes every screen, list, dialog and drag of a game, keeping what belongs to the
+// program (the pictures, the music, the pointer).
+void CloseAllScreens();
 
 // Returns every record to the program-start state (all zero; the rule tables'
 // start values are set again by InitializeVariables). gameFolder is kept.

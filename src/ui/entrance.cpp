@@ -402,7 +402,13 @@ void SettingsPress(int x, int y) {
         StopSound("intro");
         ui.newGameScreen = 0;
         ui.openList = 0;
-        StartGame();
+        if (!StartGame()) {
+            ui.newGameScreen = 1;
+            ShowMessage(
+                Tr("No world with room for every player could be made. Try a larger map or fewer players.",
+                   "Her oyuncuya yer olan bir dünya yaratılamadı. Daha büyük bir harita ya da daha az "
+                   "oyuncu deneyin."));
+        }
         return;
     }
     const int opener = OpenerAt(x, y);

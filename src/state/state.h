@@ -192,6 +192,8 @@ struct GameState {
     uint8_t secondPassStarted;   // a computer civilization is in its second pass over its units
     uint8_t cityReleasePassDone; // the computer's city release pass ran this turn
     uint8_t unitHandled;         // the computer player took care of selecting the next unit
+    uint8_t goHomeActive;        // a unit is being sent home: its route may pass near enemies
+    int32_t lastRouteCost;       // cost of the last route tested, -1 when none was found
 
     // world
     uint8_t mapWidth, mapHeight;
@@ -255,6 +257,12 @@ struct UiState {
 
     // dialogs and the fight display
     int32_t dialogCode;
+    uint8_t dialogAnswer;
+    uint8_t dialogPartyA, dialogPartyB;
+    uint8_t dialogVariant;
+    uint8_t confirmedAttack; // the player chose to break a treaty: the repeated move attacks
+    double dialogParams[40];
+    char dialogText[64]; // a name the dialog shows, such as the village a wagon came to
     uint8_t battleShown;
 };
 

@@ -3,7 +3,9 @@
 namespace annals {
 
 // No orders yet; they come with the units' rules.
-void UnitActivity(int) {}
+uint8_t UnitActivity(int) {
+    return 1;
+}
 void CompleteJob(int, int) {}
 void BuildOrderButtons() {}
 

@@ -2,8 +2,7 @@
 
 namespace annals {
 
-// Units do not move yet; movement and the tables come with their rules.
-void DistanceCalculation() {}
+// Units do not move yet; movement and routes come with their rules.
 RouteStep StepHumanRoute() {
     return RouteStep::Waiting;
 }

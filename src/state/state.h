@@ -198,6 +198,8 @@ struct GameState {
     uint8_t siteX, siteY;        // the site a computer is weighing for its next city; kept between games
     uint8_t foreignAreaHit;      // the last area test refused a cell held by another civilization
     uint8_t totalsRunning;       // a civilization's science and military totals are being summed
+    uint8_t goHomeActive;        // a unit is being sent home: its route may pass near enemies
+    int32_t lastRouteCost;       // cost of the last route tested, -1 when none was found
 
     // world
     uint8_t mapWidth, mapHeight;
@@ -271,6 +273,12 @@ struct UiState {
 
     // dialogs and the fight display
     int32_t dialogCode;
+    uint8_t dialogAnswer;
+    uint8_t dialogPartyA, dialogPartyB;
+    uint8_t dialogVariant;
+    uint8_t confirmedAttack; // the player chose to break a treaty: the repeated move attacks
+    double dialogParams[40];
+    char dialogText[64]; // a name the dialog shows, such as the village a wagon came to
     uint8_t battleShown;
 };
 

@@ -250,6 +250,13 @@ struct UiState {
     uint8_t screenJustClosed;
     uint8_t orderButtons[8 + 1]; // order-button codes of the selected unit
     uint8_t orderButtonCount;
+    // the unit pop-up: the units of one cell, listed where the right button was pressed
+    int32_t popupX, popupY, popupHeight;
+    uint8_t popupUnits[kMaxCellUnits + 1];
+    uint8_t popupUnitCount;
+    uint8_t popupCellX, popupCellY;
+    uint8_t popupJustUsed;
+    uint8_t terrainInfoX, terrainInfoY;
 
     // screens
     uint8_t newGameScreen, loadScreen, creditsScreen;
@@ -259,6 +266,12 @@ struct UiState {
     uint8_t citiesMenuOpen, statsMenuOpen, mainMenuOpen, saveMenuOpen, loadMenuOpen;
     uint8_t helpMenuOpen, bigNewsOpen, scoreMenuOpen, terrainInfoOpen;
     int32_t helpPage;
+    uint8_t mainMenuChoice;
+    uint8_t sciencePage; // 1..4, the page of the science tree
+    int32_t listScroll;
+    uint8_t statsPage;
+    // the list screen a city screen was opened from, to return to it
+    uint8_t openedFromCities, openedFromFinance, openedFromProducts;
     double coinAnimation;   // gold amount of the falling-coins display
     double coinPhase;       // 1.0 when the coins start falling, -0.15 per frame
     uint8_t closeCountdown; // frames before a pressed choice takes effect

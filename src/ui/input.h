@@ -12,4 +12,19 @@ void MouseControl();
 // Once per frame, after the screens: the pointer (and the route preview of a drag).
 void DrawMouse();
 
+// Escape in a game: closes the open screen, or opens the main menu.
+void EscapeKey();
+// The map cell under a point of the screen (it may lie outside the map).
+int ScreenToCellX(int x);
+int ScreenToCellY(int y);
+// Keeps the view's origin where the map fills the view.
+void ClampView();
+
+// The presses and keys that belong to the screens, in the order the handler tests them
+// (big news, save and load, help, news list, terrain window, main menu, the list screens,
+// dialogs, the research table). True when a screen took the press.
+bool ScreenMouseDownHook(int button, int x, int y);
+// Enter, Up and Down while the research table is open.
+void ScienceTableKeyHook(int key);
+
 } // namespace annals

@@ -1,10 +1,12 @@
 // The jukebox: least played tracks first, some never, and the music switch.
 #include "audio/music.h"
+#include "audio/sounds.h"
 #include "platform/headless_platform.h"
 #include "state/state.h"
 
 #include <gtest/gtest.h>
 
+#include <fstream>
 #include <set>
 
 using namespace annals;
@@ -60,4 +62,11 @@ TEST_F(JukeboxTest, SwitchingOffStopsAtOnceAndOnStartsFifteenFramesLater) {
     ToggleMusic();
     EXPECT_EQ(ui.musicOn, 1);
     EXPECT_EQ(ui.musicCountdown, 15);
+}
+
+TEST(Sounds, EveryNamedSoundHasItsRecording) {
+    for (const char* name : kSoundNames) {
+        const std::string path = std::string(ANNALS_GAME_DIR) + "/Sounds/" + name + ".wav";
+        EXPECT_TRUE(std::ifstream(path).good()) << path;
+    }
 }

@@ -257,6 +257,10 @@ struct UiState {
     // dialogs and the fight display
     int32_t dialogCode;
     uint8_t battleShown;
+    uint8_t battleUnits[kMaxCivs + 1]; // per civilization, the slot of its unit in the fight shown
+
+    // map view
+    uint8_t smallMapValid; // the small map picture is up to date
 };
 
 // The records. Static storage for the whole run.

@@ -5,6 +5,7 @@
 #include "state/rules.h"
 #include "state/state.h"
 #include "ui/input.h"
+#include "ui/map_view.h"
 #include "units/movement.h"
 #include "units/unit_table.h"
 

@@ -7,6 +7,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <random>
 
 using namespace annals;
 
@@ -44,6 +45,35 @@ TEST(Surface, ColourKeyOnlyWhenAskedAndOnlyOnKeyedSheets) {
             target.Blit(sheet, {0, 0, 2, 1}, 0, 0, copyKeyed);
             EXPECT_EQ(target.GetPixel(0, 0), sheetKeyed && copyKeyed ? kBlack : kMagenta);
             EXPECT_EQ(target.GetPixel(1, 0), Rgb(10, 20, 30));
+        }
+    }
+}
+
+TEST(Surface, KeyedCopiesMatchAPlainPixelByPixelCopy) {
+    // Sheets of opaque stretches and holes of every length, copied at random places.
+    std::mt19937 random(7);
+    auto roll = [&](int n) { return static_cast<int>(random() % static_cast<unsigned>(n)); };
+    for (int round = 0; round < 40; ++round) {
+        Surface sheet(1 + roll(90), 1 + roll(40));
+        for (int y = 0; y < sheet.Height(); ++y)
+            for (int x = 0; x < sheet.Width();) {
+                const int length = 1 + roll(round % 2 ? 3 : 20);
+                const Pixel colour = roll(2) ? kMagenta : Rgb(roll(256), y, x);
+                for (int i = 0; i < length && x < sheet.Width(); ++i, ++x) sheet.SetPixel(x, y, colour);
+            }
+        sheet.SetColourKey(true);
+        for (int copy = 0; copy < 20; ++copy) {
+            if (copy == 10)
+                sheet.SetPixel(roll(sheet.Width()), roll(sheet.Height()), Rgb(1, 2, 3)); // drawn on
+            const Rect source{roll(100) - 5, roll(50) - 5, roll(100), roll(50)};
+            const int x = roll(80) - 30, y = roll(60) - 20;
+            Surface fast(64, 48, Rgb(9, 9, 9)), plain(64, 48, Rgb(9, 9, 9));
+            fast.Blit(sheet, source, x, y, true);
+            for (int sy = std::max(source.top, 0); sy < std::min(source.bottom, sheet.Height()); ++sy)
+                for (int sx = std::max(source.left, 0); sx < std::min(source.right, sheet.Width()); ++sx)
+                    if (sheet.GetPixel(sx, sy) != kMagenta)
+                        plain.SetPixel(x + sx - source.left, y + sy - source.top, sheet.GetPixel(sx, sy));
+            ASSERT_EQ(fast.Pixels(), plain.Pixels()) << "round " << round << " copy " << copy;
         }
     }
 }

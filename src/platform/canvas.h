@@ -39,12 +39,18 @@ public:
     bool Valid() const { return width_ > 0 && height_ > 0; }
     void Resize(int width, int height, Pixel fill = kBlack);
 
-    Pixel* Row(int y) { return pixels_.data() + static_cast<size_t>(y) * static_cast<size_t>(width_); }
+    Pixel* Row(int y) {
+        runsValid_ = false;
+        return pixels_.data() + static_cast<size_t>(y) * static_cast<size_t>(width_);
+    }
     const Pixel* Row(int y) const {
         return pixels_.data() + static_cast<size_t>(y) * static_cast<size_t>(width_);
     }
     const std::vector<Pixel>& Pixels() const { return pixels_; }
-    std::vector<Pixel>& Pixels() { return pixels_; }
+    std::vector<Pixel>& Pixels() {
+        runsValid_ = false;
+        return pixels_;
+    }
 
     // Out-of-surface reads give 0, writes do nothing.
     Pixel GetPixel(int x, int y) const;
@@ -54,6 +60,7 @@ public:
     void SetColourKey(bool enabled, Pixel key = kMagenta) {
         hasKey_ = enabled;
         key_ = key;
+        runsValid_ = false;
     }
     bool HasColourKey() const { return hasKey_; }
     Pixel ColourKey() const { return key_; }
@@ -67,10 +74,21 @@ public:
     void Ellipse(Rect bounds, Pixel colour, bool filled);
 
 private:
+    // The stretches of each row that hold anything but the key (short gaps of key pixels
+    // included), so that a keyed copy skips the empty parts of a sheet. Found at the
+    // first keyed copy from the surface, forgotten when its pixels may change.
+    struct Run {
+        int left, right;
+    };
+    void FindRuns() const;
+
     int width_ = 0, height_ = 0;
     std::vector<Pixel> pixels_;
     bool hasKey_ = false;
     Pixel key_ = kMagenta;
+    mutable bool runsValid_ = false;
+    mutable std::vector<Run> runs_;
+    mutable std::vector<size_t> rowRuns_; // row y's runs: runs_[rowRuns_[y]] up to runs_[rowRuns_[y + 1]]
 };
 
 } // namespace annals

@@ -293,6 +293,10 @@ struct UiState {
     double dialogParams[40];
     char dialogText[64]; // a name the dialog shows, such as the village a wagon came to
     uint8_t battleShown;
+    uint8_t battleUnits[kMaxCivs + 1]; // per civilization, the slot of its unit in the fight shown
+
+    // map view
+    uint8_t smallMapValid; // the small map picture is up to date
 };
 
 // The records. Static storage for the whole run.

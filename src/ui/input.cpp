@@ -10,6 +10,7 @@
 #include "state/state.h"
 #include "ui/drawing.h"
 #include "ui/entrance.h"
+#include "ui/map_view.h"
 #include "units/movement.h"
 #include "units/orders.h"
 #include "units/unit_table.h"
@@ -400,12 +401,6 @@ int ScreenToCellY(int y) {
     return Trunc(game.viewY + ((y - 9) / 25) * 0.5);
 }
 
-void ClampView() {
-    game.viewX = std::max(game.viewX, 1.0);
-    game.viewY = std::max(game.viewY, 1.0);
-    game.viewX = std::min(game.viewX, game.mapWidth - 19.0);
-    game.viewY = std::min(game.viewY, game.mapHeight - 14.0);
-}
 
 void FormKeyDown(int key, int shift) {
     // On the entrance screen only Escape acts: it closes the open page, or quits.

@@ -17,8 +17,6 @@ void EscapeKey();
 // The map cell under a point of the screen (it may lie outside the map).
 int ScreenToCellX(int x);
 int ScreenToCellY(int y);
-// Keeps the view's origin where the map fills the view.
-void ClampView();
 
 // The presses and keys that belong to the screens, in the order the handler tests them
 // (big news, save and load, help, news list, terrain window, main menu, the list screens,

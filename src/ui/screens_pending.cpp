@@ -4,12 +4,6 @@
 
 namespace annals {
 
-void DrawTerrain(int, int, double, double, int, int) {}
-void DrawUnits() {}
-void DrawLifes() {}
-void DrawCityNames() {}
-void DrawCurrentUnit() {}
-void DrawEdgesAndSmallMap() {}
 void DrawBigNews() {}
 void DrawMainMenu() {}
 void DrawSaveLoadMenu() {}

@@ -206,4 +206,83 @@ inline constexpr Piece kPieces[] = {
     {kHelpSprite, 470, 0, 900, 530, PieceKind::Spare, "chapter pictures"},
 };
 
+// Where the map view's pieces stand on their sheets. A piece with several drawings keeps
+// them 51 rows apart (56 under a forest); a column that runs out continues in the next.
+struct PiecePos {
+    int column, row;
+};
+
+// Coast pieces of a Sea cell by the land beside it: N 1, E 10, S 100, W 1000. Past row
+// 306 the drawings go on in the next column, 357 rows up.
+struct CoastPiece {
+    int code, column, row, variants;
+};
+inline constexpr CoastPiece kCoastPieces[] = {
+    {1, 0, 0, 7},       {10, 51, 0, 7},      {100, 102, 0, 7},    {1000, 153, 0, 7},   {11, 204, 0, 1},
+    {110, 204, 51, 1},  {1011, 306, 153, 1}, {1111, 306, 204, 3}, {1001, 204, 153, 1}, {1100, 204, 102, 1},
+    {101, 204, 204, 5}, {1010, 255, 102, 5}, {111, 306, 0, 1},    {1110, 306, 51, 1},  {1101, 306, 102, 1},
+};
+inline constexpr PiecePos CoastPieceAt(const CoastPiece& piece, int variant) {
+    const int row = piece.row + 51 * variant;
+    return row > 306 ? PiecePos{piece.column + 51, row - 357} : PiecePos{piece.column, row};
+}
+
+// River pieces by the river's digits (N 1, E 10, S 100, W 1000): the plain piece (on the
+// river sheet and, for rivers through fields, the cornfield sheet) and the piece under a
+// forest, which is 55 rows high. The Artic's forest pieces stand 255 columns right of
+// these, the Grassland's and Savannah's 510.
+struct RiverPiece {
+    int code, column, row, forestColumn, forestRow, variants;
+};
+inline constexpr RiverPiece kRiverPieces[] = {
+    {1, 0, 0, 204, 0, 2},          {10, 0, 102, 204, 112, 2},     {100, 0, 204, 204, 224, 2},
+    {1000, 0, 306, 204, 336, 2},   {11, 51, 0, 255, 56, 2},       {110, 51, 102, 255, 168, 2},
+    {1100, 51, 204, 255, 280, 2},  {1001, 51, 306, 306, 0, 2},    {111, 102, 0, 306, 112, 2},
+    {1110, 102, 102, 306, 224, 2}, {1101, 102, 204, 306, 336, 2}, {1011, 102, 306, 357, 56, 2},
+    {1111, 153, 0, 357, 168, 2},   {101, 153, 102, 357, 280, 3},  {1010, 153, 255, 408, 56, 3},
+};
+inline constexpr PiecePos RiverPieceAt(const RiverPiece& piece, int variant) {
+    const int row = piece.row + 51 * variant;
+    return row >= 408 ? PiecePos{piece.column + 51, row - 408} : PiecePos{piece.column, row};
+}
+inline constexpr PiecePos ForestRiverPieceAt(const RiverPiece& piece, int variant) {
+    const int row = piece.forestRow + 56 * variant;
+    return row >= 392 ? PiecePos{piece.forestColumn + 51, row - 392} : PiecePos{piece.forestColumn, row};
+}
+
+// Rivers through joined cornfields: the row of each river's piece in the columns 357
+// (joined east), 408 (both sides) and 459 (joined west). Rivers 101 and 1010 have
+// three drawings each in the columns 204, 255 and 306, from rows 102 and 255.
+inline constexpr int kJoinedFieldRiverRows[8][2] = {{11, 0},    {110, 51},   {1100, 102}, {1001, 153},
+                                                    {111, 204}, {1110, 255}, {1101, 306}, {1011, 357}};
+
+// Hill shapes 1..8 by the hills north and west: rows (bottom exclusive) and the width of
+// their five pieces (plain, gold, Artic, stone, road), one column apart.
+struct HillShape {
+    int top, bottom, width;
+};
+inline constexpr HillShape kHillShapes[8] = {
+    {0, 50, 48},    {314, 362, 53}, {362, 412, 48}, {50, 109, 48},
+    {254, 314, 53}, {109, 148, 54}, {412, 463, 65}, {148, 204, 63},
+};
+
+// The city names of the name sheet: nation n's names stand side by side in row
+// 18 (n - 1), the natives' (nation 13) in row 180; name k ends at column kCityNameEnds
+// (inclusive) and the next begins two columns further on.
+inline constexpr int kCityNamesPerRow = 6;
+inline constexpr int kCityNameEnds[11][kCityNamesPerRow] = {
+    {54, 98, 150, 183, 221, 268},  {75, 152, 207, 269, 340, 394}, {46, 79, 149, 216, 272, 327},
+    {42, 101, 154, 208, 253, 309}, {32, 81, 120, 167, 205, 267},  {37, 83, 139, 208, 265, 312},
+    {62, 96, 139, 183, 235, 294},  {37, 65, 110, 165, 215, 252},  {36, 78, 129, 176, 208, 249},
+    {63, 119, 171, 210, 256, 299}, {39, 75, 131, 167, 204, 228},
+};
+// The ends of nation n's names (1..10, and 13 for the natives), or null.
+inline constexpr const int* CityNameEnds(int nation) {
+    if (nation >= 1 && nation <= 10) return kCityNameEnds[nation - 1];
+    return nation == 13 ? kCityNameEnds[10] : nullptr;
+}
+inline constexpr int CityNameRow(int nation) {
+    return nation == 13 ? 180 : 18 * (nation - 1);
+}
+
 } // namespace annals::art

@@ -1,13 +1,15 @@
 #include "sheets.h"
 
 #include "asset_files.h"
+#include "map_art.h"
 
 #include <cstring>
 
 namespace annals::art {
 
-// Each routine below is the whole art of its sheet; for now every one shows the
-// placeholder, and the real pictures replace them one sheet at a time.
+// Each routine below is the whole art of its sheet; for now most show the placeholder,
+// the map view's sheets plain stand-in pictures, and the real pictures replace them one
+// sheet at a time.
 
 void DrawInterfacesSheet(cairo_t* cr, int width, int height) {
     DrawPlaceholder(cr, kInterfaces, width, height);
@@ -22,49 +24,51 @@ void DrawLeadersSheet(cairo_t* cr, int width, int height) {
     DrawPlaceholder(cr, kLeadersSprite, width, height);
 }
 void DrawTerrainSheet(cairo_t* cr, int width, int height) {
-    DrawPlaceholder(cr, kTerrainSprite, width, height);
+    DrawTerrainArt(cr, width, height);
 }
 void DrawCoastSheet(cairo_t* cr, int width, int height) {
-    DrawPlaceholder(cr, kCoastSprite, width, height);
+    DrawCoastArt(cr, width, height);
 }
 void DrawMixSheet(cairo_t* cr, int width, int height) {
-    DrawPlaceholder(cr, kMixSprite, width, height);
+    DrawMixArt(cr, width, height);
 }
 void DrawHillSheet(cairo_t* cr, int width, int height) {
-    DrawPlaceholder(cr, kHillSprite, width, height);
+    DrawHillArt(cr, width, height);
 }
 void DrawRiverSheet(cairo_t* cr, int width, int height) {
-    DrawPlaceholder(cr, kRiverSprite, width, height);
+    DrawRiverArt(cr, width, height);
 }
 void DrawForestSheet(cairo_t* cr, int width, int height) {
-    DrawPlaceholder(cr, kForestSprite, width, height);
+    DrawForestArt(cr, width, height);
 }
 void DrawRoadSheet(cairo_t* cr, int width, int height) {
-    DrawPlaceholder(cr, kRoadSprite, width, height);
+    DrawRoadArt(cr, width, height, false);
 }
 void DrawRoadOnCornfieldSheet(cairo_t* cr, int width, int height) {
-    DrawPlaceholder(cr, kRoadOnCornfieldSprite, width, height);
+    DrawRoadArt(cr, width, height, true);
 }
 void DrawCornfieldSheet(cairo_t* cr, int width, int height) {
-    DrawPlaceholder(cr, kCornfieldSprite, width, height);
+    DrawCornfieldArt(cr, width, height);
 }
 void DrawProductSheet(cairo_t* cr, int width, int height) {
     DrawPlaceholder(cr, kProductSprite, width, height);
+    DrawProductMapArt(cr);
 }
 void DrawUnitSheet(cairo_t* cr, int width, int height) {
-    DrawPlaceholder(cr, kUnitSprite, width, height);
+    DrawUnitArt(cr, width, height);
 }
 void DrawUnitOutlinesSheet(cairo_t* cr, int width, int height) {
     DrawPlaceholder(cr, kUnitOutlinesSprite, width, height);
 }
 void DrawCitySheet(cairo_t* cr, int width, int height) {
     DrawPlaceholder(cr, kCitySprite, width, height);
+    DrawCityMapArt(cr);
 }
 void DrawPopulationSheet(cairo_t* cr, int width, int height) {
-    DrawPlaceholder(cr, kPopulationSprite, width, height);
+    DrawPopulationArt(cr, width, height);
 }
 void DrawCityNameSheet(cairo_t* cr, int width, int height) {
-    DrawPlaceholder(cr, kCityNameSprite, width, height);
+    DrawCityNameArt(cr, width, height);
 }
 void DrawCityNameBigSheet(cairo_t* cr, int width, int height) {
     DrawPlaceholder(cr, kCityNameBigSprite, width, height);
@@ -83,6 +87,7 @@ void DrawSciencesSheet(cairo_t* cr, int width, int height) {
 }
 void DrawOthersSheet(cairo_t* cr, int width, int height) {
     DrawPlaceholder(cr, kOthersSprite, width, height);
+    DrawOthersMapArt(cr);
 }
 
 void DrawOutlineSheet(cairo_t* cr, int width, int height) {

@@ -1,0 +1,124 @@
+// Drawing one game-screen frame late in a game on a Huge map: the map view with every
+// layer, the frame and panels, in the headless host. A frame comes every 60 ms; the
+// drawing should take a small part of that.
+#include "platform/headless_platform.h"
+#include "shell/program.h"
+#include "state/random.h"
+#include "state/rules.h"
+#include "state/state.h"
+#include "ui/drawing.h"
+#include "units/unit_table.h"
+#include "world/map_generator.h"
+
+#include <benchmark/benchmark.h>
+
+#include <filesystem>
+#include <vector>
+
+using namespace annals;
+
+namespace {
+
+void FoundCity(int civ, int x, int y, int size) {
+    CivRecord& owner = Civ(civ);
+    owner.cityCount += 1;
+    owner.citiesFounded = static_cast<uint8_t>(owner.cityCount % 6 + 1);
+    owner.cities[owner.cityCount] = {static_cast<uint8_t>(x), static_cast<uint8_t>(y)};
+    CityData& city = City(x, y);
+    city.hasCity = 1;
+    city.cityX = static_cast<uint8_t>(x);
+    city.cityY = static_cast<uint8_t>(y);
+    city.owner = static_cast<uint8_t>(civ);
+    city.founder = static_cast<uint8_t>(civ);
+    city.cityIndex = owner.cityCount;
+    city.nameIndex = owner.citiesFounded;
+    city.size = static_cast<uint8_t>(size);
+    city.buildings[3] = size % 3 == 0;
+    city.buildings[34] = size % 5 == 0;
+    Cell(x, y).road = 1;
+    Cell(x, y).unitOwner = static_cast<uint8_t>(civ);
+}
+
+// Seven peoples and the natives on a Huge continental world: a city every few cells,
+// roads and fields, nearly 200 units each, everything explored.
+void MakeLateGame() {
+    ResetState();
+    InitializeVariables();
+    game.language = 1;
+    SeedRandom(11);
+    game.mapWidth = game.mapHeight = 48;
+    game.location = kContinental;
+    GenerateMap();
+    game.civCount = 8;
+    for (int c = 1; c <= 8; ++c) {
+        Civ(c).nation = static_cast<uint8_t>(c == 8 ? kNativeNation : c);
+        Civ(c).government = 3;
+        Civ(c).colour = static_cast<uint8_t>(c);
+        Civ(c).isComputer = c != 1;
+        Civ(c).knows[39] = c % 3 == 0;
+    }
+    std::vector<std::pair<int, int>> land;
+    for (int x = 1; x <= 48; ++x)
+        for (int y = 1; y <= 48; ++y) {
+            MapCell& cell = Cell(x, y);
+            cell.explored = 1;
+            if (cell.terrain == kSea) continue;
+            land.push_back({x, y});
+            cell.road = Random(5) < 2;
+            cell.cornfield = !cell.forest && !cell.hill && Random(5) == 0;
+        }
+    int next = 0;
+    for (int x = 3; x <= 46; x += 3)
+        for (int y = 3; y <= 46; y += 3)
+            if (Cell(x, y).terrain != kSea && Civ(next % 8 + 1).cityCount < kMaxCities)
+                FoundCity(next % 8 + 1, x, y, 1 + Random(24)), ++next;
+    for (int c = 1; c <= 8; ++c)
+        for (int u = 0; u < 190; ++u) {
+            const auto [x, y] = land[static_cast<size_t>(Random(static_cast<int>(land.size())))];
+            if (Cell(x, y).unitCount == 0 || Cell(x, y).unitOwner == c) AddUnit(c, 2 + Random(33), x, y);
+        }
+    for (int c = 1; c <= 8; ++c)
+        for (int s = 1; s <= Civ(c).unitCount; ++s) Unit(c, s).fortified = s % 4 == 0;
+    game.currentCiv = game.viewCiv = 1;
+    game.currentUnit = game.viewUnit = 1;
+    Unit(1, 1).movesLeft = 3;
+    game.viewX = 14.5; // half-cell origins draw one more column and row
+    game.viewY = 16.5;
+    ui.gameStarted = 1;
+}
+
+std::string GameFolder() {
+    std::error_code error;
+    const auto exe = std::filesystem::read_symlink("/proc/self/exe", error);
+    return error ? std::string("build/game") : exe.parent_path().string();
+}
+
+void BM_GameScreenFrame(benchmark::State& state) {
+    HeadlessPlatform platform({.pixels = state.range(0) == 1, .recordLog = false});
+    InstallShellHost(platform);
+    gameFolder = GameFolder();
+    if (!LoadSurfaces(1)) {
+        state.SkipWithError(("no pictures " + SheetLoadError()).c_str());
+        UninstallShellHost();
+        return;
+    }
+    MakeLateGame();
+    TimerFunction(); // the small map is drawn once, then kept
+    for (auto _ : state) {
+        TimerFunction();
+        benchmark::DoNotOptimize(platform.Screen().GetPixel(500, 300));
+    }
+    FreeSurfaces();
+    UninstallShellHost();
+    ResetState();
+}
+
+BENCHMARK(BM_GameScreenFrame)
+    ->ArgName("pixels")
+    ->Arg(1)
+    ->Arg(0)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly(true);
+
+} // namespace

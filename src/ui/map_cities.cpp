@@ -1,0 +1,136 @@
+// Cities on the map: the picture that grows with the city and changes with its people
+// and age, its walls, the owner's flag, and the plates with its size and name.
+#include "state/numbers.h"
+#include "state/rules.h"
+#include "state/state.h"
+#include "ui/drawing.h"
+#include "ui/map_view.h"
+#include "ui/sheet_layout.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace annals {
+
+namespace {
+
+constexpr int kIndustrialization = 39;
+constexpr int kStockade = 3;
+constexpr int kFortress = 34;
+
+bool KnowsIndustrialization(int civ) {
+    return civ >= 1 && civ <= kMaxCivs && Civ(civ).knows[kIndustrialization] == 1;
+}
+
+// Where the flag flies over a city picture, by style (rows) and picture level 2..8.
+struct FlagSpot {
+    int x, y;
+};
+constexpr FlagSpot kFlagSpots[7][7] = {
+    {{28, 6}, {21, 6}, {47, 11}, {32, 4}, {47, 5}, {41, 5}, {39, 5}},
+    {{36, 10}, {40, 6}, {42, 21}, {29, 21}, {29, 18}, {30, 16}, {30, 17}},
+    {{27, 6}, {32, 10}, {40, 5}, {41, 4}, {41, 1}, {41, 1}, {34, 8}},
+    {{44, 12}, {48, 5}, {36, 4}, {36, 2}, {48, 0}, {33, 0}, {41, 1}},
+    {{42, 5}, {33, 0}, {42, 1}, {41, 1}, {45, 10}, {48, 5}, {39, 18}},
+    {{45, 8}, {48, 5}, {45, 8}, {20, 6}, {21, 1}, {53, 10}, {53, 5}},
+    // The industrial towns: the flag on the tallest chimney, right of the middle.
+    {{44, 8}, {44, 6}, {46, 4}, {46, 2}, {48, 1}, {48, 0}, {48, 0}},
+};
+
+// The columns b..e (inclusive) of a city's name on the name sheet, or false.
+bool NameSpan(int nation, int k, int& b, int& e) {
+    const int* ends = art::CityNameEnds(nation);
+    if (!ends || k < 1 || k > art::kCityNamesPerRow) return false;
+    b = k == 1 ? 0 : ends[k - 2] + 2;
+    e = ends[k - 1];
+    return true;
+}
+
+} // namespace
+
+int CityPictureLevel(int civ, int size) {
+    if (KnowsIndustrialization(civ)) return std::max(std::min(size / 4, 6) + 1, 2);
+    return std::min(size / 3, 6) + 2;
+}
+
+int WallLevel(int size) {
+    return std::min(size / 6, 3) + 1;
+}
+
+int CityStyle(int civ) {
+    if (KnowsIndustrialization(civ)) return 7;
+    switch (Civ(civ).nation) {
+    case 1: // Arabians
+    case 7: // Persians
+        return 1;
+    case 2:             // Aztecs
+    case kNativeNation: // the natives
+        return 2;
+    case 3: // Britons
+    case 5: // Franks
+    case 8: // Romans
+        return 3;
+    case 4: // Chinese
+        return 4;
+    case 9: // Turks
+        return 6;
+    default: // Germans, Vikings
+        return 5;
+    }
+}
+
+int CityPictureLift(int civ, int size) {
+    const int level = CityPictureLevel(civ, size);
+    if (level > 4) return 0;
+    return Round(10 - std::sqrt(static_cast<double>(level)) * level);
+}
+
+void DrawCityNames() {
+    const MapView main = MainView();
+    const CellSpan xs = ViewColumns(main), ys = ViewRows(main);
+    for (int x = xs.first; x <= xs.last; ++x)
+        for (int y = ys.first; y <= ys.last; ++y)
+            if (Cell(x, y).hasCity == 1) DrawCityAndItsName(x, y);
+}
+
+void DrawCityAndItsName(int x, int y) {
+    if (!InsideMap(x, y) || Cell(x, y).explored != 1) return;
+    const CityData& city = City(x, y);
+    const int owner = city.owner, size = city.size;
+    const int level = CityPictureLevel(owner, size), style = CityStyle(owner), wall = WallLevel(size);
+    const int lift = CityPictureLift(owner, size);
+    const bool walls =
+        (city.buildings[kStockade] == 1 || city.buildings[kFortress] == 1) && !KnowsIndustrialization(owner);
+    const int fortress = city.buildings[kFortress] == 1 ? 4 : 0;
+    const MapView main = MainView();
+    const int left = CellLeft(main, x), top = CellTop(main, y);
+
+    // The size plate sits left of the name plate; both stand centred over the city.
+    int b = 0, e = 0;
+    const bool named = NameSpan(Civ(city.founder).nation, city.nameIndex, b, e);
+    const int a = named ? (e - b + 22) / 2 : 11;
+    const int colour = Civ(owner).colour;
+    DrawSprite(left + 25 - a, top + lift - 33,
+               {21 * (size - 1), 21 * (colour - 1), 21 * (size - 1) + 22, 21 * colour}, true,
+               Sheet::PopulationSprite);
+    if (named) {
+        const int row = art::CityNameRow(Civ(city.founder).nation);
+        DrawSprite(left + 48 - a, top + lift - 31, {b, row, e + 1, row + 18}, true, Sheet::CityNameSprite);
+    }
+    if (walls)
+        DrawSprite(left - 5, top - 5, {60 * (wall + fortress - 1), 480, 60 * (wall + fortress) - 1, 539},
+                   true, Sheet::CitySprite);
+    DrawSprite(left - 5, top - 5, {60 * (level - 1), 60 * (style - 1), 60 * level - 1, 60 * style - 1}, true,
+               Sheet::CitySprite);
+    const int nation = Civ(owner).nation;
+    const FlagSpot flag = kFlagSpots[style - 1][level - 2];
+    DrawSprite(left + flag.x - 4, top + flag.y - 4,
+               {204 + 13 * (nation - 1), 48, 216 + 13 * (nation - 1), 62}, true, Sheet::OthersSprite);
+    if (walls) {
+        static constexpr int kFrontWallTop[5] = {0, 29, 33, 36, 37};
+        DrawSprite(left - 4, top + kFrontWallTop[wall], {60 * fortress + 1, 514, 60 * fortress + 58, 527},
+                   true, Sheet::CitySprite);
+    }
+}
+
+} // namespace annals

@@ -197,6 +197,8 @@ struct GameState {
     uint8_t unitHandled;         // the computer player took care of selecting the next unit
     uint8_t foreignAreaHit;      // the last area test refused a cell held by another civilization
     uint8_t totalsRunning;       // a civilization's science and military totals are being summed
+    double civScienceTotal;      // the science of all cities of the civilization being updated
+    double civMilitaryTotal;     // and their military production (spending not counted)
 
     // world
     uint8_t mapWidth, mapHeight;
@@ -259,6 +261,10 @@ struct UiState {
     double coinAnimation; // gold amount of the falling-coins display
     double coinPhase;     // 1.0 when the coins start falling, -0.15 per frame
     uint8_t closeCountdown; // frames before a pressed choice takes effect
+    // research table and science tree
+    uint8_t discoveryShown;  // the research table announces the science just discovered
+    int32_t selectedScience; // highlighted row of the research table, 0 = none yet
+    uint8_t sciencePage;     // page 1..4 of the science tree
     // wonders still to announce to each civilization
     uint8_t bigNewsQueue[kMaxCivs + 1][kMaxNews + 1];
     uint8_t bigNewsCount[kMaxCivs + 1];

@@ -67,6 +67,7 @@ TEST_F(OrdersTest, FoundingACityAndItsRefusals) {
         Civ(1).gold = c.gold;
         platform.ClearLog();
         Select(1, kSettler, c.x, c.y);
+        AddUnit(1, kWarrior, 22, 22); // someone still to move, so the turn stays
         const uint8_t done = UnitActivity(2);
         if (*c.message == '\0') {
             EXPECT_EQ(done, 1);
@@ -94,11 +95,12 @@ TEST_F(OrdersTest, ACityOnAnOldVillageSiteStartsAfresh) {
     City(15, 15).stock[1] = 90;
     City(15, 15).buildings[5] = 1;
     Select(1, kSettler, 15, 15);
+    AddUnit(1, kWarrior, 22, 22); // someone still to move, so the turn stays
     ASSERT_EQ(UnitActivity(2), 1);
     EXPECT_EQ(City(15, 15).stock[1], 0);
     EXPECT_EQ(City(15, 15).buildings[5], 0);
     EXPECT_EQ(City(15, 15).nameIndex, 1);
-    EXPECT_EQ(Civ(1).unitCount, 0) << "the settler became the city";
+    EXPECT_EQ(Civ(1).unitCount, 1) << "the settler became the city";
 }
 
 TEST_F(OrdersTest, SettlersWorksTakeTheirTurns) {

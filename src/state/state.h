@@ -200,6 +200,8 @@ struct GameState {
     uint8_t totalsRunning;       // a civilization's science and military totals are being summed
     uint8_t goHomeActive;        // a unit is being sent home: its route may pass near enemies
     int32_t lastRouteCost;       // cost of the last route tested, -1 when none was found
+    double civScienceTotal;      // the science of all cities of the civilization being updated
+    double civMilitaryTotal;     // and their military production (spending not counted)
 
     // world
     uint8_t mapWidth, mapHeight;
@@ -275,6 +277,9 @@ struct UiState {
     double coinAnimation;   // gold amount of the falling-coins display
     double coinPhase;       // 1.0 when the coins start falling, -0.15 per frame
     uint8_t closeCountdown; // frames before a pressed choice takes effect
+    // research table and science tree
+    uint8_t discoveryShown;  // the research table announces the science just discovered
+    int32_t selectedScience; // highlighted row of the research table, 0 = none yet
     // wonders still to announce to each civilization
     uint8_t bigNewsQueue[kMaxCivs + 1][kMaxNews + 1];
     uint8_t bigNewsCount[kMaxCivs + 1];

@@ -11,6 +11,7 @@
 #include "ui/drawing.h"
 #include "ui/entrance.h"
 #include "ui/map_view.h"
+#include "ui/science_screens.h"
 #include "units/movement.h"
 #include "units/orders.h"
 #include "units/unit_table.h"
@@ -119,10 +120,8 @@ bool PanelButtons(int x, int y) {
     }
     if (mainMenuOrOver) return false;
     if (Near(x, y, 197, 691, 16)) {
-        int known = 0;
-        for (int s = 1; s <= kSciences; ++s) known += Civ(game.currentCiv).knows[s] == 1;
         Toggle(ui.scienceMenuOpen);
-        ui.sciencePage = static_cast<uint8_t>(known < 15 ? 1 : known < 26 ? 2 : known < 38 ? 3 : 4);
+        ui.sciencePage = static_cast<uint8_t>(SciencePageFor(game.currentCiv));
         return true;
     }
     if (ui.scienceTableOpen) return false;
@@ -401,7 +400,6 @@ int ScreenToCellY(int y) {
     return Trunc(game.viewY + ((y - 9) / 25) * 0.5);
 }
 
-
 void FormKeyDown(int key, int shift) {
     // On the entrance screen only Escape acts: it closes the open page, or quits.
     if (!ui.gameStarted) {
@@ -583,18 +581,7 @@ void BaseMouseDown(int button, int shift, int x, int y) {
         }
     }
     // 5: the science tree's page buttons.
-    if (ui.scienceMenuOpen) {
-        if (Near(x, y, 623, 480, 11) && ui.sciencePage >= 2) {
-            Click();
-            ui.sciencePage -= 1;
-            return;
-        }
-        if (Near(x, y, 644, 480, 11) && ui.sciencePage < 4) {
-            Click();
-            ui.sciencePage += 1;
-            return;
-        }
-    }
+    if (ui.scienceMenuOpen && ScienceMenuMouseDown(x, y)) return;
     // Screens whose presses are their own take them here as they are built.
     if (ScreenMouseDownHook(button, x, y)) {
         Looping();

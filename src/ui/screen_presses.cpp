@@ -1,13 +1,20 @@
 // The presses of the screens, tested in their fixed order. Each screen's handling joins
 // here when the screen is built.
+#include "state/state.h"
 #include "ui/input.h"
+#include "ui/science_screens.h"
 
 namespace annals {
 
-bool ScreenMouseDownHook(int, int, int) {
+bool ScreenMouseDownHook(int, int x, int y) {
+    // 14: the research table, while no science tree, dialog or game over covers it.
+    if (ui.scienceTableOpen && !ui.scienceMenuOpen && ui.dialogCode == 0 && !game.gameOver)
+        return ScienceTableMouseDown(x, y);
     return false;
 }
 
-void ScienceTableKeyHook(int) {}
+void ScienceTableKeyHook(int key) {
+    ScienceTableKey(key);
+}
 
 } // namespace annals

@@ -8,8 +8,6 @@ void DrawBigNews() {}
 void DrawMainMenu() {}
 void DrawSaveLoadMenu() {}
 void DrawNews() {}
-void DrawScienceTable() {}
-void DrawScienceMenu() {}
 void DrawFinanceMenu() {}
 void DrawProductsMenu() {}
 void DrawCityMenu() {}

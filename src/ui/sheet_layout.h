@@ -104,7 +104,11 @@ inline constexpr Piece kPieces[] = {
     {kInterfaces, 720, 586, 976, 618, PieceKind::Ours, "battle explosion, 8 frames of 32x32"},
     {kInterfaces, 980, 586, 1108, 602, PieceKind::Ours, "battle direction markers, 8 of 16x16"},
     {kInterfaces, 0, 630, 1120, 1060, PieceKind::Spare, "dialog frames and city-screen pieces"},
-    {kInterfaces, 0, 1070, 1120, 1600, PieceKind::Spare, "research table and discovery page"},
+    {kInterfaces, 0, 1070, 424, 1375, PieceKind::Ours, "research table window 424x305"},
+    {kInterfaces, 430, 1070, 632, 1091, PieceKind::Ours, "research button 101x21, plain and pressed"},
+    {kInterfaces, 640, 1070, 742, 1093, PieceKind::Ours, "research row bar 102x23"},
+    {kInterfaces, 750, 1070, 757, 1077, PieceKind::Ours, "leads-to square"},
+    {kInterfaces, 0, 1380, 1120, 1600, PieceKind::Spare, "screen pieces still to place"},
 
     // Backgrounds and plates.
     {kBackgrounds, 537, 423, 585, 470, PieceKind::Fixed, "close plate 48x23, plain and lit"},
@@ -175,7 +179,8 @@ inline constexpr Piece kPieces[] = {
 
     // Sciences: science s at ((s-1) mod 5 * 210, (s-1) div 5 * 215).
     {kScienceSprite, 0, 0, 1200, 230, PieceKind::Ours, "science tree, four pages of 300x230"},
-    {kScienceSprite, 0, 232, 200, 260, PieceKind::Ours, "known-science marker and page buttons"},
+    {kScienceSprite, 0, 232, 14, 246, PieceKind::Ours, "known-science marker 14x14"},
+    {kScienceSprite, 20, 232, 108, 254, PieceKind::Ours, "page buttons 22x22: minus, lit, plus, lit"},
     {kSciencesSprite, 0, 0, 1050, 1505, PieceKind::Fixed, "science pictures 210x215, sciences 1..35"},
 
     // Small common pictures.

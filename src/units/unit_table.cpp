@@ -2,6 +2,7 @@
 
 #include "ai/computer_player.h"
 #include "economy/end_of_turn.h"
+#include "economy/science.h"
 #include "state/host.h"
 #include "state/rules.h"
 #include "state/state.h"
@@ -168,6 +169,8 @@ void PassTurn() {
         } while (game.currentUnit <= Civ(civ).unitCount && game.currentUnit < kMaxUnits &&
                  StrandedAtSea(civ, game.currentUnit));
         StartCivTurn();
+        // A person's discovery is announced as his turn begins.
+        if (human) CompleteHumanResearch(civ);
         if (HasUnitsOrCities(civ)) return;
     }
     game.gameOver = 1;

@@ -503,6 +503,7 @@ bool StartGame() {
         ResetNativeDemand();
         BuildOrderButtons();
         ui.gameStarted = 1;
+        ui.smallMapValid = 0;
         DistanceCalculation();
         return true;
     }

@@ -3,6 +3,7 @@
 #include "persist/save_game.h"
 #include "platform/headless_platform.h"
 #include "shell/program.h"
+#include "state/rules.h"
 #include "state/state.h"
 #include "ui/entrance.h"
 #include "ui/input.h"
@@ -95,6 +96,25 @@ TEST_F(EntranceTest, NationsAndColoursStayDistinctAcrossAllSevenRows) {
     }
     EXPECT_EQ(nations.size(), 7u);
     EXPECT_EQ(colours.size(), 7u);
+}
+
+TEST_F(EntranceTest, StartMakesTheChosenGame) {
+    OpenSettings();
+    Pick(245, 180, 180, 193, 1); // Small
+    Pick(245, 240, 180, 257, 1); // two other players
+    Pick(245, 270, 180, 289, 2); // Moderate
+    Pick(350, 320, 290, 334, 8); // player 1 plays the Turks
+    Press(100, 570);             // start
+    ASSERT_EQ(ui.gameStarted, 1);
+    EXPECT_EQ(ui.newGameScreen, 0);
+    EXPECT_EQ(game.mapWidth, 30);
+    EXPECT_EQ(game.civCount, 4);
+    EXPECT_EQ(Civ(1).nation, 9);
+    EXPECT_EQ(Civ(1).isComputer, 0);
+    EXPECT_EQ(Civ(2).aiLevel, 3);
+    EXPECT_EQ(Civ(4).nation, kNativeNation);
+    EXPECT_EQ(game.currentCiv, 1);
+    EXPECT_EQ(Unit(1, game.currentUnit).type, kSettler) << "the first Settler is selected";
 }
 
 TEST_F(EntranceTest, TheNewGameItemRestoresTheDefaults) {

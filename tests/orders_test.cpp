@@ -77,6 +77,12 @@ TEST_F(OrdersTest, FoundingACityAndItsRefusals) {
             EXPECT_EQ(City(c.x, c.y).culture, 10.0);
             EXPECT_EQ(Civ(1).cityCount, 1);
             EXPECT_TRUE(Cell(c.x, c.y).road);
+            EXPECT_EQ(City(c.x, c.y).happiness, 70.0);
+            EXPECT_EQ(City(c.x, c.y).nameIndex, 1);
+            EXPECT_STREQ(cityName(Civ(1).nation, City(c.x, c.y).nameIndex), "Baghdad");
+            EXPECT_EQ(Civ(1).foundingTurns[1], game.turn - 1);
+            EXPECT_EQ(Cell(c.x + 2, c.y - 2).explored, 1) << "the city's whole area is seen";
+            EXPECT_EQ(Cell(c.x + 3, c.y).explored, 0);
         } else {
             EXPECT_EQ(done, 0) << c.message;
             EXPECT_NE(LastMessage().find(c.message), std::string::npos) << LastMessage();

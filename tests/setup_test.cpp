@@ -76,10 +76,23 @@ TEST_P(SetupTest, EveryoneGetsAPlaceAndTheFirstTurnIsCivilizationOnes) {
                 EXPECT_FALSE(Unit(q, 1).x == settler.x && Unit(q, 1).y == settler.y)
                     << "two players share a site";
         }
-        int sites = 0;
+        // Three sites a civilization, and up to one beside each village; on a large map
+        // there is always room for them all. Their kinds cycle 1..4, or 5..8 near natives.
+        int sites = 0, kinds[9] = {};
         for (int x = 1; x <= size; ++x)
-            for (int y = 1; y <= size; ++y) sites += Cell(x, y).site != 0 && Cell(x, y).terrain != kSea;
-        EXPECT_GE(sites, 1);
+            for (int y = 1; y <= size; ++y) {
+                const int site = Cell(x, y).site;
+                ASSERT_LE(site, 8);
+                if (site == 0) continue;
+                EXPECT_NE(Cell(x, y).terrain, kSea);
+                ++sites;
+                ++kinds[site];
+            }
+        EXPECT_LE(sites, natives * 3 + 4);
+        if (size >= 42) {
+            EXPECT_GE(sites, natives * 3);
+            EXPECT_GE(kinds[1] + kinds[5], kinds[4] + kinds[8]) << "the kinds cycle from 1";
+        }
         EXPECT_EQ(game.nativeDemand[11], 1);
         EXPECT_EQ(game.nativeDemand[1], 0);
         EXPECT_TRUE(CheckSaveText(SaveGameText()).ok) << "a new game is a sound game";

@@ -332,6 +332,9 @@ void DrawLoadPage() {
     for (int n = 1; n <= kSaveSlots; ++n) {
         const int y = 252 + 36 * n - (n == kAutosaveSlot ? 4 : 0);
         const Pixel colour = n == hovered ? kLight : kInk;
+        // The light text of the row under the pointer sits on a dark bar over the page.
+        if (n == hovered)
+            ThePlatform().BackBuffer().FillRect({64, 278 + 36 * (n - 1), 221, 278 + 36 * n - 4}, kInk);
         WriteCentred(150, y, colour, 10, SlotLabel(n));
         if (n == kAutosaveSlot) WriteCentred(150, y + 15, colour, 8, Tr("autosave", "otomatik"));
     }

@@ -477,14 +477,15 @@ TEST_F(MovementTest, AWagonTrainDeliversOrFetchesStone) {
 }
 
 TEST_F(MovementTest, AttacksAreHandedToTheFight) {
-    // Until fights are fought every attack ends undecided: the attacker stays and is spent.
+    // Dice that always favour the attacker: the defender falls, the attacker is spent and
+    // marches in.
     Place(2, kWarrior, 13, 10);
     Select(1, Place(1, kWarrior, 12, 10));
     EXPECT_EQ(Walk(1, 0), 1);
-    EXPECT_EQ(Unit(1, 1).x, 12);
+    EXPECT_EQ(Unit(1, 1).x, 13);
     EXPECT_EQ(Unit(1, 1).movesLeft, 0);
     EXPECT_EQ(Unit(1, 1).attackedThisTurn, 1);
-    EXPECT_EQ(Civ(2).unitCount, 1);
+    EXPECT_EQ(Civ(2).unitCount, 0);
 
     // A plane attacks once a turn, and may still fly on.
     const int bomber = Place(1, kBomber, 12, 12);
@@ -499,16 +500,17 @@ TEST_F(MovementTest, AttacksAreHandedToTheFight) {
     EXPECT_EQ(Walk(0, 1), 1);
     EXPECT_EQ(Unit(1, bomber).y, 13);
 
-    // A ship in a harbour cannot stand against soldiers: it is lost and they march in.
+    // A ship in a harbour cannot stand against soldiers: it is lost and they take the city.
     MakeCity(2, 13, 14);
     Place(2, kGalleon, 13, 14);
     const int warrior = Place(1, kWarrior, 12, 14);
     Select(1, warrior);
     EXPECT_EQ(Walk(1, 0), 1);
-    EXPECT_EQ(Civ(2).unitCount, 2);
+    EXPECT_EQ(Civ(2).unitCount, 1);
     EXPECT_EQ(Unit(1, warrior).x, 13);
     EXPECT_EQ(CellList(13, 14), std::vector<int>{warrior});
     EXPECT_EQ(Cell(13, 14).unitOwner, 1);
+    EXPECT_EQ(City(13, 14).owner, 1);
 }
 
 TEST_F(MovementTest, AStoredRouteFollowsTheRoadAndCostsWhatItSaid) {

@@ -6,6 +6,7 @@
 #include "shell/program.h"
 #include "state/host.h"
 #include "state/state.h"
+#include "ui/battle_view.h"
 #include "ui/drawing.h"
 #include "ui/input.h"
 #include "ui/screens.h"
@@ -138,6 +139,7 @@ void TimerFunction() {
     DrawLifes();
     DrawCityNames();
     DrawCurrentUnit();
+    DrawBattle();
     DrawEdgesAndSmallMap();
     DrawOpenScreens();
     Trace("mouse");

@@ -221,6 +221,13 @@ struct GameState {
     uint8_t reservedBytes[200 + 1];
 };
 
+// A unit that rose to a new level of experience, shown over its cell for a few frames.
+struct PromotionNotice {
+    int32_t cell;   // x * 100 + y
+    int32_t frames; // frames left to show it
+    uint8_t civ, slot;
+};
+
 // Program, screen and input state: never saved. Later screens add their flags here
 // so that the game logic can open and close them without knowing how they are drawn.
 struct UiState {
@@ -298,7 +305,15 @@ struct UiState {
     double dialogParams[40];
     char dialogText[64]; // a name the dialog shows, such as the village a wagon came to
     uint8_t battleShown;
-    uint8_t battleUnits[kMaxCivs + 1]; // per civilization, the slot of its unit in the fight shown
+    uint8_t battleUnits[kMaxCivs + 1]; // per civilization, its unit shown in the fight; 0 none
+    uint8_t destroyedBuilding;         // building the attack destroyed (its picture is shown)
+    uint8_t defenderHit;               // the last exchange was won by the attacker
+    PromotionNotice promotionNotice;
+    // The explosion being shown: step 1..8 (0 none), from the attacker's cell towards the
+    // attacked one, and whether it bursts there or on the attacker.
+    uint8_t crashStep;
+    uint8_t crashFromX, crashFromY, crashToX, crashToY;
+    uint8_t crashAtTarget;
 
     // map view
     uint8_t smallMapValid; // the small map picture is up to date

@@ -131,39 +131,12 @@ double CargoPrice(int32_t cargo) {
 
 enum class Fight { Refused, Lost, Stopped, Undecided, Won };
 
-// The unit that defends the cell against the attacker: land attackers cannot pick ships,
-// and units carried at sea never defend.
-int ChooseDefender(const MapCell& cell, int attackerType) {
-    const int owner = cell.unitOwner;
-    int best = 0;
-    double bestScore = -100.0;
-    for (int i = 1; i <= cell.unitCount; ++i) {
-        const int slot = cell.unitList[i];
-        const UnitRecord& unit = Unit(owner, slot);
-        const bool eligible = (IsShip(attackerType) || IsBombard(attackerType) || !IsShip(unit.type)) &&
-                              (cell.terrain != kSea || IsShip(unit.type));
-        if (!eligible) continue;
-        const int full = UnitTypeLives(unit.type);
-        const double health = full > 0 ? std::sqrt(static_cast<double>(unit.lives) / full) : 0.0;
-        const double bonus = unit.type == kSettler || unit.type == kWagonTrain ? -5.0
-                             : IsBombard(unit.type)                            ? 0.0
-                                                                               : 2.0;
-        const double score =
-            health * std::max(2.0 * UnitDefence(owner, slot) - UnitAttack(owner, slot), -50.0) + bonus;
-        if (score > bestScore) {
-            bestScore = score;
-            best = slot;
-        }
-    }
-    return best;
-}
-
 Fight Attack(UnitRecord& unit, int civ, int slot, int tx, int ty, bool human) {
     MapCell& target = Cell(tx, ty);
     const int defCiv = target.unitOwner;
     const int type = unit.type;
     const bool shooter = IsShip(type) || IsBombard(type) || IsAir(type);
-    const int defender = ChooseDefender(target, type);
+    const int defender = ChooseDefender(tx, ty, type);
     Fight outcome = Fight::Won;
     if (defender != 0 || (shooter && target.hasCity)) {
         if (unit.attackedThisTurn) {
@@ -186,8 +159,11 @@ Fight Attack(UnitRecord& unit, int civ, int slot, int tx, int ty, bool human) {
             return Fight::Lost;
         }
         if (result == 1) {
-            if (IsHuman(defCiv)) PlaySound("die");
-            KillUnit(defCiv, defender);
+            // A plane over a city that nobody there can meet has beaten no one.
+            if (defender != 0) {
+                if (IsHuman(defCiv)) PlaySound("die");
+                KillUnit(defCiv, defender);
+            }
         } else {
             outcome = Fight::Undecided;
         }

@@ -2,6 +2,8 @@
 // knocked down, cities taken or burnt, and the battle animation.
 #include "units/combat.h"
 
+#include "economy/end_of_turn.h"
+
 #include "economy/city.h"
 #include "economy/news.h"
 #include "state/host.h"
@@ -55,7 +57,7 @@ bool InView(int x, int y) {
 // Relations sink a little with every blow, and never below 10; a civilization never met
 // (0) stays unmet. Breaking a peace sets both sides to `peaceBroken`.
 void Sour(double& relation, double drop) {
-    relation = std::max(relation - drop, std::min(relation, 10.0));
+    LowerRelation(relation, drop);
 }
 void Hostility(int a, int b, double peaceBroken) {
     if (a < 1 || a > kMaxCivs || b < 1 || b > kMaxCivs || a == b) return;

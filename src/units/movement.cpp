@@ -2,6 +2,8 @@
 // cell sets off.
 #include "units/movement.h"
 
+#include "economy/end_of_turn.h"
+
 #include "state/host.h"
 #include "state/rules.h"
 #include "state/state.h"
@@ -210,7 +212,7 @@ int SiteDialog(int civ, int kind, const MapCell& cell) {
 
 // The relation with the natives sinks by 5, never below 10.
 void Offend(double& relation) {
-    relation = std::max(relation - 5.0, std::min(relation, 10.0));
+    LowerRelation(relation, 5.0);
 }
 
 // A computer's unit takes what the site holds at once. False when the unit died there.

@@ -288,6 +288,12 @@ int Shot(const Arguments& a, std::string& out, std::string& err) {
     long long frames = 1;
     if (!IntOption(a, "frames", 1, 100000, frames, err)) return 2;
     if (!a.files.empty() && !LoadGame(a.files[0], err)) return 1;
+    if (auto reveal = a.options.find("reveal"); reveal != a.options.end() && reveal->second == "yes") {
+        // For looking at a world: every cell shown, as if explored (nothing is saved).
+        for (int x = 1; x <= game.mapWidth; ++x)
+            for (int y = 1; y <= game.mapHeight; ++y) Cell(x, y).explored = 1;
+        ui.smallMapValid = 0;
+    }
     if (auto script = a.options.find("script"); script != a.options.end() && !RunScript(script->second, err))
         return 2;
     for (long long i = 0; i < frames; ++i) TimerFunction();
@@ -346,10 +352,11 @@ const std::vector<Command>& Commands() {
          0,
          1,
          {"out"},
-         "shot [IN] --out PNG [--frames N] [--script S]",
+         "shot [IN] --out PNG [--frames N] [--script S] [--reveal yes]",
          "draw N frames (default 1) of the entrance screen, or of the game in IN, and write the screen to a "
          "PNG "
-         "file; the script (key:N, click:X:Y, rclick:X:Y, move:X:Y, frames:N, comma-separated) runs first",
+         "file; the script (key:N, click:X:Y, rclick:X:Y, move:X:Y, frames:N, comma-separated) runs first; "
+         "--reveal yes shows every cell of the map",
          Shot},
     };
     return commands;

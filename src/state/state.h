@@ -276,6 +276,7 @@ struct UiState {
     uint8_t helpMenuOpen, bigNewsOpen, scoreMenuOpen, terrainInfoOpen;
     int32_t helpPage;
     uint8_t mainMenuChoice;
+    uint8_t slotChoice;  // slot row pressed in the save or load menu, 1..7; 0 = none
     uint8_t sciencePage; // 1..4, the page of the science tree
     int32_t listScroll;
     uint8_t statsPage;

@@ -2,11 +2,18 @@
 // here when the screen is built.
 #include "state/state.h"
 #include "ui/input.h"
+#include "ui/menus.h"
 #include "ui/science_screens.h"
 
 namespace annals {
 
 bool ScreenMouseDownHook(int, int x, int y) {
+    // 7: the save and load menus take every press.
+    if (ui.saveMenuOpen || ui.loadMenuOpen) return SaveLoadMenuMouseDown(x, y);
+    // 10: the terrain window's close button.
+    if (ui.terrainInfoOpen && TerrainInfoMouseDown(x, y)) return true;
+    // 11: the main menu's items.
+    if (ui.mainMenuOpen && MainMenuMouseDown(x, y)) return true;
     // 14: the research table, while no science tree, dialog or game over covers it.
     if (ui.scienceTableOpen && !ui.scienceMenuOpen && ui.dialogCode == 0 && !game.gameOver)
         return ScienceTableMouseDown(x, y);

@@ -1,6 +1,8 @@
 // The drawing routines the frame routine calls, screen by screen, in its fixed order.
 #pragma once
 
+#include <cstdint>
+
 namespace annals {
 
 // Map view and its frame.
@@ -33,6 +35,8 @@ void DrawScoreMenu();
 // The dialog window, and the information panel (which also writes the open screens' texts).
 void DrawDialogTable();
 void DrawInfoAboutCivilization();
+// The score of the viewing civilization, as the panel shows it.
+int32_t Score();
 
 // The entrance screen.
 void DrawEnterance();

@@ -2,11 +2,11 @@
 // when its screen is built.
 #include "ui/screens.h"
 
+#include <cstdint>
+
 namespace annals {
 
 void DrawBigNews() {}
-void DrawMainMenu() {}
-void DrawSaveLoadMenu() {}
 void DrawNews() {}
 void DrawFinanceMenu() {}
 void DrawProductsMenu() {}
@@ -14,11 +14,11 @@ void DrawCityMenu() {}
 void DrawCitiesMenu() {}
 void DrawHelpMenu() {}
 void DrawStatsMenu() {}
-void DrawTerrainInfoMenu() {}
 void DrawAITime() {}
-void DrawGameOverMenu() {}
-void DrawScoreMenu() {}
 void DrawDialogTable() {}
 void DrawInfoAboutCivilization() {}
+int32_t Score() {
+    return 0;
+}
 
 } // namespace annals

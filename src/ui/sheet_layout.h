@@ -118,7 +118,8 @@ inline constexpr Piece kPieces[] = {
     {kBackgrounds, 0, 460, 211, 481, PieceKind::Ours, "menu plate 104x21, pressed 101x19"},
     {kBackgrounds, 220, 460, 530, 481, PieceKind::Ours, "slot plate 153x21, pressed 150x19"},
     {kBackgrounds, 600, 430, 700, 471, PieceKind::Ours, "scroll arrows 19x41, five states"},
-    {kBackgrounds, 1210, 0, 1700, 420, PieceKind::Spare, "title pictures"},
+    {kBackgrounds, 1210, 0, 1286, 90, PieceKind::Ours, "menu titles 76x30: main menu, save, load"},
+    {kBackgrounds, 1290, 0, 1700, 420, PieceKind::Spare, "title pictures"},
     {kBackgrounds, 0, 490, 1700, 1000, PieceKind::Spare, "dialog, research and city-screen backgrounds"},
 
     // Entrance screen.

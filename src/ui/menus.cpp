@@ -1,0 +1,300 @@
+// The main menu, the save and load menus, the score screen and the game-over screen.
+#include "ui/menus.h"
+
+#include "audio/music.h"
+#include "persist/save_game.h"
+#include "platform/platform.h"
+#include "state/host.h"
+#include "state/rules.h"
+#include "state/state.h"
+#include "ui/drawing.h"
+#include "ui/map_view.h"
+#include "ui/screens.h"
+#include "ui/text.h"
+#include "units/orders.h"
+
+#include <algorithm>
+#include <cstdlib>
+#include <fstream>
+
+namespace annals {
+
+namespace {
+
+constexpr Pixel kGrey = Rgb(128, 128, 128);
+constexpr Pixel kLightGrey = Rgb(192, 192, 192);
+constexpr Pixel kRed = Rgb(255, 0, 0);
+constexpr Pixel kOlive = Rgb(128, 128, 0);
+
+// The menu window and its plates (backgrounds sheet); the message box (interfaces sheet).
+constexpr Rect kMenuWindow{0, 0, 436, 453};
+constexpr int kMenuWindowX = 296, kMenuWindowY = 142;
+constexpr Rect kMenuTitle{1210, 0, 1286, 30};
+constexpr Rect kSaveTitle{1210, 30, 1286, 60};
+constexpr Rect kLoadTitle{1210, 60, 1286, 90};
+constexpr Rect kItemPlate{0, 460, 104, 481};
+constexpr Rect kItemPressed{110, 460, 211, 479};
+constexpr Rect kSlotPlate{220, 460, 373, 481};
+constexpr Rect kSlotPressed{380, 460, 530, 479};
+constexpr Rect kMessageBox{720, 0, 990, 132};
+constexpr int kMessageBoxX = 377, kMessageBoxY = 285;
+constexpr int kMenuItems = 6;
+constexpr int kCountdown = 8;
+
+enum MenuItem { kScoreItem = 1, kSaveItem, kLoadItem, kMusicItem, kHelpItem, kExitItem };
+
+bool InHalfOpen(int v, int low, int high) {
+    return v >= low && v < high;
+}
+
+bool DialogShown() {
+    return ui.dialogCode != 0;
+}
+
+// Lowers the shared countdown; true in the frame it runs out.
+bool CountdownRunsOut() {
+    if (ui.closeCountdown == 0) return false;
+    ui.closeCountdown -= 1;
+    return ui.closeCountdown == 0;
+}
+
+std::string YearText(int64_t year) {
+    return std::string(year < 0 ? "BC" : "AC") + " " + std::to_string(std::llabs(year));
+}
+
+// The first number of a slot file: the nation and the year of the saved game.
+bool SlotHeader(int slot, int64_t& header) {
+    std::ifstream file(SlotPath(slot), std::ios::binary);
+    std::string first;
+    if (!(file >> first) || first.size() > 11 || first.find_first_not_of("-0123456789") != std::string::npos)
+        return false;
+    header = std::strtoll(first.c_str(), nullptr, 10);
+    return true;
+}
+
+void MainMenuChoiceTakesEffect(int choice) {
+    switch (choice) {
+    case kScoreItem:
+        ui.scoreMenuOpen = 1;
+        ui.mainMenuOpen = 0;
+        break;
+    case kSaveItem:
+        // A save in the middle of choosing a science would come back without the choice.
+        if (ui.scienceTableOpen) {
+            ShowMessage(Tr("You cannot save your game while selecting next science.",
+                           "Yeni bilim seçerken oyunu saklayamazsınız."));
+            break;
+        }
+        ui.saveMenuOpen = 1;
+        ui.slotChoice = 0;
+        ui.mainMenuOpen = 0;
+        break;
+    case kLoadItem:
+        ui.loadMenuOpen = 1;
+        ui.slotChoice = 0;
+        ui.mainMenuOpen = 0;
+        break;
+    case kMusicItem:
+        ToggleMusic();
+        break;
+    case kHelpItem:
+        ui.helpMenuOpen = 1;
+        ui.helpPage = 1;
+        ui.helpDrawn = 0;
+        ui.mainMenuOpen = 0;
+        break;
+    case kExitItem:
+        TheHost().Quit();
+        break;
+    default:
+        break;
+    }
+}
+
+void SlotChoiceTakesEffect() {
+    const int slot = ui.slotChoice;
+    if (ui.saveMenuOpen) {
+        Save(slot);
+    } else {
+        ui.frameDrawn = 0;
+        // A refused file leaves the running game as it was; the menu closes all the same.
+        if (Load(slot)) {
+            for (int x = 1; x <= game.mapWidth; ++x)
+                for (int y = 1; y <= game.mapHeight; ++y)
+                    game.seaBodyCount = std::max(game.seaBodyCount, Cell(x, y).seaBody);
+            BuildOrderButtons();
+        }
+    }
+    ui.smallMapValid = 0;
+    ui.gameStarted = 1;
+    RenderSmallMap();
+    ui.saveMenuOpen = ui.loadMenuOpen = 0;
+    ui.slotChoice = 0;
+    ui.mainMenuChoice = 0;
+}
+
+} // namespace
+
+std::string MenuSlotLabel(int slot) {
+    if (!SlotExists(slot)) return "Free Slot";
+    int64_t header = 0;
+    if (!SlotHeader(slot, header)) return Tr("Damaged Slot", "Bozuk Kayıt");
+    std::string label = YearText(header % 100000 - 5555) + ", ";
+    const int64_t nation = header / 100000;
+    if (nation >= 1 && nation <= kNations) label += nationName(static_cast<int>(nation));
+    return slot == kAutosaveSlot ? "Auto, " + label : label;
+}
+
+// ---------------------------------------------------------------------------
+// Main menu
+
+void DrawMainMenu() {
+    DrawSprite(kMenuWindowX, kMenuWindowY, kMenuWindow, true, Sheet::Backgrounds);
+    DrawSprite(474, 270, kMenuTitle, true, Sheet::Backgrounds);
+    for (int k = 1; k <= kMenuItems; ++k) {
+        if (ui.mainMenuChoice == k)
+            DrawSprite(463, 289 + 23 * k, kItemPressed, true, Sheet::Backgrounds);
+        else
+            DrawSprite(462, 288 + 23 * k, kItemPlate, true, Sheet::Backgrounds);
+    }
+    // The information panel's text pass is to write these; until then the menu does.
+    WriteMainMenu();
+}
+
+void WriteMainMenu() {
+    if (!ui.mainMenuOpen) return;
+    for (int k = 1; k <= kMenuItems; ++k) {
+        const char* text = "";
+        switch (k) {
+        case kScoreItem:
+            text = Tr("Korvanescore", "Kortuna Puan");
+            break;
+        case kSaveItem:
+            text = Tr("Save Game", "Oyunu Sakla");
+            break;
+        case kLoadItem:
+            text = Tr("Load Game", "Oyun Yükle");
+            break;
+        case kMusicItem:
+            text = ui.musicOn ? Tr("Musics On", "Müzikler Açık") : Tr("Musics Off", "Müzikler Kapalı");
+            break;
+        case kHelpItem:
+            text = Tr("Korvanepedia", "Ansiklopedi");
+            break;
+        case kExitItem:
+            text = Tr("Exit", "Çıkış");
+            break;
+        }
+        const int pressed = ui.mainMenuChoice == k ? 1 : 0;
+        WriteCentred(512 + pressed, 291 + 23 * k + pressed, kBlack, 8, text);
+    }
+    if (CountdownRunsOut()) {
+        const int choice = ui.mainMenuChoice;
+        ui.mainMenuChoice = 0;
+        MainMenuChoiceTakesEffect(choice);
+    }
+}
+
+bool MainMenuMouseDown(int x, int y) {
+    for (int k = 1; k <= kMenuItems; ++k) {
+        if (InHalfOpen(x, 463, 565) && InHalfOpen(y, 289 + 23 * k, 308 + 23 * k)) {
+            ui.mainMenuChoice = static_cast<uint8_t>(k);
+            PlaySound("click");
+            ui.closeCountdown = kCountdown;
+            return true;
+        }
+    }
+    return false;
+}
+
+// ---------------------------------------------------------------------------
+// Save and load menus
+
+void DrawSaveLoadMenu() {
+    DrawSprite(kMenuWindowX, kMenuWindowY, kMenuWindow, true, Sheet::Backgrounds);
+    DrawSprite(474, 265, ui.saveMenuOpen ? kSaveTitle : kLoadTitle, true, Sheet::Backgrounds);
+    for (int n = 1; n <= kSaveSlots; ++n) {
+        if (ui.slotChoice == n)
+            DrawSprite(438, 281 + 23 * n, kSlotPressed, true, Sheet::Backgrounds);
+        else
+            DrawSprite(437, 280 + 23 * n, kSlotPlate, true, Sheet::Backgrounds);
+    }
+    // The information panel's text pass is to write these; until then the menu does.
+    WriteSaveLoadMenu();
+}
+
+void WriteSaveLoadMenu() {
+    if (!(ui.saveMenuOpen || ui.loadMenuOpen) || ui.mainMenuOpen) return;
+    for (int n = 1; n <= kSaveSlots; ++n) {
+        const int pressed = ui.slotChoice == n ? 1 : 0;
+        WriteCentred(512 + pressed, 283 + 23 * n + pressed, kBlack, 8, MenuSlotLabel(n));
+    }
+    if (CountdownRunsOut()) SlotChoiceTakesEffect();
+}
+
+bool SaveLoadMenuMouseDown(int x, int y) {
+    if (!ui.saveMenuOpen && !ui.loadMenuOpen) return false;
+    for (int n = 1; n <= kSaveSlots; ++n) {
+        if (!InHalfOpen(x, 438, 590) || y <= 280 + 23 * n || y >= 300 + 23 * n) continue;
+        if (ui.saveMenuOpen && n == kAutosaveSlot) {
+            ShowMessage("You cannot save on autosave slot, try other slots.");
+        } else if (ui.saveMenuOpen || SlotExists(n)) {
+            ui.slotChoice = static_cast<uint8_t>(n);
+            PlaySound("click");
+            ui.closeCountdown = kCountdown;
+        }
+        break;
+    }
+    return true;
+}
+
+// ---------------------------------------------------------------------------
+// Score and game over
+
+void DrawScoreMenu() {
+    // Shown over the game-over screen too: that is where a fallen player sees his score.
+    if (!ui.mainMenuOpen && !ui.helpMenuOpen && !DialogShown() && !ui.saveMenuOpen && !ui.loadMenuOpen)
+        DrawSprite(kMessageBoxX, kMessageBoxY, kMessageBox, true, Sheet::Interfaces);
+    // The information panel's text pass is to write these; until then the screen does.
+    WriteScoreMenu();
+}
+
+void WriteScoreMenu() {
+    if (!ui.scoreMenuOpen || ui.mainMenuOpen || ui.helpMenuOpen || DialogShown()) return;
+    WriteCentred(512, 299, kRed, 10, Tr("Korvanescore", "Kortuna Puan"));
+    WriteCentred(512, 315, kLightGrey, 10, std::to_string(Score()));
+    ThePlatform().BackBuffer().FrameRect({455, 315, 574, 343}, kGrey);
+    WriteText(399, 381, kGrey, 8, Tr("Press ESC key to return main menu.", "Çıkmak için ESC tuşuna basınız."),
+              626);
+}
+
+void DrawGameOverMenu() {
+    if (!ui.mainMenuOpen && !ui.helpMenuOpen && !DialogShown() && !ui.saveMenuOpen && !ui.loadMenuOpen &&
+        !ui.scoreMenuOpen)
+        DrawSprite(kMessageBoxX, kMessageBoxY, kMessageBox, true, Sheet::Interfaces);
+    // The information panel's text pass is to write these; until then the screen does.
+    WriteGameOverMenu();
+}
+
+void WriteGameOverMenu() {
+    // The score screen takes the game-over box's place; their texts would overlap.
+    if (!game.gameOver || ui.mainMenuOpen || ui.helpMenuOpen || DialogShown() || ui.scoreMenuOpen) return;
+    const std::string name = nationName(Civ(1).nation);
+    WriteText(
+        399, 303, kOlive, 8,
+        Tr("Your civilization is completely erased from world.", "Medeniyetiniz dünyadan tamamen silindi."),
+        626);
+    const std::string story =
+        IsEnglish()
+            ? "Also you have been caught by enemy soldiers and killed at your palace. Whole civilization "
+              "of " +
+                  name + " is sadly erased from world."
+            : "Ayrıca bu medeniyetin lideri olan siz de düşman askerleri tarafından yakalanıp "
+              "öldürüldünüz. Artık " +
+                  name + " ne yazık gelecekte var olmayacak.";
+    WriteText(399, 329, kLightGrey, 8, story, 626);
+    WriteText(399, 381, kGrey, 8, Tr("Press ESC key to return main menu.", "Çıkmak için ESC tuşuna basınız."),
+              626);
+}
+
+} // namespace annals

@@ -1,0 +1,313 @@
+// The main menu, the save and load menus, the score and game-over screens and the terrain
+// window, pressed and drawn as a player sees them.
+#include "fixtures.h"
+#include "persist/save_game.h"
+#include "platform/headless_platform.h"
+#include "platform/keys.h"
+#include "shell/program.h"
+#include "state/rules.h"
+#include "state/state.h"
+#include "ui/drawing.h"
+#include "ui/input.h"
+#include "ui/menus.h"
+#include "ui/screens.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <string>
+
+using namespace annals;
+namespace fs = std::filesystem;
+
+namespace {
+
+enum Item { kScoreItem = 1, kSaveItem, kLoadItem, kMusicItem, kHelpItem, kExitItem };
+
+class MenusTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(annals::testing::MakeSmallGame(5));
+        InstallShellHost(platform);
+        root = annals::testing::FreshTempDir("menus");
+        fs::create_directory_symlink(fs::path(ANNALS_GAME_DIR) / "Art", root / "Art");
+        gameFolder = root.string();
+        ASSERT_TRUE(LoadSurfaces(1)) << SheetLoadError();
+        ui.gameStarted = 1;
+    }
+    void TearDown() override {
+        FreeSurfaces();
+        UninstallShellHost();
+        fs::remove_all(root);
+        ResetState();
+    }
+    static void Press(int x, int y) {
+        BaseMouseMove(0, x, y);
+        BaseMouseDown(0, 0, x, y);
+        BaseMouseUp(0, 0, x, y);
+    }
+    static void Frames(int n) {
+        for (int i = 0; i < n; ++i) TimerFunction();
+    }
+    static void OpenMainMenu() {
+        FormKeyDown(kVkEscape, 0);
+        ASSERT_EQ(ui.mainMenuOpen, 1);
+    }
+    static void PressItem(int k) { Press(500, 289 + 23 * k + 5); }
+    static void PressSlot(int n) { Press(500, 280 + 23 * n + 10); }
+    // Opens the save or load menu from the main menu and presses a slot in it.
+    static void ThroughMenu(int item, int slot) {
+        OpenMainMenu();
+        PressItem(item);
+        Frames(8);
+        PressSlot(slot);
+    }
+    int Messages() {
+        int n = 0;
+        for (const DrawRecord& r : *platform.Log()) n += r.kind == DrawRecord::Message;
+        return n;
+    }
+    const DrawRecord* Text(const std::string& text) {
+        for (const DrawRecord& r : *platform.Log())
+            if (r.kind == DrawRecord::Text && r.name == text) return &r;
+        return nullptr;
+    }
+    HeadlessPlatform platform;
+    fs::path root;
+};
+
+} // namespace
+
+TEST_F(MenusTest, SaveFromTheMenuThenLoadItBack) {
+    OpenMainMenu();
+    PressItem(kSaveItem);
+    EXPECT_EQ(ui.mainMenuChoice, kSaveItem);
+    // The item shows pressed for eight frames before the save menu opens.
+    Frames(7);
+    EXPECT_EQ(ui.saveMenuOpen, 0);
+    Frames(1);
+    EXPECT_EQ(ui.saveMenuOpen, 1);
+    EXPECT_EQ(ui.mainMenuOpen, 0);
+    EXPECT_EQ(ui.mainMenuChoice, 0);
+
+    const std::string saved = SaveGameText();
+    PressSlot(2);
+    Frames(8);
+    EXPECT_EQ(ui.saveMenuOpen, 0);
+    ASSERT_TRUE(SlotExists(2));
+    EXPECT_EQ(MenuSlotLabel(2), std::string("BC 4000, ") + nationName(Civ(1).nation));
+
+    Civ(1).gold = 999;
+    game.year = 100;
+    ThroughMenu(kLoadItem, 2);
+    EXPECT_EQ(ui.slotChoice, 2);
+    Frames(8);
+    EXPECT_EQ(ui.loadMenuOpen, 0);
+    EXPECT_TRUE(SaveGameText() == saved) << "the game as it was saved";
+    EXPECT_EQ(ui.gameStarted, 1);
+    EXPECT_EQ(ui.smallMapValid, 1) << "the small map is drawn again";
+    EXPECT_EQ(Messages(), 0);
+}
+
+TEST_F(MenusTest, RefusedChoicesLeaveTheGameAsItWas) {
+    // Saving on the autosave slot.
+    ThroughMenu(kSaveItem, 7);
+    EXPECT_EQ(Messages(), 1);
+    EXPECT_EQ(ui.slotChoice, 0);
+    EXPECT_EQ(ui.closeCountdown, 0);
+    EXPECT_EQ(ui.saveMenuOpen, 1);
+    FormKeyDown(kVkEscape, 0);
+    EXPECT_EQ(ui.saveMenuOpen, 0);
+
+    // A free slot in the load menu does nothing; a press beside the rows neither.
+    ThroughMenu(kLoadItem, 1);
+    Press(300, 313);
+    EXPECT_EQ(ui.slotChoice, 0);
+    EXPECT_EQ(ui.loadMenuOpen, 1);
+    FormKeyDown(kVkEscape, 0);
+
+    // A damaged slot is told and refused; the running game stays.
+    fs::create_directories(root / "Save");
+    std::ofstream(root / "Save" / "Slot3.txt") << "801605 3 4 5";
+    const std::string before = SaveGameText();
+    platform.ClearLog();
+    ThroughMenu(kLoadItem, 3);
+    Frames(8);
+    EXPECT_EQ(Messages(), 1);
+    EXPECT_EQ(ui.loadMenuOpen, 0);
+    EXPECT_TRUE(SaveGameText() == before);
+
+    // Saving while the next science is being chosen.
+    ui.scienceTableOpen = 1;
+    platform.ClearLog();
+    OpenMainMenu();
+    PressItem(kSaveItem);
+    Frames(8);
+    EXPECT_EQ(Messages(), 1);
+    EXPECT_EQ(ui.mainMenuOpen, 1);
+    EXPECT_EQ(ui.saveMenuOpen, 0);
+}
+
+TEST_F(MenusTest, EscapeDuringTheCountdownOpensNothing) {
+    OpenMainMenu();
+    PressItem(kSaveItem);
+    Frames(3);
+    FormKeyDown(kVkEscape, 0);
+    Frames(10);
+    EXPECT_EQ(ui.mainMenuOpen, 0);
+    EXPECT_EQ(ui.saveMenuOpen, 0);
+}
+
+TEST_F(MenusTest, MusicSwitchesAndTheMenuStays) {
+    ui.musicOn = 0;
+    OpenMainMenu();
+    Frames(1);
+    EXPECT_TRUE(Text("Musics Off"));
+    PressItem(kMusicItem);
+    Frames(8);
+    EXPECT_EQ(ui.musicOn, 1);
+    EXPECT_EQ(ui.mainMenuOpen, 1);
+    platform.ClearLog();
+    Frames(1);
+    EXPECT_TRUE(Text("Musics On"));
+    EXPECT_FALSE(Text("Musics Off"));
+}
+
+TEST_F(MenusTest, ExitEndsTheProgramAndTheEncyclopediaOpens) {
+    OpenMainMenu();
+    PressItem(kHelpItem);
+    Frames(8);
+    EXPECT_EQ(ui.helpMenuOpen, 1);
+    EXPECT_EQ(ui.helpPage, 1);
+    EXPECT_EQ(ui.mainMenuOpen, 0);
+    FormKeyDown(kVkEscape, 0);
+
+    OpenMainMenu();
+    PressItem(kExitItem);
+    Frames(7);
+    EXPECT_FALSE(platform.QuitRequested());
+    Frames(1);
+    EXPECT_TRUE(platform.QuitRequested());
+}
+
+TEST_F(MenusTest, SlotLabels) {
+    fs::create_directories(root / "Save");
+    struct Case {
+        int slot;
+        const char* header;
+        std::string label;
+    } cases[] = {
+        {1, "301605", "BC 3950, Britons"}, {7, "301605", "Auto, BC 3950, Britons"},
+        {2, "905567", "AC 12, Turks"},     {3, "5555", "AC 0, "}, // no nation
+        {4, "x", "Damaged Slot"},
+    };
+    for (const Case& c : cases)
+        std::ofstream(root / "Save" / ("Slot" + std::to_string(c.slot) + ".txt")) << c.header;
+    for (const Case& c : cases) EXPECT_EQ(MenuSlotLabel(c.slot), c.label) << c.slot;
+    EXPECT_EQ(MenuSlotLabel(5), "Free Slot");
+}
+
+TEST_F(MenusTest, TerrainYields) {
+    struct Case {
+        const char* what;
+        uint8_t terrain, forest, hill, river, cornfield, road, special, examined, mine;
+        int nation;
+        int yields[9]; // products 1..8
+    } cases[] = {
+        {"grassland forest with food bonus",
+         kGrassland,
+         1,
+         0,
+         0,
+         0,
+         0,
+         3,
+         0,
+         0,
+         8,
+         {0, 5, 0, 1, 0, 3, 8, 2, 0}},
+        {"plain with river", kPlain, 0, 0, 1, 0, 0, 0, 0, 0, 8, {0, 4, 5, 0, 0, 0, 0, 3, 0}},
+        {"persian cotton", kPlain, 0, 0, 0, 0, 0, 0, 0, 0, 7, {0, 3, 5, 0, 0, 0, 0, 3, 0}},
+        {"frankish cornfield", kGrassland, 0, 0, 0, 1, 0, 0, 0, 0, 5, {0, 5, 0, 0, 0, 0, 0, 0, 0}},
+        {"viking sea", kSea, 0, 0, 0, 0, 0, 14, 0, 0, 10, {0, 3, 0, 0, 0, 0, 0, 0, 1}},
+        {"examined gold hill with road", kDesert, 0, 1, 0, 0, 1, 12, 1, 1, 8, {0, 0, 0, 0, 0, 0, 0, 7, 2}},
+        {"unexamined gold hill", kDesert, 0, 1, 0, 0, 0, 12, 0, 0, 8, {0, 0, 0, 0, 0, 0, 0, 5, 0}},
+    };
+    for (const Case& c : cases) {
+        MapCell cell{};
+        cell.terrain = c.terrain;
+        cell.forest = c.forest;
+        cell.hill = c.hill;
+        cell.river = c.river ? 100 : 0;
+        cell.cornfield = c.cornfield;
+        cell.road = c.road;
+        cell.special = c.special;
+        cell.hillExamined = c.examined;
+        cell.mine = c.mine;
+        Civ(game.currentCiv).nation = static_cast<uint8_t>(c.nation);
+        for (int p = 1; p <= 8; ++p)
+            EXPECT_EQ(TerrainYield(cell, p), c.yields[p]) << c.what << ", product " << p;
+        EXPECT_EQ(TerrainYield(cell, 9), 0);
+    }
+
+    // Six products on one cell: five lines, gold before stone.
+    MapCell rich{};
+    rich.terrain = kGrassland;
+    rich.forest = 1;
+    rich.special = 14;
+    int lines[5];
+    ASSERT_EQ(TerrainYieldLines(rich, lines), 5);
+    EXPECT_EQ(lines[3], 6);
+    EXPECT_EQ(lines[4], 8);
+}
+
+TEST_F(MenusTest, TheTerrainWindowDescribesItsCellAndCloses) {
+    const int x = 5, y = 6;
+    MapCell& cell = Cell(x, y);
+    cell.terrain = kGrassland;
+    cell.forest = 1;
+    cell.river = 10;
+    cell.hill = 0;
+    cell.cornfield = 0;
+    cell.special = 3;
+    cell.explored = 1;
+    ui.terrainInfoOpen = 1;
+    ui.terrainInfoX = x;
+    ui.terrainInfoY = y;
+    platform.ClearLog();
+    DrawTerrainInfoMenu();
+
+    const DrawRecord* line = Text("Grassland + river");
+    ASSERT_TRUE(line);
+    EXPECT_EQ(line->y, 369);
+    EXPECT_TRUE(Text("+food bonus"));
+    EXPECT_TRUE(Text("Productions :"));
+    const DrawRecord* food = Text("Food");
+    ASSERT_TRUE(food);
+    EXPECT_EQ(food->x, 490);
+    EXPECT_EQ(food->y, 322);
+    int foodIcons = 0;
+    for (const DrawRecord& r : *platform.Log())
+        foodIcons += r.kind == DrawRecord::Sprite && r.y == 325 && r.source.left == 0 && r.source.top == 464;
+    EXPECT_EQ(foodIcons, 6) << "2 for the forest, 1 for the river, 3 for the bonus";
+
+    EXPECT_FALSE(TerrainInfoMouseDown(633, 310)) << "just beside the close button";
+    EXPECT_EQ(ui.terrainInfoOpen, 1);
+    BaseMouseDown(0, 0, 600, 310);
+    EXPECT_EQ(ui.terrainInfoOpen, 0);
+    EXPECT_EQ(ui.screenJustClosed, 1);
+}
+
+TEST_F(MenusTest, TheScoreScreenTakesTheGameOverScreensPlace) {
+    game.gameOver = 1;
+    ui.scoreMenuOpen = 1;
+    platform.ClearLog();
+    DrawGameOverMenu();
+    DrawScoreMenu();
+    EXPECT_TRUE(Text("Korvanescore"));
+    EXPECT_FALSE(Text("Your civilization is completely erased from world."));
+    ui.scoreMenuOpen = 0;
+    DrawGameOverMenu();
+    EXPECT_TRUE(Text("Your civilization is completely erased from world."));
+}

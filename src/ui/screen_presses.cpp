@@ -1,12 +1,18 @@
 // The presses of the screens, tested in their fixed order. Each screen's handling joins
 // here when the screen is built.
 #include "state/state.h"
+#include "ui/info_panel.h"
 #include "ui/input.h"
+#include "ui/news_view.h"
 #include "ui/science_screens.h"
 
 namespace annals {
 
 bool ScreenMouseDownHook(int, int x, int y) {
+    // 6: the wonder announcement's button.
+    if (ui.bigNewsOpen && BigNewsMouseDown(x, y)) return true;
+    // 9: the news column, while nothing covers the map.
+    if (!AnyPanelScreenOpen() && NewsMouseDown(x, y)) return true;
     // 14: the research table, while no science tree, dialog or game over covers it.
     if (ui.scienceTableOpen && !ui.scienceMenuOpen && ui.dialogCode == 0 && !game.gameOver)
         return ScienceTableMouseDown(x, y);

@@ -34,6 +34,16 @@ void DrawScoreMenu();
 void DrawDialogTable();
 void DrawInfoAboutCivilization();
 
+// The text passes of the screens, which the information panel calls in its fixed order
+// once their pictures are drawn: each writes only while its screen is open.
+void WriteCityDragTarget(); // the outline under a worker dragged on the city screen
+void WriteCityMenuTexts();
+void WriteMainMenuTexts(); // the main menu, the save and the load menus
+void WriteScoreTerrainGameOverTexts();
+void WriteOverviewTexts(); // statistics, products and finance
+void WriteHelpTexts();
+void WriteCitiesMenuTexts();
+
 // The entrance screen.
 void DrawEnterance();
 

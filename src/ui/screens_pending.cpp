@@ -4,10 +4,8 @@
 
 namespace annals {
 
-void DrawBigNews() {}
 void DrawMainMenu() {}
 void DrawSaveLoadMenu() {}
-void DrawNews() {}
 void DrawFinanceMenu() {}
 void DrawProductsMenu() {}
 void DrawCityMenu() {}
@@ -15,10 +13,16 @@ void DrawCitiesMenu() {}
 void DrawHelpMenu() {}
 void DrawStatsMenu() {}
 void DrawTerrainInfoMenu() {}
-void DrawAITime() {}
 void DrawGameOverMenu() {}
 void DrawScoreMenu() {}
 void DrawDialogTable() {}
-void DrawInfoAboutCivilization() {}
+
+void WriteCityDragTarget() {}
+void WriteCityMenuTexts() {}
+void WriteMainMenuTexts() {}
+void WriteScoreTerrainGameOverTexts() {}
+void WriteOverviewTexts() {}
+void WriteHelpTexts() {}
+void WriteCitiesMenuTexts() {}
 
 } // namespace annals

@@ -138,7 +138,7 @@ int AnnouncedWonder(int civ) {
 std::string WonderCity(int wonder) {
     const int32_t holder = game.wonderOwner[wonder - kFirstWonder + 1];
     if (holder == 0) return "";
-    const int founder = holder % 100 / 8, nameIndex = holder % 8;
+    const int founder = holder % 100 / 8, nameIndex = holder % 100 % 8;
     return cityName(Civ(founder).nation, nameIndex);
 }
 

@@ -575,6 +575,8 @@ void CommitStagedGame() {
     // Every screen, dialog and drag of the game before is closed.
     CloseAllScreens();
     ui.gameStarted = 1;
+    // A loaded game is past its first steps: no guidance for them.
+    ui.firstCityOpened = ui.firstUnitMoved = 1;
 
     DistanceCalculation();
     BuildOrderButtons();

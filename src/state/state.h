@@ -291,6 +291,13 @@ struct UiState {
     // wonders still to announce to each civilization
     uint8_t bigNewsQueue[kMaxCivs + 1][kMaxNews + 1];
     uint8_t bigNewsCount[kMaxCivs + 1];
+    uint8_t bigNewsShown; // the announcement has been drawn since it opened
+    // the first turns' guidance: a city screen was opened, a person's unit has moved
+    uint8_t firstCityOpened, firstUnitMoved;
+    // the computer-turn notice: how far the computers are through their units (never
+    // back within one round of theirs) and the colour of the last one shown
+    double aiProgressMark;
+    uint32_t aiProgressColour;
     // why the city whose screen is open is unhappy: reason code and weight in percent
     uint8_t reasonCount;
     uint8_t reasons[kMaxReasons + 1][2];

@@ -153,6 +153,7 @@ void OpenCityFromMap(int x, int y) {
     ui.cityMenuX = static_cast<uint8_t>(x);
     ui.cityMenuY = static_cast<uint8_t>(y);
     ui.openedFromCities = ui.openedFromFinance = ui.openedFromProducts = 0;
+    ui.firstCityOpened = 1;
     PlaySound("city");
 }
 

@@ -1,15 +1,21 @@
 // The presses of the screens, tested in their fixed order. Each screen's handling joins
 // here when the screen is built.
 #include "state/state.h"
+#include "ui/info_panel.h"
 #include "ui/input.h"
 #include "ui/menus.h"
+#include "ui/news_view.h"
 #include "ui/science_screens.h"
 
 namespace annals {
 
 bool ScreenMouseDownHook(int, int x, int y) {
+    // 6: the wonder announcement's button.
+    if (ui.bigNewsOpen && BigNewsMouseDown(x, y)) return true;
     // 7: the save and load menus take every press.
     if (ui.saveMenuOpen || ui.loadMenuOpen) return SaveLoadMenuMouseDown(x, y);
+    // 9: the news column, while nothing covers the map.
+    if (!AnyPanelScreenOpen() && NewsMouseDown(x, y)) return true;
     // 10: the terrain window's close button.
     if (ui.terrainInfoOpen && TerrainInfoMouseDown(x, y)) return true;
     // 11: the main menu's items.

@@ -38,6 +38,16 @@ void DrawInfoAboutCivilization();
 // The score of the viewing civilization, as the panel shows it.
 int32_t Score();
 
+// The text passes of the screens, which the information panel calls in its fixed order
+// once their pictures are drawn: each writes only while its screen is open.
+void WriteCityDragTarget(); // the outline under a worker dragged on the city screen
+void WriteCityMenuTexts();
+void WriteMainMenuTexts(); // the main menu, the save and the load menus
+void WriteScoreTerrainGameOverTexts();
+void WriteOverviewTexts(); // statistics, products and finance
+void WriteHelpTexts();
+void WriteCitiesMenuTexts();
+
 // The entrance screen.
 void DrawEnterance();
 

@@ -2,23 +2,22 @@
 // when its screen is built.
 #include "ui/screens.h"
 
-#include <cstdint>
-
 namespace annals {
 
-void DrawBigNews() {}
-void DrawNews() {}
 void DrawFinanceMenu() {}
 void DrawProductsMenu() {}
 void DrawCityMenu() {}
 void DrawCitiesMenu() {}
 void DrawHelpMenu() {}
 void DrawStatsMenu() {}
-void DrawAITime() {}
 void DrawDialogTable() {}
-void DrawInfoAboutCivilization() {}
-int32_t Score() {
-    return 0;
-}
+
+void WriteCityDragTarget() {}
+void WriteCityMenuTexts() {}
+void WriteMainMenuTexts() {}
+void WriteScoreTerrainGameOverTexts() {}
+void WriteOverviewTexts() {}
+void WriteHelpTexts() {}
+void WriteCitiesMenuTexts() {}
 
 } // namespace annals

@@ -540,6 +540,7 @@ uint8_t Walk(int dx, int dy) {
             mover.x = static_cast<uint8_t>(tx);
             mover.y = static_cast<uint8_t>(ty);
             if (human) {
+                ui.firstUnitMoved = 1;
                 BuildOrderButtons();
                 PlaySound(MoveSound(mover.type));
                 Explore(tx, ty, IsBombard(mover.type) || IsShip(mover.type) ? 2 : 1);

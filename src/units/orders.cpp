@@ -90,16 +90,23 @@ uint8_t Wait(int order, int civ, int slot, bool human) {
     return 1;
 }
 
+// Every rule for a new city of civ at (x, y) but the settler itself.
+bool CityMayBeFounded(int civ, int x, int y) {
+    const MapCell& cell = Cell(x, y);
+    const bool inside = x >= 3 && x <= game.mapWidth - 2 && y >= 3 && y <= game.mapHeight - 2;
+    return inside && NearCityFree(x, y) && Civ(civ).citiesFounded < 6 && !cell.forest && !cell.hill &&
+           !cell.cornfield && Civ(civ).gold >= 30;
+}
+
 uint8_t BuildCityOrder(int civ, int slot, bool human) {
     const UnitRecord& unit = Unit(civ, slot);
     const int x = unit.x, y = unit.y;
     const MapCell& cell = Cell(x, y);
     const bool settler = unit.type == kSettler;
-    const bool inside = x >= 3 && x <= game.mapWidth - 2 && y >= 3 && y <= game.mapHeight - 2;
     const bool free = NearCityFree(x, y);
     const bool room = Civ(civ).citiesFounded < 6;
     const bool gold = Civ(civ).gold >= 30;
-    if (settler && inside && free && room && !cell.forest && !cell.hill && !cell.cornfield && gold) {
+    if (settler && CityMayBeFounded(civ, x, y)) {
         FoundCity(x, y);
         KillUnit(civ, slot);
         return 1;
@@ -559,7 +566,36 @@ uint8_t UnitActivity(int order) {
     }
 }
 
-// The order buttons come with the information panel.
-void BuildOrderButtons() {}
+void BuildOrderButtons() {
+    ui.orderButtonCount = 0;
+    const int civ = game.viewCiv, slot = game.viewUnit;
+    if (civ < 1 || civ > game.civCount || slot < 1 || slot > Civ(civ).unitCount) return;
+    const UnitRecord& unit = Unit(civ, slot);
+    if (!InsideMap(unit.x, unit.y)) return;
+    const MapCell& cell = Cell(unit.x, unit.y);
+    auto add = [](int code) {
+        if (ui.orderButtonCount < 8) ui.orderButtons[++ui.orderButtonCount] = static_cast<uint8_t>(code);
+    };
+    if (unit.type == kSettler) {
+        if (CityMayBeFounded(civ, unit.x, unit.y)) add(4);
+        if (!cell.road) add(1);
+        if (!cell.forest || cell.hasCity) {
+            if (cell.terrain != kSea && !cell.hasCity && !cell.hill && !cell.cornfield) add(5);
+        } else {
+            add(2);
+        }
+        if (cell.hill && !cell.hillExamined) add(3);
+    }
+    if (!IsShip(unit.type) && !IsAir(unit.type)) {
+        for (int s = 1; s <= Civ(civ).unitCount; ++s) {
+            const UnitRecord& other = Unit(civ, s);
+            if (s != slot && other.x == unit.x && other.y == unit.y && IsShip(other.type)) {
+                add(6);
+                break;
+            }
+        }
+    }
+    if (ui.orderButtonCount < 4) add(7);
+}
 
 } // namespace annals

@@ -18,7 +18,6 @@ void DrawTerrainInfoMenu() {}
 void DrawAITime() {}
 void DrawGameOverMenu() {}
 void DrawScoreMenu() {}
-void DrawDialogTable() {}
 void DrawInfoAboutCivilization() {}
 
 } // namespace annals

@@ -1,0 +1,18 @@
+// The dialog window over the map: its frame, picture, title, text and answer plates,
+// the press on a plate, and the short pressed look before the answer takes effect.
+#pragma once
+
+namespace annals {
+
+// Where answer k (1-based) of a dialog with `count` answers lies on the screen; `wide`
+// plates hold the long answers.
+struct AnswerPlate {
+    int left, top, right, bottom;
+};
+AnswerPlate AnswerPlateOf(int k, int count, bool wide);
+
+// A press while a dialog is shown: an answer plate starts the pressed look and the
+// countdown; every other press is ignored. Always takes the press.
+bool DialogMouseDown(int x, int y);
+
+} // namespace annals

@@ -95,12 +95,17 @@ void RunCountdown() {
     if (ui.dialogCode == 0 && outcome.key != 0) FormKeyDown(outcome.key, 0);
 }
 
-} // namespace
-
 AnswerPlate AnswerPlateOf(int k, int count, bool wide) {
     const int top = kLastPlateBottom - (wide ? kWideHeight : kNarrowHeight) - kPlateStep * (count - k);
     if (wide) return {kWideX, top, kWideX + kWideWidth, top + kWideHeight};
     return {kNarrowX, top, kNarrowX + kNarrowWidth, top + kNarrowHeight};
+}
+
+} // namespace
+
+AnswerPlate DialogAnswerPlate(int k) {
+    const DialogContent content = DialogContentOf();
+    return AnswerPlateOf(k, static_cast<int>(content.answers.size()), WidePlates(content));
 }
 
 void DrawDialogTable() {

@@ -4,12 +4,11 @@
 
 namespace annals {
 
-// Where answer k (1-based) of a dialog with `count` answers lies on the screen; `wide`
-// plates hold the long answers.
+// Where the plate of answer k (1-based) of the open dialog lies on the screen.
 struct AnswerPlate {
     int left, top, right, bottom;
 };
-AnswerPlate AnswerPlateOf(int k, int count, bool wide);
+AnswerPlate DialogAnswerPlate(int k);
 
 // A press while a dialog is shown: an answer plate starts the pressed look and the
 // countdown; every other press is ignored. Always takes the press.

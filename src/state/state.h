@@ -216,6 +216,7 @@ struct GameState {
     // world-wide tables
     uint8_t nativeStock[kProducts + 1];
     uint8_t nativeDemand[kProducts + 1];
+    int32_t nativePurchases[kProducts + 1]; // offers of raw products 2..5 bought from them; not saved
     int32_t wonderOwner[kWonders + 1];
     int32_t reservedTable[kProducts + 1];
     uint8_t reservedBytes[200 + 1];

@@ -165,9 +165,10 @@ void DrawCurrentUnit() {
         DrawUnitPicture(game.currentCiv, *current);
     DrawLife(game.currentCiv, game.currentUnit);
     // A person's unit that has used its moves gives way to the next one as soon as it
-    // has come to rest. A frame drawn inside an action only draws.
-    if (!ui.innerFrame && !ui.distanceBusy && IsHuman(game.currentCiv) && !Sliding(*current) &&
-        current->movesLeft == 0) {
+    // has come to rest. A frame drawn inside an action only draws. While a dialog is open
+    // the unit that raised it stays selected: the answer may move it on or remove it.
+    if (!ui.innerFrame && !ui.distanceBusy && ui.dialogCode == 0 && IsHuman(game.currentCiv) &&
+        !Sliding(*current) && current->movesLeft == 0) {
         NextUnit(1);
         Looping();
     }

@@ -1,6 +1,7 @@
 // The presses of the screens, tested in their fixed order. Each screen's handling joins
 // here when the screen is built.
 #include "state/state.h"
+#include "ui/dialog_view.h"
 #include "ui/info_panel.h"
 #include "ui/input.h"
 #include "ui/menus.h"
@@ -20,6 +21,8 @@ bool ScreenMouseDownHook(int, int x, int y) {
     if (ui.terrainInfoOpen && TerrainInfoMouseDown(x, y)) return true;
     // 11: the main menu's items.
     if (ui.mainMenuOpen && MainMenuMouseDown(x, y)) return true;
+    // 13: a dialog takes every press; only its answers act.
+    if (ui.dialogCode != 0) return DialogMouseDown(x, y);
     // 14: the research table, while no science tree, dialog or game over covers it.
     if (ui.scienceTableOpen && !ui.scienceMenuOpen && ui.dialogCode == 0 && !game.gameOver)
         return ScienceTableMouseDown(x, y);

@@ -10,8 +10,6 @@ void DrawCityMenu() {}
 void DrawCitiesMenu() {}
 void DrawHelpMenu() {}
 void DrawStatsMenu() {}
-void DrawDialogTable() {}
-
 void WriteCityDragTarget() {}
 void WriteCityMenuTexts() {}
 void WriteMainMenuTexts() {}

@@ -103,7 +103,9 @@ inline constexpr Piece kPieces[] = {
     {kInterfaces, 720, 540, 970, 580, PieceKind::Ours, "wide dialog plate 250x18, plain and pressed"},
     {kInterfaces, 720, 586, 976, 618, PieceKind::Ours, "battle explosion, 8 frames of 32x32"},
     {kInterfaces, 980, 586, 1108, 602, PieceKind::Ours, "battle direction markers, 8 of 16x16"},
-    {kInterfaces, 0, 630, 1120, 1060, PieceKind::Spare, "dialog frames and city-screen pieces"},
+    {kInterfaces, 0, 630, 502, 930, PieceKind::Ours, "dialog frame 502x300"},
+    {kInterfaces, 0, 940, 502, 1060, PieceKind::Spare, "larger dialog frames"},
+    {kInterfaces, 510, 630, 1120, 1060, PieceKind::Spare, "city-screen pieces"},
     {kInterfaces, 0, 1070, 424, 1375, PieceKind::Ours, "research table window 424x305"},
     {kInterfaces, 430, 1070, 632, 1091, PieceKind::Ours, "research button 101x21, plain and pressed"},
     {kInterfaces, 640, 1070, 742, 1093, PieceKind::Ours, "research row bar 102x23"},
@@ -133,6 +135,7 @@ inline constexpr Piece kPieces[] = {
 
     // Dialog pictures: nation n at ((n-1) mod 5 * 180, (n-1) div 5 * 200).
     {kLeadersSprite, 0, 0, 900, 600, PieceKind::Ours, "leader portraits 180x200, nations 1..13"},
+    // The other dialogs' pictures, 180x200 each: the chief, trade, finds, the adviser, ruins.
     {kLeadersSprite, 0, 600, 900, 800, PieceKind::Ours, "pictures of the other dialog groups"},
 
     // Map view: (51(v-1), 51(t-1)) 50x50.

@@ -489,7 +489,10 @@ double SiteQuality(int mode, int x, int y) {
 }
 
 void ResetNativeDemand() {
-    for (int p = 1; p <= kProducts; ++p) game.nativeDemand[p] = p >= 11 ? 1 : 0;
+    for (int p = 1; p <= kProducts; ++p) {
+        game.nativeDemand[p] = p >= 11 ? 1 : 0;
+        game.nativePurchases[p] = 0; // a new game's natives have sold nothing yet
+    }
 }
 
 bool StartGame() {

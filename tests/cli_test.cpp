@@ -29,6 +29,11 @@ protected:
         ResetState();
     }
     std::string Path(const char* name) const { return (dir / name).string(); }
+    static int DirectionOfStep(int dx, int dy) {
+        for (int d = 1; d <= 9; ++d)
+            if (directionDx(d) == dx && directionDy(d) == dy) return d;
+        return 5;
+    }
     int Run(std::vector<std::string> args) {
         out.clear();
         err.clear();
@@ -99,4 +104,28 @@ TEST_F(CliTest, NewGamesFollowTheirSettings) {
     for (const char* bad : {"--size", "--world", "--rivals", "--nations", "--humans"}) {
         EXPECT_EQ(Run({"new", bad, "9x", "--out", Path("bad.txt")}), 2) << bad;
     }
+}
+
+TEST_F(CliTest, AnOrderThatRaisesADialogIsAnswered) {
+    // A village site beside the warrior: stepping on it asks the player.
+    const UnitRecord warrior = Unit(1, 1);
+    int tx = 0, ty = 0;
+    for (int d = 1; d <= 9 && tx == 0; ++d) {
+        const int x = warrior.x + directionDx(d), y = warrior.y + directionDy(d);
+        if (d != 5 && InsideMap(x, y) && Cell(x, y).terrain != kSea && Cell(x, y).unitCount == 0)
+            tx = x, ty = y;
+    }
+    ASSERT_NE(tx, 0);
+    Cell(tx, ty).site = 5;
+    std::string reason;
+    ASSERT_TRUE(SaveToFile(Path("site.txt"), reason));
+    const int order = 20 + DirectionOfStep(tx - warrior.x, ty - warrior.y);
+    ASSERT_EQ(
+        Run({"act", Path("site.txt"), Path("after.txt"), "--order", std::to_string(order), "--answer", "1"}),
+        0)
+        << err;
+    EXPECT_NE(out.find("raised dialog"), std::string::npos) << out;
+    ASSERT_TRUE(LoadFromFile(Path("after.txt")).ok);
+    EXPECT_EQ(ui.dialogCode, 0) << "the dialog was answered";
+    EXPECT_EQ(Cell(tx, ty).site, 0) << "the site is used up";
 }

@@ -1,6 +1,7 @@
 #include "shell/cli.h"
 
 #include "ai/computer_player.h"
+#include "diplomacy/dialogs.h"
 #include "economy/end_of_turn.h"
 #include "persist/save_game.h"
 #include "persist/state_json.h"
@@ -11,6 +12,7 @@
 #include "state/random.h"
 #include "state/state.h"
 #include "ui/drawing.h"
+#include "ui/input.h"
 #include "units/orders.h"
 #include "units/unit_table.h"
 #include "world/setup.h"
@@ -245,7 +247,18 @@ int Act(const Arguments& a, std::string& out, std::string& err) {
     }
     UnitActivity(static_cast<int>(order));
     SettleFrames();
-    if (ui.dialogCode != 0) out += "the order raised dialog " + std::to_string(ui.dialogCode) + "\n";
+    // Dialogs raised on the way are answered with --answer, one after the other.
+    for (int chain = 0; ui.dialogCode != 0 && chain < 20; ++chain) {
+        out += "the order raised dialog " + std::to_string(ui.dialogCode) + "\n";
+        if (answer == 0) break;
+        if (!DialogAnswerAllowed(static_cast<int>(answer))) {
+            err = "answer " + std::to_string(answer) + " cannot be taken\n";
+            return 1;
+        }
+        const DialogOutcome outcome = AnswerDialog(static_cast<int>(answer));
+        if (outcome.key != 0) FormKeyDown(outcome.key, 0);
+        SettleFrames();
+    }
     return SaveGame(a.files[1], out, err);
 }
 

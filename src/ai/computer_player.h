@@ -16,4 +16,12 @@ bool BorderChecks(int civ, int slot, int& order);
 // (thirds of a move), by land and roads, not through cells held by other civilizations.
 bool ReachTest(int civ, int x, int y, int tx, int ty, int points);
 
+// Stores a route for unit `slot` of `civ` into a foreign city next to it, when it stands
+// in a city or with a defender; false when it found none.
+bool AttackAdjacentCity(int civ, int slot);
+
+// The turns a unit with `moves` whole moves per turn needs for d thirds of a move; 999
+// when d is -1 (unreachable).
+int TurnsToCover(int d, int moves);
+
 } // namespace annals

@@ -13,6 +13,7 @@
 #include "state/state.h"
 #include "ui/drawing.h"
 #include "ui/input.h"
+#include "units/movement.h"
 #include "units/orders.h"
 #include "units/unit_table.h"
 #include "world/setup.h"
@@ -279,6 +280,10 @@ int Play(const Arguments& a, std::string& out, std::string& err) {
     const long long bound = rounds * 200000LL;
     for (long long step = 0; step < bound && game.turn < target && !game.gameOver; ++step) {
         if (ui.dialogCode != 0) ui.dialogCode = 0; // nobody is there to answer
+        if (ui.distanceRecalcRequested) {
+            ui.distanceRecalcRequested = 0;
+            DistanceCalculation();
+        }
         game.unitHandled = 0;
         AI();
         if (!game.unitHandled) NextUnit(1);

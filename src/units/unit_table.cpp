@@ -6,6 +6,7 @@
 #include "state/host.h"
 #include "state/rules.h"
 #include "state/state.h"
+#include "units/movement.h"
 #include "units/orders.h"
 
 #include <algorithm>
@@ -362,6 +363,12 @@ void Looping() {
         if (IsHuman(game.currentCiv) || game.currentCiv < 1 || game.currentCiv > game.civCount) return;
         if (ui.dialogCode != 0 || game.gameOver || TheHost().QuitRequested()) return;
         if (!ui.distanceBusy) {
+            // The computers read the distance tables instead of searching: a finished
+            // move's rebuild happens between their units, not inside a frame.
+            if (ui.distanceRecalcRequested) {
+                ui.distanceRecalcRequested = 0;
+                DistanceCalculation();
+            }
             game.unitHandled = 0;
             AI();
             if (!game.unitHandled && !IsHuman(game.currentCiv)) NextUnit(1);

@@ -172,6 +172,47 @@ TEST_F(ProductionChoiceTest, CultureHoldsTheSurroundingsByDistance) {
     EXPECT_EQ(CultureWeight(city, 0, 12), 0);
 }
 
+TEST_F(ProductionChoiceTest, CitiesTrainDefendersFirstThenAttackersOrShips) {
+    struct Case {
+        const char* name;
+        int garrison;   // Warriors in the city
+        bool rivalShip; // a rival's Frigate on the sea beside the city
+        int expected;
+    } cases[] = {
+        {"an empty city trains its best defender", 0, false, kPikeman},
+        {"a city with one defender still does", 1, true, kPikeman},
+        {"a guarded city trains its best attacker", 2, false, kArcher},
+        {"a guarded port facing a stronger fleet builds a warship", 2, true, kFrigate},
+    };
+    for (const Case& t : cases) {
+        SCOPED_TRACE(t.name);
+        SetUp();
+        Cell(13, 12).terrain = kSea;
+        Cell(13, 12).seaBody = 1;
+        Cell(12, 12).coastal = 1;
+        CityData& city = Found(kComputer, 12, 12, 1);
+        city.buildings[36] = 1; // Harbor
+        Learn({2, 5, 30});      // Bronze Metallurgy, Warrior Code, Magnetism
+        CivRecord& owner = Civ(kComputer);
+        for (int i = 1; i <= t.garrison; ++i) {
+            owner.unitCount += 1;
+            owner.units[owner.unitCount] = {};
+            owner.units[owner.unitCount].type = kWarrior;
+            owner.units[owner.unitCount].x = owner.units[owner.unitCount].y = 12;
+            Cell(12, 12).unitCount += 1;
+            Cell(12, 12).unitList[Cell(12, 12).unitCount] = owner.unitCount;
+        }
+        if (t.rivalShip) {
+            Civ(kPerson).unitCount = 1;
+            Civ(kPerson).units[1].type = kFrigate;
+            Civ(kPerson).units[1].x = 13;
+            Civ(kPerson).units[1].y = 12;
+        }
+        ChooseCityUnits(kComputer);
+        EXPECT_EQ(city.unitBuildItem, t.expected);
+    }
+}
+
 TEST_F(ProductionChoiceTest, VillagesTrainTheOldTribesThenRaiders) {
     CityData& village = Found(kNatives, 5, 5, 1);
     struct Case {

@@ -373,6 +373,90 @@ void ChooseCityBuildings(int civ) {
     ForEachCityOf(civ, [civ](CityData& city) { ChooseBuilding(city, civ); });
 }
 
+namespace {
+
+bool OffersUnit(const CityData& city, int type) {
+    return type != kCaravel && type != kFighter && type != kBomber && CanProduce(city, type);
+}
+
+// A civilization's strength at sea on one sea body: its ships there, weighted for attack.
+double NavalStrength(int civ, int seaBody) {
+    const CivRecord& holder = Civ(civ);
+    double strength = 0;
+    for (int s = 1; s <= holder.unitCount && s <= kMaxUnits; ++s) {
+        const UnitRecord& u = holder.units[s];
+        if (!IsShip(u.type) || !InsideMap(u.x, u.y) || Cell(u.x, u.y).seaBody != seaBody) continue;
+        strength += (3.0 * UnitTypeAttack(u.type) + UnitTypeDefence(u.type)) * UnitTypeLives(u.type) / 50;
+    }
+    return strength;
+}
+
+// Whether a neighbour outguns the civilization on a sea the city touches.
+bool OutgunnedAtSea(const CityData& city, int civ) {
+    for (int d = 1; d <= kDirections; ++d) {
+        if (d == 5) continue;
+        const int x = city.cityX + directionDx(d), y = city.cityY + directionDy(d);
+        if (!InsideMap(x, y) || Cell(x, y).terrain != kSea) continue;
+        const int body = Cell(x, y).seaBody;
+        double strongest = 0;
+        for (int other = 1; other <= game.civCount && other <= kMaxCivs; ++other)
+            if (other != civ) strongest = std::max(strongest, NavalStrength(other, body));
+        if (strongest > NavalStrength(civ, body)) return true;
+    }
+    return false;
+}
+
+int Defenders(const CityData& city, int civ) {
+    const MapCell& square = Cell(city.cityX, city.cityY);
+    if (square.unitOwner != civ) return 0;
+    int n = 0;
+    for (int i = 1; i <= square.unitCount && i <= kMaxCellUnits; ++i) {
+        const int type = Unit(civ, square.unitList[i]).type;
+        n += !IsShip(type) && !IsAir(type) && UnitTypeDefence(type) > 0;
+    }
+    return n;
+}
+
+// The best unit the city may train by `rating`, 0 when there is none.
+template <typename Rating> int BestUnit(const CityData& city, Rating&& rating) {
+    int best = 0;
+    double bestValue = 0;
+    for (int type = 1; type <= kUnitTypes; ++type) {
+        if (!OffersUnit(city, type)) continue;
+        const double v = rating(type);
+        if (v > bestValue) {
+            bestValue = v;
+            best = type;
+        }
+    }
+    return best;
+}
+
+} // namespace
+
+void ChooseCityUnits(int civ) {
+    if (civ < 1 || civ > kMaxCivs || IsNatives(civ)) return;
+    ForEachCityOf(civ, [civ](CityData& city) {
+        auto land = [](int type) {
+            return !IsShip(type) && !IsAir(type) && type != kSettler && type != kWagonTrain;
+        };
+        int type = 0;
+        if (Defenders(city, civ) < 2) {
+            type = BestUnit(city, [&](int t) {
+                return land(t) && !IsBombard(t) ? UnitTypeDefence(t) * 10.0 + UnitTypeAttack(t) : 0.0;
+            });
+        } else if (Cell(city.cityX, city.cityY).coastal && OutgunnedAtSea(city, civ)) {
+            type = BestUnit(city, [](int t) {
+                return IsShip(t) ? (3.0 * UnitTypeAttack(t) + UnitTypeDefence(t)) * UnitTypeLives(t) : 0.0;
+            });
+        }
+        if (type == 0)
+            type = BestUnit(
+                city, [&](int t) { return land(t) ? UnitTypeAttack(t) * 10.0 + UnitTypeDefence(t) : 0.0; });
+        if (type != 0) city.unitBuildItem = static_cast<uint8_t>(type);
+    });
+}
+
 void ChooseVillageUnits(int civ) {
     if (civ < 1 || civ > kMaxCivs || !IsNatives(civ)) return;
     ForEachCityOf(civ, [](CityData& village) {

@@ -13,6 +13,11 @@ int CultureWeight(const CityData& city, int x, int y);
 // want of stone or after a recent building, waits for the next turn).
 void ChooseCityBuildings(int civ);
 
+// Every city of a computer civilization (not the natives) chooses the unit it trains: a
+// defender while it has fewer than two, a ship where a neighbour is stronger on a sea the
+// city touches, otherwise its best attacker.
+void ChooseCityUnits(int civ);
+
 // Every village of the natives (`civ`) chooses the unit it trains next; the old tribes
 // give way to raiders from the year 1300.
 void ChooseVillageUnits(int civ);

@@ -5,6 +5,7 @@
 #include "economy/end_of_turn.h"
 
 #include "economy/city.h"
+#include "economy/city_management.h"
 #include "economy/news.h"
 #include "state/host.h"
 #include "state/numbers.h"
@@ -545,6 +546,8 @@ void CaptureCity(int civ, int x, int y) {
         if (unit.type == kSettler || unit.type == kWagonTrain || unit.missionFlags[1] == 1)
             GoHome(unit, loser, s);
     }
+    // The new masters set the citizens to work as they see fit.
+    AssignCitizens(city);
     ComputeProduction(city);
 }
 

@@ -43,6 +43,9 @@ LoadOutcome LoadFromFile(const std::string& path);
 void Save(int slot);
 bool Load(int slot);
 
+// The first number of a slot file (nation x 100000 + year + 5555); false for a free or
+// damaged slot.
+bool SlotHeader(int slot, int64_t& header);
 // What the slot lists show: "BC 3950 , Britons", or "Free Slot".
 std::string SlotLabel(int slot);
 // The label of a header value (nation x 100000 + year + 5555); a number that names no

@@ -50,12 +50,22 @@ bool autosaveFailureShown = false;
 } // namespace
 
 std::string SaveFolder() {
-    const std::string beside = gameFolder + "/Save";
-    if (Writable(beside)) return beside;
-    // A game installed for all users cannot write beside itself.
+    // Asked for every slot of every list: the folder is found once for each game folder
+    // and user folder, and looked for again only when it has gone.
+    static std::string key, found;
     const std::string user = UserSaveFolder();
-    if (!user.empty() && Writable(user)) return user;
-    return beside;
+    const std::string now = gameFolder + "|" + user;
+    struct stat st {};
+    if (now == key && stat(found.c_str(), &st) == 0 && S_ISDIR(st.st_mode)) return found;
+    key = now;
+    const std::string beside = gameFolder + "/Save";
+    if (Writable(beside)) found = beside;
+    // A game installed for all users cannot write beside itself.
+    else if (!user.empty() && Writable(user))
+        found = user;
+    else
+        found = beside;
+    return found;
 }
 
 std::string SlotPath(int slot) {
@@ -130,13 +140,41 @@ bool Load(int slot) {
     return outcome.ok;
 }
 
+bool SlotHeader(int slot, int64_t& header) {
+    if (slot < 1 || slot > kSaveSlots) return false;
+    // The slot lists ask every frame: a file is read again only when it has changed.
+    struct Known {
+        std::string path;
+        time_t modified = 0;
+        off_t size = -1;
+        ino_t inode = 0;
+        bool ok = false;
+        int64_t header = 0;
+    };
+    static Known known[kSaveSlots + 1];
+    const std::string path = SlotPath(slot);
+    struct stat st {};
+    if (stat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) return false;
+    Known& k = known[slot];
+    if (k.path != path || k.modified != st.st_mtime || k.size != st.st_size || k.inode != st.st_ino) {
+        k = {path, st.st_mtime, st.st_size, st.st_ino, false, 0};
+        std::ifstream file(path, std::ios::binary);
+        std::string first;
+        if ((file >> first) && first.size() <= 11 &&
+            first.find_first_not_of("-0123456789") == std::string::npos) {
+            k.ok = true;
+            k.header = std::strtoll(first.c_str(), nullptr, 10);
+        }
+    }
+    header = k.header;
+    return k.ok;
+}
+
 std::string SlotLabel(int slot) {
     if (!SlotExists(slot)) return "Free Slot";
-    std::ifstream file(SlotPath(slot), std::ios::binary);
-    std::string first;
-    if (!(file >> first) || first.size() > 11 || first.find_first_not_of("-0123456789") != std::string::npos)
-        return Tr("Damaged Slot", "Bozuk Kayıt");
-    return HeaderLabel(std::strtoll(first.c_str(), nullptr, 10));
+    int64_t header = 0;
+    if (!SlotHeader(slot, header)) return Tr("Damaged Slot", "Bozuk Kayıt");
+    return HeaderLabel(header);
 }
 
 } // namespace annals

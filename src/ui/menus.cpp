@@ -62,16 +62,6 @@ std::string YearText(int64_t year) {
     return std::string(year < 0 ? "BC" : "AC") + " " + std::to_string(std::llabs(year));
 }
 
-// The first number of a slot file: the nation and the year of the saved game.
-bool SlotHeader(int slot, int64_t& header) {
-    std::ifstream file(SlotPath(slot), std::ios::binary);
-    std::string first;
-    if (!(file >> first) || first.size() > 11 || first.find_first_not_of("-0123456789") != std::string::npos)
-        return false;
-    header = std::strtoll(first.c_str(), nullptr, 10);
-    return true;
-}
-
 void MainMenuChoiceTakesEffect(int choice) {
     switch (choice) {
     case kScoreItem:

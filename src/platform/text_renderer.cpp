@@ -6,6 +6,8 @@
 #include <cmath>
 #include <map>
 #include <sys/stat.h>
+#include <unordered_map>
+#include <vector>
 
 namespace annals {
 
@@ -38,7 +40,47 @@ std::string FindFontFile() {
     return {};
 }
 
+// How much of each pixel a rendered text covers.
+struct Mask {
+    int width = 0, height = 0;
+    std::vector<uint8_t> coverage;
+};
+
 struct TextRenderer::Impl {
+    // The screens write the same few hundred texts every frame: each is rendered once.
+    std::unordered_map<std::string, Mask> masks;
+
+    const Mask* MaskOf(const std::string& utf8, int size) {
+        std::string key = std::to_string(size);
+        key += '|';
+        key += utf8;
+        auto it = masks.find(key);
+        if (it != masks.end()) return &it->second;
+        TTF_Font* font = Font(size);
+        if (!font) return nullptr;
+        SDL_Color white{255, 255, 255, 255};
+        SDL_Surface* glyphs = TTF_RenderUTF8_Blended(font, utf8.c_str(), white);
+        if (!glyphs) return nullptr;
+        SDL_Surface* argb = SDL_ConvertSurfaceFormat(glyphs, SDL_PIXELFORMAT_ARGB8888, 0);
+        SDL_FreeSurface(glyphs);
+        if (!argb) return nullptr;
+        Mask mask;
+        mask.width = argb->w;
+        mask.height = argb->h;
+        mask.coverage.resize(static_cast<size_t>(mask.width) * static_cast<size_t>(mask.height));
+        for (int row = 0; row < argb->h; ++row) {
+            const auto* in = reinterpret_cast<const uint32_t*>(static_cast<const uint8_t*>(argb->pixels) +
+                                                               static_cast<ptrdiff_t>(row) * argb->pitch);
+            for (int col = 0; col < argb->w; ++col)
+                mask.coverage[static_cast<size_t>(row) * static_cast<size_t>(mask.width) +
+                              static_cast<size_t>(col)] = static_cast<uint8_t>(in[col] >> 24);
+        }
+        SDL_FreeSurface(argb);
+        // Texts that change all the time (a running count) must not grow the store forever.
+        if (masks.size() >= 4096) masks.clear();
+        return &masks.emplace(std::move(key), std::move(mask)).first->second;
+    }
+
     bool initialised = false;
     bool failed = false;
     std::string fontPath;
@@ -91,31 +133,22 @@ int TextRenderer::Width(const std::string& utf8, int size) {
 
 int TextRenderer::Draw(Surface& target, int x, int y, const std::string& utf8, int size, Pixel colour) {
     if (!target.Valid() || utf8.empty()) return 0;
-    TTF_Font* font = impl_->Font(size);
-    if (!font) return 0;
-    SDL_Color white{255, 255, 255, 255};
-    SDL_Surface* glyphs = TTF_RenderUTF8_Blended(font, utf8.c_str(), white);
-    if (!glyphs) return 0;
-    SDL_Surface* argb = SDL_ConvertSurfaceFormat(glyphs, SDL_PIXELFORMAT_ARGB8888, 0);
-    SDL_FreeSurface(glyphs);
-    if (!argb) return 0;
-    const int w = argb->w;
-    for (int row = 0; row < argb->h; ++row) {
+    const Mask* mask = impl_->MaskOf(utf8, size);
+    if (!mask) return 0;
+    for (int row = 0; row < mask->height; ++row) {
         const int ty = y + row;
         if (ty < 0 || ty >= target.Height()) continue;
-        const auto* in = reinterpret_cast<const uint32_t*>(static_cast<const uint8_t*>(argb->pixels) +
-                                                           static_cast<ptrdiff_t>(row) * argb->pitch);
+        const uint8_t* in =
+            mask->coverage.data() + static_cast<size_t>(row) * static_cast<size_t>(mask->width);
         Pixel* out = target.Row(ty);
-        for (int col = 0; col < w; ++col) {
+        for (int col = 0; col < mask->width; ++col) {
             const int tx = x + col;
-            if (tx < 0 || tx >= target.Width()) continue;
-            const uint32_t a = in[col] >> 24;
-            if (a == 0) continue;
+            const uint32_t a = in[col];
+            if (a == 0 || tx < 0 || tx >= target.Width()) continue;
             out[tx] = a == 255 ? (colour | 0xFF000000u) : Blend(out[tx], colour, a);
         }
     }
-    SDL_FreeSurface(argb);
-    return w;
+    return mask->width;
 }
 
 } // namespace annals

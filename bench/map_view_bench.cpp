@@ -94,7 +94,7 @@ std::string GameFolder() {
 }
 
 void BM_GameScreenFrame(benchmark::State& state) {
-    HeadlessPlatform platform({.pixels = state.range(0) == 1, .recordLog = false});
+    HeadlessPlatform platform({.pixels = state.range(0) == 1, .recordDrawing = false});
     InstallShellHost(platform);
     gameFolder = GameFolder();
     if (!LoadSurfaces(1)) {

@@ -86,6 +86,31 @@ TEST_F(CliTest, ShotOfASavedGameAndUsage) {
     EXPECT_EQ(Run({"play", Path("game.txt"), Path("p.txt"), "--rounds", "0"}), 2);
 }
 
+TEST_F(CliTest, OnlyTheScreenshotReadsThePictures) {
+    // A game folder without Art: the commands that draw nothing never miss it.
+    const fs::path bare = dir / "bare";
+    fs::create_directories(bare);
+    const std::string game = Path("game.txt");
+    const std::vector<std::vector<std::string>> quiet = {
+        {"check", game},
+        {"resave", game, Path("r.txt")},
+        {"dump", game},
+        {"endturn", game, Path("e.txt")},
+        {"act", game, Path("a.txt"), "--order", "1"},
+        {"play", game, Path("p.txt"), "--rounds", "2"},
+        {"new", "--size", "tiny", "--seed", "4", "--out", Path("n.txt")},
+    };
+    for (std::vector<std::string> args : quiet) {
+        args.insert(args.begin(), {"--folder", bare.string()});
+        out.clear();
+        err.clear();
+        EXPECT_EQ(RunCli(args, out, err), 0) << args[2] << ": " << err;
+    }
+    err.clear();
+    EXPECT_EQ(RunCli({"--folder", bare.string(), "shot", game, "--out", Path("s.png")}, out, err), 1);
+    EXPECT_NE(err.find("pictures"), std::string::npos) << err;
+}
+
 TEST_F(CliTest, NewGamesFollowTheirSettings) {
     ASSERT_EQ(Run({"new", "--size", "small", "--world", "lake", "--rivals", "2", "--difficulty", "4",
                    "--seed", "8", "--nations", "turks,vikings", "--humans", "1,2", "--out", Path("new.txt")}),

@@ -28,7 +28,7 @@ protected:
         SetPlatform(nullptr);
         ResetState();
     }
-    HeadlessPlatform platform;
+    HeadlessPlatform platform{{.recordDrawing = true}};
 };
 
 // The first magenta pixel of a sheet, if it has one.

@@ -89,7 +89,7 @@ protected:
         return Copies(sheet);
     }
 
-    HeadlessPlatform platform{{.pixels = false, .recordLog = true}};
+    HeadlessPlatform platform{{.pixels = false, .recordDrawing = true}};
 };
 
 } // namespace

@@ -73,7 +73,7 @@ protected:
             if (r.kind == DrawRecord::Text && r.name == text) return &r;
         return nullptr;
     }
-    HeadlessPlatform platform;
+    HeadlessPlatform platform{{.recordDrawing = true}};
     fs::path root;
 };
 

@@ -94,7 +94,7 @@ TEST(Surface, ShapesStayInsideTheSurface) {
 }
 
 TEST(HeadlessPlatform, DrawsTextAndRecordsWhatItWasAsked) {
-    HeadlessPlatform platform;
+    HeadlessPlatform platform{{.recordDrawing = true}};
     EXPECT_EQ(platform.BackBuffer().Width(), kScreenWidth);
     const int width = platform.DrawText(10, 10, "Çimlik ğ", 10, Rgb(255, 255, 255));
     EXPECT_GT(width, 20);
@@ -112,7 +112,29 @@ TEST(HeadlessPlatform, DrawsTextAndRecordsWhatItWasAsked) {
 
     HeadlessPlatform nullCanvas(HeadlessOptions{false, false});
     EXPECT_EQ(nullCanvas.DrawText(0, 0, "Annals", 10, kBlack), 0);
-    EXPECT_EQ(nullCanvas.Log(), nullptr);
+    EXPECT_EQ(nullCanvas.DrawingLog(), nullptr);
+    EXPECT_FALSE(nullCanvas.DrawsPixels());
+}
+
+TEST(HeadlessPlatform, WithoutAReaderItKeepsOnlyTheLatestSoundsAndMessages) {
+    // A long game draws millions of sprites; nothing of them stays behind.
+    for (const bool pixels : {true, false}) {
+        HeadlessPlatform platform{{.pixels = pixels}};
+        EXPECT_EQ(platform.DrawingLog(), nullptr);
+        for (int i = 0; i < 5000; ++i) {
+            platform.DrawText(10, 10, "Annals", 10, kBlack);
+            platform.PlayWave("click");
+            platform.Present();
+        }
+        platform.MessageBox("Your city is starving.");
+        const auto& log = *platform.Log();
+        EXPECT_LE(log.size(), HeadlessPlatform::kBoundedLog);
+        EXPECT_GE(log.size(), HeadlessPlatform::kBoundedLog / 2);
+        for (const DrawRecord& r : log)
+            EXPECT_TRUE(r.kind == DrawRecord::Sound || r.kind == DrawRecord::Message);
+        EXPECT_EQ(log.back().name, "Your city is starving.");
+        EXPECT_EQ(platform.PresentCount(), 5000);
+    }
 }
 
 TEST(Cli, ShotWritesAPngOfTheScreen) {

@@ -223,7 +223,7 @@ protected:
     static void RunCountdown() {
         for (int frame = 0; frame < 8; ++frame) DrawScienceTable();
     }
-    HeadlessPlatform platform;
+    HeadlessPlatform platform{{.recordDrawing = true}};
 };
 
 constexpr int kRow1 = 265 + 5, kListX = 380;

@@ -65,7 +65,7 @@ TEST(TextWriter, WrapsByTheWidthTable) {
         {"Şarap ve kürk ılık", 10, 60, {"Şarap ve", "kürk ılık"}},
     };
     for (const Case& c : cases) {
-        HeadlessPlatform platform;
+        HeadlessPlatform platform{{.recordDrawing = true}};
         SetPlatform(&platform);
         const int lines = WriteText(100, 50, kBlack, c.size, c.text, 100 + c.width);
         EXPECT_EQ(lines, static_cast<int>(c.lines.size())) << c.text;
@@ -76,7 +76,7 @@ TEST(TextWriter, WrapsByTheWidthTable) {
 }
 
 TEST(TextWriter, LinesAreSizePlusFivePixelsApart) {
-    HeadlessPlatform platform;
+    HeadlessPlatform platform{{.recordDrawing = true}};
     SetPlatform(&platform);
     WriteText(10, 20, kBlack, 10, "one two three", 10 + 30);
     std::vector<int> ys;

@@ -2,12 +2,19 @@
 
 namespace annals {
 
-HeadlessPlatform::HeadlessPlatform(const HeadlessOptions& options) : recordLog_(options.recordLog) {
+HeadlessPlatform::HeadlessPlatform(const HeadlessOptions& options) : recordDrawing_(options.recordDrawing) {
     if (options.pixels) backBuffer_.Resize(kScreenWidth, kScreenHeight);
 }
 
 void HeadlessPlatform::Record(DrawRecord record) {
-    if (recordLog_) log_.push_back(std::move(record));
+    const bool drawing = record.kind == DrawRecord::Sprite || record.kind == DrawRecord::Text ||
+                         record.kind == DrawRecord::Present;
+    if (drawing && !recordDrawing_) return;
+    if (!recordDrawing_ && log_.size() >= kBoundedLog) {
+        // Forget the older half at once, so that keeping the latest stays cheap.
+        log_.erase(log_.begin(), log_.begin() + static_cast<std::ptrdiff_t>(kBoundedLog / 2));
+    }
+    log_.push_back(std::move(record));
 }
 
 void HeadlessPlatform::Present() {

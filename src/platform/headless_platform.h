@@ -11,8 +11,11 @@
 namespace annals {
 
 struct HeadlessOptions {
-    bool pixels = true;    // false: a null canvas, for speed when no pixel is needed
-    bool recordLog = true; // keep the log of sprite copies, texts, sounds and messages
+    bool pixels = true; // false: a null canvas, for speed when no pixel is needed
+    // Keep every sprite copy, text and flip in the log, for a test that reads them. Without
+    // it the log holds only the latest sounds, tunes and messages, a bounded few, so that
+    // a long headless game keeps no record of its frames.
+    bool recordDrawing = false;
 };
 
 class HeadlessPlatform final : public Platform {
@@ -40,7 +43,8 @@ public:
     void StopMidi() override;
     void MessageBox(const std::string& text) override;
 
-    std::vector<DrawRecord>* Log() override { return recordLog_ ? &log_ : nullptr; }
+    std::vector<DrawRecord>* Log() override { return &log_; }
+    std::vector<DrawRecord>* DrawingLog() override { return recordDrawing_ ? &log_ : nullptr; }
 
     // Test and CLI controls.
     void PushEvent(const InputEvent& event) { events_.push_back(event); }
@@ -52,11 +56,13 @@ public:
     int PresentCount() const { return presents_; }
     bool Fullscreen() const { return fullscreen_; }
     void ClearLog() { log_.clear(); }
+    // Without recordDrawing the log keeps at most this many of the latest records.
+    static constexpr size_t kBoundedLog = 1024;
 
 private:
     void Record(DrawRecord record);
 
-    bool recordLog_;
+    bool recordDrawing_;
     bool focused_ = true, minimized_ = false, deviceLost_ = false, fullscreen_ = true;
     uint64_t clockMs_ = 0;
     int presents_ = 0;

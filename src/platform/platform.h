@@ -93,8 +93,13 @@ public:
     // (or the window is closed) and runs no frame.
     virtual void MessageBox(const std::string& text) = 0;
 
-    // Non-null on the headless platform: everything drawn and heard, in order.
+    // Non-null on the headless platform: what was heard and said, in order, and what was
+    // drawn when that was asked for (DrawingLog).
     virtual std::vector<DrawRecord>* Log() { return nullptr; }
+    // Where sprite copies and texts are recorded; null when nobody keeps them.
+    virtual std::vector<DrawRecord>* DrawingLog() { return nullptr; }
+    // False for a null canvas: nothing drawn is ever seen, so no picture need be loaded.
+    bool DrawsPixels() const { return backBuffer_.Valid(); }
 
     // A line for the player's log (stderr), each distinct text once.
     void LogOnce(const std::string& text);

@@ -479,7 +479,9 @@ int RunCli(const std::vector<std::string>& args, std::string& out, std::string& 
         }
     }
 
-    HeadlessPlatform platform;
+    // Only a screenshot is looked at: every other command plays on a null canvas, which
+    // draws nothing and so reads no pictures.
+    HeadlessPlatform platform(HeadlessOptions{.pixels = std::string(command->name) == "shot"});
     InstallShellHost(platform);
     ResetState();
     gameFolder = folder;

@@ -60,6 +60,9 @@ void FormCreate(uint64_t seed) {
 }
 
 bool BaseInitialize() {
+    // A null canvas shows nothing, so it needs no pictures: a headless command that draws
+    // nothing starts without reading the sheets.
+    if (!ThePlatform().DrawsPixels()) return true;
     if (LoadSurfaces(1)) return true;
     // Without its pictures the game cannot be shown: say so once, naming the files, and
     // end cleanly instead of drawing nothing or trying again every frame.

@@ -24,8 +24,9 @@ int ReadLanguageFile(const std::string& path);
 
 // Start-up of the main window: language, random seed, rule tables, screen, the intro.
 void FormCreate(uint64_t seed);
-// Called once the drawing surface exists: loads every picture sheet. When one cannot be
-// read the player is told which, and the program ends; returns false then.
+// Called once the drawing surface exists: loads every picture sheet (none for a null
+// canvas, which shows nothing). When one cannot be read the player is told which, and the
+// program ends; returns false then.
 bool BaseInitialize();
 // One frame. Called every 60 ms while the program is the active one, and from inside
 // game routines (through the host) to show their intermediate frames.

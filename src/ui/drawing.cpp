@@ -106,7 +106,7 @@ Surface& ScratchBitmap() {
 void DrawSprite(int x, int y, Rect source, bool transparent, Sheet sheet) {
     if (ui.minimized) return;
     Platform& platform = ThePlatform();
-    if (auto* log = platform.Log())
+    if (auto* log = platform.DrawingLog())
         log->push_back({DrawRecord::Sprite, SheetFileName(sheet), source, x, y, 0, 0, transparent});
     platform.BackBuffer().Blit(SheetSurface(sheet), source, x, y, transparent);
 }

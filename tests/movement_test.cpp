@@ -620,6 +620,21 @@ TEST_F(MovementTest, AUnitGoesHomeToTheNearestReachableCity) {
     EXPECT_EQ(Unit(1, warrior).pathLength, 2);
     EXPECT_EQ(Unit(1, warrior).missionFlags[1] + Unit(1, warrior).missionFlags[3], 0);
     EXPECT_EQ(game.goHomeActive, 0);
+
+    // One already standing in a city of its own stays: its old way is forgotten and no
+    // search is made (a search always leaves its cost behind).
+    const int guard = Place(1, kWarrior, 14, 12);
+    UnitRecord& unit = Unit(1, guard);
+    unit.missionFlags[2] = 1;
+    DistanceCalculation();
+    FindPath(unit, kStoreRoute, 1, guard, 20, 20);
+    ASSERT_GT(unit.pathLength, 0);
+    game.lastRouteCost = 12345;
+    GoHome(unit, 1, guard);
+    EXPECT_EQ(unit.pathLength, 0);
+    EXPECT_EQ(unit.gotoX, 0);
+    EXPECT_EQ(unit.missionFlags[2], 0);
+    EXPECT_EQ(game.lastRouteCost, 12345) << "no route was searched";
 }
 
 TEST_F(MovementTest, RouteSteppingWaitsForTheSlideAndDropsALostRoute) {

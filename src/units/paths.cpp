@@ -288,6 +288,11 @@ uint8_t FindPath(UnitRecord& unit, int mode, int civ, int slot, int tx, int ty) 
 
 void GoHome(UnitRecord& unit, int civ, int slot) {
     unit.missionFlags[1] = unit.missionFlags[2] = unit.missionFlags[3] = 0;
+    if (InsideMap(unit.x, unit.y) && Cell(unit.x, unit.y).hasCity && Cell(unit.x, unit.y).owner == civ) {
+        // Already home: nothing to search, and nowhere nearer to go.
+        ClearRoute(unit);
+        return;
+    }
     const CivRecord& owner = Civ(civ);
     int best = 1000;
     int home = 0;

@@ -1,0 +1,72 @@
+// One round of seven computer civilizations on a Huge world late in a game: what every
+// change to the computer players costs.
+#include "persist/save_game.h"
+#include "platform/headless_platform.h"
+#include "shell/autoplay.h"
+#include "shell/program.h"
+#include "state/random.h"
+#include "state/state.h"
+
+#include <benchmark/benchmark.h>
+
+#include <string>
+
+using namespace annals;
+
+namespace {
+
+constexpr int kRounds = 150;
+
+// The game after 150 rounds, kept in memory so that every iteration plays the same round.
+struct Position {
+    std::string save;
+    uint64_t random = 0;
+    std::string error;
+};
+
+const Position& Round150() {
+    static const Position position = [] {
+        Position p;
+        if (!StartComputerGame(48, 7, 1818)) {
+            p.error = "no world could be made";
+        } else if (!AutoplayUntil(game.turn + kRounds)) {
+            p.error = "the game ended before round " + std::to_string(kRounds);
+        } else {
+            p.save = SaveGameText();
+            p.random = RandomState();
+        }
+        return p;
+    }();
+    return position;
+}
+
+void BM_ComputerRound(benchmark::State& state) {
+    HeadlessPlatform platform({.pixels = false});
+    InstallShellHost(platform);
+    ResetState();
+    FormCreate(1);
+    const Position& position = Round150();
+    if (!position.error.empty()) {
+        state.SkipWithError(position.error.c_str());
+    } else {
+        int units = 0, cities = 0;
+        for (auto _ : state) {
+            state.PauseTiming();
+            LoadSaveText(position.save);
+            SetRandomState(position.random);
+            const int32_t turn = game.turn;
+            state.ResumeTiming();
+            AutoplayUntil(turn + 1);
+        }
+        for (int c = 1; c <= game.civCount; ++c) units += Civ(c).unitCount, cities += Civ(c).cityCount;
+        state.counters["units"] = units;
+        state.counters["cities"] = cities;
+    }
+    FormClose();
+    UninstallShellHost();
+    ResetState();
+}
+
+BENCHMARK(BM_ComputerRound)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
+
+} // namespace

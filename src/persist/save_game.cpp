@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstddef>
 #include <cstdlib>
 #include <cstring>
 #include <limits>
@@ -383,9 +384,13 @@ struct Staging {
     GameState game;
 };
 Staging staging;
+// Nothing has been read into the staging copy yet: it is still as the program started,
+// all zero, and clearing it would only cost the memory of every unit slot.
+bool stagingUsed = false;
 
 void ClearStaging() {
-    std::memset(static_cast<void*>(&staging), 0, sizeof staging);
+    if (stagingUsed) std::memset(static_cast<void*>(&staging), 0, sizeof staging);
+    stagingUsed = true;
 }
 
 bool InsideStagedMap(const GameState& g, int x, int y) {
@@ -552,7 +557,21 @@ void NumberLandmasses() {
 void CommitStagedGame() {
     const uint8_t language = game.language, difficulty = game.difficulty;
     std::memcpy(static_cast<void*>(worldMap), static_cast<const void*>(staging.map), sizeof worldMap);
-    std::memcpy(static_cast<void*>(civs), static_cast<const void*>(staging.civs), sizeof civs);
+    // The file holds units 1..unitCount of each civilization; the staged slots above are
+    // zero. Only the held ones are copied and the rest cleared, so that the slots no game
+    // ever used are never read.
+    for (int c = 0; c <= kMaxCivs; ++c) {
+        const CivRecord& from = staging.civs[c];
+        CivRecord& to = civs[c];
+        const auto* in = reinterpret_cast<const unsigned char*>(&from);
+        auto* out = reinterpret_cast<unsigned char*>(&to);
+        const size_t unitsAt = offsetof(CivRecord, units), unitsEnd = unitsAt + sizeof to.units;
+        const size_t held =
+            sizeof(UnitRecord) * (static_cast<size_t>(std::min<int>(from.unitCount, kMaxUnits)) + 1);
+        std::memcpy(out, in, unitsAt + held);
+        std::memset(out + unitsAt + held, 0, unitsEnd - unitsAt - held);
+        std::memcpy(out + unitsEnd, in + unitsEnd, sizeof(CivRecord) - unitsEnd);
+    }
     std::memcpy(static_cast<void*>(&game), static_cast<const void*>(&staging.game), sizeof game);
     game.language = language;
     game.difficulty = difficulty;

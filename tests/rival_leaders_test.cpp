@@ -3,8 +3,8 @@
 // the dialogs as a person meets them on the map.
 #include "diplomacy/dialogs.h"
 #include "diplomacy/rival_leaders.h"
-#include "fixtures.h"
 #include "economy/city_numbers.h"
+#include "fixtures.h"
 #include "persist/save_game.h"
 #include "platform/headless_platform.h"
 #include "shell/program.h"
@@ -12,6 +12,7 @@
 #include "state/rules.h"
 #include "state/state.h"
 #include "ui/dialog_view.h"
+#include "ui/screens.h"
 #include "ui/text.h"
 #include "units/movement.h"
 #include "units/unit_table.h"
@@ -147,17 +148,35 @@ TEST_F(RivalLeadersTest, TributeFollowsTheWeakestCityAndTheTreasury) {
         {"two turns away (0.38)", {{kWarrior, 2, 0}}, [] {}, false, 55, 6},
         {"ratio exactly 0.25 is not below it", {{kWarrior, 1, 0}, {kWarrior, 1, 1}}, [] {}, false, 55, 6},
         {"two warriors at the gate (0.2)", {{kWarrior, 1, 0}, {kWarrior, 1, 0}}, [] {}, false, 55, 7},
-        {"a rich rival pays at most 8", {{kWarrior, 1, 0}, {kWarrior, 1, 0}}, [] { Civ(kRival).gold = 100; },
-         false, 55, 8},
+        {"a rich rival pays at most 8",
+         {{kWarrior, 1, 0}, {kWarrior, 1, 0}},
+         [] { Civ(kRival).gold = 100; },
+         false,
+         55,
+         8},
         {"a poor rival cannot pay the least of its tier",
          {{kWarrior, 1, 0}, {kWarrior, 1, 0}},
          [] { Civ(kRival).gold = 4; },
          false,
          58,
          5},
-        {"a timid leader (level 1) fears more", {{kWarrior, 5, 1}}, [] { Civ(kRival).aiLevel = 1; }, false, 55, 4},
-        {"a bold leader (level 5) fears less", {{kWarrior, 5, 0}}, [] { Civ(kRival).aiLevel = 5; }, false, 54, 0},
-        {"the last deal is too recent", {{kWarrior, 1, 0}}, [] { Civ(kHuman).contactB[kRival] = 9; }, false, 56,
+        {"a timid leader (level 1) fears more",
+         {{kWarrior, 5, 1}},
+         [] { Civ(kRival).aiLevel = 1; },
+         false,
+         55,
+         4},
+        {"a bold leader (level 5) fears less",
+         {{kWarrior, 5, 0}},
+         [] { Civ(kRival).aiLevel = 5; },
+         false,
+         54,
+         0},
+        {"the last deal is too recent",
+         {{kWarrior, 1, 0}},
+         [] { Civ(kHuman).contactB[kRival] = 9; },
+         false,
+         56,
          0},
         {"five broken treaties", {{kWarrior, 1, 0}}, [] { Civ(kHuman).warCounter = 5; }, false, 57, 6},
         {"four broken treaties", {{kWarrior, 1, 0}}, [] { Civ(kHuman).warCounter = 4; }, false, 55, 6},
@@ -186,7 +205,11 @@ TEST_F(RivalLeadersTest, TributeFollowsTheWeakestCityAndTheTreasury) {
          55,
          6},
         {"at war, nobody near", {}, [] {}, true, 68, 0},
-        {"at war, no city left", {}, [] { Cell(kCityX, kCityY).hasCity = 0, Civ(kRival).cityCount = 0; }, true, 73,
+        {"at war, no city left",
+         {},
+         [] { Cell(kCityX, kCityY).hasCity = 0, Civ(kRival).cityCount = 0; },
+         true,
+         73,
          0},
         {"at war, too recent", {{kWarrior, 1, 0}}, [] { Civ(kHuman).contactB[kRival] = 2; }, true, 70, 0},
         {"at war, broken treaties", {{kWarrior, 1, 0}}, [] { Civ(kHuman).warCounter = 7; }, true, 71, 6},
@@ -217,7 +240,11 @@ TEST_F(RivalLeadersTest, PeaceHasAPriceWhileTheRivalFeelsStrong) {
     // Level 3 asks (0.05 x cities founded + 0.15) x 8 for each unit of fear, at most 10 units.
     const std::vector<Case> cases = {
         {"no threat at all: the most", {}, [] {}, 65, 12},
-        {"no city and no threat", {}, [] { Cell(kCityX, kCityY).hasCity = 0, Civ(kRival).cityCount = 0; }, 65, 12},
+        {"no city and no threat",
+         {},
+         [] { Cell(kCityX, kCityY).hasCity = 0, Civ(kRival).cityCount = 0; },
+         65,
+         12},
         {"a warrior four turns away", {{kWarrior, 4, 0}}, [] {}, 65, 3},
         {"a warrior three turns away", {{kWarrior, 3, 0}}, [] {}, 65, 1},
         {"a warrior at the gate: peace for free", {{kWarrior, 1, 0}}, [] {}, 64, 0},
@@ -258,7 +285,10 @@ TEST_F(RivalLeadersTest, AScienceForPeaceOnlyFromAFrightenedRival) {
         {"broken treaties", {{kWarrior, 4, 0}}, [&] { knows34(), Civ(kHuman).warCounter = 5; }, 77, 0},
         {"ratio 0.71 is not below 0.7", {{kWarrior, 5, 0}}, knows34, 74, 0},
         {"nobody near", {}, knows34, 74, 0},
-        {"the last deal still runs", {{kWarrior, 4, 0}}, [&] { knows34(), Civ(kHuman).contactB[kRival] = 0; }, 76,
+        {"the last deal still runs",
+         {{kWarrior, 4, 0}},
+         [&] { knows34(), Civ(kHuman).contactB[kRival] = 0; },
+         76,
          0},
     };
     for (const Case& c : cases) {
@@ -606,4 +636,92 @@ TEST_F(RivalLeadersTest, ALoadedGameStartsWithoutStaleDeals) {
                 EXPECT_EQ(Civ(i).contactB[j], 10) << i << " towards " << j;
             }
     }
+}
+
+// Every leader's dialog, in both languages, with long names and values: the title and the
+// paragraph stay inside the frame and above the answers, each answer on its plate, and
+// none of them is the bare "OK" of a dialog nobody wrote.
+TEST(RivalDialogLayout, EveryDialogKeepsItsWordsInsideItsFrame) {
+    ResetState();
+    InitializeVariables();
+    HeadlessPlatform platform{HeadlessOptions{false, true}};
+    InstallShellHost(platform);
+    game.civCount = 3;
+    Civ(kHuman).nation = 3;  // Britons, the longest people's name in Turkish
+    Civ(kRival).nation = 10; // Vikings
+    Civ(kRival).isComputer = 1;
+    Civ(kNatives).nation = kNativeNation;
+    game.currentCiv = kHuman;
+    // The longest science name of the language in use.
+    auto longestScience = [] {
+        int best = 1;
+        for (int s = 2; s <= kSciences; ++s)
+            if (TextWidth(scienceName(s), 8) > TextWidth(scienceName(best), 8)) best = s;
+        return best;
+    };
+    // The drawn text is a little wider than the width table promises.
+    auto width = [](const DrawRecord& r) { return TextWidth(r.name, r.size) * 21 / 20; };
+    std::vector<int> codes = {3, 4, 5, 35, 36, 37};
+    for (int code = 40; code <= 78; ++code)
+        if (IsRivalDialog(code)) codes.push_back(code);
+    for (int language : {1, 0}) {
+        game.language = static_cast<uint8_t>(language);
+        for (int code : codes)
+            for (int variant = 0; variant < (code == 6 || code == 4 ? 4 : 1); ++variant) {
+                SCOPED_TRACE(std::to_string(code) + (language ? " en" : " tr") + " variant " +
+                             std::to_string(variant));
+                ui.dialogCode = static_cast<uint8_t>(code == 4 && variant > 0 ? 6 : code);
+                ui.dialogVariant = static_cast<uint8_t>(variant);
+                ui.dialogPartyA = code >= 45 ? kHuman : kRival;
+                ui.dialogPartyB = code >= 45 ? kRival : kHuman;
+                const int science = longestScience();
+                for (double& p : ui.dialogParams) p = 0;
+                ui.dialogParams[0] = code == 37 || code == 35 || code == 36 ? kRival : science;
+                ui.dialogParams[1] = code == 35 || code == 36 ? 30 : science;
+                ui.dialogParams[2] = code == 35 || code == 36 ? kHuman : 0;
+                if (code == 41 || code >= 54) ui.dialogParams[0] = 12;
+                if (code == 43) ui.dialogParams[1] = 8;
+                ui.dialogParams[6] = kRival;
+                ui.dialogParams[7] = 1;
+                platform.ClearLog();
+                DrawDialogTable();
+                const DialogContent content = DialogContentOf();
+                ASSERT_FALSE(content.answers.empty());
+                EXPECT_NE(content.answers[0], "OK");
+                EXPECT_FALSE(content.text.empty());
+
+                Rect frame{};
+                for (const DrawRecord& r : *platform.Log())
+                    if (r.kind == DrawRecord::Sprite && r.name.find("interfaces") != std::string::npos &&
+                        frame.Empty())
+                        frame = {r.x, r.y, r.x + r.source.Width(), r.y + r.source.Height()};
+                ASSERT_FALSE(frame.Empty());
+                const AnswerPlate first = DialogAnswerPlate(1);
+                // The frame is the first copy from the interface sheet, the plates come after
+                // the paragraph, and each plate is followed by its answer.
+                int interfaceCopies = 0;
+                for (const DrawRecord& r : *platform.Log()) {
+                    if (r.kind == DrawRecord::Sprite && r.name.find("interfaces") != std::string::npos)
+                        ++interfaceCopies;
+                    const bool label = interfaceCopies > 1;
+                    if (r.kind != DrawRecord::Text) continue;
+                    SCOPED_TRACE(r.name);
+                    EXPECT_LE(r.x + width(r), frame.right - 8);
+                    if (!label) {
+                        EXPECT_LE(r.y + r.size + 4, first.top) << "the paragraph runs into the answers";
+                        continue;
+                    }
+                    int k = 1;
+                    while (k < static_cast<int>(content.answers.size()) && content.answers[k - 1] != r.name)
+                        ++k;
+                    const AnswerPlate plate = DialogAnswerPlate(k);
+                    EXPECT_LE(r.x + TextWidth(r.name, r.size), plate.right - 2)
+                        << "the answer leaves its plate";
+                    EXPECT_GE(r.y, plate.top);
+                    EXPECT_LE(r.y + r.size, plate.bottom);
+                }
+            }
+    }
+    UninstallShellHost();
+    ResetState();
 }

@@ -352,7 +352,8 @@ int TenTurnsInYears(int year) {
 
 void TalkWithLeader(int civ) {
     const int human = game.currentCiv;
-    if (!Valid(civ) || !Valid(human) || civ == human || IsNatives(civ) || Civ(human).relation[civ] == 0) return;
+    if (!Valid(civ) || !Valid(human) || civ == human || IsNatives(civ) || Civ(human).relation[civ] == 0)
+        return;
     ClearParams();
     ui.dialogVariant = 0;
     ui.dialogAnswer = 0;

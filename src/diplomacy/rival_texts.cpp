@@ -45,9 +45,9 @@ string ScienceOf(int k) {
 struct Words {
     const int speaker = RivalSpeaker();
     const int person = ui.dialogCode >= 45 ? game.currentCiv : ui.dialogPartyB;
-    const string rival = NationOf(speaker);   // the rival's people
+    const string rival = NationOf(speaker);    // the rival's people
     const string country = CountryOf(speaker); // the rival's land
-    const string us = NationOf(person);       // the person's people
+    const string us = NationOf(person);        // the person's people
     const string years = std::to_string(TenTurnsInYears(game.year));
 };
 
@@ -78,13 +78,15 @@ string EnglishText(int code, const Words& w) {
                    "refusing to pay us this tax you will be driven off our lands by the " +
                    w.rival + ". From this day forward you are our enemies.";
         case 3:
-            return "      You violated the agreements we have made in regards to borders, and you still refuse "
+            return "      You violated the agreements we have made in regards to borders, and you still "
+                   "refuse "
                    "our dialogs. So there is only one way remaining for us: we, the " +
                    w.rival + ", will drive your soldiers out from our borders. Prepare for war!";
         default:
             return "      How dare you request gold for such a thing? You've made a great error in demanding "
                    "payment for this. We, the " +
-                   w.rival + ", will drive you out of your homeland. From this day forward you are our enemies.";
+                   w.rival +
+                   ", will drive you out of your homeland. From this day forward you are our enemies.";
         }
     case 37:
         return "      Our soldiers stand before the units of the " + w.rival +
@@ -95,15 +97,16 @@ string EnglishText(int code, const Words& w) {
                ". As friends and neighbours we ask you to teach it to us; such a kindness would make our "
                "peoples allies for ever.";
     case 41:
-        return "      Your people live on lands our fathers walked long before you came. If you wish for peace "
+        return "      Your people live on lands our fathers walked long before you came. If you wish for "
+               "peace "
                "on these lands, you must pay us " +
                Amount(0) + " golds. Refuse, and you will have the " + w.rival + " as your enemies.";
     case 42:
         return "      We have been informed that your patrols were seen near our towns. Such soldiers on our "
                "lands trouble our people. We ask you to withdraw them to your own cities.";
     case 43:
-        return "      Very well. Knowledge has its price, and we are ready to pay it: we offer you " + Amount(1) +
-               " golds for teaching us " + ScienceOf(0) + ".";
+        return "      Very well. Knowledge has its price, and we are ready to pay it: we offer you " +
+               Amount(1) + " golds for teaching us " + ScienceOf(0) + ".";
     case 44:
         return "      We thank you for agreeing to our stipulations. The " + w.rival +
                " will remember this friendship, and our peoples will live side by side as allies.";
@@ -114,8 +117,8 @@ string EnglishText(int code, const Words& w) {
         return "      Our peoples are at war, and yet you send a representative to us. Speak, then: why have "
                "you come?";
     case 47:
-        return "      A fair proposal. We will teach your scholars " + ScienceOf(0) + " if your scholars teach ours " +
-               ScienceOf(1) + ". Do you agree to this exchange?";
+        return "      A fair proposal. We will teach your scholars " + ScienceOf(0) +
+               " if your scholars teach ours " + ScienceOf(1) + ". Do you agree to this exchange?";
     case 48:
         return "      What you could teach us is worth far less than what you ask of us. A technological "
                "alliance on such terms would cost our people too much.";
@@ -123,10 +126,12 @@ string EnglishText(int code, const Words& w) {
         return "      We have looked into the knowledge of both our peoples. There is nothing we could teach "
                "you, and nothing you could teach us.";
     case 50:
-        return "      Our scholars already know everything your people could share with us. We have nothing to "
+        return "      Our scholars already know everything your people could share with us. We have nothing "
+               "to "
                "gain from an exchange.";
     case 51:
-        return "      We exchanged our knowledge only a short while ago. Our scholars are still studying what "
+        return "      We exchanged our knowledge only a short while ago. Our scholars are still studying "
+               "what "
                "they learnt from you. Come back in later years.";
     case 52:
         return "      We have nothing that your scholars do not already know. But we would gladly learn " +
@@ -135,7 +140,8 @@ string EnglishText(int code, const Words& w) {
         return "      Your generosity honours you. The " + w.rival + " thank you for this gift of knowledge.";
     case 54:
         return "      You dare to ask tribute of the " + w.rival +
-               "? Our armies are strong and our cities are well defended. We will pay you nothing, and if you "
+               "? Our armies are strong and our cities are well defended. We will pay you nothing, and if "
+               "you "
                "want war, you shall have it.";
     case 55:
         return "      We do not wish for war with you. We will pay you " + Amount(0) +
@@ -150,37 +156,44 @@ string EnglishText(int code, const Words& w) {
     case 59:
         return "      You are mistaken. None of our soldiers stand near your towns.";
     case 60:
-        return "      Our soldiers stand where our orders sent them, and there they will stay. We will not move "
+        return "      Our soldiers stand where our orders sent them, and there they will stay. We will not "
+               "move "
                "them for your sake.";
     case 61:
         return "      Our soldiers near your towns are only passing through your lands. They will soon be "
                "gone.";
     case 62:
-        return "      We admire the strength of your army. Our soldiers near your towns mean no harm, and they "
+        return "      We admire the strength of your army. Our soldiers near your towns mean no harm, and "
+               "they "
                "will be withdrawn.";
     case 64:
-        return "      We have waited long for this day. We happily sign the peace treaty; may our peoples live "
+        return "      We have waited long for this day. We happily sign the peace treaty; may our peoples "
+               "live "
                "as friends.";
     case 65:
-        return "      Peace has a price. Our people have suffered in this war, and we will sign a treaty only "
+        return "      Peace has a price. Our people have suffered in this war, and we will sign a treaty "
+               "only "
                "if you pay us " +
                Amount(0) + " golds.";
     case 66:
         return "      You have broken too many agreements. No treaty signed with you is worth the ink it is "
                "written in. The war goes on.";
     case 68:
-        return "      We are not afraid of your armies. Our cities stand strong, and we will pay you nothing.";
+        return "      We are not afraid of your armies. Our cities stand strong, and we will pay you "
+               "nothing.";
     case 69:
-        return "      This war costs us dearly. We offer you " + Amount(0) + " golds if you do not attack us for " +
-               w.years + " years.";
+        return "      This war costs us dearly. We offer you " + Amount(0) +
+               " golds if you do not attack us for " + w.years + " years.";
     case 70:
         return "      Our last agreement still runs. We owe you nothing more until its years have passed.";
     case 71:
-        return "      You broke your agreements before. We will not buy a promise from a breaker of treaties.";
+        return "      You broke your agreements before. We will not buy a promise from a breaker of "
+               "treaties.";
     case 72:
         return "      Our treasury is empty; this war has taken all our gold. We have nothing to pay you.";
     case 73:
-        return "      You have taken every city we had. We have no treasury and no lands left to pay you with.";
+        return "      You have taken every city we had. We have no treasury and no lands left to pay you "
+               "with.";
     case 74:
         return "      Our discoveries belong to our people alone. We will not share them with an enemy.";
     case 75:
@@ -193,7 +206,8 @@ string EnglishText(int code, const Words& w) {
         return "      You have broken your agreements too many times. We will not give our knowledge for a "
                "promise you will not keep.";
     case 78:
-        return "      We would teach you, but we know nothing that your scholars could learn from us now. What "
+        return "      We would teach you, but we know nothing that your scholars could learn from us now. "
+               "What "
                "else would you accept?";
     default:
         return "";
@@ -219,7 +233,8 @@ string TurkishText(int code, const Words& w) {
     case 6:
         switch (ui.dialogVariant) {
         case 1:
-            return "      Bunun için bizden altın istemeye nasıl cüret edersiniz! Büyük bir hata yaptınız. Güçlü " +
+            return "      Bunun için bizden altın istemeye nasıl cüret edersiniz! Büyük bir hata yaptınız. "
+                   "Güçlü " +
                    w.rival + " sizi " + w.country +
                    " topraklarından acımadan sürecek. Küstahlığınızı halkınızın kanıyla ödeyeceksiniz. "
                    "Savaşa hazırlanın! ";
@@ -229,11 +244,13 @@ string TurkishText(int code, const Words& w) {
                    "ödemeyi reddettiğiniz için sizi topraklarımızdan süreceğiz. Bugünden sonra "
                    "düşmanımızsınız.";
         case 3:
-            return "      Sınırlar konusunda yaptığımız anlaşmaları çiğnediniz ve hâlâ sözlerimizi dinlemiyorsunuz. "
+            return "      Sınırlar konusunda yaptığımız anlaşmaları çiğnediniz ve hâlâ sözlerimizi "
+                   "dinlemiyorsunuz. "
                    "Bize tek bir yol kaldı: biz " +
                    w.rival + " askerlerinizi sınırlarımızdan süreceğiz. Savaşa hazırlanın!";
         default:
-            return "      Böyle bir şey için altın istemeye nasıl cüret edersiniz? Bunun için ödeme istemekle "
+            return "      Böyle bir şey için altın istemeye nasıl cüret edersiniz? Bunun için ödeme "
+                   "istemekle "
                    "büyük bir hata yaptınız. Biz " +
                    w.rival + " sizi yurdunuzdan süreceğiz. Bugünden sonra düşmanımızsınız.";
         }
@@ -246,11 +263,13 @@ string TurkishText(int code, const Words& w) {
                " bilimini bildiğini duydu. Dost ve komşu olarak bu bilimi bize öğretmenizi istiyoruz; böyle "
                "bir iyilik halklarımızı sonsuza dek müttefik yapar.";
     case 41:
-        return "      Halkınız atalarımızın sizden çok önce yürüdüğü topraklarda yaşıyor. Bu topraklarda barış "
+        return "      Halkınız atalarımızın sizden çok önce yürüdüğü topraklarda yaşıyor. Bu topraklarda "
+               "barış "
                "istiyorsanız bize " +
                Amount(0) + " altın ödemelisiniz. Reddederseniz " + w.rival + " size düşman olur.";
     case 42:
-        return "      Devriyelerinizin şehirlerimizin yakınında görüldüğü bize bildirildi. Topraklarımızdaki bu "
+        return "      Devriyelerinizin şehirlerimizin yakınında görüldüğü bize bildirildi. Topraklarımızdaki "
+               "bu "
                "askerler halkımızı tedirgin ediyor. Onları kendi şehirlerinize çekmenizi istiyoruz.";
     case 43:
         return "      Peki. Bilginin bir bedeli var ve biz bu bedeli ödemeye hazırız: " + ScienceOf(0) +
@@ -279,14 +298,16 @@ string TurkishText(int code, const Words& w) {
         return "      Bilginlerimiz halkınızın bizimle paylaşabileceği her şeyi zaten biliyor. Bir değiş "
                "tokuştan kazancımız olmaz.";
     case 51:
-        return "      Bilgilerimizi kısa süre önce değiş tokuş ettik. Bilginlerimiz sizden öğrendiklerini hâlâ "
+        return "      Bilgilerimizi kısa süre önce değiş tokuş ettik. Bilginlerimiz sizden öğrendiklerini "
+               "hâlâ "
                "inceliyor. İlerleyen yıllarda yine gelin.";
     case 52:
         return "      Bilginlerinizin bilmediği hiçbir şeyimiz yok. Ama halklarımız arasındaki dostluğun bir "
                "işareti olarak sizden " +
                ScienceOf(1) + " bilimini seve seve öğreniriz.";
     case 53:
-        return "      Cömertliğiniz sizi onurlandırıyor. " + w.rival + " bu bilgi armağanı için size teşekkür eder.";
+        return "      Cömertliğiniz sizi onurlandırıyor. " + w.rival +
+               " bu bilgi armağanı için size teşekkür eder.";
     case 54:
         return "      " + Dative(w.rival) +
                " haraç teklif etmeye nasıl cüret edersiniz? Ordularımız güçlü, şehirlerimiz iyi korunuyor. "
@@ -304,28 +325,32 @@ string TurkishText(int code, const Words& w) {
     case 59:
         return "      Yanılıyorsunuz. Şehirlerinizin yakınında hiçbir askerimiz yok.";
     case 60:
-        return "      Askerlerimiz emirlerimizin gönderdiği yerde duruyor ve orada kalacak. Sizin hatırınız için "
+        return "      Askerlerimiz emirlerimizin gönderdiği yerde duruyor ve orada kalacak. Sizin hatırınız "
+               "için "
                "onları çekmeyeceğiz.";
     case 61:
         return "      Şehirlerinizin yakınındaki askerlerimiz yalnızca topraklarınızdan geçiyor. Yakında "
                "gidecekler.";
     case 62:
-        return "      Ordunuzun gücüne hayranız. Şehirlerinizin yakınındaki askerlerimizin kötü bir niyeti yok; "
+        return "      Ordunuzun gücüne hayranız. Şehirlerinizin yakınındaki askerlerimizin kötü bir niyeti "
+               "yok; "
                "geri çekilecekler.";
     case 64:
-        return "      Bu günü uzun zamandır bekliyorduk. Barış antlaşmasını memnuniyetle imzalıyoruz; halklarımız "
+        return "      Bu günü uzun zamandır bekliyorduk. Barış antlaşmasını memnuniyetle imzalıyoruz; "
+               "halklarımız "
                "dost olarak yaşasın.";
     case 65:
         return "      Barışın bir bedeli var. Halkımız bu savaşta çok acı çekti; ancak bize " + Amount(0) +
                " altın öderseniz antlaşmayı imzalarız.";
     case 66:
-        return "      Çok fazla anlaşma bozdunuz. Sizinle imzalanan hiçbir antlaşma yazıldığı mürekkebe değmez. "
+        return "      Çok fazla anlaşma bozdunuz. Sizinle imzalanan hiçbir antlaşma yazıldığı mürekkebe "
+               "değmez. "
                "Savaş sürüyor.";
     case 68:
         return "      Ordularınızdan korkmuyoruz. Şehirlerimiz sağlam duruyor; size hiçbir şey ödemeyeceğiz.";
     case 69:
-        return "      Bu savaş bize pahalıya mal oluyor. " + w.years + " yıl boyunca bize saldırmazsanız size " +
-               Amount(0) + " altın veriyoruz.";
+        return "      Bu savaş bize pahalıya mal oluyor. " + w.years +
+               " yıl boyunca bize saldırmazsanız size " + Amount(0) + " altın veriyoruz.";
     case 70:
         return "      Son anlaşmamız hâlâ sürüyor. Süresi dolana kadar size başka bir şey borçlu değiliz.";
     case 71:
@@ -344,7 +369,8 @@ string TurkishText(int code, const Words& w) {
     case 77:
         return "      Anlaşmalarınızı çok kez bozdunuz. Tutmayacağınız bir söz için bilgimizi vermeyeceğiz.";
     case 78:
-        return "      Size öğretirdik ama bilginlerinizin şu an bizden öğrenebileceği bir şey bilmiyoruz. Başka "
+        return "      Size öğretirdik ama bilginlerinizin şu an bizden öğrenebileceği bir şey bilmiyoruz. "
+               "Başka "
                "neyi kabul edersiniz?";
     default:
         return "";
@@ -389,9 +415,9 @@ DialogContent RivalDialogContent(int code) {
     case 40: {
         const string science = ScienceOf(0);
         c.answers = {en ? "We accept teaching " + science + " to " + w.rival + "."
-                        : science + " bilimini " + Dative(w.rival) + " öğretmeyi kabul ediyoruz.",
+                        : "Size " + science + " bilimini öğretelim.",
                      en ? "You have to pay golds to learn " + science
-                        : science + " bilimini öğrenmek için altın ödemelisiniz",
+                        : science + " için bize altın ödemelisiniz",
                      Tr("We do not accept your offer.", "Teklifinizi kabul etmiyoruz.")};
         return c;
     }
@@ -413,62 +439,70 @@ DialogContent RivalDialogContent(int code) {
         return c;
     case 45:
         c.answers = {Tr("Let's share our knowledge and exchange sciences.",
-                        "Bilgimizi paylaşalım ve bilim değiş tokuşu yapalım."),
-                     Tr("Withdraw your soldiers to your nearest towns.", "Askerlerinizi en yakın şehirlerinize çekin."),
-                     Tr("You must deliver us a payment to continue the peace.",
+                        "Bilgimizi paylaşıp bilim takası yapalım."),
+                     Tr("Withdraw your soldiers to your nearest towns.",
+                        "Askerlerinizi en yakın şehirlerinize çekin."),
+                     Tr("You must deliver us a payment to continue peace.",
                         "Barışın sürmesi için bize ödeme yapmalısınız.")};
         return c;
     case 46:
-        c.answers = {Tr("Would you care to sign a peace treaty?", "Bir barış antlaşması imzalamak ister misiniz?"),
-                     Tr("You must deliver us a payment to be friends.", "Dost olmak için bize ödeme yapmalısınız."),
-                     Tr("You must teach us a science to be friends.", "Dost olmak için bize bir bilim öğretmelisiniz.")};
+        c.answers = {
+            Tr("Would you care to sign a peace treaty?", "Bir barış antlaşması imzalamak ister misiniz?"),
+            Tr("You must deliver us a payment to be friends.", "Dost olmak için bize ödeme yapmalısınız."),
+            Tr("You must teach us a science to be friends.",
+               "Dost olmak için bize bir bilim öğretmelisiniz.")};
         return c;
     case 47:
-        TwoAnswers(c, Tr("We accept exchanging these sciences.", "Bu bilimlerin değiş tokuşunu kabul ediyoruz."),
+        TwoAnswers(c,
+                   Tr("We accept exchanging these sciences.", "Bu bilimlerin değiş tokuşunu kabul ediyoruz."),
                    Tr("We do not want this exchange.", "Bu değiş tokuşu istemiyoruz."));
         return c;
     case 52:
-        TwoAnswers(c,
-                   en ? "We accept teaching " + ScienceOf(1) + " to " + w.rival + "."
-                      : ScienceOf(1) + " bilimini " + Dative(w.rival) + " öğretmeyi kabul ediyoruz.",
-                   Tr("We do not want to teach a science for nothing.", "Karşılıksız bilim öğretmek istemiyoruz."));
+        TwoAnswers(
+            c,
+            en ? "We accept teaching " + ScienceOf(1) + " to " + w.rival + "."
+               : "Size " + ScienceOf(1) + " bilimini öğretelim.",
+            Tr("We do not want to teach a science for nothing.", "Karşılıksız bilim öğretmek istemiyoruz."));
         return c;
     case 54:
         TwoAnswers(c,
                    Tr("Ok, we made a mistake. Continue living in peace.",
-                      "Tamam, hata yaptık. Barış içinde yaşamaya devam edelim."),
+                      "Tamam, hata ettik. Barış içinde yaşayalım."),
                    Tr("How dare you reject our offer, prepare for war!",
-                      "Teklifimizi reddetmeye nasıl cüret edersiniz, savaşa hazırlanın!"));
+                      "Bizi reddediyorsunuz, savaşa hazırlanın!"));
         return c;
     case 55:
         TwoAnswers(c,
                    en ? "We accept this deal and take " + Amount(0) + " golds"
                       : "Bu anlaşmayı kabul ediyor ve " + Amount(0) + " altını alıyoruz",
-                   Tr("We do not accept your deal, prepare for war!", "Anlaşmanızı kabul etmiyoruz, savaşa hazırlanın!"));
+                   Tr("We do not accept your deal, prepare for war!",
+                      "Anlaşmanızı kabul etmiyoruz, savaşa hazırlanın!"));
         return c;
     case 57:
-        TwoAnswers(c,
-                   Tr("Ok, that is not a problem. Continue living in peace.",
-                      "Tamam, sorun değil. Barış içinde yaşamaya devam edelim."),
-                   Tr("If you do not trust us then prepare for war!", "Bize güvenmiyorsanız savaşa hazırlanın!"));
+        TwoAnswers(
+            c,
+            Tr("Ok, that is not a problem. Continue living in peace.",
+               "Tamam, sorun değil. Barış içinde yaşayalım."),
+            Tr("If you do not trust us then prepare for war!", "Bize güvenmiyorsanız savaşa hazırlanın!"));
         return c;
     case 58:
         TwoAnswers(c,
                    Tr("Ok, we can wait until you are able to pay us.",
-                      "Tamam, ödeyebileceğiniz zamana kadar bekleyebiliriz."),
+                      "Tamam, ödeyebileceğiniz güne kadar bekleriz."),
                    Tr("If you cannot pay us golds, then prepare for war!",
                       "Bize altın ödeyemiyorsanız savaşa hazırlanın!"));
         return c;
     case 60:
         TwoAnswers(c, Tr("Ok, they can stay where they are.", "Tamam, oldukları yerde kalabilirler."),
                    Tr("Then we will move your soldiers, prepare for war!",
-                      "O zaman askerlerinizi biz çekeceğiz, savaşa hazırlanın!"));
+                      "Onları biz çekeriz, savaşa hazırlanın!"));
         return c;
     case 65:
-        TwoAnswers(c,
-                   en ? "We accept paying " + Amount(0) + " golds for peace"
-                      : "Barış için " + Amount(0) + " altın ödemeyi kabul ediyoruz",
-                   Tr("We reject your silly offer, continue war!", "Saçma teklifinizi reddediyoruz, savaş sürsün!"));
+        TwoAnswers(
+            c,
+            en ? "We accept paying " + Amount(0) + " golds for peace"
+               : "Barış için " + Amount(0) + " altın ödemeyi kabul ediyoruz",
+            Tr("We reject your silly offer, continue war!", "Saçma teklifinizi reddediyoruz, savaş sürsün!"));
         return c;
     case 69:
         TwoAnswers(c,
@@ -480,14 +514,14 @@ DialogContent RivalDialogContent(int code) {
     case 75:
         TwoAnswers(c,
                    en ? "We accept the deal, so teach us " + ScienceOf(0)
-                      : "Anlaşmayı kabul ediyoruz, bize " + ScienceOf(0) + " bilimini öğretin",
+                      : "Kabul, bize " + ScienceOf(0) + " bilimini öğretin",
                    Tr("Peace is not that easy for you, continue war!",
                       "Barış sizin için o kadar kolay değil, savaş sürsün!"));
         return c;
     case 78:
         TwoAnswers(c,
                    Tr("Ok, we understand the situation, so pay us golds.",
-                      "Tamam, durumu anlıyoruz, o zaman bize altın ödeyin."),
+                      "Tamam, anlıyoruz; o zaman bize altın ödeyin."),
                    Tr("If you cannot teach us anything, continue war!",
                       "Bize hiçbir şey öğretemiyorsanız savaş sürsün!"));
         return c;

@@ -126,7 +126,8 @@ bool RunScript(const std::string& script, std::string& err) {
             // As the Talk button of the statistics screen: the player speaks with a leader.
             TalkWithLeader(static_cast<int>(numbers[0]));
         } else {
-            err = "--script: \"" + item + "\" is not key:N, click:X:Y, rclick:X:Y, move:X:Y, frames:N or talk:CIV\n";
+            err = "--script: \"" + item +
+                  "\" is not key:N, click:X:Y, rclick:X:Y, move:X:Y, frames:N or talk:CIV\n";
             return false;
         }
     }
@@ -377,7 +378,8 @@ const std::vector<Command>& Commands() {
          "shot [IN] --out PNG [--frames N] [--script S] [--reveal yes]",
          "draw N frames (default 1) of the entrance screen, or of the game in IN, and write the screen to a "
          "PNG "
-         "file; the script (key:N, click:X:Y, rclick:X:Y, move:X:Y, frames:N, talk:CIV, comma-separated) runs first; "
+         "file; the script (key:N, click:X:Y, rclick:X:Y, move:X:Y, frames:N, talk:CIV, comma-separated) "
+         "runs first; "
          "--reveal yes shows every cell of the map",
          Shot},
     };

@@ -101,7 +101,8 @@ Rect PictureOf(int code) {
     default: {
         // A rival leader shows his own face.
         const int speaker = RivalSpeaker();
-        const int nation = std::clamp<int>(speaker >= 1 && speaker <= kMaxCivs ? Civ(speaker).nation : 1, 1, 13);
+        const int nation =
+            std::clamp<int>(speaker >= 1 && speaker <= kMaxCivs ? Civ(speaker).nation : 1, 1, 13);
         const int left = (nation - 1) % 5 * 180, top = (nation - 1) / 5 * 200;
         return {left, top, left + 180, top + 200};
     }
@@ -138,9 +139,9 @@ void DrawDialogTable() {
     const Layout& at = LayoutOf(ui.dialogCode);
     DrawSprite(at.left, at.top, at.frame, true, Sheet::Interfaces);
     DrawSprite(at.PictureX(), at.PictureY(), PictureOf(ui.dialogCode), true, Sheet::LeadersSprite);
-    const int titleLines = content.title.empty()
-                               ? 0
-                               : WriteText(at.TitleX(), at.TitleY(), kTitleColour, 10, content.title, at.TextRight());
+    const int titleLines = content.title.empty() ? 0
+                                                 : WriteText(at.TitleX(), at.TitleY(), kTitleColour, 10,
+                                                             content.title, at.TextRight());
     WriteText(at.TitleX(), at.TitleY() + titleLines * 15 + 6, kTextColour, 8, content.text, at.TextRight());
 
     const int count = static_cast<int>(content.answers.size());
@@ -153,8 +154,9 @@ void DrawDialogTable() {
         DrawSprite(plate.left, plate.top, piece, true, Sheet::Interfaces);
         const std::string& label = content.answers[k - 1];
         const int shift = pressed ? 1 : 0;
+        // An answer stays on one line of its plate.
         if (wide)
-            WriteText(plate.left + 8 + shift, plate.top + 2 + shift, kLabelColour, 8, label, plate.right);
+            WriteText(plate.left + 3 + shift, plate.top + 2 + shift, kLabelColour, 8, label, 1024);
         else
             WriteCentred((plate.left + plate.right) / 2 + shift, plate.top + 4 + shift, kLabelColour, 8,
                          label);

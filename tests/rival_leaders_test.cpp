@@ -629,12 +629,15 @@ TEST_F(RivalLeadersTest, ALoadedGameStartsWithoutStaleDeals) {
     Civ(2).contactB[1] = 3;
     Civ(1).warCounter = 6;
     ASSERT_TRUE(LoadSaveText(text).ok);
+    // Every pair of civilizations that can deal (the natives never do) starts afresh.
+    const int natives = game.civCount;
     for (int i = 1; i <= game.civCount; ++i) {
         EXPECT_EQ(Civ(i).warCounter, 0);
-        for (int j = 1; j <= game.civCount; ++j)
-            if (i != j) {
+        for (int j = 1; j < natives; ++j) {
+            if (i != j && i != natives) {
                 EXPECT_EQ(Civ(i).contactB[j], 10) << i << " towards " << j;
             }
+        }
     }
 }
 

@@ -558,14 +558,12 @@ void CommitStagedGame() {
     game.difficulty = difficulty;
     game.landFactor = game.landFactor == 0 ? 1.35 : game.landFactor;
 
-    // The relation counters the file does not hold start as if the last deal were long past
-    // and nobody had broken a treaty, so a loaded game raises no stale dialog.
+    const int natives = game.civCount;
     for (int i = 1; i <= game.civCount; ++i) {
         CivRecord& c = Civ(i);
         c.goldAtTurnStart = c.gold;
-        c.warCounter = 0;
-        for (int j = 1; j <= game.civCount; ++j)
-            if (i != j) c.contactB[j] = 10;
+        for (int j = 1; j < natives; ++j)
+            if (i != j && i < natives) c.contactB[j] = 10;
     }
     for (int p = 1; p <= kProducts; ++p) game.nativeDemand[p] = p >= 11 ? 1 : 0;
     game.seaBodyCount = 0;

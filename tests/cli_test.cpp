@@ -154,3 +154,17 @@ TEST_F(CliTest, AnOrderThatRaisesADialogIsAnswered) {
     EXPECT_EQ(ui.dialogCode, 0) << "the dialog was answered";
     EXPECT_EQ(Cell(tx, ty).site, 0) << "the site is used up";
 }
+
+// The README's looks at the rival leaders: the meeting, and a talk at peace.
+TEST_F(CliTest, TheExampleGamesShowTheLeadersDialogs) {
+    const std::string examples = std::string(ANNALS_SOURCE_DIR) + "/examples/";
+    ASSERT_EQ(Run({"shot", examples + "meeting.txt", "--out", Path("m.png"), "--script", "key:102,frames:2"}),
+              0)
+        << err;
+    EXPECT_EQ(ui.dialogCode, 3);
+    ASSERT_EQ(
+        Run({"shot", examples + "neighbours.txt", "--out", Path("t.png"), "--script", "talk:2,frames:2"}), 0)
+        << err;
+    EXPECT_EQ(ui.dialogCode, 45);
+    EXPECT_EQ(Run({"shot", examples + "neighbours.txt", "--out", Path("t.png"), "--script", "talk"}), 2);
+}

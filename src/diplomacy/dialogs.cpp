@@ -2,6 +2,8 @@
 // cities taken in war.
 #include "diplomacy/dialogs.h"
 
+#include "diplomacy/rival_leaders.h"
+
 #include "economy/city_numbers.h"
 #include "economy/end_of_turn.h"
 #include "state/host.h"
@@ -536,6 +538,7 @@ std::string HundredthsText(double hundredths) {
 
 DialogContent DialogContentOf() {
     const int code = ui.dialogCode;
+    if (IsRivalDialog(code)) return RivalDialogContent(code);
     DialogContent c;
     c.text = IsEnglish() ? EnglishText(code) : TurkishText(code);
     const char* chief = Tr("Chief says :", "Şef diyor ki :");
@@ -649,6 +652,7 @@ DialogContent DialogContentOf() {
 }
 
 bool DialogAnswerAllowed(int answer) {
+    if (IsRivalDialog(ui.dialogCode)) return RivalAnswerAllowed(answer);
     if (ui.dialogCode == 9 && answer >= 1 && answer <= PurchaseCount() &&
         ui.dialogParams[3 * (answer - 1) + 2] / 100 > Civ(game.currentCiv).gold) {
         ShowMessage(Tr("We have not got enought gold to buy this offer.",
@@ -661,6 +665,7 @@ bool DialogAnswerAllowed(int answer) {
 DialogOutcome AnswerDialog(int answer) {
     const int code = ui.dialogCode;
     ui.dialogAnswer = static_cast<uint8_t>(answer);
+    if (IsRivalDialog(code)) return AnswerRivalDialog(answer);
     DialogOutcome out{0, kResumeKey};
     const int natives = game.civCount, human = game.currentCiv;
     switch (code) {
@@ -718,7 +723,9 @@ DialogOutcome AnswerDialog(int answer) {
         const int winner = static_cast<int>(ui.dialogParams[0]), loser = static_cast<int>(ui.dialogParams[2]);
         const double plunder = ui.dialogParams[1];
         GainGold(winner, plunder, out);
-        if (loser >= 1 && loser <= game.civCount) Civ(loser).gold -= plunder;
+        // The loser gives up what he has, never more.
+        if (loser >= 1 && loser <= game.civCount)
+            Civ(loser).gold -= std::min(plunder, std::max(Civ(loser).gold, 0.0));
         break;
     }
     default:

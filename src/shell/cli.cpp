@@ -2,6 +2,7 @@
 
 #include "ai/computer_player.h"
 #include "diplomacy/dialogs.h"
+#include "diplomacy/rival_leaders.h"
 #include "economy/end_of_turn.h"
 #include "persist/save_game.h"
 #include "persist/state_json.h"
@@ -90,7 +91,7 @@ void SettleFrames() {
     }
 }
 
-// An input script: key:N, click:X:Y, rclick:X:Y, move:X:Y and frames:N, comma-separated.
+// An input script: key:N, click:X:Y, rclick:X:Y, move:X:Y, frames:N and talk:CIV, comma-separated.
 bool RunScript(const std::string& script, std::string& err) {
     std::stringstream items(script);
     for (std::string item; std::getline(items, item, ',');) {
@@ -121,8 +122,12 @@ bool RunScript(const std::string& script, std::string& err) {
                 {EventKind::MouseMove, 0, 0, 0, static_cast<int>(numbers[0]), static_cast<int>(numbers[1])});
         } else if (verb == "frames" && n == 1) {
             for (long long i = 0; i < numbers[0]; ++i) TimerFunction();
+        } else if (verb == "talk" && n == 1) {
+            // As the Talk button of the statistics screen: the player speaks with a leader.
+            TalkWithLeader(static_cast<int>(numbers[0]));
         } else {
-            err = "--script: \"" + item + "\" is not key:N, click:X:Y, rclick:X:Y, move:X:Y or frames:N\n";
+            err = "--script: \"" + item +
+                  "\" is not key:N, click:X:Y, rclick:X:Y, move:X:Y, frames:N or talk:CIV\n";
             return false;
         }
     }
@@ -373,7 +378,8 @@ const std::vector<Command>& Commands() {
          "shot [IN] --out PNG [--frames N] [--script S] [--reveal yes]",
          "draw N frames (default 1) of the entrance screen, or of the game in IN, and write the screen to a "
          "PNG "
-         "file; the script (key:N, click:X:Y, rclick:X:Y, move:X:Y, frames:N, comma-separated) runs first; "
+         "file; the script (key:N, click:X:Y, rclick:X:Y, move:X:Y, frames:N, talk:CIV, comma-separated) "
+         "runs first; "
          "--reveal yes shows every cell of the map",
          Shot},
     };

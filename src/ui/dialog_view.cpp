@@ -3,6 +3,7 @@
 #include "ui/dialog_view.h"
 
 #include "diplomacy/dialogs.h"
+#include "diplomacy/rival_leaders.h"
 #include "state/host.h"
 #include "state/state.h"
 #include "ui/drawing.h"
@@ -20,14 +21,36 @@ constexpr Pixel kTitleColour = Rgb(255, 214, 90);
 constexpr Pixel kTextColour = Rgb(192, 192, 192);
 constexpr Pixel kLabelColour = Rgb(0, 0, 0);
 
-constexpr int kTableX = 261, kTableY = 190;
-constexpr Rect kFrame{0, 630, 502, 930};
-constexpr int kPictureX = 271, kPictureY = 240;
-constexpr int kTitleX = 456, kTitleY = 261, kTextRight = 735;
-constexpr int kLastPlateBottom = 483; // the lowest plate ends here
+// Where a dialog's pieces stand: the frame on the sheet and on the screen, and around it
+// the picture, the text column and the answer plates.
+struct Layout {
+    Rect frame; // on the interface sheet
+    int left, top;
+    int Right() const { return left + frame.right - frame.left; }
+    int Bottom() const { return top + frame.bottom - frame.top; }
+    int PictureX() const { return left + 10; }
+    int PictureY() const { return top + 50; }
+    int TitleX() const { return left + 195; }
+    int TitleY() const { return top + 71; }
+    int TextRight() const { return Right() - 28; }
+    int LastPlateBottom() const { return Bottom() - 7; }
+    int WideX() const { return left + 197; }
+    int NarrowX() const { return left + 306 + (frame.right - frame.left - 502) / 2; }
+};
+// The common frame, and the larger ones of the city captures and of the broken treaty.
+constexpr Layout kCommon{{0, 630, 502, 930}, 261, 190};
+constexpr Layout kCapture{{0, 1610, 560, 1950}, 232, 170};
+constexpr Layout kTreaty{{570, 1610, 1110, 1940}, 242, 175};
+
+const Layout& LayoutOf(int code) {
+    if (code == 35 || code == 36) return kCapture;
+    if (code == 37) return kTreaty;
+    return kCommon;
+}
+
 constexpr int kPlateStep = 23;
-constexpr int kNarrowX = 567, kNarrowWidth = 100, kNarrowHeight = 21;
-constexpr int kWideX = 458, kWideWidth = 250, kWideHeight = 18;
+constexpr int kNarrowWidth = 100, kNarrowHeight = 21;
+constexpr int kWideWidth = 250, kWideHeight = 18;
 constexpr Rect kNarrowPlain{1000, 0, 1100, 21}, kNarrowPressed{1000, 22, 1100, 43};
 constexpr Rect kWidePlain{720, 540, 970, 558}, kWidePressed{720, 560, 970, 578};
 constexpr int kCountdown = 8;
@@ -76,9 +99,10 @@ Rect PictureOf(int code) {
     case 36:
         return group(4);
     default: {
-        // Between two people the one spoken to is the party the dialog names second.
-        const int speaker = IsHuman(ui.dialogPartyA) ? ui.dialogPartyB : ui.dialogPartyA;
-        const int nation = std::clamp<int>(Civ(speaker).nation, 1, 13);
+        // A rival leader shows his own face.
+        const int speaker = RivalSpeaker();
+        const int nation =
+            std::clamp<int>(speaker >= 1 && speaker <= kMaxCivs ? Civ(speaker).nation : 1, 1, 13);
         const int left = (nation - 1) % 5 * 180, top = (nation - 1) / 5 * 200;
         return {left, top, left + 180, top + 200};
     }
@@ -96,9 +120,10 @@ void RunCountdown() {
 }
 
 AnswerPlate AnswerPlateOf(int k, int count, bool wide) {
-    const int top = kLastPlateBottom - (wide ? kWideHeight : kNarrowHeight) - kPlateStep * (count - k);
-    if (wide) return {kWideX, top, kWideX + kWideWidth, top + kWideHeight};
-    return {kNarrowX, top, kNarrowX + kNarrowWidth, top + kNarrowHeight};
+    const Layout& at = LayoutOf(ui.dialogCode);
+    const int top = at.LastPlateBottom() - (wide ? kWideHeight : kNarrowHeight) - kPlateStep * (count - k);
+    if (wide) return {at.WideX(), top, at.WideX() + kWideWidth, top + kWideHeight};
+    return {at.NarrowX(), top, at.NarrowX() + kNarrowWidth, top + kNarrowHeight};
 }
 
 } // namespace
@@ -111,11 +136,13 @@ AnswerPlate DialogAnswerPlate(int k) {
 void DrawDialogTable() {
     if (ui.dialogCode == 0) return;
     const DialogContent content = DialogContentOf();
-    DrawSprite(kTableX, kTableY, kFrame, true, Sheet::Interfaces);
-    DrawSprite(kPictureX, kPictureY, PictureOf(ui.dialogCode), true, Sheet::LeadersSprite);
-    const int titleLines =
-        content.title.empty() ? 0 : WriteText(kTitleX, kTitleY, kTitleColour, 10, content.title, kTextRight);
-    WriteText(kTitleX, kTitleY + titleLines * 15 + 6, kTextColour, 8, content.text, kTextRight);
+    const Layout& at = LayoutOf(ui.dialogCode);
+    DrawSprite(at.left, at.top, at.frame, true, Sheet::Interfaces);
+    DrawSprite(at.PictureX(), at.PictureY(), PictureOf(ui.dialogCode), true, Sheet::LeadersSprite);
+    const int titleLines = content.title.empty() ? 0
+                                                 : WriteText(at.TitleX(), at.TitleY(), kTitleColour, 10,
+                                                             content.title, at.TextRight());
+    WriteText(at.TitleX(), at.TitleY() + titleLines * 15 + 6, kTextColour, 8, content.text, at.TextRight());
 
     const int count = static_cast<int>(content.answers.size());
     const bool wide = WidePlates(content);
@@ -127,8 +154,9 @@ void DrawDialogTable() {
         DrawSprite(plate.left, plate.top, piece, true, Sheet::Interfaces);
         const std::string& label = content.answers[k - 1];
         const int shift = pressed ? 1 : 0;
+        // An answer stays on one line of its plate.
         if (wide)
-            WriteText(plate.left + 8 + shift, plate.top + 2 + shift, kLabelColour, 8, label, plate.right);
+            WriteText(plate.left + 3 + shift, plate.top + 2 + shift, kLabelColour, 8, label, 1024);
         else
             WriteCentred((plate.left + plate.right) / 2 + shift, plate.top + 4 + shift, kLabelColour, 8,
                          label);

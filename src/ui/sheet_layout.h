@@ -50,7 +50,7 @@ struct SheetInfo {
 };
 
 inline constexpr SheetInfo kSheets[kSheetCount] = {
-    {"interfaces.bmp", 1120, 1600, true},
+    {"interfaces.bmp", 1120, 1960, true},
     {"backgrounds.bmp", 1700, 1000, true},
     {"enteranceBackgrounds.bmp", 1024, 1536, true},
     {"leadersSprite.bmp", 900, 800, true},
@@ -111,6 +111,8 @@ inline constexpr Piece kPieces[] = {
     {kInterfaces, 640, 1070, 742, 1093, PieceKind::Ours, "research row bar 102x23"},
     {kInterfaces, 750, 1070, 757, 1077, PieceKind::Ours, "leads-to square"},
     {kInterfaces, 0, 1380, 1120, 1600, PieceKind::Spare, "screen pieces still to place"},
+    {kInterfaces, 0, 1610, 560, 1950, PieceKind::Ours, "city-capture dialog frame 560x340"},
+    {kInterfaces, 570, 1610, 1110, 1940, PieceKind::Ours, "broken-treaty dialog frame 540x330"},
 
     // Backgrounds and plates.
     {kBackgrounds, 537, 423, 585, 470, PieceKind::Fixed, "close plate 48x23, plain and lit"},

@@ -102,7 +102,8 @@ void DrawGraph() {
                 colour = kBlack;
                 marked[h][a] = false;
             }
-            screen.Line(x, Round(y), x, Round(next), colour);
+            const int top = Round(y), bottom = Round(next);
+            screen.FillRect({x, std::min(top, bottom), x + 1, std::max(top, bottom) + 1}, colour);
             if (h > 1) {
                 screen.SetPixel(x, Round(y), kBlack);
                 screen.SetPixel(x, Round(y) - 1, kBlack);

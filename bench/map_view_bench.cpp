@@ -7,6 +7,7 @@
 #include "state/rules.h"
 #include "state/state.h"
 #include "ui/drawing.h"
+#include "ui/input.h"
 #include "units/unit_table.h"
 #include "world/map_generator.h"
 
@@ -117,6 +118,57 @@ BENCHMARK(BM_GameScreenFrame)
     ->ArgName("pixels")
     ->Arg(1)
     ->Arg(0)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly(true);
+
+// The same frame with an overview screen open over the map: the products screen with
+// every row full and the sale offer under the pointer, the finance screen, the cities
+// screen, and the statistics graph of a long game.
+void BM_OverviewScreenFrame(benchmark::State& state) {
+    HeadlessPlatform platform({.pixels = true, .recordLog = false});
+    InstallShellHost(platform);
+    gameFolder = GameFolder();
+    if (!LoadSurfaces(1)) {
+        state.SkipWithError(("no pictures " + SheetLoadError()).c_str());
+        UninstallShellHost();
+        return;
+    }
+    MakeLateGame();
+    game.turn = 280;
+    for (int c = 1; c <= 8; ++c) {
+        for (int t = 1; t < game.turn; ++t) Civ(c).powerHistory[t] = 50 + (t * c) % 200;
+        Civ(c).foundingCount = 10;
+        for (int i = 1; i <= 10; ++i) Civ(c).foundingTurns[i] = 20 * i + c;
+        Civ(1).relation[c] = 5.0 * c;
+    }
+    for (int k = 1; k <= Civ(1).cityCount; ++k) {
+        CityData& city = City(Civ(1).cities[k].x, Civ(1).cities[k].y);
+        for (int p = 1; p <= kProducts; ++p) city.stock[p] = 10 * p + k;
+        city.taxRate = 30;
+        city.happiness = 60 + k;
+        city.buildItem = static_cast<uint8_t>(36 + k % 30);
+    }
+    ui.frameDrawn = 1;
+    TimerFunction();
+    const int screen = static_cast<int>(state.range(0));
+    static constexpr int kButtons[4][2] = {{135, 733}, {174, 658}, {147, 691}, {173, 725}};
+    BaseMouseMove(0, kButtons[screen][0], kButtons[screen][1]);
+    BaseMouseDown(0, 0, kButtons[screen][0], kButtons[screen][1]);
+    BaseMouseUp(0, 0, kButtons[screen][0], kButtons[screen][1]);
+    BaseMouseMove(0, 540, 300); // a product box, a row, a column of the graph
+    for (auto _ : state) {
+        TimerFunction();
+        benchmark::DoNotOptimize(platform.Screen().GetPixel(500, 300));
+    }
+    FreeSurfaces();
+    UninstallShellHost();
+    ResetState();
+}
+
+BENCHMARK(BM_OverviewScreenFrame)
+    ->ArgName("screen") // 0 products, 1 finance, 2 cities, 3 statistics
+    ->DenseRange(0, 3)
     ->Unit(benchmark::kMillisecond)
     ->Repetitions(5)
     ->ReportAggregatesOnly(true);

@@ -490,6 +490,13 @@ int buildingPicture(int building) {
     return InTable(building, kBuildingTable) ? kBuildingTable[building].picture : 0;
 }
 
+int citizenStyle(int nation) {
+    // Arabians, Aztecs, Britons, Chinese, Franks, Germans, Persians, Romans, Turks,
+    // Vikings, two unused places, the natives.
+    static constexpr int kStyles[kNations + 1] = {0, 1, 3, 2, 5, 2, 0, 1, 4, 4, 0, 0, 0, 3};
+    return InTable(nation, kStyles) ? kStyles[nation] : 0;
+}
+
 PixelPos picturePosition(int k) {
     return InTable(k, kPicturePositions) ? kPicturePositions[k] : PixelPos{0, 0};
 }

@@ -102,6 +102,8 @@ int32_t buildCost(int item);
 int32_t scienceCost(int science);
 int maxWorkers(int building);
 int buildingPicture(int building); // picture id in the city view, 0 = none
+// The look of a nation's citizen figures, 0..5 (the figure's place in its picture row).
+int citizenStyle(int nation);
 
 struct PixelPos {
     int x;

@@ -6,6 +6,7 @@
 #include "ui/input.h"
 #include "ui/menus.h"
 #include "ui/news_view.h"
+#include "ui/overview_screens.h"
 #include "ui/science_screens.h"
 
 namespace annals {
@@ -21,6 +22,8 @@ bool ScreenMouseDownHook(int, int x, int y) {
     if (ui.terrainInfoOpen && TerrainInfoMouseDown(x, y)) return true;
     // 11: the main menu's items.
     if (ui.mainMenuOpen && MainMenuMouseDown(x, y)) return true;
+    // 12: the rows and buttons of the products, cities, finance and statistics screens.
+    if (OverviewMouseDown(x, y)) return true;
     // 13: a dialog takes every press; only its answers act.
     if (ui.dialogCode != 0) return DialogMouseDown(x, y);
     // 14: the research table, while no science tree, dialog or game over covers it.

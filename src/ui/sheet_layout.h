@@ -121,9 +121,24 @@ inline constexpr Piece kPieces[] = {
     {kBackgrounds, 600, 0, 1204, 422, PieceKind::Ours, "overview window 604x422"},
     {kBackgrounds, 0, 460, 211, 481, PieceKind::Ours, "menu plate 104x21, pressed 101x19"},
     {kBackgrounds, 220, 460, 530, 481, PieceKind::Ours, "slot plate 153x21, pressed 150x19"},
-    {kBackgrounds, 600, 430, 700, 471, PieceKind::Ours, "scroll arrows 19x41, five states"},
+    // The list screens' scroll arrows, 19x41 with the up arrow above the down arrow, one
+    // every 20 columns: both plain, then the up arrow lit, the down arrow lit, the up
+    // arrow disabled and the down arrow disabled.
+    {kBackgrounds, 600, 430, 620, 471, PieceKind::Ours, "arrows"},
+    {kBackgrounds, 620, 430, 640, 471, PieceKind::Ours, "up lit"},
+    {kBackgrounds, 640, 430, 660, 471, PieceKind::Ours, "down lit"},
+    {kBackgrounds, 660, 430, 680, 471, PieceKind::Ours, "up off"},
+    {kBackgrounds, 680, 430, 700, 471, PieceKind::Ours, "down off"},
+    {kBackgrounds, 710, 425, 1087, 459, PieceKind::Ours, "list row highlight 377x34"},
     {kBackgrounds, 1210, 0, 1286, 90, PieceKind::Ours, "menu titles 76x30: main menu, save, load"},
-    {kBackgrounds, 1290, 0, 1700, 420, PieceKind::Spare, "title pictures"},
+    // The titles of the overview screens, over the top edge of the overview window.
+    {kBackgrounds, 1290, 0, 1566, 40, PieceKind::Ours, "cities title 276x40"},
+    {kBackgrounds, 1290, 40, 1484, 80, PieceKind::Ours, "products title 194x40"},
+    {kBackgrounds, 1490, 40, 1608, 80, PieceKind::Ours, "finance title 118x40"},
+    {kBackgrounds, 1290, 80, 1414, 140, PieceKind::Ours, "statistics title 124x60"},
+    {kBackgrounds, 1420, 80, 1568, 106, PieceKind::Ours, "statistics subtitle 148x26"},
+    {kBackgrounds, 1290, 140, 1500, 174, PieceKind::Ours, "finance picture 210x34"},
+    {kBackgrounds, 1290, 180, 1700, 420, PieceKind::Spare, "title pictures"},
     {kBackgrounds, 0, 490, 1700, 1000, PieceKind::Spare, "dialog, research and city-screen backgrounds"},
 
     // Entrance screen.

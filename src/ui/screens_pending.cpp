@@ -8,14 +8,11 @@ void DrawFinanceMenu() {}
 void DrawProductsMenu() {}
 void DrawCityMenu() {}
 void DrawCitiesMenu() {}
-void DrawHelpMenu() {}
 void DrawStatsMenu() {}
-void WriteCityDragTarget() {}
 void WriteCityMenuTexts() {}
 void WriteMainMenuTexts() {}
 void WriteScoreTerrainGameOverTexts() {}
 void WriteOverviewTexts() {}
-void WriteHelpTexts() {}
 void WriteCitiesMenuTexts() {}
 
 } // namespace annals

@@ -40,6 +40,9 @@ constexpr Pixel kMagenta2 = Rgb(255, 0, 255);
 
 constexpr int kPageBottom = 597; // the page's lines end here
 constexpr int kLine = 13;        // size-8 lines are 13 pixels apart
+// The page's paragraphs wrap a little short of the frame: the face draws some letters
+// wider than the width table counts them.
+constexpr int kTextRight = 835, kItemRight = 830;
 
 enum HelpChapter { kFaq, kNationsChapter, kUnitsChapter, kSciencesChapter, kBuildingsChapter, kWondersChapter,
                    kProductsChapter, kTerrainsChapter, kActivitiesChapter };
@@ -158,7 +161,7 @@ struct Related {
 };
 struct Question {
     std::vector<Related> lines;
-    int captionX = 0, captionY = 0, captionRight = 845; // 0: no caption
+    int captionX = 0, captionY = 0, captionRight = kTextRight; // 0: no caption
 };
 const Question kQuestions[kFaqTopics + 1] = {
     {},
@@ -167,13 +170,13 @@ const Question kQuestions[kFaqTopics + 1] = {
     {{{2, 1, 580, 423}, {3, 40, 580, 457}}, 664, 500},
     {{}, 660, 373},
     {{}, 614, 334},
-    {{}, 700, 493, 847},
-    {{}, 660, 310, 847},
+    {{}, 700, 493, kTextRight + 2},
+    {{}, 660, 310, kTextRight + 2},
     {},
     {{{4, 1, 590, 406}, {2, 22, 580, 452}, {2, 23, 580, 486}, {2, 36, 595, 520}}},
     {{{2, 33, 580, 406}, {2, 24, 580, 440}, {2, 25, 580, 474}, {2, 38, 580, 508}, {2, 37, 580, 542}}},
     {},
-    {{}, 728, 310, 847},
+    {{}, 728, 310, kTextRight + 2},
     {},
     {},
     {{{1, 9, 580, 380}, {2, 29, 580, 414}, {2, 38, 580, 448}, {2, 36, 590, 482}}},
@@ -270,7 +273,7 @@ FaqLayout LayOutFaq(int q, int answerLines) {
     for (const Related& r : question.lines) {
         const int y = std::max(r.y, next);
         layout.lineY.push_back(y);
-        const int width = 840 - r.x;
+        const int width = kItemRight - r.x;
         const int lines = std::max(1, (TextWidth(RelatedName(r) + RelatedDescription(r), 8) + width - 1) / width);
         next = y + kLine * lines + 8;
     }
@@ -372,7 +375,7 @@ std::vector<std::pair<int, int>> BlockRows(int terrain, const TerrainBlock& bloc
 
 void DrawFaqPictures(int q) {
     const std::string answer = HelpText("faq." + std::to_string(q) + ".a");
-    const FaqLayout layout = LayOutFaq(q, LinesOf(answer, 550, 845));
+    const FaqLayout layout = LayOutFaq(q, LinesOf(answer, 550, kTextRight));
     const Question& question = kQuestions[q];
     for (size_t k = 0; k < question.lines.size(); ++k) {
         const Related& r = question.lines[k];
@@ -486,11 +489,11 @@ void DrawActivityPage(int a) {
 void WriteFaqBody(int q);
 
 void WriteNationPage(int n) {
-    WriteText(580, 212, kGrey, 8, HelpText("nation." + std::to_string(n)), 845);
+    WriteText(580, 212, kGrey, 8, HelpText("nation." + std::to_string(n)), kTextRight);
     const int type = kSpecialUnit[n];
     const int y = n == 8 ? 301 : 288;
-    WriteText(580, y, kGrey, 8, EnglishUnit(type) + " : " + ItemDescription(1, type), 840);
-    if (n == 10) WriteText(580, 322, kGrey, 8, EnglishUnit(kVikingship) + " : ", 840);
+    WriteText(580, y, kGrey, 8, EnglishUnit(type) + " : " + ItemDescription(1, type), kItemRight);
+    if (n == 10) WriteText(580, 322, kGrey, 8, EnglishUnit(kVikingship) + " : ", kItemRight);
 }
 
 void WriteUnitPage(int t) {
@@ -508,7 +511,7 @@ void WriteUnitPage(int t) {
     const int nation = kUnitNation[t];
     WriteText(668, 330, kLightGrey, 8, nation ? EnglishNation(nation) : Label("all"), 840);
     WriteText(668, 343, kLightGrey, 8, Label(IsAir(t) ? "sealand" : IsShip(t) ? "sea" : "land"), 840);
-    WriteText(550, 370, kGrey, 8, ItemDescription(1, t), 845);
+    WriteText(550, 370, kGrey, 8, ItemDescription(1, t), kTextRight);
 }
 
 void WriteList(int x, int y, const std::vector<std::string>& items) {
@@ -537,7 +540,7 @@ void WriteSciencePage(int s) {
     WriteText(759, 317, kWhite, 8, Label("activities"), 1000);
     WriteList(551, 236, needs);
     WriteList(663, 236, leads);
-    WriteText(561, 273, kLightGrey, 8, Label("sciencework") + std::to_string(scienceCost(s)), 1000);
+    WriteText(561, 273, kLightGrey, 8, Label("sciencework") + " " + std::to_string(scienceCost(s)), 1000);
     WriteList(551, 333, units);
     WriteList(654, 333, buildings);
     WriteList(759, 333, activities);
@@ -573,7 +576,7 @@ void WriteBuildingPage(int b) {
 
 void WriteWonderPage(int b) {
     // A wonder's description is longer than a building's: it takes the page's width.
-    WriteText(605, 219, kLightGrey, 8, ItemDescription(3, b), 845);
+    WriteText(605, 219, kLightGrey, 8, ItemDescription(3, b), kTextRight);
     WriteText(703, 304, kLightGrey, 8, std::to_string(buildCost(35 + b)), 745);
     WriteText(696, 324, kLightGrey, 8, "0", 745);
     WriteText(668, 346, kBlue, 8, EnglishScience(kWonderScience[b - kFirstWonder]), 840);
@@ -616,8 +619,8 @@ const ProductRow* RowOf(int p) {
 
 void WriteProductPage(int p) {
     const std::string name = EnglishProduct(p);
-    WriteText(604, 224, kOlive, 8, Label("value") + name, 845);
-    WriteText(723, 224, kYellow, 8, std::to_string(productPrice(p)) + Label("gold"), 845);
+    WriteText(604, 224, kOlive, 8, Label("value") + " " + name, 845);
+    WriteText(723, 224, kYellow, 8, std::to_string(productPrice(p)) + " " + Label("gold"), 845);
     WriteText(604, 240, kLightGrey, 8, Label("converted"), 845);
     const char* into = p == 2 ? "cloth" : p == 3 ? "cigar" : p == 4 ? "wine" : p == 5 ? "coat" : "nothing";
     WriteText(723, 240, kLightGrey, 8, Label(into), 845);
@@ -653,11 +656,11 @@ void WriteTerrainPage(int terrain) {
 
 void WriteActivityPage(int a) {
     const std::string key = "activity." + std::to_string(a);
-    const int lines = WriteText(550, 212, kLightGrey, 8, HelpText(key + ".a"), 845);
+    const int lines = WriteText(550, 212, kLightGrey, 8, HelpText(key + ".a"), kTextRight);
     const std::string second = HelpText(key + ".b");
     if (second.empty()) return;
     const int fixedY = a == 1 ? 418 : a == 3 ? 301 : a == 4 ? 327 : 0;
-    WriteText(550, std::max(fixedY, 212 + kLine * lines + 8), kLightGrey, 8, second, 845);
+    WriteText(550, std::max(fixedY, 212 + kLine * lines + 8), kLightGrey, 8, second, kTextRight);
 }
 
 std::string PageTitle(int c, int i) {
@@ -718,12 +721,12 @@ Rect TopicBar(int c, int i) {
 
 void WriteFaqBody(int q) {
     const std::string key = "faq." + std::to_string(q);
-    const int lines = WriteText(550, 212, kGrey, 8, HelpText(key + ".a"), 845);
+    const int lines = WriteText(550, 212, kGrey, 8, HelpText(key + ".a"), kTextRight);
     const FaqLayout layout = LayOutFaq(q, lines);
     const Question& question = kQuestions[q];
     for (size_t k = 0; k < question.lines.size(); ++k) {
         const Related& r = question.lines[k];
-        WriteText(r.x, layout.lineY[k], kGrey, 8, RelatedName(r) + RelatedDescription(r), 840);
+        WriteText(r.x, layout.lineY[k], kGrey, 8, RelatedName(r) + RelatedDescription(r), kItemRight);
     }
     if (question.captionX != 0)
         WriteText(question.captionX, layout.captionY, kGrey, 8, HelpText(key + ".caption"), question.captionRight);
@@ -849,11 +852,11 @@ void WriteHelpTexts() {
         WriteText(180, 212 + 26 * k, valid && k == c ? kWhite : kLightGrey, 8,
                   HelpText("chapter." + std::to_string(k)), 282);
     if (!HelpTextsError().empty()) {
-        WriteText(550, 212, kLightGrey, 8, HelpTextsError(), 845);
+        WriteText(550, 212, kLightGrey, 8, HelpTextsError(), kTextRight);
         return;
     }
     if (!valid) { // no page to show: the chapters alone, and a word on what to do
-        WriteText(550, 212, kLightGrey, 8, HelpText("choose"), 845);
+        WriteText(550, 212, kLightGrey, 8, HelpText("choose"), kTextRight);
         return;
     }
     if (c != kWondersChapter) WriteText(550, 195, kWhite, 8, PageTitle(c, i), 845);

@@ -109,7 +109,7 @@ constexpr Figure kFigures[] = {
     {"corruption_arab", 50},    // the Arabians' lower corruption in percent
     {"aztec_science", 50},      // the Aztecs' slower research in percent
     {"wagon_slots", 2},         // cargo of a Wagon Train
-    {"food_worth", 1},          // gold 100 food is worth (shown as a price too)
+    {"price_unit", 100},        // prices are for this many units of a product
 };
 
 double LookUp(const std::string& kind, int n) {

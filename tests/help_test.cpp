@@ -93,7 +93,9 @@ TEST_F(HelpTest, EveryPageOfBothLanguagesStaysInsideItsBoxes) {
             for (const DrawRecord& t : texts) {
                 EXPECT_EQ(t.name.find('{'), std::string::npos) << "unfilled placeholder: " << t.name;
                 if (t.y < 192) continue; // the close label above the page
-                const int width = TextWidth(t.name, t.size);
+                // The face draws some letters a little wider than the width table
+                // counts them: every text keeps that much room to spare.
+                const int width = TextWidth(t.name, t.size) * 107 / 100;
                 EXPECT_LE(t.x + width, BoxRight(page / 100, t.x)) << t.name;
                 EXPECT_LE(t.y + 13, 598) << t.name;
                 if (t.y >= 212) {

@@ -42,7 +42,7 @@ constexpr int kPageBottom = 597; // the page's lines end here
 constexpr int kLine = 13;        // size-8 lines are 13 pixels apart
 // The page's paragraphs wrap a little short of the frame: the face draws some letters
 // wider than the width table counts them.
-constexpr int kTextRight = 835, kItemRight = 830;
+constexpr int kTextRight = 825, kItemRight = 822;
 
 enum HelpChapter { kFaq, kNationsChapter, kUnitsChapter, kSciencesChapter, kBuildingsChapter, kWondersChapter,
                    kProductsChapter, kTerrainsChapter, kActivitiesChapter };
@@ -307,6 +307,14 @@ void DrawBuildingPicture(int x, int y, int building) {
     DrawSprite(x, y, {left, top, left + 48, top + 48}, true, Sheet::BuildingSprite);
 }
 
+// The middle 36 x 36 of a building's picture, for the lines of the answers.
+void DrawBuildingIcon(int x, int y, int building) {
+    const int id = buildingPicture(building);
+    if (id <= 0) return;
+    const int left = (id - 1) % 10 * 48 + 6, top = (id - 1) / 10 * 48 + 6;
+    DrawSprite(x, y, {left, top, left + 36, top + 36}, true, Sheet::BuildingSprite);
+}
+
 void DrawUnitPicture(int x, int y, int type) {
     if (type < 1 || type > kUnitTypes) return;
     DrawSprite(x, y, {50 * (type - 1), 0, 50 * (type - 1) + 49, 48}, true, Sheet::UnitOutlinesSprite);
@@ -383,7 +391,7 @@ void DrawFaqPictures(int q) {
         if (r.kind == 1)
             DrawUnitBust(545, y - 6, r.number);
         else if (r.kind == 2 || r.kind == 3)
-            DrawBuildingPicture(541, y - 8, r.number);
+            DrawBuildingIcon(542, y - 6, r.number);
         else if (r.kind == 4)
             DrawProductIcon(553, y, 1);
         else
@@ -422,12 +430,12 @@ void DrawBuildingPage(int b, bool wonder) {
     DrawSprite(548, 216, {9, 220, 217, 380}, true, Sheet::HelpSprite);
     DrawBuildingPicture(552, 222, b);
     const bool workshop = b >= 4 && b <= 15;
-    if (!workshop) {
+    if (!workshop && !wonder) {
         DrawSprite(568, 389, {199, 413, 460, 501}, true, Sheet::HelpSprite);
         const Rect cover{286, 502, 460, 526};
-        if (wonder || maxWorkers(b) < 2) DrawSprite(655, 453, cover, true, Sheet::HelpSprite);
-        if (wonder || maxWorkers(b) == 0) DrawSprite(655, 430, cover, true, Sheet::HelpSprite);
-    } else {
+        if (maxWorkers(b) < 2) DrawSprite(655, 453, cover, true, Sheet::HelpSprite);
+        if (maxWorkers(b) == 0) DrawSprite(655, 430, cover, true, Sheet::HelpSprite);
+    } else if (workshop) {
         const int line = (b - 4) % 4;
         constexpr int kRaw[4] = {2, 3, 4, 5};
         DrawProductIcon(640, 462, kRaw[line]);
@@ -457,8 +465,11 @@ void DrawTerrainPage(int terrain) {
 
 void DrawActivityPage(int a) {
     switch (a) {
-    case 1:
-        DrawSprite(560, 500, {0, 0, 60, 60}, true, Sheet::CitySprite);
+    case 1: // a settler on grassland, and the city he makes of it
+        DrawTerrainPicture(600, 320, 3);
+        DrawUnitPicture(600, 321, kSettler);
+        DrawTerrainPicture(700, 320, 3);
+        DrawSprite(695, 315, {60, 0, 120, 60}, true, Sheet::CitySprite);
         break;
     case 2:
         DrawTerrainPicture(560, 500, 5);
@@ -570,13 +581,14 @@ void WriteBuildingPage(int b) {
     if (b >= 4 && b <= 15) {
         Screen().FrameRect({598, 375, 841, 453}, kGrey);
         WriteText(603, 380, kRed, 8, Label("note"), 838);
-        WriteText(643, 380, kLightGrey, 8, HelpText("note." + std::to_string(b)), 838);
+        WriteText(643, 380, kLightGrey, 8, HelpText("note." + std::to_string(b)), kItemRight);
     }
 }
 
 void WriteWonderPage(int b) {
-    // A wonder's description is longer than a building's: it takes the page's width.
-    WriteText(605, 219, kLightGrey, 8, ItemDescription(3, b), kTextRight);
+    // A wonder's description is longer than a building's and its effects are told in
+    // words, not figures: the description takes the effects' place, the page's width.
+    WriteText(550, 392, kLightGrey, 8, ItemDescription(3, b), kTextRight);
     WriteText(703, 304, kLightGrey, 8, std::to_string(buildCost(35 + b)), 745);
     WriteText(696, 324, kLightGrey, 8, "0", 745);
     WriteText(668, 346, kBlue, 8, EnglishScience(kWonderScience[b - kFirstWonder]), 840);
@@ -689,9 +701,9 @@ std::string PageTitle(int c, int i) {
 std::string TopicName(int c, int i) {
     switch (c) {
     case kFaq: {
+        // A shorter form of the question where the list has no room for the whole.
         const std::string key = "faq." + std::to_string(i);
-        const std::string list = HelpText(key + ".list");
-        return list.empty() ? HelpText(key + ".q") : list;
+        return HelpText(HasHelpText(game.language, key + ".list") ? key + ".list" : key + ".q");
     }
     case kNationsChapter:
         return EnglishNation(i);

@@ -14,6 +14,7 @@
 #include "ui/input.h"
 #include "ui/screens.h"
 #include "ui/text.h"
+#include "units/unit_table.h"
 
 #include <gtest/gtest.h>
 
@@ -163,7 +164,8 @@ TEST_F(HelpTest, AnItemWithoutAPageOpensTheChapterList) {
     EXPECT_EQ(HelpPageOf(1, kBomber), 234);
     EXPECT_EQ(HelpPageOf(2, 32), 434);
     EXPECT_EQ(HelpPageOf(3, 46), 508);
-    for (const auto& [kind, number] : {std::pair{1, int{kGalleon}}, {2, 17}, {2, 29}, {2, 30}, {1, 99}, {7, 1}}) {
+    for (const auto& [kind, number] :
+         {std::pair{1, int{kGalleon}}, {2, 17}, {2, 29}, {2, 30}, {1, 99}, {7, 1}}) {
         EXPECT_EQ(HelpPageOf(kind, number), 0) << kind << " " << number;
     }
     for (int page : {0, 22, 135, 951, -5}) {
@@ -204,7 +206,8 @@ TEST_F(HelpTest, TextsStateNoNumberOfTheirOwn) {
     for (int language : {1, 2}) {
         for (const auto& [key, text] : RawHelpTexts(language)) {
             const std::string bare = std::regex_replace(text, placeholder, "");
-            const bool digit = std::any_of(bare.begin(), bare.end(), [](char c) { return std::isdigit(uint8_t(c)); });
+            const bool digit =
+                std::any_of(bare.begin(), bare.end(), [](char c) { return std::isdigit(uint8_t(c)); });
             EXPECT_FALSE(digit) << language << " " << key << ": " << bare;
             EXPECT_EQ(FillPlaceholders(text).find('{'), std::string::npos) << language << " " << key;
         }
@@ -217,13 +220,20 @@ TEST_F(HelpTest, PlaceholdersReadTheRuleTables) {
         std::string expected;
     };
     const Case cases[] = {
-        {"{buildcost:1}", std::to_string(buildCost(36))},   {"{buildcost:46}", std::to_string(buildCost(81))},
-        {"{unitcost:2}", std::to_string(buildCost(2))},     {"{price:5}", std::to_string(productPrice(5))},
-        {"{price:14}", std::to_string(productPrice(14))},   {"{workers:33}", std::to_string(maxWorkers(33))},
-        {"{attack:32}", std::to_string(UnitTypeAttack(32))}, {"{capacity:29}", std::to_string(UnitTypeCapacity(29))},
-        {"{moves:16}", std::to_string(UnitTypeMoves(16))},   {"{sciencecost:50}", std::to_string(scienceCost(50))},
-        {"{unit:1}", unitTypeName(1)},                      {"a {fig:city_cost} b", "a 30 b"},
-        {"{fig:eiffel_other}", "0.25"},                     {"{nothing:1} {price:0} {fig:nonsense}", "{nothing:1} {price:0} {fig:nonsense}"},
+        {"{buildcost:1}", std::to_string(buildCost(36))},
+        {"{buildcost:46}", std::to_string(buildCost(81))},
+        {"{unitcost:2}", std::to_string(buildCost(2))},
+        {"{price:5}", std::to_string(productPrice(5))},
+        {"{price:14}", std::to_string(productPrice(14))},
+        {"{workers:33}", std::to_string(maxWorkers(33))},
+        {"{attack:32}", std::to_string(UnitTypeAttack(32))},
+        {"{capacity:29}", std::to_string(UnitTypeCapacity(29))},
+        {"{moves:16}", std::to_string(UnitTypeMoves(16))},
+        {"{sciencecost:50}", std::to_string(scienceCost(50))},
+        {"{unit:1}", unitTypeName(1)},
+        {"a {fig:city_cost} b", "a 30 b"},
+        {"{fig:eiffel_other}", "0.25"},
+        {"{nothing:1} {price:0} {fig:nonsense}", "{nothing:1} {price:0} {fig:nonsense}"},
     };
     for (const Case& c : cases) EXPECT_EQ(FillPlaceholders(c.text), c.expected) << c.text;
 }
@@ -262,7 +272,8 @@ TEST_F(HelpTest, MissingTextFilesAreReportedAndTheGameGoesOn) {
     EXPECT_NE(HelpTextsError().find((empty / "Help" / "en.txt").string()), std::string::npos);
     EXPECT_EQ(ItemDescription(2, 1), "");
     bool told = false;
-    for (const DrawRecord& t : DrawPage(401)) told = told || t.name.find("could not be read") != std::string::npos;
+    for (const DrawRecord& t : DrawPage(401))
+        told = told || t.name.find("could not be read") != std::string::npos;
     EXPECT_TRUE(told);
     fs::remove_all(empty);
 }
@@ -279,6 +290,67 @@ TEST_F(HelpTest, TheAnnouncementsButtonIsTheResearchTablesWhileTheTableIsOpen) {
     ui.closeCountdown = 0;
     Press(500, 480);
     EXPECT_EQ(ui.closeCountdown, 8);
+}
+
+TEST_F(HelpTest, AWonderFinishedSinceTheLastTurnIsAnnouncedAsThePlayersTurnBegins) {
+    ui.bigNewsCount[1] = 1;
+    ui.bigNewsQueue[1][1] = 35 + 40;
+    // The natives end the round; the turn comes back to the person of civilization 1.
+    game.currentCiv = game.civCount;
+    game.secondPassStarted = 1;
+    game.currentUnit = static_cast<uint8_t>(Civ(game.civCount).unitCount + 1);
+    NextUnit(1);
+    ASSERT_EQ(game.currentCiv, 1);
+    EXPECT_EQ(ui.bigNewsOpen, 1);
+}
+
+TEST(HelpDragTarget, AWorkerDraggedOverTheCitysLandShowsItsSquare) {
+    ASSERT_TRUE(annals::testing::MakeSmallGame(5));
+    HeadlessPlatform platform;
+    InstallShellHost(platform);
+    // A city in the middle of the map whose four neighbours are its own.
+    const int cx = 12, cy = 12;
+    MapCell& square = Cell(cx, cy);
+    square.hasCity = 1;
+    square.owner = square.founder = 1;
+    square.cityX = cx;
+    square.cityY = cy;
+    square.culture = 5;
+    for (auto [dx, dy] : {std::pair{0, 0}, {1, 0}, {-1, 0}, {0, 1}, {0, -1}}) {
+        Cell(cx + dx, cy + dy).workedByX = cx;
+        Cell(cx + dx, cy + dy).workedByY = cy;
+    }
+    ui.cityMenuX = cx;
+    ui.cityMenuY = cy;
+    ui.workerDragging = 1;
+    const Pixel white = Rgb(255, 255, 255);
+    struct Case {
+        const char* what;
+        int dx, dy;
+        bool outlined;
+    };
+    for (const Case& c :
+         {Case{"the square east of the city", 1, 0, true}, Case{"the city's own square", 0, 0, false},
+          Case{"a square beyond its land", 2, 2, false}}) {
+        Surface& screen = platform.BackBuffer();
+        screen.FillRect({0, 0, 1024, 768}, kBlack);
+        const int left = 387 + 50 * (c.dx + 2) + 1, top = 195 + 50 * (c.dy + 2) + 1;
+        ui.mouseX = left + 20;
+        ui.mouseY = top + 20;
+        WriteCityDragTarget();
+        EXPECT_EQ(screen.GetPixel(left, top) == white && screen.GetPixel(left + 47, top + 47) == white,
+                  c.outlined)
+            << c.what;
+    }
+    ui.workerDragging = 0;
+    platform.BackBuffer().FillRect({0, 0, 1024, 768}, kBlack);
+    ui.mouseX = 387 + 50 * 3 + 21;
+    ui.mouseY = 195 + 50 * 2 + 21;
+    WriteCityDragTarget();
+    EXPECT_NE(platform.BackBuffer().GetPixel(387 + 50 * 3 + 1, 195 + 50 * 2 + 1), white)
+        << "no drag, no outline";
+    UninstallShellHost();
+    ResetState();
 }
 
 } // namespace

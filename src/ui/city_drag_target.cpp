@@ -17,7 +17,8 @@ constexpr int kAreaLeft = 387, kAreaTop = 195, kCell = 50;
 void WriteCityDragTarget() {
     if (ui.cityMenuX == 0 || !ui.workerDragging) return;
     const int x = ui.mouseX, y = ui.mouseY;
-    if (x < kAreaLeft + 1 || x >= kAreaLeft + 1 + 5 * kCell || y < kAreaTop + 1 || y >= kAreaTop + 1 + 5 * kCell)
+    if (x < kAreaLeft + 1 || x >= kAreaLeft + 1 + 5 * kCell || y < kAreaTop + 1 ||
+        y >= kAreaTop + 1 + 5 * kCell)
         return;
     const int dx = (x - kAreaLeft) / kCell - 2, dy = (y - kAreaTop) / kCell - 2;
     if (dx == 0 && dy == 0) return; // the city's own square is always worked

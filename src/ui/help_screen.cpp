@@ -44,15 +44,24 @@ constexpr int kLine = 13;        // size-8 lines are 13 pixels apart
 // wider than the width table counts them.
 constexpr int kTextRight = 825, kItemRight = 822;
 
-enum HelpChapter { kFaq, kNationsChapter, kUnitsChapter, kSciencesChapter, kBuildingsChapter, kWondersChapter,
-                   kProductsChapter, kTerrainsChapter, kActivitiesChapter };
+enum HelpChapter {
+    kFaq,
+    kNationsChapter,
+    kUnitsChapter,
+    kSciencesChapter,
+    kBuildingsChapter,
+    kWondersChapter,
+    kProductsChapter,
+    kTerrainsChapter,
+    kActivitiesChapter
+};
 constexpr int kTopicCount[kHelpChapters] = {21, 10, 34, 50, 34, 8, 13, 7, 7};
 
 // Topic -> unit type, building and product numbers.
 constexpr int kUnitOfTopic[35] = {0,  1,  2,  3,  33, 4,  5,  35, 6,  7,  8,  9,  10, 11, 12, 13, 14, 15,
                                   34, 16, 17, 18, 19, 20, 21, 22, 23, 24, 25, 26, 28, 27, 30, 31, 32};
-constexpr int kBuildingOfTopic[35] = {0,  1,  33, 2,  18, 35, 24, 25, 38, 22, 23, 26, 27, 28, 3,  34, 19, 20,
-                                      36, 4,  8,  12, 5,  9,  13, 6,  10, 14, 7,  11, 15, 16, 37, 31, 32};
+constexpr int kBuildingOfTopic[35] = {0,  1, 33, 2,  18, 35, 24, 25, 38, 22, 23, 26, 27, 28, 3,  34, 19, 20,
+                                      36, 4, 8,  12, 5,  9,  13, 6,  10, 14, 7,  11, 15, 16, 37, 31, 32};
 constexpr int kProductOfTopic[14] = {0, 1, 2, 3, 4, 5, 6, 7, 8, 11, 12, 13, 14, 9};
 
 // The nations' special units (a second one for the Vikings).
@@ -62,14 +71,15 @@ constexpr int kSpecialUnit[11] = {0, 5, 3, 7, 18, 11, 33, 21, 9, 12, 35};
 // builds it (0 = all).
 constexpr int kUnitScience[36] = {0,  0,  0,  0,  2,  2,  5,  5,  8,  8,  28, 28, 28, 28, 37, 45, 12, 12,
                                   12, 31, 20, 20, 37, 16, 33, 45, 23, 30, 23, 30, 40, 46, 50, 5,  16, 2};
-constexpr int kUnitNation[36] = {0, 0, 0, 2, 0, 1, 0, 3, 0, 8, 0, 5, 9, 2, 0, 0, 0, 0,
+constexpr int kUnitNation[36] = {0, 0, 0, 2, 0, 1, 0, 3, 0, 8, 0,  5, 9, 2, 0, 0, 0, 0,
                                  4, 0, 0, 7, 0, 0, 0, 0, 0, 0, 10, 0, 0, 0, 0, 6, 0, 10};
 
 // Buildings: the science and the building each needs.
-constexpr int kBuildingScience[39] = {0,  0,  1,  1,  0,  0,  0,  0,  15, 15, 15, 15, 39, 39, 39, 39, 10, 0, 5, 8,
-                                      24, 0,  13, 22, 1,  15, 9,  29, 29, 0,  0,  40, 48, 10, 31, 11, 17, 41, 18};
-constexpr int kBuildingNeeds[39] = {0, 0, 0, 0, 0, 0, 0, 0, 4,  5, 6, 7, 8, 9, 10, 11, 0, 0,  0, 18,
-                                    19, 0, 0, 22, 0, 24, 0, 0, 26, 0, 0, 0, 31, 0, 3, 0, 0, 0, 0};
+constexpr int kBuildingScience[39] = {0,  0,  1,  1,  0, 0,  0,  0,  15, 15, 15, 15, 39,
+                                      39, 39, 39, 10, 0, 5,  8,  24, 0,  13, 22, 1,  15,
+                                      9,  29, 29, 0,  0, 40, 48, 10, 31, 11, 17, 41, 18};
+constexpr int kBuildingNeeds[39] = {0,  0, 0, 0,  0, 0,  0, 0, 4,  5, 6, 7, 8,  9, 10, 11, 0, 0, 0, 18,
+                                    19, 0, 0, 22, 0, 24, 0, 0, 26, 0, 0, 0, 31, 0, 3,  0,  0, 0, 0};
 constexpr int kWonderScience[8] = {1, 6, 5, 15, 2, 26, 24, 36};
 
 // The effect figures of a building page: happiness, military, science, culture, each
@@ -79,7 +89,8 @@ struct Effects {
     const char* figure[4][3];
 };
 const Effects kEffects[] = {
-    {33, {{"+0.50", "+1.00", "+1.25"}, {"", "", ""}, {"+0.20", "+0.40", "+0.50"}, {"+0.20", "+0.40", "+0.50"}}},
+    {33,
+     {{"+0.50", "+1.00", "+1.25"}, {"", "", ""}, {"+0.20", "+0.40", "+0.50"}, {"+0.20", "+0.40", "+0.50"}}},
     {18, {{"", "", ""}, {"+0.50", "+1.25", "+1.75"}, {"", "", ""}, {"", "", ""}}},
     {24, {{"+(p-6)*0.2", "", ""}, {"", "", ""}, {"", "", ""}, {"", "", ""}}},
     {25, {{"+(p-12)*0.2", "", ""}, {"", "", ""}, {"", "", ""}, {"", "", ""}}},
@@ -189,8 +200,7 @@ const Question kQuestions[kFaqTopics + 1] = {
 };
 
 // English names, whatever the language: the topic lists and the encyclopedia's labels.
-template <class Lookup>
-std::string English(Lookup lookup, int n) {
+template <class Lookup> std::string English(Lookup lookup, int n) {
     const uint8_t keep = game.language;
     game.language = 1;
     std::string name = lookup(n);
@@ -274,7 +284,8 @@ FaqLayout LayOutFaq(int q, int answerLines) {
         const int y = std::max(r.y, next);
         layout.lineY.push_back(y);
         const int width = kItemRight - r.x;
-        const int lines = std::max(1, (TextWidth(RelatedName(r) + RelatedDescription(r), 8) + width - 1) / width);
+        const int lines =
+            std::max(1, (TextWidth(RelatedName(r) + RelatedDescription(r), 8) + width - 1) / width);
         next = y + kLine * lines + 8;
     }
     if (question.captionX != 0) layout.captionY = std::max(question.captionY, next);
@@ -640,7 +651,8 @@ void WriteProductPage(int p) {
     WriteText(723, 256, kLightGrey, 8, Label(p <= 9 ? "cityareas" : "citybuildings"), 845);
     if (p >= 11) return;
     Screen().FrameRect({599, 270, 794, 573}, kGrey);
-    for (int t = 1; t <= kTerrains; ++t) WriteText(701, 281 + kLine * (t - 1), kLightGrey, 8, EnglishTerrain(t), 845);
+    for (int t = 1; t <= kTerrains; ++t)
+        WriteText(701, 281 + kLine * (t - 1), kLightGrey, 8, EnglishTerrain(t), 845);
     const char* labels[6] = {"forest", "river", "hill", "cornfield", "road", "productivity"};
     const int labelX[6] = {620, 682, 746, 616, 682, 729};
     const int centre[3] = {637, 697, 757};
@@ -741,7 +753,8 @@ void WriteFaqBody(int q) {
         WriteText(r.x, layout.lineY[k], kGrey, 8, RelatedName(r) + RelatedDescription(r), kItemRight);
     }
     if (question.captionX != 0)
-        WriteText(question.captionX, layout.captionY, kGrey, 8, HelpText(key + ".caption"), question.captionRight);
+        WriteText(question.captionX, layout.captionY, kGrey, 8, HelpText(key + ".caption"),
+                  question.captionRight);
 }
 
 } // namespace
@@ -764,7 +777,8 @@ int HelpPageOf(int kind, int number) {
     int topic = 0, chapter = 0;
     if (kind == 1) chapter = kUnitsChapter, topic = find(kUnitOfTopic, 34, number);
     if (kind == 2) chapter = kBuildingsChapter, topic = find(kBuildingOfTopic, 34, number);
-    if (kind == 3 && number >= kFirstWonder && number <= kBuildings) chapter = kWondersChapter, topic = number - 38;
+    if (kind == 3 && number >= kFirstWonder && number <= kBuildings)
+        chapter = kWondersChapter, topic = number - 38;
     if (kind == 4 && number >= 1 && number <= kSciences) chapter = kSciencesChapter, topic = number;
     return topic == 0 ? 0 : chapter * 100 + topic;
 }
@@ -803,7 +817,8 @@ void DrawHelpMenu() {
         const bool shoots = IsBombard(t) || IsShip(t) || IsAir(t);
         const Rect square{352, 221, 359, 228};
         auto bar = [&](int y, int count) {
-            for (int k = 0; k < count && k < 20; ++k) DrawSprite(676 + 8 * k, y + 3, square, true, Sheet::OthersSprite);
+            for (int k = 0; k < count && k < 20; ++k)
+                DrawSprite(676 + 8 * k, y + 3, square, true, Sheet::OthersSprite);
         };
         bar(shoots ? 232 : 219, UnitTypeAttack(t));
         bar(245, UnitTypeDefence(t));

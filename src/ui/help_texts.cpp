@@ -209,7 +209,8 @@ bool LoadHelpTexts(const std::string& folder) {
         if (!LoadHelpTextFile(language, path)) missing += (missing.empty() ? "" : ", ") + path;
     }
     if (missing.empty()) return true;
-    loadError = std::string(Tr("The help texts could not be read (", "Yardım metinleri okunamadı (")) + missing +
+    loadError = std::string(Tr("The help texts could not be read (", "Yardım metinleri okunamadı (")) +
+                missing +
                 Tr("). The game goes on without them; please install the game again to have the help.",
                    "). Oyun onlarsız devam ediyor; yardımı görmek için lütfen oyunu yeniden kurun.");
     return false;

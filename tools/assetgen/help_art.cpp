@@ -67,7 +67,8 @@ void DrawHelpWindow(cairo_t* cr) {
     // The window: a carved wooden frame around the page area.
     const double x = 0, y = 115, w = 710, h = 508;
     Fill(cr, x, y, w, h, 82, 56, 32);
-    for (int k = 0; k < 6; ++k) Frame(cr, x + k, y + k, w - 2 * k, h - 2 * k, 110 - 8 * k, 78 - 6 * k, 44 - 3 * k);
+    for (int k = 0; k < 6; ++k)
+        Frame(cr, x + k, y + k, w - 2 * k, h - 2 * k, 110 - 8 * k, 78 - 6 * k, 44 - 3 * k);
     Frame(cr, x + 10, y + 10, w - 20, h - 20, 150, 112, 60, 2);
     Slate(cr, x + 13, y + 60, w - 26, h - 74);
     // The page tile laid over it by the screen.

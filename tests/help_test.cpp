@@ -146,6 +146,11 @@ TEST_F(HelpTest, PressesGoFromTheChaptersToATopicAndBack) {
     }
     FormKeyDown(kVkF1, 0); // F1 while open changes nothing
     EXPECT_EQ(ui.helpPage, 21);
+    // The map under it does not scroll.
+    game.viewX = 2;
+    BaseMouseMove(0, 1020, 300);
+    MouseControl();
+    EXPECT_EQ(game.viewX, 2);
     Press(820, 140);
     EXPECT_EQ(ui.helpMenuOpen, 0);
     FormKeyDown(kVkF1, 0);

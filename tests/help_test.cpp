@@ -12,6 +12,7 @@
 #include "ui/help_screen.h"
 #include "ui/help_texts.h"
 #include "ui/input.h"
+#include "ui/science_screens.h"
 #include "ui/screens.h"
 #include "ui/text.h"
 #include "units/unit_table.h"
@@ -307,6 +308,22 @@ TEST_F(HelpTest, AWonderFinishedSinceTheLastTurnIsAnnouncedAsThePlayersTurnBegin
     NextUnit(1);
     ASSERT_EQ(game.currentCiv, 1);
     EXPECT_EQ(ui.bigNewsOpen, 1);
+}
+
+TEST_F(HelpTest, TheResearchTableDescribesWhatAScienceEnables) {
+    for (int s = 1; s <= 6; ++s) Civ(1).knows[s] = 1;
+    game.currentCiv = 1;
+    ui.scienceTableOpen = 1;
+    DrawScienceTable();
+    ScienceTableKey(kVkDown); // from Mining to Mathematics, which brings the Schoolhouse
+    ASSERT_EQ(ui.selectedScience, 9);
+    platform.ClearLog();
+    DrawScienceTable();
+    const std::string line = std::string(buildingName(26)) + " : " + ItemDescription(2, 26);
+    bool shown = false;
+    for (const DrawRecord& r : *platform.Log())
+        shown = shown || (r.kind == DrawRecord::Text && r.name.size() > 20 && line.rfind(r.name, 0) == 0);
+    EXPECT_TRUE(shown) << line;
 }
 
 TEST(HelpDragTarget, AWorkerDraggedOverTheCitysLandShowsItsSquare) {

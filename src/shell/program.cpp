@@ -5,6 +5,7 @@
 #include "state/rules.h"
 #include "state/state.h"
 #include "ui/drawing.h"
+#include "ui/help_texts.h"
 #include "ui/input.h"
 
 #include <fstream>
@@ -56,6 +57,8 @@ void FormCreate(uint64_t seed) {
     // FullScreen: the display is already up; its (re)start loads the pictures.
     ui.gameStarted = 0;
     if (!BaseInitialize()) return;
+    // Without its texts the help says so on its page; the game itself runs on.
+    if (!LoadHelpTexts(gameFolder) && HasPlatform()) ThePlatform().LogOnce(HelpTextsError());
     PlaySound("intro");
 }
 

@@ -508,6 +508,7 @@ void FormKeyDown(int key, int shift) {
             Click();
             ui.helpMenuOpen = 1;
             ui.helpPage = 1;
+            ui.helpDrawn = 0;
             break;
         default:
             break;

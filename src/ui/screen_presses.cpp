@@ -2,6 +2,7 @@
 // here when the screen is built.
 #include "state/state.h"
 #include "ui/dialog_view.h"
+#include "ui/help_screen.h"
 #include "ui/info_panel.h"
 #include "ui/input.h"
 #include "ui/menus.h"
@@ -13,9 +14,13 @@ namespace annals {
 
 bool ScreenMouseDownHook(int, int x, int y) {
     // 6: the wonder announcement's button.
-    if (ui.bigNewsOpen && BigNewsMouseDown(x, y)) return true;
+    // The research table's buttons lie over the announcement's: while the table is open
+    // the press is the table's.
+    if (ui.bigNewsOpen && !ui.scienceTableOpen && BigNewsMouseDown(x, y)) return true;
     // 7: the save and load menus take every press.
     if (ui.saveMenuOpen || ui.loadMenuOpen) return SaveLoadMenuMouseDown(x, y);
+    // 8: the help screen takes every press.
+    if (ui.helpMenuOpen) return HelpMouseDown(x, y);
     // 9: the news column, while nothing covers the map.
     if (!AnyPanelScreenOpen() && NewsMouseDown(x, y)) return true;
     // 10: the terrain window's close button.

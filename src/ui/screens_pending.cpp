@@ -5,11 +5,8 @@
 namespace annals {
 
 void DrawCityMenu() {}
-void DrawHelpMenu() {}
-void WriteCityDragTarget() {}
 void WriteCityMenuTexts() {}
 void WriteMainMenuTexts() {}
 void WriteScoreTerrainGameOverTexts() {}
-void WriteHelpTexts() {}
 
 } // namespace annals

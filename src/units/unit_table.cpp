@@ -172,6 +172,8 @@ void PassTurn() {
         StartCivTurn();
         // A person's discovery is announced as his turn begins.
         if (human) CompleteHumanResearch(civ);
+        // Wonders finished since this player's last turn are announced as it begins.
+        if (human && ui.bigNewsCount[civ] > 0) ui.bigNewsOpen = 1;
         if (HasUnitsOrCities(civ)) return;
     }
     game.gameOver = 1;

@@ -13,9 +13,11 @@ namespace annals::art {
 
 void DrawInterfacesSheet(cairo_t* cr, int width, int height) {
     DrawPlaceholder(cr, kInterfaces, width, height);
+    DrawHelpWindow(cr);
 }
 void DrawBackgroundsSheet(cairo_t* cr, int width, int height) {
     DrawPlaceholder(cr, kBackgrounds, width, height);
+    DrawHelpPlates(cr);
 }
 void DrawEnteranceBackgroundsSheet(cairo_t* cr, int width, int height) {
     DrawEntrancePictures(cr, width, height);
@@ -117,6 +119,7 @@ void DrawEnteranceSheet(cairo_t* cr, int width, int height) {
 }
 void DrawHelpSheet(cairo_t* cr, int width, int height) {
     DrawPlaceholder(cr, kHelpSprite, width, height);
+    DrawHelpPanels(cr);
 }
 
 namespace {

@@ -39,6 +39,11 @@ void DrawOutlineSheet(cairo_t* cr, int width, int height);
 void DrawEnteranceSheet(cairo_t* cr, int width, int height);
 void DrawHelpSheet(cairo_t* cr, int width, int height);
 
+// The help screen's window, plates and panels (help_art.cpp).
+void DrawHelpWindow(cairo_t* cr);
+void DrawHelpPlates(cairo_t* cr);
+void DrawHelpPanels(cairo_t* cr);
+
 // The entrance screen's pictures (entrance_art.cpp).
 void DrawEntrancePictures(cairo_t* cr, int width, int height);
 void DrawEntranceButtons(cairo_t* cr, int width, int height);

@@ -1,0 +1,122 @@
+// The help screen's pictures: its window, the page tile, the header strip, the close
+// plate and the panels of the encyclopedia pages with their headings.
+#include "sheets.h"
+
+namespace annals::art {
+
+namespace {
+
+void Rgb(cairo_t* cr, int r, int g, int b) {
+    cairo_set_source_rgb(cr, r / 255.0, g / 255.0, b / 255.0);
+}
+
+void Fill(cairo_t* cr, double x, double y, double w, double h, int r, int g, int b) {
+    Rgb(cr, r, g, b);
+    cairo_rectangle(cr, x, y, w, h);
+    cairo_fill(cr);
+}
+
+void Frame(cairo_t* cr, double x, double y, double w, double h, int r, int g, int b, double line = 1) {
+    Rgb(cr, r, g, b);
+    cairo_set_line_width(cr, line);
+    cairo_rectangle(cr, x + line / 2, y + line / 2, w - line, h - line);
+    cairo_stroke(cr);
+}
+
+void Text(cairo_t* cr, double x, double y, double size, const char* text, int r, int g, int b,
+          bool bold = false) {
+    cairo_select_font_face(cr, "DejaVu Sans", CAIRO_FONT_SLANT_NORMAL,
+                           bold ? CAIRO_FONT_WEIGHT_BOLD : CAIRO_FONT_WEIGHT_NORMAL);
+    cairo_set_font_size(cr, size);
+    Rgb(cr, r, g, b);
+    cairo_move_to(cr, x, y);
+    cairo_show_text(cr, text);
+}
+
+void CentredText(cairo_t* cr, double cx, double y, double size, const char* text, int r, int g, int b) {
+    cairo_select_font_face(cr, "DejaVu Sans", CAIRO_FONT_SLANT_NORMAL, CAIRO_FONT_WEIGHT_BOLD);
+    cairo_set_font_size(cr, size);
+    cairo_text_extents_t e;
+    cairo_text_extents(cr, text, &e);
+    Text(cr, cx - e.width / 2 - e.x_bearing, y, size, text, r, g, b, true);
+}
+
+// A dark, faintly grained slate for the pages: light texts read well on it.
+void Slate(cairo_t* cr, double x, double y, double w, double h) {
+    Fill(cr, x, y, w, h, 30, 31, 36);
+    unsigned seed = 12345;
+    for (int k = 0; k < static_cast<int>(w * h / 40); ++k) {
+        seed = seed * 1103515245u + 12345u;
+        const double px = x + (seed >> 8) % static_cast<unsigned>(w);
+        seed = seed * 1103515245u + 12345u;
+        const double py = y + (seed >> 8) % static_cast<unsigned>(h);
+        const int shade = 36 + static_cast<int>((seed >> 4) % 8);
+        Fill(cr, px, py, 1, 1, shade, shade, shade + 5);
+    }
+}
+
+void Panel(cairo_t* cr, double x, double y, double w, double h) {
+    Fill(cr, x, y, w, h, 44, 40, 36);
+    Frame(cr, x, y, w, h, 120, 96, 60);
+    Frame(cr, x + 2, y + 2, w - 4, h - 4, 70, 60, 46);
+}
+
+} // namespace
+
+void DrawHelpWindow(cairo_t* cr) {
+    // The window: a carved wooden frame around the page area.
+    const double x = 0, y = 115, w = 710, h = 508;
+    Fill(cr, x, y, w, h, 82, 56, 32);
+    for (int k = 0; k < 6; ++k)
+        Frame(cr, x + k, y + k, w - 2 * k, h - 2 * k, 110 - 8 * k, 78 - 6 * k, 44 - 3 * k);
+    Frame(cr, x + 10, y + 10, w - 20, h - 20, 150, 112, 60, 2);
+    Slate(cr, x + 13, y + 60, w - 26, h - 74);
+    // The page tile laid over it by the screen.
+    Slate(cr, 0, 0, 343, 114);
+}
+
+void DrawHelpPlates(cairo_t* cr) {
+    // Header strip: a brass plate with rivets.
+    Fill(cr, 1524, 423, 164, 36, 120, 88, 40);
+    Frame(cr, 1524, 423, 164, 36, 180, 140, 70, 2);
+    for (double rx : {1530.0, 1680.0})
+        for (double ry : {429.0, 451.0}) Fill(cr, rx, ry, 3, 3, 210, 180, 110);
+    Text(cr, 1548, 447, 15, "ANNALS", 60, 40, 16, true);
+    // Close plate, plain and lit.
+    for (int lit = 0; lit < 2; ++lit) {
+        const double py = 423 + 24 * lit;
+        Fill(cr, 537, py, 48, 23, lit ? 96 : 64, lit ? 70 : 48, lit ? 40 : 28);
+        Frame(cr, 537, py, 48, 23, lit ? 200 : 150, lit ? 160 : 116, 70);
+    }
+}
+
+void DrawHelpPanels(cairo_t* cr) {
+    // Unit statistics: the picture at the left, the row labels beside the values.
+    Panel(cr, 218, 177, 210, 146);
+    const char* unitRows[] = {"Attack", "Bombard", "Defence", "Lives", "Moves", "Cost", "Capacity"};
+    for (int k = 0; k < 7; ++k) Text(cr, 218 + 58, 177 + 12 + 13 * k, 10, unitRows[k], 200, 180, 140);
+    const char* unitRows2[] = {"Requires", "Nation", "Area"};
+    for (int k = 0; k < 3; ++k) Text(cr, 218 + 58, 177 + 110 + 13 * k, 10, unitRows2[k], 200, 180, 140);
+    // Building: picture, description, then cost, workers and what it needs.
+    Panel(cr, 9, 220, 208, 160);
+    Text(cr, 9 + 60, 220 + 98, 10, "Cost", 200, 180, 140);
+    Text(cr, 9 + 60, 220 + 118, 10, "Workers", 200, 180, 140);
+    Text(cr, 9 + 8, 220 + 140, 10, "Science", 200, 180, 140);
+    Text(cr, 9 + 8, 220 + 153, 10, "Building", 200, 180, 140);
+    // Effects: four columns by the building's workers.
+    Panel(cr, 199, 413, 261, 88);
+    const char* heads[] = {"Happy", "Military", "Science", "Culture"};
+    const double centres[] = {114, 159, 199, 240};
+    for (int k = 0; k < 4; ++k) CentredText(cr, 199 + centres[k], 413 + 14, 9, heads[k], 220, 200, 160);
+    const char* rows[] = {"Empty", "1 worker", "2 workers"};
+    for (int k = 0; k < 3; ++k) Text(cr, 199 + 6, 413 + 34 + 23 * k, 9, rows[k], 200, 180, 140);
+    // The cover of a worker row a building does not have.
+    Fill(cr, 286, 502, 174, 24, 44, 40, 36);
+    Rgb(cr, 90, 80, 66);
+    cairo_set_line_width(cr, 1);
+    cairo_move_to(cr, 296, 514.5);
+    cairo_line_to(cr, 450, 514.5);
+    cairo_stroke(cr);
+}
+
+} // namespace annals::art

@@ -48,7 +48,7 @@ protected:
 
 TEST_F(CliTest, CheckResaveAndDump) {
     EXPECT_EQ(Run({"check", Path("game.txt")}), 0) << err;
-    EXPECT_NE(out.find("BC 4000 , Romans"), std::string::npos) << out;
+    EXPECT_NE(out.find("BC 4000, Romans"), std::string::npos) << out;
     EXPECT_EQ(Run({"resave", Path("game.txt"), Path("again.txt")}), 0) << err;
     std::ifstream again(Path("again.txt"));
     EXPECT_EQ(std::string(std::istreambuf_iterator<char>(again), {}), original);

@@ -8,6 +8,7 @@
 #include "ui/entrance.h"
 #include "ui/input.h"
 
+#include "units/unit_table.h"
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -145,6 +146,7 @@ TEST_F(EntranceTest, FreeAndDamagedSlotsChangeNothingASoundOneResumes) {
     EXPECT_EQ(messages, 1);
 
     ASSERT_TRUE(annals::testing::MakeSmallGame(9));
+    MoveViewToSelection(true); // where a loaded game puts the view
     const std::string saved = SaveGameText();
     Save(3);
     ResetState();
@@ -153,4 +155,49 @@ TEST_F(EntranceTest, FreeAndDamagedSlotsChangeNothingASoundOneResumes) {
     EXPECT_EQ(ui.gameStarted, 1);
     EXPECT_EQ(ui.loadScreen, 0);
     EXPECT_TRUE(SaveGameText() == saved);
+}
+
+// A page's buttons react over the whole plate they draw, their words included, and
+// nowhere beside it.
+TEST_F(EntranceTest, ButtonsReactOverTheirWholePlate) {
+    struct Case {
+        const char* page;
+        int x, y;
+        bool closes;
+    } cases[] = {
+        {"settings", 340, 571, true},  // on the word "Back"
+        {"settings", 267, 557, true},  // the plate's top-left corner
+        {"settings", 415, 587, true},  // its bottom-right corner
+        {"settings", 420, 571, false}, // beside it
+        {"load", 180, 571, true},      {"load", 107, 571, true},     {"load", 260, 571, false},
+        {"credits", 180, 571, true},   {"credits", 180, 590, false},
+    };
+    for (const Case& c : cases) {
+        ResetState();
+        FormCreate(3);
+        const std::string page = c.page;
+        if (page == "settings") OpenSettings();
+        if (page == "load") Press(620, 380);
+        if (page == "credits") Press(620, 410);
+        uint8_t* open = page == "settings" ? &ui.newGameScreen
+                        : page == "load"   ? &ui.loadScreen
+                                           : &ui.creditsScreen;
+        ASSERT_EQ(*open, 1) << page;
+        Press(c.x, c.y);
+        EXPECT_EQ(*open, c.closes ? 0 : 1) << page << " " << c.x << "," << c.y;
+        EXPECT_EQ(ui.gameStarted, 0);
+    }
+}
+
+// An open list keeps a pixel of page above its first row and below its last, and a press
+// outside the rows it draws chooses nothing.
+TEST_F(EntranceTest, ListRowsAreWhereTheyAreDrawn) {
+    OpenSettings();
+    Press(215, 320); // player 1's control list: two rows from y 335
+    ASSERT_EQ(ui.openList, 5);
+    Press(150, 380); // well below the two rows: not "Computer"
+    EXPECT_EQ(Civ(1).isComputer, 0);
+    Press(245, 180);                  // map sizes: five rows
+    Press(180, 193 + 1 + 16 * 5 + 1); // the frame's bottom pixel
+    EXPECT_EQ(game.mapWidth, 42) << "nothing chosen";
 }

@@ -129,8 +129,8 @@ TEST_F(InfoPanelTest, NumberFormats) {
     EXPECT_EQ(FormatMoves(1), "0.33");
     EXPECT_EQ(FormatYear(-4000), "BC 4000");
     EXPECT_EQ(FormatYear(-10), "BC 10");
-    EXPECT_EQ(FormatYear(0), "AC 0");
-    EXPECT_EQ(FormatYear(1250), "AC 1250");
+    EXPECT_EQ(FormatYear(0), "AD 0");
+    EXPECT_EQ(FormatYear(1250), "AD 1250");
     game.language = 2;
     EXPECT_EQ(FormatYear(-500), "MÖ 500");
 }
@@ -280,4 +280,35 @@ TEST_F(InfoPanelTest, TwoWondersAreAnnouncedOneAfterTheOther) {
     for (int f = 0; f < 8; ++f) frame();
     EXPECT_FALSE(ui.bigNewsOpen);
     EXPECT_EQ(ui.bigNewsCount[1], 0);
+}
+
+// The first-turns guidance box holds its whole text in both languages, and it shows
+// only while the settler that can found the city is the selected unit.
+TEST_F(InfoPanelTest, FirstCityGuideStaysInItsBoxAndFollowsTheSettler) {
+    const int settler = Add(1, kSettler, 10, 10);
+    const int warrior = Add(1, kWarrior, 10, 10);
+    constexpr Rect box{611, 487, 900, 675};
+    for (int language : {1, 2}) {
+        game.language = static_cast<uint8_t>(language);
+        game.currentUnit = static_cast<uint8_t>(settler);
+        platform.ClearLog();
+        ui.frameDrawn = 1;
+        DrawInfoAboutCivilization();
+        int guideLines = 0;
+        for (const DrawRecord& r : *platform.Log()) {
+            if (r.kind != DrawRecord::Text || r.x < box.left || r.x >= box.right || r.y < box.top ||
+                r.y >= box.bottom)
+                continue;
+            ++guideLines;
+            EXPECT_LE(r.x + platform.TextPixelWidth(r.name, r.size), box.right - 3) << r.name;
+            EXPECT_LE(r.y + r.size + 5, box.bottom - 3) << r.name;
+        }
+        EXPECT_GE(guideLines, 4) << "language " << language;
+        game.currentUnit = static_cast<uint8_t>(warrior);
+        platform.ClearLog();
+        ui.frameDrawn = 1;
+        DrawInfoAboutCivilization();
+        for (const DrawRecord& r : *platform.Log())
+            EXPECT_FALSE(r.kind == DrawRecord::Text && r.x == 683 && r.y == 496) << "the guide stays up";
+    }
 }

@@ -12,7 +12,11 @@
 #include "ui/menus.h"
 #include "ui/screens.h"
 
+#include "ui/text.h"
+#include "units/unit_table.h"
 #include <gtest/gtest.h>
+
+#include <algorithm>
 
 #include <filesystem>
 #include <fstream>
@@ -91,11 +95,18 @@ TEST_F(MenusTest, SaveFromTheMenuThenLoadItBack) {
     EXPECT_EQ(ui.mainMenuOpen, 0);
     EXPECT_EQ(ui.mainMenuChoice, 0);
 
+    // A loaded game shows the unit that is to move: the view is there already.
+    MoveViewToSelection(true);
     const std::string saved = SaveGameText();
     PressSlot(2);
     Frames(8);
     EXPECT_EQ(ui.saveMenuOpen, 0);
     ASSERT_TRUE(SlotExists(2));
+    EXPECT_EQ(Messages(), 1) << "the player is told that the game was saved";
+    EXPECT_TRUE(std::any_of(platform.Log()->begin(), platform.Log()->end(), [](const DrawRecord& r) {
+        return r.kind == DrawRecord::Message && r.name == "Game saved.";
+    }));
+    platform.ClearLog();
     EXPECT_EQ(MenuSlotLabel(2), std::string("BC 4000, ") + nationName(Civ(1).nation));
 
     Civ(1).gold = 999;
@@ -199,7 +210,7 @@ TEST_F(MenusTest, SlotLabels) {
         std::string label;
     } cases[] = {
         {1, "301605", "BC 3950, Britons"}, {7, "301605", "Auto, BC 3950, Britons"},
-        {2, "905567", "AC 12, Turks"},     {3, "5555", "AC 0, "}, // no nation
+        {2, "905567", "AD 12, Turks"},     {3, "5555", "AD 0"}, // no nation
         {4, "x", "Damaged Slot"},
     };
     for (const Case& c : cases)
@@ -306,8 +317,26 @@ TEST_F(MenusTest, TheScoreScreenTakesTheGameOverScreensPlace) {
     DrawGameOverMenu();
     DrawScoreMenu();
     EXPECT_TRUE(Text("Korvanescore"));
-    EXPECT_FALSE(Text("Your civilization is completely erased from world."));
+    EXPECT_FALSE(
+        Text(WrappedLines("Your civilization is completely erased from world.", 8, 626 - 399).front()));
     ui.scoreMenuOpen = 0;
     DrawGameOverMenu();
-    EXPECT_TRUE(Text("Your civilization is completely erased from world."));
+    EXPECT_TRUE(
+        Text(WrappedLines("Your civilization is completely erased from world.", 8, 626 - 399).front()));
+}
+
+// Saving onto a slot that holds a game asks first; "Cancel" keeps the old game there.
+TEST_F(MenusTest, ReplacingASavedGameAsksFirst) {
+    ASSERT_TRUE(Save(3));
+    game.year = -3000;
+    for (bool replace : {false, true}) {
+        platform.SetAskAnswer(replace);
+        platform.ClearLog();
+        ThroughMenu(kSaveItem, 3);
+        Frames(8);
+        EXPECT_EQ(Messages(), replace ? 2 : 1) << "the question, and then the news of the save";
+        EXPECT_EQ(MenuSlotLabel(3).rfind(replace ? "BC 3000" : "BC 4000", 0), 0u) << MenuSlotLabel(3);
+        EXPECT_EQ(ui.saveMenuOpen, replace ? 0 : 1) << "a cancelled save leaves the menu open";
+        ui.saveMenuOpen = 0;
+    }
 }

@@ -225,8 +225,8 @@ TEST_F(SaveGameTest, HeaderAndChecksumTerms) {
     // ...or civilization 1 when every one is a computer.
     Civ(2).isComputer = 1;
     EXPECT_EQ(Tokens(SaveGameText())[0], std::to_string(3 * 100000 - 3950 + 5555));
-    EXPECT_EQ(HeaderLabel(3 * 100000 - 3950 + 5555), "BC 3950 , Britons");
-    EXPECT_EQ(HeaderLabel(11 * 100000 + 1200 + 5555), "AC 1200 , ") << "11 names no nation";
+    EXPECT_EQ(HeaderLabel(3 * 100000 - 3950 + 5555), "BC 3950, Britons");
+    EXPECT_EQ(HeaderLabel(11 * 100000 + 1200 + 5555), "AD 1200") << "11 names no nation";
 
     // With seven civilizations every special resource weighs in the first checksum again.
     for (int c = 5; c <= 7; ++c) {
@@ -328,7 +328,7 @@ TEST_F(SaveGameTest, SlotsAreWrittenWholeAndFallBackToTheUsersFolder) {
     EXPECT_EQ(SlotLabel(3), "Free Slot");
     Save(3);
     EXPECT_TRUE(fs::exists(root / "game" / "Save" / "Slot3.txt")) << "the Save folder is made when missing";
-    EXPECT_EQ(SlotLabel(3), "BC 3950 , Britons");
+    EXPECT_EQ(SlotLabel(3), "BC 3950, Britons");
     const std::string saved = SaveGameText();
     game.year = 1000;
     ASSERT_TRUE(Load(3));
@@ -340,7 +340,7 @@ TEST_F(SaveGameTest, SlotsAreWrittenWholeAndFallBackToTheUsersFolder) {
     std::string reason;
     EXPECT_FALSE(SaveToFile(SlotPath(3), reason));
     EXPECT_FALSE(reason.empty());
-    EXPECT_EQ(SlotLabel(3), "BC 3950 , Britons");
+    EXPECT_EQ(SlotLabel(3), "BC 3950, Britons");
 
     // A damaged slot is labelled so and cannot be loaded.
     std::ofstream(root / "game" / "Save" / "Slot2.txt") << "hello";

@@ -198,7 +198,9 @@ TEST_F(FrameTest, ComputerTurnStartsNoTrackAndShowsItsIndicator) {
     StartSmallGame();
     game.currentCiv = 2;
     ui.musicCountdown = 0;
+    ui.innerFrame = 1; // the frames a computer's turn draws while it plays
     const auto steps = Frame();
+    ui.innerFrame = 0;
     EXPECT_FALSE(Has(steps, "nextTrack"));
     EXPECT_TRUE(Has(steps, "aiTime"));
     game.currentCiv = 1;
@@ -301,4 +303,17 @@ TEST_F(FrameTest, MessageLoopEndsWhenTheWindowCloses) {
     trace.clear();
     TheHost().NestedFrame();
     EXPECT_TRUE(trace.empty());
+}
+
+// A game saved in a computer's turn goes on by itself once loaded: the first frame lets
+// the computers finish, and the person then has the move.
+TEST_F(FrameTest, AComputersTurnThatNothingDrivesGoesOn) {
+    StartSmallGame();
+    game.currentCiv = 2;
+    const int32_t turn = game.turn;
+    const auto steps = Frame();
+    EXPECT_TRUE(Has(steps, "computers"));
+    EXPECT_EQ(game.currentCiv, 1);
+    EXPECT_EQ(game.turn, turn + 1) << "the round came round to the person";
+    EXPECT_FALSE(Has(Frame(), "computers")) << "nothing more to resume";
 }

@@ -612,8 +612,8 @@ LoadOutcome LoadSaveText(const std::string& text) {
 std::string HeaderLabel(int64_t header) {
     const int64_t nation = header / 100000;
     const int64_t year = header % 100000 - 5555;
-    std::string label = std::string(year < 0 ? "BC" : "AC") + " " + std::to_string(std::llabs(year)) + " , ";
-    if (IsNation(nation)) label += nationName(static_cast<int>(nation));
+    std::string label = YearName(year);
+    if (IsNation(nation)) label += std::string(", ") + nationName(static_cast<int>(nation));
     return label;
 }
 

@@ -40,7 +40,7 @@ LoadOutcome LoadFromFile(const std::string& path);
 
 // The game's own entry points: Save tells the player when it fails; Load tells him why
 // a slot was refused and leaves the running game as it was.
-void Save(int slot);
+bool Save(int slot);
 bool Load(int slot);
 
 // The first number of a slot file (nation x 100000 + year + 5555); false for a free or

@@ -118,19 +118,20 @@ LoadOutcome LoadFromFile(const std::string& path) {
     return LoadSaveText(text);
 }
 
-void Save(int slot) {
-    if (slot < 1 || slot > kSaveSlots) return;
+bool Save(int slot) {
+    if (slot < 1 || slot > kSaveSlots) return false;
     std::string reason;
     if (SaveToFile(SlotPath(slot), reason)) {
         if (slot == kAutosaveSlot) autosaveFailureShown = false;
-        return;
+        return true;
     }
     // The autosave runs every turn: a full disk is told once, not every turn.
-    if (slot == kAutosaveSlot && autosaveFailureShown) return;
+    if (slot == kAutosaveSlot && autosaveFailureShown) return false;
     if (slot == kAutosaveSlot) autosaveFailureShown = true;
     ShowMessage(std::string(Tr("The game could not be saved; the slot keeps what it held before. ",
                                "Oyun kaydedilemedi; yuva eski kaydını koruyor. ")) +
                 "(" + SlotPath(slot) + ": " + reason + ")");
+    return false;
 }
 
 bool Load(int slot) {
@@ -171,7 +172,7 @@ bool SlotHeader(int slot, int64_t& header) {
 }
 
 std::string SlotLabel(int slot) {
-    if (!SlotExists(slot)) return "Free Slot";
+    if (!SlotExists(slot)) return Tr("Free Slot", "Boş Yuva");
     int64_t header = 0;
     if (!SlotHeader(slot, header)) return Tr("Damaged Slot", "Bozuk Kayıt");
     return HeaderLabel(header);

@@ -72,4 +72,9 @@ void HeadlessPlatform::MessageBox(const std::string& text) {
     Record({DrawRecord::Message, text, {}, 0, 0, 0, 0, false});
 }
 
+bool HeadlessPlatform::Ask(const std::string& text, const std::string&, const std::string&) {
+    Record({DrawRecord::Message, text, {}, 0, 0, 0, 0, false});
+    return askAnswer_;
+}
+
 } // namespace annals

@@ -42,6 +42,8 @@ public:
     void PlayMidi(const std::string& path) override;
     void StopMidi() override;
     void MessageBox(const std::string& text) override;
+    // Recorded as a message; answered with the answer set by SetAskAnswer (yes at first).
+    bool Ask(const std::string& text, const std::string& yes, const std::string& no) override;
 
     std::vector<DrawRecord>* Log() override { return &log_; }
     std::vector<DrawRecord>* DrawingLog() override { return recordDrawing_ ? &log_ : nullptr; }
@@ -56,6 +58,7 @@ public:
     int PresentCount() const { return presents_; }
     bool Fullscreen() const { return fullscreen_; }
     void ClearLog() { log_.clear(); }
+    void SetAskAnswer(bool yes) { askAnswer_ = yes; }
     // Without recordDrawing the log keeps at most this many of the latest records.
     static constexpr size_t kBoundedLog = 1024;
 
@@ -66,6 +69,7 @@ private:
     bool focused_ = true, minimized_ = false, deviceLost_ = false, fullscreen_ = true;
     uint64_t clockMs_ = 0;
     int presents_ = 0;
+    bool askAnswer_ = true;
     std::deque<InputEvent> events_;
     std::vector<DrawRecord> log_;
     TextRenderer text_;

@@ -92,6 +92,8 @@ public:
     // A modal message with one OK button over the last frame. It blocks until answered
     // (or the window is closed) and runs no frame.
     virtual void MessageBox(const std::string& text) = 0;
+    // The same with two buttons; true when the first is chosen.
+    virtual bool Ask(const std::string& text, const std::string& yes, const std::string& no) = 0;
 
     // Non-null on the headless platform: what was heard and said, in order, and what was
     // drawn when that was asked for (DrawingLog).

@@ -171,10 +171,18 @@ public:
         }
         SDL_SetHint(SDL_HINT_RENDER_SCALE_QUALITY, "linear");
         fullscreen_ = options.fullscreen;
+        // Full screen is asked of the window manager, and the window is also made as large
+        // as the display where it stands: with no window manager to grant the request, the
+        // window still covers the screen instead of keeping its first size.
+        SDL_Rect place{static_cast<int>(SDL_WINDOWPOS_CENTERED), static_cast<int>(SDL_WINDOWPOS_CENTERED),
+                       kScreenWidth, kScreenHeight};
+        if (fullscreen_ && SDL_GetDisplayBounds(0, &place) != 0)
+            place = {static_cast<int>(SDL_WINDOWPOS_CENTERED), static_cast<int>(SDL_WINDOWPOS_CENTERED),
+                     kScreenWidth, kScreenHeight};
         const Uint32 flags =
-            SDL_WINDOW_RESIZABLE | (fullscreen_ ? static_cast<Uint32>(SDL_WINDOW_FULLSCREEN_DESKTOP) : 0u);
-        window_ = SDL_CreateWindow(options.title.c_str(), SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED,
-                                   kScreenWidth, kScreenHeight, flags);
+            SDL_WINDOW_RESIZABLE |
+            (fullscreen_ ? static_cast<Uint32>(SDL_WINDOW_FULLSCREEN_DESKTOP | SDL_WINDOW_BORDERLESS) : 0u);
+        window_ = SDL_CreateWindow(options.title.c_str(), place.x, place.y, place.w, place.h, flags);
         if (!window_) {
             error = SDL_GetError();
             return false;
@@ -185,8 +193,9 @@ public:
             error = SDL_GetError();
             return false;
         }
-        // Letterboxed, scaled to the display, mouse coordinates in the logical screen.
-        SDL_RenderSetLogicalSize(renderer_, kScreenWidth, kScreenHeight);
+        // The picture is letterboxed by hand at every present, from the drawable's real
+        // size: without a window manager the window can end up another size than the
+        // one asked for, and a scaling set up once would then shift and crop it.
         if (!CreateTexture(error)) return false;
         backBuffer_.Resize(kScreenWidth, kScreenHeight);
         SDL_ShowCursor(SDL_DISABLE); // the game draws its own pointer
@@ -197,10 +206,46 @@ public:
     void Present() override {
         if (minimized_) return;
         SDL_UpdateTexture(texture_, nullptr, backBuffer_.Pixels().data(), kScreenWidth * 4);
+        const SDL_Rect picture = PictureRect();
+        SDL_RenderSetViewport(renderer_, nullptr);
         SDL_SetRenderDrawColor(renderer_, 0, 0, 0, 255);
         SDL_RenderClear(renderer_);
-        SDL_RenderCopy(renderer_, texture_, nullptr, nullptr);
+        SDL_RenderCopy(renderer_, texture_, nullptr, &picture);
         SDL_RenderPresent(renderer_);
+    }
+
+    // Where the 4:3 picture lies in the drawable, in the drawable's pixels.
+    SDL_Rect PictureRect() const {
+        int w = kScreenWidth, h = kScreenHeight;
+        if (SDL_GetRendererOutputSize(renderer_, &w, &h) != 0 || w <= 0 || h <= 0) {
+            w = kScreenWidth;
+            h = kScreenHeight;
+        }
+        SDL_Rect r{0, 0, w, h};
+        if (static_cast<int64_t>(w) * kScreenHeight > static_cast<int64_t>(h) * kScreenWidth) {
+            r.w = static_cast<int>(static_cast<int64_t>(h) * kScreenWidth / kScreenHeight);
+            r.x = (w - r.w) / 2;
+        } else {
+            r.h = static_cast<int>(static_cast<int64_t>(w) * kScreenHeight / kScreenWidth);
+            r.y = (h - r.h) / 2;
+        }
+        return r;
+    }
+
+    // A point of the window (in the window's own units) on the 1024 x 768 screen.
+    void WindowToScreen(int wx, int wy, int& x, int& y) const {
+        int ww = 0, wh = 0, dw = 0, dh = 0;
+        SDL_GetWindowSize(window_, &ww, &wh);
+        if (SDL_GetRendererOutputSize(renderer_, &dw, &dh) != 0 || ww <= 0 || wh <= 0) {
+            dw = ww;
+            dh = wh;
+        }
+        // Window units to drawable pixels (they differ on high-density displays).
+        const double px = ww > 0 ? wx * static_cast<double>(dw) / ww : wx;
+        const double py = wh > 0 ? wy * static_cast<double>(dh) / wh : wy;
+        const SDL_Rect r = PictureRect();
+        x = std::clamp(static_cast<int>((px - r.x) * kScreenWidth / std::max(r.w, 1)), 0, kScreenWidth - 1);
+        y = std::clamp(static_cast<int>((py - r.y) * kScreenHeight / std::max(r.h, 1)), 0, kScreenHeight - 1);
     }
 
     bool Minimized() const override { return minimized_; }
@@ -214,9 +259,20 @@ public:
 
     void ToggleFullscreen() override {
         fullscreen_ = !fullscreen_;
-        SDL_SetWindowFullscreen(window_,
-                                fullscreen_ ? static_cast<Uint32>(SDL_WINDOW_FULLSCREEN_DESKTOP) : 0u);
-        if (!fullscreen_) SDL_SetWindowSize(window_, kScreenWidth, kScreenHeight);
+        if (fullscreen_) {
+            SDL_Rect display{};
+            if (SDL_GetDisplayBounds(std::max(SDL_GetWindowDisplayIndex(window_), 0), &display) == 0) {
+                SDL_SetWindowBordered(window_, SDL_FALSE);
+                SDL_SetWindowPosition(window_, display.x, display.y);
+                SDL_SetWindowSize(window_, display.w, display.h);
+            }
+            SDL_SetWindowFullscreen(window_, SDL_WINDOW_FULLSCREEN_DESKTOP);
+        } else {
+            SDL_SetWindowFullscreen(window_, 0);
+            SDL_SetWindowBordered(window_, SDL_TRUE);
+            SDL_SetWindowSize(window_, kScreenWidth, kScreenHeight);
+            SDL_SetWindowPosition(window_, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED);
+        }
     }
 
     bool PollEvent(InputEvent& event) override {
@@ -289,6 +345,8 @@ public:
     }
 
     void MessageBox(const std::string& text) override;
+    bool Ask(const std::string& text, const std::string& yes, const std::string& no) override;
+    int Modal(const std::string& text, const std::vector<std::string>& labels);
 
 private:
     bool CreateTexture(std::string& error) {
@@ -393,14 +451,12 @@ private:
             if (e.button.button != SDL_BUTTON_LEFT && e.button.button != SDL_BUTTON_RIGHT) return false;
             out.kind = e.type == SDL_MOUSEBUTTONDOWN ? EventKind::MouseDown : EventKind::MouseUp;
             out.button = e.button.button == SDL_BUTTON_LEFT ? 0 : 1;
-            out.x = std::clamp(e.button.x, 0, kScreenWidth - 1);
-            out.y = std::clamp(e.button.y, 0, kScreenHeight - 1);
+            WindowToScreen(e.button.x, e.button.y, out.x, out.y);
             out.shift = ModifierBits(static_cast<Uint16>(SDL_GetModState()));
             return true;
         case SDL_MOUSEMOTION:
             out.kind = EventKind::MouseMove;
-            out.x = std::clamp(e.motion.x, 0, kScreenWidth - 1);
-            out.y = std::clamp(e.motion.y, 0, kScreenHeight - 1);
+            WindowToScreen(e.motion.x, e.motion.y, out.x, out.y);
             out.shift = ModifierBits(static_cast<Uint16>(SDL_GetModState()));
             return true;
         default:
@@ -423,9 +479,20 @@ private:
 // Drawn by the game over the last frame: a framed box, the text wrapped to fit, and an
 // OK button. Enter, Space, Escape or a press on OK answers it; closing the window too.
 void SdlPlatform::MessageBox(const std::string& text) {
-    if (quit_) return;
+    Modal(text, {"OK"});
+}
+
+bool SdlPlatform::Ask(const std::string& text, const std::string& yes, const std::string& no) {
+    return Modal(text, {yes, no}) == 0;
+}
+
+// A box of wrapped text with a row of buttons; returns the button chosen. Return (or
+// Space) chooses the first, Escape the last; closing the window chooses the last.
+int SdlPlatform::Modal(const std::string& text, const std::vector<std::string>& labels) {
+    const int last = static_cast<int>(labels.size()) - 1;
+    if (quit_) return last;
     const Surface saved = backBuffer_;
-    constexpr int boxW = 460, pad = 18, size = 10, lineH = 19;
+    constexpr int boxW = 460, pad = 18, size = 10, lineH = 19, buttonW = 110, gap = 20;
 
     // Wrap at spaces by measured width; a word longer than the line is cut where it must.
     std::vector<std::string> lines;
@@ -456,9 +523,13 @@ void SdlPlatform::MessageBox(const std::string& text) {
     const int boxH = pad * 2 + static_cast<int>(lines.size()) * lineH + 44;
     const Rect box{(kScreenWidth - boxW) / 2, (kScreenHeight - boxH) / 2, (kScreenWidth + boxW) / 2,
                    (kScreenHeight + boxH) / 2};
-    const Rect ok{box.left + boxW / 2 - 40, box.bottom - pad - 26, box.left + boxW / 2 + 40,
-                  box.bottom - pad};
-    auto draw = [&](bool pressed) {
+    const int rowW = static_cast<int>(labels.size()) * buttonW + last * gap;
+    std::vector<Rect> buttons;
+    for (int i = 0; i <= last; ++i) {
+        const int left = box.left + (boxW - rowW) / 2 + i * (buttonW + gap);
+        buttons.push_back({left, box.bottom - pad - 26, left + buttonW, box.bottom - pad});
+    }
+    auto draw = [&](int pressed) {
         backBuffer_.FillRect(box, Rgb(222, 210, 180));
         backBuffer_.FrameRect(box, Rgb(60, 40, 20));
         backBuffer_.FrameRect({box.left + 3, box.top + 3, box.right - 3, box.bottom - 3}, Rgb(140, 110, 70));
@@ -467,39 +538,54 @@ void SdlPlatform::MessageBox(const std::string& text) {
             text_.Draw(backBuffer_, box.left + pad, y, l, size, Rgb(20, 15, 10));
             y += lineH;
         }
-        backBuffer_.FillRect(ok, pressed ? Rgb(150, 120, 80) : Rgb(190, 160, 110));
-        backBuffer_.FrameRect(ok, Rgb(60, 40, 20));
-        const int tw = text_.Width("OK", size);
-        text_.Draw(backBuffer_, ok.left + (ok.Width() - tw) / 2, ok.top + 5, "OK", size, Rgb(20, 15, 10));
+        for (int i = 0; i <= last; ++i) {
+            const Rect& b = buttons[static_cast<size_t>(i)];
+            backBuffer_.FillRect(b, pressed == i ? Rgb(150, 120, 80) : Rgb(190, 160, 110));
+            backBuffer_.FrameRect(b, Rgb(60, 40, 20));
+            const std::string& label = labels[static_cast<size_t>(i)];
+            const int tw = text_.Width(label, size);
+            text_.Draw(backBuffer_, b.left + (b.Width() - tw) / 2, b.top + 5, label, size, Rgb(20, 15, 10));
+        }
         // A pointer of our own, since the system's is hidden.
-        int mx = 0, my = 0;
+        int mx = 0, my = 0, px = 0, py = 0;
         SDL_GetMouseState(&mx, &my);
-        float lx = 0, ly = 0;
-        SDL_RenderWindowToLogical(renderer_, mx, my, &lx, &ly);
-        const int px = static_cast<int>(lx), py = static_cast<int>(ly);
+        WindowToScreen(mx, my, px, py);
         for (int i = 0; i < 12; ++i) backBuffer_.Line(px, py + i, px + i / 2 + 1, py + i, kBlack);
         Present();
     };
-    draw(false);
-    bool pressedOk = false;
+    auto buttonAt = [&](int x, int y) {
+        for (int i = 0; i <= last; ++i) {
+            const Rect& b = buttons[static_cast<size_t>(i)];
+            if (x >= b.left && x < b.right && y >= b.top && y < b.bottom) return i;
+        }
+        return -1;
+    };
+    int pressed = -1, chosen = last;
+    draw(pressed);
     while (!quit_) {
         InputEvent e;
         if (!WaitEvent(e, 100)) {
-            draw(pressedOk);
+            draw(pressed);
             continue;
         }
-        const bool onOk = e.x >= ok.left && e.x < ok.right && e.y >= ok.top && e.y < ok.bottom;
-        if (e.kind == EventKind::KeyDown && (e.key == kVkReturn || e.key == kVkSpace || e.key == kVkEscape))
+        if (e.kind == EventKind::KeyDown && (e.key == kVkReturn || e.key == kVkSpace)) {
+            chosen = 0;
             break;
-        if (e.kind == EventKind::MouseDown && onOk) pressedOk = true;
-        if (e.kind == EventKind::MouseUp && pressedOk) {
-            if (onOk) break;
-            pressedOk = false;
         }
-        draw(pressedOk);
+        if (e.kind == EventKind::KeyDown && e.key == kVkEscape) break;
+        if (e.kind == EventKind::MouseDown) pressed = buttonAt(e.x, e.y);
+        if (e.kind == EventKind::MouseUp && pressed >= 0) {
+            if (buttonAt(e.x, e.y) == pressed) {
+                chosen = pressed;
+                break;
+            }
+            pressed = -1;
+        }
+        draw(pressed);
     }
     backBuffer_ = saved;
     Present();
+    return chosen;
 }
 
 } // namespace

@@ -265,6 +265,10 @@ int Act(const Arguments& a, std::string& out, std::string& err) {
         if (outcome.key != 0) FormKeyDown(outcome.key, 0);
         SettleFrames();
     }
+    // When the order ended the person's turn, the computers finish theirs before the game
+    // is saved, so that the file resumes at a person's move.
+    Looping();
+    SettleFrames();
     return SaveGame(a.files[1], out, err);
 }
 
@@ -311,6 +315,8 @@ int Shot(const Arguments& a, std::string& out, std::string& err) {
     long long frames = 1;
     if (!IntOption(a, "frames", 1, 100000, frames, err)) return 2;
     if (!a.files.empty() && !LoadGame(a.files[0], err)) return 1;
+    // As after a load in the game: the view on the unit that is to move.
+    if (!a.files.empty() && IsHuman(game.currentCiv)) MoveViewToSelection(true);
     if (auto reveal = a.options.find("reveal"); reveal != a.options.end() && reveal->second == "yes") {
         // For looking at a world: every cell shown, as if explored (nothing is saved).
         for (int x = 1; x <= game.mapWidth; ++x)

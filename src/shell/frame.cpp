@@ -113,6 +113,14 @@ void TimerFunction() {
     // 4. A person's unit walking its route.
     if (HumanUnitAutomation()) return;
 
+    // A computer's turn that nothing is driving (a game saved or loaded in the middle of
+    // it) goes on: the computers finish, and the frame then shows whose turn it is.
+    if (!ui.innerFrame && ui.gameStarted && !game.gameOver && ui.dialogCode == 0 && game.currentCiv >= 1 &&
+        game.currentCiv <= game.civCount && !IsHuman(game.currentCiv)) {
+        Trace("computers");
+        Looping();
+    }
+
     // 5. The entrance screen.
     platform.SuspendDrawing(ui.minimized);
     if (!ui.gameStarted) {
@@ -182,6 +190,9 @@ public:
         if (!platform_.QuitRequested()) platform_.Delay(milliseconds);
     }
     void ShowMessage(const std::string& text) override { platform_.MessageBox(text); }
+    bool Ask(const std::string& text, const std::string& yes, const std::string& no) override {
+        return platform_.Ask(text, yes, no);
+    }
     void PlaySound(const std::string& name) override { platform_.PlayWave(name); }
     void StopSound(const std::string& name) override { platform_.StopWave(name); }
     void Quit() override { platform_.RequestQuit(); }

@@ -16,6 +16,12 @@ public:
     virtual void Pause(int milliseconds) = 0;
     // A modal message with one OK button; returns when it is answered.
     virtual void ShowMessage(const std::string& text) = 0;
+    // A modal question with two answers; true for the first. A host that cannot ask
+    // shows the question and takes the first answer.
+    virtual bool Ask(const std::string& text, const std::string& /*yes*/, const std::string& /*no*/) {
+        ShowMessage(text);
+        return true;
+    }
     virtual void PlaySound(const std::string& name) = 0;
     virtual void StopSound(const std::string& name) = 0;
     // Ends the program once the current event has been handled.
@@ -37,6 +43,9 @@ inline void StopSound(const std::string& name) {
 // A modal message box with one text and OK.
 inline void ShowMessage(const std::string& text) {
     TheHost().ShowMessage(text);
+}
+inline bool Ask(const std::string& text, const std::string& yes, const std::string& no) {
+    return TheHost().Ask(text, yes, no);
 }
 
 } // namespace annals

@@ -187,7 +187,6 @@ const UnitTypeRow kUnitTable[kUnitTypes + 1] = {
     {{"Berserk", "Berserk"}, 20, 1, 2, 2, 2, 2, 0, kLand},
 };
 
-
 bool ValidType(int type) {
     return InTable(type, kUnitTable);
 }
@@ -400,6 +399,12 @@ bool IsEnglish() {
 
 const char* Tr(const char* english, const char* turkish) {
     return IsEnglish() ? english : turkish;
+}
+
+std::string YearName(int64_t year) {
+    // The magnitude in unsigned arithmetic: no year, however wild, overflows it.
+    const uint64_t magnitude = year < 0 ? 0 - static_cast<uint64_t>(year) : static_cast<uint64_t>(year);
+    return std::string(year < 0 ? Tr("BC", "MÖ") : Tr("AD", "MS")) + " " + std::to_string(magnitude);
 }
 
 const char* Tr(const TextPair& text) {

@@ -10,6 +10,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 
 namespace annals {
 
@@ -74,6 +75,9 @@ bool IsEnglish();
 // through this, so the two forms always sit side by side in the source.
 const char* Tr(const char* english, const char* turkish);
 const char* Tr(const TextPair& text);
+
+// A year as the calendar names it: "BC 4000", "AD 1250" ("MÖ 4000", "MS 1250").
+std::string YearName(int64_t year);
 
 // Sets the start values that do not depend on a new game: the calendar, the
 // jukebox and the frame nesting.

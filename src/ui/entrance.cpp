@@ -11,6 +11,7 @@
 #include "ui/screens.h"
 #include "ui/text.h"
 #include "units/orders.h"
+#include "units/unit_table.h"
 #include "world/setup.h"
 
 #include <string>
@@ -196,18 +197,11 @@ std::string ListRowText(int list, int r) {
 
 // Whether a press at (x, y) falls on a row of the open list; which row.
 bool ListRowAt(int list, int x, int y, int& row) {
-    if (list >= 5 && list <= 11) {
-        // The control list: the first 16 pixels are "Human", the 80 below "Computer".
-        const int y0 = 334 + 32 * (list - 5);
-        if (x < 109 || x >= 209 || y <= y0 || y >= y0 + 96) return false;
-        row = y < y0 + 16 ? 0 : 1;
-        return true;
-    }
     const ListBox box = OpenListBox(list);
-    if (box.rows == 0 || !Inside(x, y, box.area.left, box.area.top, box.area.right, box.area.bottom))
-        return false;
-    row = (y - box.area.top) / 16;
-    return row < box.rows;
+    const int top = box.area.top + 1;
+    if (box.rows == 0 || !Inside(x, y, box.area.left, top, box.area.right, top + 16 * box.rows)) return false;
+    row = (y - top) / 16;
+    return true;
 }
 
 void Choose(int list, int r) {
@@ -243,14 +237,26 @@ int OpenerAt(int x, int y) {
     return 0;
 }
 
+// Where the page buttons stand (their sprites' top-left corners).
+constexpr int kStartX = 36, kSettingsBackX = 250, kPageBackX = 90, kButtonY = 546;
+
+// A button reacts over the whole plate it draws, its label included.
+Rect Plate(int x, int y) {
+    return {x + 16, y + 10, x + 166, y + 42};
+}
+
+bool OnPlate(int px, int py, int x, int y = kButtonY) {
+    const Rect plate = Plate(x, y);
+    return Inside(px, py, plate.left, plate.top, plate.right, plate.bottom);
+}
+
 void DrawButton(int x, int y, int which, const char* label) {
-    // which 0 = start, 1 = back; lit while the pointer is over its press area.
-    const Rect press =
-        which == 0 ? Rect{x + 16, y + 10, x + 145, y + 41} : Rect{x + 99, y + 10, x + 168, y + 40};
-    const bool lit = Inside(ui.mouseX, ui.mouseY, press.left, press.top, press.right, press.bottom);
+    // which 0 = start, 1 = back; lit while the pointer is over its plate.
+    const bool lit = OnPlate(ui.mouseX, ui.mouseY, x, y);
     DrawSprite(x, y, {lit ? 170 : 0, 60 + 50 * which, lit ? 340 : 170, 110 + 50 * which}, true,
                Sheet::Enterance);
-    WriteCentred(x + 91, y + 17, kInk, 10, label);
+    const Rect plate = Plate(x, y);
+    WriteCentred((plate.left + plate.right) / 2, y + 17, kInk, 10, label);
 }
 
 void DrawOpener(int x, int y) {
@@ -266,25 +272,50 @@ void DrawPage() {
     DrawSprite(0, 0, {0, 768, 1024, 1536}, false, Sheet::EnteranceBackgrounds);
 }
 
+// The row of an open list that holds the current choice.
+int CurrentRow(int list) {
+    if (list == 1) {
+        for (int r = 0; r < 5; ++r)
+            if (kMapSizes[r] == game.mapWidth) return r;
+        return -1;
+    }
+    if (list == 2) return static_cast<int>(game.location) - 1;
+    if (list == 3) return game.civCount - 3;
+    if (list == 4) return game.difficulty - 1;
+    if (list >= 5 && list <= 11) return Civ(list - 4).isComputer ? 1 : 0;
+    if (list >= 12 && list <= 18) return Civ(list - 11).nation - 1;
+    if (list >= 19 && list <= 25) return Civ(list - 18).colour - 1;
+    return -1;
+}
+
 void DrawOpenList() {
     const int list = ui.openList;
     const ListBox box = OpenListBox(list);
     if (box.rows == 0) return;
     Surface& screen = ThePlatform().BackBuffer();
-    const bool control = list >= 5 && list <= 11;
-    const Rect area =
-        control ? Rect{box.area.left, box.area.top, box.area.right, box.area.top + 32} : box.area;
+    // A pixel of page inside the frame above the first row and below the last.
+    const Rect area{box.area.left, box.area.top, box.area.right, box.area.top + 16 * box.rows + 3};
     screen.FillRect(area, kSand);
     screen.FrameRect(area, kInk);
+    const int current = CurrentRow(list);
     for (int r = 0; r < box.rows; ++r) {
-        const Rect row{area.left + 1, area.top + 16 * r, area.right - 1, area.top + 16 * r + 16};
+        const Rect row{area.left + 1, area.top + 1 + 16 * r, area.right - 1, area.top + 1 + 16 * r + 16};
         if (Inside(ui.mouseX, ui.mouseY, row.left, row.top, row.right, row.bottom))
             screen.FillRect(row, kSandDark);
-        if (list >= 19)
-            screen.FillRect({row.left + 2, row.top + 2, row.right - 2, row.bottom - 2},
-                            SwatchColour(r + 1, true));
-        else
-            WriteText(row.left + 3, row.top + 2, kInk, 8, ListRowText(list, r), row.right + 40);
+        if (list >= 19) {
+            const Rect swatch{row.left + 3, row.top + 3, row.right - 3, row.bottom - 3};
+            screen.FillRect(swatch, SwatchColour(r + 1, true));
+            if (r == current) {
+                screen.FrameRect({row.left + 1, row.top + 1, row.right - 1, row.bottom - 1}, kInk);
+                screen.FrameRect({row.left + 2, row.top + 2, row.right - 2, row.bottom - 2}, kInk);
+            }
+            continue;
+        }
+        // The current choice is marked by a small arrowhead before its name.
+        if (r == current)
+            for (int i = 0; i < 4; ++i)
+                screen.Line(row.left + 3 + i, row.top + 4 + i, row.left + 3 + i, row.top + 12 - i, kInk);
+        WriteText(row.left + 10, row.top + 2, kInk, 8, ListRowText(list, r), row.right + 40);
     }
 }
 
@@ -312,8 +343,8 @@ void DrawSettings() {
         DrawOpener(344, y - 1);
         DrawOpener(395, y - 1);
     }
-    DrawButton(36, 546, 0, Tr("Start", "Başla"));
-    DrawButton(250, 546, 1, Tr("Back", "Geri"));
+    DrawButton(kStartX, kButtonY, 0, Tr("Start", "Başla"));
+    DrawButton(kSettingsBackX, kButtonY, 1, Tr("Back", "Geri"));
     DrawOpenList();
     DrawVersion();
 }
@@ -338,34 +369,35 @@ void DrawLoadPage() {
         WriteCentred(150, y, colour, 10, SlotLabel(n));
         if (n == kAutosaveSlot) WriteCentred(150, y + 15, colour, 8, Tr("autosave", "otomatik"));
     }
-    DrawButton(90, 546, 1, Tr("Back", "Geri"));
+    DrawButton(kPageBackX, kButtonY, 1, Tr("Back", "Geri"));
     DrawVersion();
 }
 
 void DrawCredits() {
     DrawPage();
-    static const char* const lines[] = {
-        "Annals",
-        "",
-        "Made by the Annals team:",
-        "design, rules and programming,",
-        "pictures drawn by our own program,",
-        "sounds and music composed by our own program.",
-        "",
-        "Built with SDL2, SDL2_ttf, SDL2_mixer, Cairo",
-        "and the DejaVu fonts.",
+    static const TextPair lines[] = {
+        {"Annals", "Annals"},
+        {"", ""},
+        {"Made by the Annals team:", "Annals ekibinin eseridir:"},
+        {"design, rules and programming,", "tasarım, kurallar ve programlama,"},
+        {"pictures drawn by our own program,", "resimler kendi programımızla çizildi,"},
+        {"sounds and music composed by our own program.", "sesler ve müzik kendi programımızla bestelendi."},
+        {"", ""},
+        {"Built with SDL2, SDL2_ttf, SDL2_mixer, Cairo", "SDL2, SDL2_ttf, SDL2_mixer, Cairo ve DejaVu"},
+        {"and the DejaVu fonts.", "yazı tipleriyle yapılmıştır."},
     };
     int y = 180;
-    for (const char* line : lines) {
-        WriteText(56, y, kInk, 10, line, 420);
+    for (const TextPair& line : lines) {
+        WriteText(56, y, kInk, 10, Tr(line), 420);
         y += 24;
     }
-    DrawButton(90, 546, 1, Tr("Back", "Geri"));
+    DrawButton(kPageBackX, kButtonY, 1, Tr("Back", "Geri"));
     DrawVersion();
 }
 
 void DrawRootMenu() {
     DrawSprite(0, 0, {0, 0, 1024, 768}, false, Sheet::EnteranceBackgrounds);
+    if (!IsEnglish()) DrawSprite(0, 165, {0, 1536, 1024, 1572}, false, Sheet::EnteranceBackgrounds);
     const int sheetRow = IsEnglish() ? 0 : 30;
     for (int i = 0; i < 4; ++i) {
         const int top = 338 + 30 * i;
@@ -388,7 +420,7 @@ void SettingsPress(int x, int y) {
         chose = true;
     }
     const bool colourListOpen = wasOpen >= 19 && wasOpen <= 25;
-    if (!colourListOpen && Inside(x, y, 349, 556, 418, 586)) {
+    if (!colourListOpen && OnPlate(x, y, kSettingsBackX)) {
         PlaySound("click");
         ui.newGameScreen = 0;
         ui.openList = 0;
@@ -398,7 +430,7 @@ void SettingsPress(int x, int y) {
         ui.openList = 0;
         return;
     }
-    if (Inside(x, y, 52, 556, 181, 587)) {
+    if (OnPlate(x, y, kStartX)) {
         PlaySound("city");
         for (int p = 1; p < game.civCount; ++p)
             if (Civ(p).isComputer) Civ(p).aiLevel = game.difficulty;
@@ -428,11 +460,12 @@ void LoadPress(int x, int y) {
         ResetNativeDemand();
         if (!Load(slot)) return;
         BuildOrderButtons();
+        if (IsHuman(game.currentCiv)) MoveViewToSelection(true);
         ui.loadScreen = 0;
         StopSound("intro");
         return;
     }
-    if (Inside(x, y, 189, 556, 258, 586)) {
+    if (OnPlate(x, y, kPageBackX)) {
         PlaySound("click");
         ui.loadScreen = 0;
     }
@@ -457,7 +490,7 @@ void EnteranceMouseDown(int, int x, int y) {
     } else if (ui.loadScreen) {
         LoadPress(x, y);
     } else if (ui.creditsScreen) {
-        if (Inside(x, y, 189, 556, 258, 586)) {
+        if (OnPlate(x, y, kPageBackX)) {
             PlaySound("click");
             ui.creditsScreen = 0;
         }

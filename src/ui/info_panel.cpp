@@ -14,6 +14,7 @@
 #include "ui/news_view.h"
 #include "ui/screens.h"
 #include "ui/text.h"
+#include "units/unit_table.h"
 
 #include <algorithm>
 #include <cmath>
@@ -278,16 +279,20 @@ bool OwnsSettler(int civ) {
 }
 
 void WriteFirstCityGuide() {
+    // The guide points at the button that founds a city: only a settler has it.
+    const UnitRecord* unit = CurrentUnitRecord();
+    if (!unit || unit->type != kSettler) return;
     GuidanceBox(611, 487, 289, 188);
     ThickLine(880, 640, 907, 663, kOrange);
     ThickLine(907, 663, 896, 660, kOrange);
     ThickLine(907, 663, 904, 652, kOrange);
     WriteText(683, 496, kDarkRed, 8, Tr("Build your first city!", "İlk şehrini kur!"), 895);
-    WriteText(683, 521, kBlack, 8,
-              Tr("Press this button or key \"B\" to build your first city on the cell your settler is at.",
-                 "İlk şehrini işçinin bulunduğu karede kurmak için bu düğmeye ya da \"B\" tuşuna bas."),
-              895);
-    WriteText(683, 560, kBlack, 8,
+    const int lines = WriteText(
+        683, 521, kBlack, 8,
+        Tr("Press this button or key \"B\" to build your first city on the cell your settler is at.",
+           "İlk şehrini işçinin bulunduğu karede kurmak için bu düğmeye ya da \"B\" tuşuna bas."),
+        895);
+    WriteText(683, std::max(560, 521 + 13 * (lines + 1)), kBlack, 8,
               Tr("You can also build your first city on another area. To do this move your settler to that "
                  "place. However this area is good enought.",
                  "İlk şehrini başka bir yerde de kurabilirsin. Bunun için işçini oraya götür. Ama bu bölge "
@@ -393,7 +398,7 @@ std::string FormatMoves(int thirds) {
 }
 
 std::string FormatYear(int year) {
-    return std::string(year < 0 ? Tr("BC", "MÖ") : Tr("AC", "MS")) + " " + std::to_string(std::abs(year));
+    return YearName(year);
 }
 
 std::string ResearchStatus(int civ) {

@@ -12,6 +12,7 @@
 #include "ui/screens.h"
 #include "ui/text.h"
 #include "units/orders.h"
+#include "units/unit_table.h"
 
 #include <algorithm>
 #include <cstdlib>
@@ -58,10 +59,6 @@ bool CountdownRunsOut() {
     return ui.closeCountdown == 0;
 }
 
-std::string YearText(int64_t year) {
-    return std::string(year < 0 ? "BC" : "AC") + " " + std::to_string(std::llabs(year));
-}
-
 void MainMenuChoiceTakesEffect(int choice) {
     switch (choice) {
     case kScoreItem:
@@ -104,7 +101,15 @@ void MainMenuChoiceTakesEffect(int choice) {
 void SlotChoiceTakesEffect() {
     const int slot = ui.slotChoice;
     if (ui.saveMenuOpen) {
-        Save(slot);
+        // A used slot is replaced only when the player says so; otherwise the menu stays.
+        if (SlotExists(slot) &&
+            !Ask(std::string(Tr("This slot holds a saved game: ", "Bu yuvada kayıtlı bir oyun var: ")) +
+                     SlotLabel(slot) + Tr(". Replace it with this game?", ". Yerine bu oyun kaydedilsin mi?"),
+                 Tr("Replace", "Değiştir"), Tr("Cancel", "Vazgeç"))) {
+            ui.slotChoice = 0;
+            return;
+        }
+        if (Save(slot)) ShowMessage(Tr("Game saved.", "Oyun kaydedildi."));
     } else {
         ui.frameDrawn = 0;
         // A refused file leaves the running game as it was; the menu closes all the same.
@@ -113,6 +118,7 @@ void SlotChoiceTakesEffect() {
                 for (int y = 1; y <= game.mapHeight; ++y)
                     game.seaBodyCount = std::max(game.seaBodyCount, Cell(x, y).seaBody);
             BuildOrderButtons();
+            if (IsHuman(game.currentCiv)) MoveViewToSelection(true);
         }
     }
     ui.smallMapValid = 0;
@@ -126,13 +132,9 @@ void SlotChoiceTakesEffect() {
 } // namespace
 
 std::string MenuSlotLabel(int slot) {
-    if (!SlotExists(slot)) return "Free Slot";
-    int64_t header = 0;
-    if (!SlotHeader(slot, header)) return Tr("Damaged Slot", "Bozuk Kayıt");
-    std::string label = YearText(header % 100000 - 5555) + ", ";
-    const int64_t nation = header / 100000;
-    if (nation >= 1 && nation <= kNations) label += nationName(static_cast<int>(nation));
-    return slot == kAutosaveSlot ? "Auto, " + label : label;
+    const std::string label = SlotLabel(slot);
+    if (slot != kAutosaveSlot || !SlotExists(slot)) return label;
+    return std::string(Tr("Auto, ", "Otomatik, ")) + label;
 }
 
 // ---------------------------------------------------------------------------
@@ -203,6 +205,9 @@ bool MainMenuMouseDown(int x, int y) {
 void DrawSaveLoadMenu() {
     DrawSprite(kMenuWindowX, kMenuWindowY, kMenuWindow, true, Sheet::Backgrounds);
     DrawSprite(474, 265, ui.saveMenuOpen ? kSaveTitle : kLoadTitle, true, Sheet::Backgrounds);
+    // The title plate carries no word of its own: the menu names itself in either language.
+    WriteCentred(512, 272, kBlack, 10,
+                 ui.saveMenuOpen ? Tr("Save Game", "Oyunu Sakla") : Tr("Load Game", "Oyun Yükle"));
     for (int n = 1; n <= kSaveSlots; ++n) {
         if (ui.slotChoice == n)
             DrawSprite(438, 281 + 23 * n, kSlotPressed, true, Sheet::Backgrounds);
@@ -227,7 +232,8 @@ bool SaveLoadMenuMouseDown(int x, int y) {
     for (int n = 1; n <= kSaveSlots; ++n) {
         if (!InHalfOpen(x, 438, 590) || y <= 280 + 23 * n || y >= 300 + 23 * n) continue;
         if (ui.saveMenuOpen && n == kAutosaveSlot) {
-            ShowMessage("You cannot save on autosave slot, try other slots.");
+            ShowMessage(Tr("The autosave slot is kept for the game's own saves; choose another slot.",
+                           "Otomatik kayıt yuvası oyunun kendi kayıtları içindir; başka bir yuva seçin."));
         } else if (ui.saveMenuOpen || SlotExists(n)) {
             ui.slotChoice = static_cast<uint8_t>(n);
             PlaySound("click");

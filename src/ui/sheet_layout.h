@@ -52,7 +52,7 @@ struct SheetInfo {
 inline constexpr SheetInfo kSheets[kSheetCount] = {
     {"interfaces.bmp", 1120, 1960, true},
     {"backgrounds.bmp", 1700, 1000, true},
-    {"enteranceBackgrounds.bmp", 1024, 1536, true},
+    {"enteranceBackgrounds.bmp", 1024, 1572, true},
     {"leadersSprite.bmp", 900, 800, true},
     {"terrainSprite.bmp", 255, 357, false},
     {"coastSprite.bmp", 1080, 360, true},
@@ -144,6 +144,7 @@ inline constexpr Piece kPieces[] = {
     // Entrance screen.
     {kEnteranceBackgrounds, 0, 0, 1024, 768, PieceKind::Ours, "entrance picture"},
     {kEnteranceBackgrounds, 0, 768, 1024, 1536, PieceKind::Ours, "settings, load and credits page"},
+    {kEnteranceBackgrounds, 0, 1536, 1024, 1572, PieceKind::Ours, "the picture's motto band, Turkish"},
     {kEnterance, 0, 0, 410, 29, PieceKind::Ours, "lit menu items, English"},
     {kEnterance, 0, 30, 410, 59, PieceKind::Ours, "lit menu items, Turkish"},
     {kEnterance, 0, 60, 340, 110, PieceKind::Ours, "start button, plain and lit"},

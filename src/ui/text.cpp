@@ -3,6 +3,9 @@
 #include "platform/platform.h"
 #include "state/state.h"
 
+#include <unordered_map>
+#include <vector>
+
 namespace annals {
 
 namespace {
@@ -83,10 +86,6 @@ int Width(const std::u32string& text, int size) {
     return w;
 }
 
-void DrawLine(int x, int y, const std::u32string& line) {
-    if (!line.empty()) ThePlatform().DrawText(x, y, EncodeUtf8(line), fontSize, fontColour);
-}
-
 } // namespace
 
 int CharWidth(char32_t c, int size) {
@@ -101,32 +100,65 @@ int TextWidth(const std::string& utf8, int size) {
     return Width(DecodeUtf8(utf8), size);
 }
 
+const std::vector<std::string>& WrappedLines(const std::string& utf8, int size, int width) {
+    // The same few hundred texts are written every frame: each is wrapped once.
+    static std::unordered_map<std::string, std::vector<std::string>> wrapped;
+    std::string key = std::to_string(size) + '|' + std::to_string(width) + '|' + utf8;
+    if (auto it = wrapped.find(key); it != wrapped.end()) return it->second;
+    if (wrapped.size() >= 4096) wrapped.clear();
+    std::vector<std::string> lines;
+    // A line is as wide as the larger of the width table and the letters really drawn,
+    // so that no line runs out of its box whatever the font.
+    auto fits = [&](const std::u32string& line) {
+        if (Width(line, size) > width) return false;
+        return !HasPlatform() || ThePlatform().TextPixelWidth(EncodeUtf8(line), size) <= width;
+    };
+    std::u32string line, word;
+    auto placeWord = [&] {
+        std::u32string candidate = line.empty() ? word : line + U' ' + word;
+        if (fits(candidate)) {
+            line = std::move(candidate);
+        } else {
+            if (!line.empty()) lines.push_back(EncodeUtf8(line));
+            line.clear();
+            // A word wider than the line is cut where it must be.
+            std::u32string piece;
+            for (char32_t c : word) {
+                if (!piece.empty() && !fits(piece + c)) {
+                    lines.push_back(EncodeUtf8(piece));
+                    piece.clear();
+                }
+                piece += c;
+            }
+            line = std::move(piece);
+        }
+        word.clear();
+    };
+    bool pendingSpace = false;
+    for (char32_t c : DecodeUtf8(utf8)) {
+        if (c == U' ') {
+            if (pendingSpace || !word.empty()) placeWord();
+            pendingSpace = true;
+            continue;
+        }
+        pendingSpace = false;
+        word += c;
+    }
+    // A text that ends in a space keeps it ("Experience : " is followed by a figure).
+    if (!word.empty() || pendingSpace) placeWord();
+    if (!line.empty()) lines.push_back(EncodeUtf8(line));
+    return wrapped.emplace(std::move(key), std::move(lines)).first->second;
+}
+
 int WriteText(int x, int y, Pixel colour, int size, const std::string& utf8, int rightX) {
     SetFont(size, colour);
-    std::u32string line;
-    int w = 0, lines = 0;
-    for (char32_t c : DecodeUtf8(utf8)) {
-        line += c;
-        w += CharWidth(c, size);
-        if (w <= rightX - x) continue;
-        const size_t space = line.rfind(U' ');
-        if (space != std::u32string::npos) {
-            DrawLine(x, y, line.substr(0, space));
-            line = line.substr(space + 1);
-        } else {
-            DrawLine(x, y, line.substr(0, line.size() - 1));
-            line = std::u32string(1, c);
-        }
+    const std::vector<std::string>& lines = WrappedLines(utf8, size, rightX - x);
+    for (const std::string& line : lines) {
+        if (!line.empty()) ThePlatform().DrawText(x, y, line, fontSize, fontColour);
         y += size + 5;
-        ++lines;
-        w = Width(line, size);
-    }
-    if (!line.empty()) {
-        DrawLine(x, y, line);
-        ++lines;
     }
     fontSize = 8;
-    return lines;
+    return static_cast<int>(lines.size());
 }
 
 int WriteCentred(int x, int y, Pixel colour, int size, const std::string& utf8, int rightX) {

@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 namespace annals {
 
@@ -14,10 +15,13 @@ namespace annals {
 int CharWidth(char32_t c, int size);
 // The sum of the characters' widths.
 int TextWidth(const std::string& utf8, int size);
-// Writes text from (x, y), wrapping at spaces whenever the line grows wider than
+// Writes text from (x, y), wrapping at spaces whenever the line would grow wider than
 // rightX - x (inside a word when it has no space); lines are size + 5 pixels apart.
+// A line's width is the larger of the width table's and the drawn letters'.
 // Returns the number of lines written. The font size goes back to 8 afterwards.
 int WriteText(int x, int y, Pixel colour, int size, const std::string& utf8, int rightX);
+// The lines WriteText draws for a text in a box `width` pixels wide.
+const std::vector<std::string>& WrappedLines(const std::string& utf8, int size, int width);
 // Writes text centred on x (starting at x - TextWidth div 2).
 int WriteCentred(int x, int y, Pixel colour, int size, const std::string& utf8, int rightX = 1024);
 

@@ -95,9 +95,11 @@ int8_t GroupMovePoints(int civ, int slot) {
     return static_cast<int8_t>(std::min(points, 127));
 }
 
+} // namespace
+
 // The map view follows a person's selected unit, or his first city when no unit is left,
-// unless the target is already near the view.
-void MoveViewToSelection() {
+// unless the target is already near the view (always, when asked to centre).
+void MoveViewToSelection(bool centre) {
     const int civ = game.currentCiv;
     double tx, ty;
     if (ValidSlot(civ, game.currentUnit)) {
@@ -109,10 +111,12 @@ void MoveViewToSelection() {
     } else {
         return;
     }
-    if (std::hypot(tx - game.viewX, ty - game.viewY) <= 6.0) return;
+    if (!centre && std::hypot(tx - game.viewX, ty - game.viewY) <= 6.0) return;
     game.viewX = std::min(std::max(tx, 1.0), static_cast<double>(game.mapWidth) - 19.0);
     game.viewY = std::min(std::max(ty, 1.0), static_cast<double>(game.mapHeight) - 14.0);
 }
+
+namespace {
 
 // Steps the selection forward past units that cannot act now.
 void AdvanceSelection(bool human) {
@@ -356,7 +360,7 @@ void NextUnit(int mode) {
             return;
         }
     }
-    if (IsHuman(game.currentCiv)) MoveViewToSelection();
+    if (IsHuman(game.currentCiv)) MoveViewToSelection(false);
 }
 
 void Looping() {

@@ -22,5 +22,7 @@ void StartCivTurn();
 bool StrandedAtSea(int civ, int slot);
 // The current unit of the current civilization, or null when there is none.
 struct UnitRecord* CurrentUnitRecord();
+// The map view follows a person's selection: near it is left alone unless `centre`.
+void MoveViewToSelection(bool centre);
 
 } // namespace annals

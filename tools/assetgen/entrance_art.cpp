@@ -68,7 +68,7 @@ void Title(cairo_t* cr, const char* text, double cx, double baseline, double siz
     cairo_show_text(cr, text);
 }
 
-void EntrancePicture(cairo_t* cr) {
+void EntrancePicture(cairo_t* cr, const char* motto) {
     // Sky at dawn.
     cairo_pattern_t* sky = cairo_pattern_create_linear(0, 0, 0, 520);
     cairo_pattern_add_color_stop_rgb(sky, 0, 0.10, 0.13, 0.30);
@@ -109,7 +109,6 @@ void EntrancePicture(cairo_t* cr) {
     cairo_set_font_size(cr, 20);
     Rgb(cr, 240, 226, 200, 0.9);
     cairo_text_extents_t e;
-    const char* motto = "from the first village to the age of flight";
     cairo_text_extents(cr, motto, &e);
     cairo_move_to(cr, 512 - e.width / 2, 190);
     cairo_show_text(cr, motto);
@@ -187,10 +186,18 @@ void LitPlate(cairo_t* cr, double x, double y, double w, double h, bool lit) {
 } // namespace
 
 void DrawEntrancePictures(cairo_t* cr, int, int) {
-    EntrancePicture(cr);
+    EntrancePicture(cr, "from the first village to the age of flight");
     cairo_save(cr);
     cairo_translate(cr, 0, 768);
     ParchmentPage(cr);
+    cairo_restore(cr);
+    // The band of the picture that holds the motto, again with the Turkish motto; the
+    // game lays it over the picture in a Turkish game.
+    cairo_save(cr);
+    cairo_rectangle(cr, 0, 1536, 1024, 36);
+    cairo_clip(cr);
+    cairo_translate(cr, 0, 1536 - 165);
+    EntrancePicture(cr, "ilk köyden uçuş çağına");
     cairo_restore(cr);
 }
 

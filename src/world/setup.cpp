@@ -319,6 +319,8 @@ bool ClaimedByACity(int x, int y) {
             const CityRef ref = Civ(c).cities[k];
             const int level = CultureLevel(City(ref.x, ref.y).culture);
             const int cityRing = AreaRing(ref.x, ref.y, x, y);
+            // Only a cell of the city's own square can be claimed, whatever its culture.
+            if (cityRing >= 6) continue;
             if (IsNatives(c) ? level - 1 >= cityRing
                              : AreaRing(game.siteX, game.siteY, x, y) + level - 1 >= cityRing)
                 return true;

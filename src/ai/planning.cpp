@@ -575,11 +575,14 @@ void SettlersWork(int civ, const ThreatAssessment& threats) {
 
 // The city of `civ` whose area holds (x, y), or null.
 const CityData* AreaCity(int civ, int x, int y) {
-    const MapCell& cell = Cell(x, y);
-    if (!InsideMap(cell.workedByX, cell.workedByY)) return nullptr;
-    const CityData& city = City(cell.workedByX, cell.workedByY);
-    if (!city.hasCity || city.owner != civ) return nullptr;
-    return &city;
+    const CivRecord& k = Civ(civ);
+    for (int c = 1; c <= k.cityCount; ++c) {
+        const CityRef at = k.cities[c];
+        if (std::abs(at.x - x) > 2 || std::abs(at.y - y) > 2) continue;
+        const CityData& city = City(at.x, at.y);
+        if (InCityArea(city, x, y)) return &city;
+    }
+    return nullptr;
 }
 
 // The cell lies on a short way between two of the civilization's cities.
@@ -820,14 +823,14 @@ SettlerJob RateSettlerJob(int civ, int x, int y, int distance) {
     const CivRecord& k = Civ(civ);
     const MapCell& cell = Cell(x, y);
     if (cell.terrain == kSea || cell.hasCity) return job;
-    const double nearness = 1 / (1 + distance / 9.0);
+    const double nearness = 1 / (1 + distance / 12.0);
     auto consider = [&](int order, double rating) {
         rating *= nearness;
         if (rating > job.rating) job = {order, rating};
     };
 
     // A site to visit: gold, a science, or people who join.
-    if (cell.site >= 1 && cell.site <= 4) consider(10, 2.0 * (1 + distance / 9.0) / (1 + distance / 12.0));
+    if (cell.site >= 1 && cell.site <= 4) consider(10, 2.0);
 
     const CityData* city = AreaCity(civ, x, y);
     if (city == nullptr) return job;
@@ -845,10 +848,10 @@ SettlerJob RateSettlerJob(int civ, int x, int y, int distance) {
                                                        : 0;
             if (cell.river != 0) land += 1.25;
             if (cell.hiddenSpecial != 0) land += k.aiLevel >= 5 ? 1.25 : k.aiLevel == 4 ? 0.25 : 0;
-            if (land > 0) consider(3, need * land / 2);
+            if (land > 0) consider(3, need * land);
         } else if (CellYield(cell, 1, *city) > 0 && cell.special != 6 && cell.special != 7 &&
                    cell.special != 8) {
-            consider(3, need * (worked ? 1.0 : 0.6));
+            consider(3, need * (worked ? 1.5 : 1.0));
         }
     }
     if (Knows(civ, kTheWheel) && k.gold > 4 && !cell.road) {

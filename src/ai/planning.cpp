@@ -114,16 +114,18 @@ void MarkUndefended(int civ) {
 }
 
 // Step 3: the best site, the founder and the journey.
-void Expand(int civ, const ThreatAssessment& threats) {
+// Returns false when the civilization has no land left that it would settle.
+bool Expand(int civ, const ThreatAssessment& threats) {
     CivRecord& k = Civ(civ);
-    if (IsNatives(civ) || k.referenceUnit != 0 || k.citiesFounded >= 6) return;
+    if (IsNatives(civ) || k.citiesFounded >= 6) return false;
+    if (k.referenceUnit != 0) return true;
     bool grownCity = false, anySafe = k.cityCount == 0, settler = false;
     for (int c = 1; c <= k.cityCount; ++c) {
         if (City(k.cities[c].x, k.cities[c].y).size >= 2) grownCity = true;
         if (!threats.threatened[c]) anySafe = true;
     }
     for (int s = 1; s <= k.unitCount && !settler; ++s) settler = Unit(civ, s).type == kSettler;
-    if (!(grownCity || settler) || !anySafe) return;
+    if (!(grownCity || settler) || !anySafe) return true;
 
     double best = 0;
     int sx = 0, sy = 0;
@@ -137,11 +139,11 @@ void Expand(int civ, const ThreatAssessment& threats) {
                 sy = y;
             }
         }
-    if (sx == 0) return;
+    if (sx == 0) return false;
 
     const FounderChoice founder = ChooseFounder(civ, sx, sy, threats);
-    if (founder.city == 0 && founder.settler == 0) return;
-    if (!FoundingGateOpen(civ, founder.distance)) return;
+    if (founder.city == 0 && founder.settler == 0) return true;
+    if (!FoundingGateOpen(civ, founder.distance)) return true;
 
     int slot = founder.settler;
     if (founder.city != 0) {
@@ -149,13 +151,14 @@ void Expand(int civ, const ThreatAssessment& threats) {
         const int before = k.unitCount;
         ReleaseSettler(at.x, at.y);
         // Only a Settler the city really gave goes; a city that could not give one sends nobody.
-        if (k.unitCount != before + 1 || Unit(civ, k.unitCount).type != kSettler) return;
+        if (k.unitCount != before + 1 || Unit(civ, k.unitCount).type != kSettler) return true;
         slot = k.unitCount;
     }
     k.referenceUnit = static_cast<uint8_t>(slot);
     UnitRecord& unit = Unit(civ, slot);
     unit.order = 0;
     if (!RouteTo(civ, slot, sx, sy) && !(unit.x == sx && unit.y == sy)) k.referenceUnit = 0;
+    return true;
 }
 
 // Step 4: defenders follow the founder to the site.
@@ -354,7 +357,7 @@ double CityDefenceStrength(int owner, int x, int y) {
 
 // Step 7: the cities' spare soldiers help a threatened city, and strong stacks march on an
 // enemy city they can take.
-void MilitaryMissions(int civ, const ThreatAssessment& threats) {
+void MilitaryMissions(int civ, const ThreatAssessment& threats, bool roomToGrow) {
     CivRecord& k = Civ(civ);
     if (k.cityCount == 0) return;
     // Defence: a threatened city calls the spare soldiers of the other cities within two turns.
@@ -381,7 +384,7 @@ void MilitaryMissions(int civ, const ThreatAssessment& threats) {
     // Attack: the spare soldiers of a city (two stay) go together against the weakest enemy
     // city within three turns when they outweigh its defence. A civilization that has no
     // room left to grow also breaks a peace that stands in its way.
-    const bool boxedIn = k.citiesFounded >= 6 || (k.referenceUnit == 0 && k.citiesFounded >= 3);
+    const bool boxedIn = !roomToGrow && k.citiesFounded >= 3;
     for (int c = 1; c <= k.cityCount; ++c) {
         if (threats.threatened[c]) continue;
         const CityRef from = k.cities[c];
@@ -414,7 +417,7 @@ void MilitaryMissions(int civ, const ThreatAssessment& threats) {
             const double relation = k.relation[e];
             if (relation == 0) continue;
             const bool atWar = relation <= 20;
-            if (!atWar && !(boxedIn && k.aiLevel >= 3)) continue;
+            if (!atWar && !boxedIn) continue;
             for (int j = 1; j <= Civ(e).cityCount; ++j) {
                 const CityRef at = Civ(e).cities[j];
                 const int d = roadDistance(from.x, from.y, at.x, at.y);
@@ -883,7 +886,7 @@ void PlanningPass(int civ) {
     for (int c = 1; c <= k.cityCount; ++c)
         Cell(k.cities[c].x, k.cities[c].y).threatened = threats.threatened[c] ? 1 : 0;
 
-    Expand(civ, threats);
+    const bool roomToGrow = Expand(civ, threats);
     SendEscorts(civ, threats);
     ChooseCityBuildings(civ);
     HaulStone(civ);
@@ -891,7 +894,7 @@ void PlanningPass(int civ) {
         NativeRaids(civ);
         ChooseVillageUnits(civ);
     } else {
-        MilitaryMissions(civ, threats);
+        MilitaryMissions(civ, threats, roomToGrow);
         ChooseCityUnits(civ);
     }
     if (!IsNatives(civ)) SettlersWork(civ, threats);

@@ -273,9 +273,9 @@ std::string CivilizationReport() {
         int sciences = 0;
         for (int s = 1; s <= kSciences; ++s) sciences += civ.knows[s] != 0;
         char line[160];
-        std::snprintf(line, sizeof line, "  civ %d %-9s cities %2d (founded %d) units %3d sciences %2d gold %6.0f",
-                      c, nationName(civ.nation), civ.cityCount, civ.citiesFounded, civ.unitCount, sciences,
-                      civ.gold);
+        std::snprintf(
+            line, sizeof line, "  civ %d %-9s cities %2d (founded %d) units %3d sciences %2d gold %6.0f", c,
+            nationName(civ.nation), civ.cityCount, civ.citiesFounded, civ.unitCount, sciences, civ.gold);
         text += line;
         text += " relations";
         for (int o = 1; o <= game.civCount; ++o) {

@@ -14,8 +14,8 @@
 #include "world/map_generator.h"
 
 #include <algorithm>
-#include <cstdlib>
 #include <cmath>
+#include <cstdlib>
 #include <cstring>
 #include <vector>
 

@@ -331,6 +331,78 @@ void NativeRaids(int civ) {
     }
 }
 
+// The cell beside a city of `other` that a scout of `civ` heads for.
+bool ScoutTarget(const UnitRecord& unit, int other) {
+    if (!InsideMap(unit.gotoX, unit.gotoY)) return false;
+    for (int c = 1; c <= Civ(other).cityCount; ++c) {
+        const CityRef at = Civ(other).cities[c];
+        if (std::abs(at.x - unit.gotoX) <= 1 && std::abs(at.y - unit.gotoY) <= 1) return true;
+    }
+    return false;
+}
+
+// A civilization that has not met a neighbour it could walk to sends one scout to stand
+// beside that neighbour's nearest city, where the two meet.
+void SeekNeighbours(int civ) {
+    const CivRecord& k = Civ(civ);
+    for (int e = 1; e <= game.civCount; ++e) {
+        if (e == civ || IsNatives(e) || k.relation[e] != 0 || Civ(e).cityCount == 0) continue;
+        bool underway = false;
+        for (int s = 1; s <= k.unitCount && !underway; ++s) underway = ScoutTarget(Unit(civ, s), e);
+        if (underway) continue;
+        // The scout comes from a city with soldiers to spare; the quickest of them goes.
+        int slot = 0, bestMoves = 0, tx = 0, ty = 0, nearest = 1000;
+        for (int c = 1; c <= k.cityCount; ++c) {
+            const CityRef from = k.cities[c];
+            const MapCell& square = Cell(from.x, from.y);
+            if (square.unitOwner != civ || square.unitCount <= 2) continue;
+            for (int j = 1; j <= Civ(e).cityCount; ++j) {
+                const CityRef at = Civ(e).cities[j];
+                for (int x = at.x - 1; x <= at.x + 1; ++x)
+                    for (int y = at.y - 1; y <= at.y + 1; ++y) {
+                        if (!InsideMap(x, y) || Cell(x, y).terrain == kSea || Cell(x, y).unitCount > 0)
+                            continue;
+                        const int d = roadDistance(from.x, from.y, x, y);
+                        if (!Known(d) || d >= nearest) continue;
+                        int candidate = 0, moves = 0;
+                        for (int i = 1; i <= square.unitCount; ++i) {
+                            const int u = square.unitList[i];
+                            if (!FreeFighter(civ, u) || IsBombard(Unit(civ, u).type)) continue;
+                            if (UnitTypeMoves(Unit(civ, u).type) > moves) {
+                                moves = UnitTypeMoves(Unit(civ, u).type);
+                                candidate = u;
+                            }
+                        }
+                        if (candidate == 0) continue;
+                        nearest = d;
+                        slot = candidate;
+                        bestMoves = moves;
+                        tx = x;
+                        ty = y;
+                    }
+            }
+        }
+        if (slot != 0 && bestMoves > 0) RouteTo(civ, slot, tx, ty);
+    }
+}
+
+// Soldiers left standing out in the field with nothing to do go home.
+void ReturnStrays(int civ) {
+    const CivRecord& k = Civ(civ);
+    if (k.cityCount == 0) return;
+    for (int s = 1; s <= k.unitCount; ++s) {
+        UnitRecord& unit = Unit(civ, s);
+        if (unit.type == kSettler || unit.type == kWagonTrain || IsShip(unit.type) || IsAir(unit.type))
+            continue;
+        if (unit.gotoX != 0 || unit.pathLength != 0 || unit.missionFlags[4] == 1 ||
+            !InsideMap(unit.x, unit.y))
+            continue;
+        const MapCell& cell = Cell(unit.x, unit.y);
+        if (cell.hasCity || cell.terrain == kSea) continue;
+        GoHome(unit, civ, s);
+    }
+}
+
 double WallWeight(const CityData& city) {
     return city.buildings[kFortress] ? 1.3 : city.buildings[kStockade] ? 0.9 : 0.5;
 }
@@ -381,8 +453,11 @@ void MilitaryMissions(int civ, const ThreatAssessment& threats, bool roomToGrow)
         }
     }
 
+    SeekNeighbours(civ);
+    ReturnStrays(civ);
+
     // Attack: the spare soldiers of a city (two stay) go together against the weakest enemy
-    // city within three turns when they outweigh its defence. A civilization that has no
+    // city within eight turns when they outweigh its defence. A civilization that has no
     // room left to grow also breaks a peace that stands in its way.
     const bool boxedIn = !roomToGrow && k.citiesFounded >= 3;
     for (int c = 1; c <= k.cityCount; ++c) {
@@ -421,7 +496,7 @@ void MilitaryMissions(int civ, const ThreatAssessment& threats, bool roomToGrow)
             for (int j = 1; j <= Civ(e).cityCount; ++j) {
                 const CityRef at = Civ(e).cities[j];
                 const int d = roadDistance(from.x, from.y, at.x, at.y);
-                if (!Known(d) || TurnsToCover(d, 1) > 3) continue;
+                if (!Known(d) || TurnsToCover(d, 1) > 8) continue;
                 const double defence = CityDefenceStrength(e, at.x, at.y);
                 const double ratio = (attack + guns) / (defence + 1);
                 const double needed = atWar ? 1.5 : 3.0;

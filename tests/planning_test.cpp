@@ -138,6 +138,19 @@ TEST_F(PlanningTest, FounderIsTheNearerOfASettlerAndACitizen) {
     }
 }
 
+TEST_F(PlanningTest, AFullUnitTableReleasesNobody) {
+    Found(kComputer, 12, 12, 3);
+    for (int i = 0; i < kMaxUnits; ++i) Add(kComputer, kWarrior, 8 + i % 10, 18 + i / 100);
+    DistanceCalculation();
+    ThreatAssessment threats;
+    AssessThreats(kComputer, threats);
+    EXPECT_EQ(ChooseFounder(kComputer, 16, 12, threats).city, 0);
+    Civ(kComputer).turnMark = 0;
+    PlanningPass(kComputer);
+    EXPECT_EQ(Civ(kComputer).referenceUnit, 0);
+    EXPECT_EQ(City(12, 12).size, 3);
+}
+
 TEST_F(PlanningTest, FoundingGateWaitsForTheIncomeOfAShortJourney) {
     struct Case {
         int government;

@@ -126,7 +126,7 @@ BENCHMARK(BM_GameScreenFrame)
 // every row full and the sale offer under the pointer, the finance screen, the cities
 // screen, and the statistics graph of a long game.
 void BM_OverviewScreenFrame(benchmark::State& state) {
-    HeadlessPlatform platform({.pixels = true, .recordLog = false});
+    HeadlessPlatform platform({.pixels = true, .recordDrawing = false});
     InstallShellHost(platform);
     gameFolder = GameFolder();
     if (!LoadSurfaces(1)) {

@@ -72,6 +72,19 @@ TEST_F(CliTest, EndTurnAndPlayAdvanceTheCalendar) {
     ASSERT_TRUE(LoadFromFile(Path("played.txt")).ok);
     EXPECT_EQ(game.turn, 5);
     EXPECT_EQ(Civ(1).isComputer, 0) << "the person gets his seat back";
+    EXPECT_EQ(out.find("cities"), std::string::npos) << "only the times by default";
+
+    // With a report, every tenth round tells what each civilization has.
+    EXPECT_EQ(Run({"play", Path("game.txt"), Path("played.txt"), "--rounds", "12", "--report", "yes"}), 0)
+        << err;
+    EXPECT_NE(out.find("round 10 (year"), std::string::npos) << out;
+    EXPECT_NE(out.find("  civ 1 "), std::string::npos) << out;
+    EXPECT_NE(out.find("sciences"), std::string::npos) << out;
+    EXPECT_NE(out.find("relations 2:"), std::string::npos) << out;
+    // The computer-played person founded his first city meanwhile.
+    ASSERT_TRUE(LoadFromFile(Path("played.txt")).ok);
+    EXPECT_GE(Civ(1).citiesFounded, 1);
+    EXPECT_EQ(Run({"play", Path("game.txt"), Path("p.txt"), "--rounds", "2", "--report", "often"}), 2);
 }
 
 TEST_F(CliTest, ShotOfASavedGameAndUsage) {

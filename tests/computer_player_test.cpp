@@ -153,6 +153,8 @@ TEST_F(ComputerPlayerTest, UnitDecisions) {
         {"a founder whose site was taken gives up",
          [] {
              Found(kPerson, 17, 12);
+             Found(kComputer, 20, 20); // not its first city: that one is never given up
+             Civ(kComputer).referenceUnit = 0;
              const int s = Add(kComputer, kSettler, 12, 12);
              Civ(kComputer).referenceUnit = static_cast<uint8_t>(s);
              DistanceCalculation();
@@ -162,7 +164,8 @@ TEST_F(ComputerPlayerTest, UnitDecisions) {
          [] {
              EXPECT_EQ(Civ(kComputer).referenceUnit, 0);
              EXPECT_EQ(Unit(kComputer, 1).x, 12);
-             EXPECT_EQ(Unit(kComputer, 1).gotoX, 0);
+             // Waiting, it heads home instead.
+             EXPECT_EQ(Unit(kComputer, 1).gotoX, 20);
          }},
         {"a ship carries its passengers along its route",
          [south] {

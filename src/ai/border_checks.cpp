@@ -64,10 +64,7 @@ bool BorderChecks(int civ, int slot, int& order) {
 
     // The cell of the next route step; none without a route.
     int nx = 0, ny = 0;
-    if (unit.pathLength > 0 && unit.pathStep >= 1 && unit.pathStep <= unit.pathLength) {
-        nx = unit.x + directionDx(unit.path[unit.pathStep]);
-        ny = unit.y + directionDy(unit.path[unit.pathStep]);
-    }
+    if (!NextStepCell(unit, nx, ny)) nx = ny = 0;
     const bool next = InsideMap(nx, ny) && Cell(nx, ny).unitCount > 0;
     const int holder = next ? Cell(nx, ny).unitOwner : 0;
     const bool armedTowardsHuman = unit.gotoX != 0 && UnitAttack(civ, slot) > 0 && next && IsHuman(holder);

@@ -15,9 +15,12 @@ constexpr int kStockade = 3, kAqueduct = 24, kSewerSystem = 25, kPowerPlant = 31
               kFortress = 34, kHospital = 37;
 constexpr int kDespotism = 2, kMonarchy = 3;
 
+// A city of a civilization whose unit table is full gives nobody, and is not marked as if it had.
 void Release(CityData& city, int x, int y) {
-    city.settlerReleased = 1;
+    const int owner = city.owner;
+    const int before = Civ(owner).unitCount;
     ReleaseSettler(x, y);
+    if (Civ(owner).unitCount > before) city.settlerReleased = 1;
 }
 
 // Enemies that can reach the city within a turn outweigh its garrison.

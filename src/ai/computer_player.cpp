@@ -9,6 +9,7 @@
 #include "state/state.h"
 #include "units/movement.h"
 #include "units/orders.h"
+#include "world/setup.h"
 
 #include <algorithm>
 #include <cmath>
@@ -269,12 +270,32 @@ void JoinStack(const Current& me) {
         GoHome(unit, me.civ, me.slot);
 }
 
-// The cell of the unit's next route step, or false when it has no route.
-bool NextStepCell(const UnitRecord& unit, int& x, int& y) {
-    if (unit.pathLength == 0 || unit.pathStep < 1 || unit.pathStep > unit.pathLength) return false;
-    x = unit.x + directionDx(unit.path[unit.pathStep]);
-    y = unit.y + directionDy(unit.path[unit.pathStep]);
-    return InsideMap(x, y);
+// Whether a city may stand on (x, y) as far as the land goes.
+bool BuildableLand(int x, int y) {
+    if (x < 3 || y < 3 || x > game.mapWidth - 2 || y > game.mapHeight - 2) return false;
+    const MapCell& cell = Cell(x, y);
+    return cell.terrain != kSea && !cell.forest && !cell.hill && !cell.cornfield && NearCityFree(x, y);
+}
+
+// A founder that cannot build where it stands looks for the nearest land it may build on
+// (the better site among equally near ones) and sets off; false when none is in reach.
+bool SeekFirstSite(const Current& me) {
+    UnitRecord& unit = me.unit();
+    int bestX = 0, bestY = 0, bestD = 0;
+    double bestQ = 0;
+    for (int x = 3; x <= game.mapWidth - 2; ++x)
+        for (int y = 3; y <= game.mapHeight - 2; ++y) {
+            if ((x == unit.x && y == unit.y) || !BuildableLand(x, y) || unit.blockedTargets[x][y]) continue;
+            const int d = stepDistance(unit.x, unit.y, x, y);
+            if (d < 0 || (bestX != 0 && d > bestD)) continue;
+            const double q = SiteQuality(3, x, y);
+            if (bestX != 0 && d == bestD && q <= bestQ) continue;
+            bestX = x, bestY = y, bestD = d, bestQ = q;
+        }
+    if (bestX == 0) return false;
+    if (!FindPath(unit, kStoreRoute, me.civ, me.slot, bestX, bestY) || unit.pathLength == 0) return false;
+    game.unitHandled = 1;
+    return true;
 }
 
 // Decision for a unit that has no route.
@@ -287,6 +308,12 @@ void Standing(const Current& me) {
         if (founder) {
             UnitActivity(kFound);
             if (!me.Here()) return;
+            // A civilization without a city keeps its founder: it walks to the nearest place
+            // it may build on, or waits there for the gold.
+            if (civ.cityCount == 0 && civ.citiesFounded < 6) {
+                if (civ.gold < 30 || !SeekFirstSite(me)) UnitActivity(kPass);
+                return;
+            }
             const bool siteGone = unit.gotoX == 0 || !NearCityFree(unit.gotoX, unit.gotoY);
             if (siteGone || (Cell(unit.x, unit.y).forest && !NearCityFree(unit.x, unit.y))) {
                 civ.referenceUnit = 0;
@@ -300,7 +327,7 @@ void Standing(const Current& me) {
             }
         }
         const int planned = unit.order;
-        if (planned == 3 || planned == 5 || planned == 6) {
+        if (planned == 3 || planned == 5 || planned == 6 || planned == 8) {
             unit.order = 0;
             if (!UnitActivity(planned) && me.Here()) UnitActivity(kPass);
             return;
@@ -417,8 +444,13 @@ void FollowRoute(const Current& me) {
     if (civ.referenceUnit == me.slot &&
         (!InsideMap(unit.gotoX, unit.gotoY) || !NearCityFree(unit.gotoX, unit.gotoY) ||
          HoldsForeignUnits(Cell(unit.gotoX, unit.gotoY), me.civ))) {
-        civ.referenceUnit = 0;
         ClearRoute(unit);
+        // The first founder looks for another place; later ones give the plan up.
+        if (civ.cityCount == 0 && civ.citiesFounded == 0) {
+            if (civ.gold < 30 || !SeekFirstSite(me)) UnitActivity(kPass);
+            return;
+        }
+        civ.referenceUnit = 0;
         UnitActivity(kPass);
         return;
     }
@@ -435,7 +467,8 @@ void FollowRoute(const Current& me) {
 
     for (int guard = 0; guard <= kPathSteps + 1; ++guard) {
         UnitRecord& u = me.unit();
-        if (u.movesLeft <= 0 || u.pathLength == 0 || u.pathStep < 1 || u.pathStep > u.pathLength) break;
+        int sx = 0, sy = 0;
+        if (u.movesLeft <= 0 || !NextStepCell(u, sx, sy)) break;
         if (StopsBesideTarget(me)) {
             UnitActivity(game.secondPassStarted ? kFortify : kWaitKeepingMoves);
             return;
@@ -455,7 +488,9 @@ void FollowRoute(const Current& me) {
     }
 
     UnitRecord& u = me.unit();
-    if (u.pathLength != 0 && u.pathStep <= u.pathLength) return;
+    int sx = 0, sy = 0;
+    // Steps left that lead somewhere are taken next time; a route that leads nowhere is over.
+    if (u.pathLength != 0 && u.pathStep <= u.pathLength && NextStepCell(u, sx, sy)) return;
     u.pathLength = 0;
     if (IsBombard(u.type) && u.movesLeft > 0 && AttackAdjacentCity(me.civ, me.slot)) {
         if (u.pathLength > 0) {
@@ -473,6 +508,17 @@ void FollowRoute(const Current& me) {
 }
 
 } // namespace
+
+bool NextStepCell(const UnitRecord& unit, int& x, int& y) {
+    if (unit.pathLength == 0 || unit.pathLength > kPathSteps || unit.pathStep < 1 ||
+        unit.pathStep > unit.pathLength)
+        return false;
+    const int direction = unit.path[unit.pathStep];
+    if (direction < 1 || direction > 9 || direction == 5) return false;
+    x = unit.x + directionDx(direction);
+    y = unit.y + directionDy(direction);
+    return InsideMap(x, y);
+}
 
 int TurnsToCover(int d, int moves) {
     if (d < 0) return 999;
@@ -512,6 +558,10 @@ void AI() {
     UnitRecord& unit = me.unit();
     if (!InsideMap(unit.x, unit.y)) return;
     const int type = unit.type;
+    // Before its first city a civilization always has a founder while it has a Settler.
+    if (civ.citiesFounded == 0 && civ.cityCount == 0 && civ.referenceUnit == 0 && type == kSettler &&
+        !IsNatives(k))
+        civ.referenceUnit = static_cast<uint8_t>(slot);
 
     if (IsNatives(k)) NativesHunt(me);
     BombardFromCity(me);

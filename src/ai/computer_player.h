@@ -3,6 +3,8 @@
 
 namespace annals {
 
+struct UnitRecord;
+
 // Decides and carries out what the current unit of the current (computer) civilization does.
 void AI();
 // Once per computer turn, before the last unit: cities may give up citizens as settlers.
@@ -23,5 +25,9 @@ bool AttackAdjacentCity(int civ, int slot);
 // The turns a unit with `moves` whole moves per turn needs for d thirds of a move; 999
 // when d is -1 (unreachable).
 int TurnsToCover(int d, int moves);
+
+// The cell of the unit's next route step; false when it has no step left, the step is no
+// direction, or it leads off the map.
+bool NextStepCell(const UnitRecord& unit, int& x, int& y);
 
 } // namespace annals

@@ -11,6 +11,7 @@
 #include "shell/program.h"
 #include "state/host.h"
 #include "state/random.h"
+#include "state/rules.h"
 #include "state/state.h"
 #include "ui/drawing.h"
 #include "ui/input.h"
@@ -22,6 +23,7 @@
 #include <cctype>
 
 #include <chrono>
+#include <cstdio>
 #include <cstdlib>
 #include <functional>
 #include <map>
@@ -272,9 +274,40 @@ int Act(const Arguments& a, std::string& out, std::string& err) {
     return SaveGame(a.files[1], out, err);
 }
 
+// One line per civilization: what it owns and knows, and how it stands with the others.
+std::string CivilizationReport() {
+    std::string text = "round " + std::to_string(game.turn) + " (year " + std::to_string(game.year) + ")\n";
+    for (int c = 1; c <= game.civCount; ++c) {
+        const CivRecord& civ = Civ(c);
+        int sciences = 0;
+        for (int s = 1; s <= kSciences; ++s) sciences += civ.knows[s] != 0;
+        char line[160];
+        std::snprintf(
+            line, sizeof line, "  civ %d %-9s cities %2d (founded %d) units %3d sciences %2d gold %6.0f", c,
+            nationName(civ.nation), civ.cityCount, civ.citiesFounded, civ.unitCount, sciences, civ.gold);
+        text += line;
+        text += " relations";
+        for (int o = 1; o <= game.civCount; ++o) {
+            if (o == c) continue;
+            std::snprintf(line, sizeof line, " %d:%.0f", o, civ.relation[o]);
+            text += line;
+        }
+        text += "\n";
+    }
+    return text;
+}
+
 int Play(const Arguments& a, std::string& out, std::string& err) {
     long long rounds = 1;
     if (!IntOption(a, "rounds", 1, 100000, rounds, err)) return 2;
+    bool report = false;
+    if (auto it = a.options.find("report"); it != a.options.end()) {
+        if (it->second != "yes" && it->second != "no") {
+            err = "play: --report is yes or no\n";
+            return 2;
+        }
+        report = it->second == "yes";
+    }
     if (!LoadGame(a.files[0], err)) return 1;
     // Everyone plays as a computer for a while; the people get their seats back after.
     uint8_t people[kMaxCivs + 1] = {};
@@ -303,6 +336,7 @@ int Play(const Arguments& a, std::string& out, std::string& err) {
                    "): " + std::to_string(ms).substr(0, std::to_string(ms).find('.') + 3) + " ms\n";
             started = now;
             lastTurn = game.turn;
+            if (report && game.turn % 10 == 0) out += CivilizationReport();
         }
     }
     for (int c = 1; c <= game.civCount; ++c)
@@ -374,8 +408,9 @@ const std::vector<Command>& Commands() {
          2,
          0,
          {"rounds"},
-         "play IN OUT --rounds N",
-         "every civilization plays as a computer for N rounds; prints the time of each round",
+         "play IN OUT --rounds N [--report yes]",
+         "every civilization plays as a computer for N rounds; prints the time of each round, and with "
+         "--report yes every 10 rounds each civilization's cities, units, sciences, gold and relations",
          Play},
         {"shot",
          0,

@@ -15,6 +15,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdlib>
 #include <cstring>
 #include <vector>
 
@@ -317,6 +318,8 @@ bool ClaimedByACity(int x, int y) {
     for (int c = 1; c <= game.civCount; ++c) {
         for (int k = 1; k <= Civ(c).cityCount; ++k) {
             const CityRef ref = Civ(c).cities[k];
+            // Only a cell of the city's own square can be claimed, whatever its culture.
+            if (std::abs(ref.x - x) > 2 || std::abs(ref.y - y) > 2) continue;
             const int level = CultureLevel(City(ref.x, ref.y).culture);
             const int cityRing = AreaRing(ref.x, ref.y, x, y);
             if (IsNatives(c) ? level - 1 >= cityRing

@@ -1,6 +1,7 @@
 // The presses of the screens, tested in their fixed order. Each screen's handling joins
 // here when the screen is built.
 #include "state/state.h"
+#include "ui/city_screen.h"
 #include "ui/dialog_view.h"
 #include "ui/info_panel.h"
 #include "ui/input.h"
@@ -8,9 +9,13 @@
 #include "ui/news_view.h"
 #include "ui/science_screens.h"
 
+#include <cmath>
+
 namespace annals {
 
-bool ScreenMouseDownHook(int, int x, int y) {
+bool ScreenMouseDownHook(int button, int x, int y) {
+    // 3: a press on a worked cell of the city screen starts a worker drag.
+    if (ui.cityMenuX != 0) CityWorkerDragPress(button, x, y);
     // 6: the wonder announcement's button.
     if (ui.bigNewsOpen && BigNewsMouseDown(x, y)) return true;
     // 7: the save and load menus take every press.
@@ -26,6 +31,9 @@ bool ScreenMouseDownHook(int, int x, int y) {
     // 14: the research table, while no science tree, dialog or game over covers it.
     if (ui.scienceTableOpen && !ui.scienceMenuOpen && ui.dialogCode == 0 && !game.gameOver)
         return ScienceTableMouseDown(x, y);
+    // 16: the city screen takes every press but the main-menu button's (15), which closes it.
+    if (ui.cityMenuX != 0 && std::hypot(1.7 * (y - 750), static_cast<double>(x - 397)) >= 20)
+        return CityMenuMouseDown(button, x, y);
     return false;
 }
 

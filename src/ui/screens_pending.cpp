@@ -6,12 +6,10 @@ namespace annals {
 
 void DrawFinanceMenu() {}
 void DrawProductsMenu() {}
-void DrawCityMenu() {}
 void DrawCitiesMenu() {}
 void DrawHelpMenu() {}
 void DrawStatsMenu() {}
 void WriteCityDragTarget() {}
-void WriteCityMenuTexts() {}
 void WriteMainMenuTexts() {}
 void WriteScoreTerrainGameOverTexts() {}
 void WriteOverviewTexts() {}

@@ -463,6 +463,66 @@ TEST_F(CityScreenTest, EveryTextHasATurkishForm) {
     }
 }
 
+// The open screen, drawn with its pictures, covers the map in every part of its layout.
+class CityScreenPictureTest : public CityFixture {
+protected:
+    static void SetUpTestSuite() {
+        gameFolder = ANNALS_GAME_DIR;
+        ASSERT_TRUE(LoadSurfaces(1)) << SheetLoadError();
+    }
+    static void TearDownTestSuite() { FreeSurfaces(); }
+    void SetUp() override {
+        CityFixture::SetUp();
+        InstallShellHost(platform);
+        for (int x = 1; x <= 24; ++x)
+            for (int y = 1; y <= 24; ++y) Cell(x, y).explored = 1;
+        ui.gameStarted = 1;
+    }
+    void TearDown() override {
+        UninstallShellHost();
+        CityFixture::TearDown();
+    }
+    HeadlessPlatform platform{HeadlessOptions{true, false}};
+};
+
+TEST_F(CityScreenPictureTest, TheOpenScreenDiffersFromTheMapInEveryArea) {
+    CityData& city = Found(kPerson, 12, 10, 3);
+    city.buildings[33] = 1;
+    city.jobs[33] = 1;
+    city.buildItem = 35 + 1;
+    city.happiness = 40;
+    city.taxRate = 60;
+    city.stock[kCotton] = 30;
+    ComputeProduction(city);
+    AddUnit(kPerson, kWarrior, 12, 10);
+    AddUnit(kPerson, kWagonTrain, 12, 10);
+    CentreViewOn(12, 10);
+    TimerFunction();
+    const Surface map = platform.Screen();
+    ShowCityScreen(12, 10, CityScreenFrom::Map);
+    TimerFunction();
+    const Surface& screen = platform.Screen();
+    struct Area {
+        const char* what;
+        Rect r;
+    };
+    const Area areas[] = {
+        {"close button", {807, 131, 844, 152}},  {"title", {440, 112, 620, 142}},
+        {"growth", {461, 171, 561, 190}},        {"work area", {387, 195, 637, 445}},
+        {"military", {186, 199, 300, 240}},      {"city view", {180, 320, 380, 400}},
+        {"job boxes", {175, 414, 370, 590}},     {"spending", {699, 198, 760, 255}},
+        {"income", {699, 256, 800, 310}},        {"products", {646, 346, 840, 380}},
+        {"unhappiness", {653, 490, 860, 520}},   {"advisories", {16, 380, 184, 460}},
+    };
+    for (const Area& a : areas) {
+        int differing = 0;
+        for (int y = a.r.top; y < a.r.bottom; ++y)
+            for (int x = a.r.left; x < a.r.right; ++x) differing += screen.GetPixel(x, y) != map.GetPixel(x, y);
+        // The work area shows the very land of the map behind it, with workers and overlays.
+        EXPECT_GT(differing, (a.r.right - a.r.left) * (a.r.bottom - a.r.top) / 20) << a.what;
+    }
+}
+
 // A whole round driven by presses: found a city, open it from the map, choose its unit
 // and building, move a citizen, sell and load goods, close it, and see its next turn.
 TEST(CityScreenRound, FromANewGameToTheCitysNextTurn) {

@@ -397,32 +397,40 @@ void DrawCityView(const CityData& city) {
     }
 }
 
+// Box k stands at (175 + 109 (k div 4), 414 + 45 (k mod 4)); its workers' places are
+// centred 26 rows down, 52 and 77 columns in.
+Rect JobBoxRect(int k) {
+    const int left = 175 + 109 * (k / 4), top = 414 + 45 * (k % 4);
+    return {left, top, left + 104, top + 43};
+}
+
 void DrawJobBoxes(const CityData& city) {
     int buildings[kMaxJobBoxes];
     const int n = JobBuildings(city, buildings);
     const int picked = ui.workerMenuOpen ? PickedBuilding(city) : 0;
     for (int k = 0; k < n; ++k) {
-        const int left = 181 + 109 * (k / 4), top = 401 + 45 * (k % 4);
+        const Rect box = JobBoxRect(k);
         const int b = buildings[k];
-        DrawSprite(left, top, kJobBox, true, Sheet::Interfaces);
-        DrawBuildingPicture(left + 2, top + 8, buildingPicture(b), 8);
+        DrawSprite(box.left, box.top, kJobBox, true, Sheet::Interfaces);
+        DrawBuildingPicture(box.left + 2, box.top + 14, buildingPicture(b), 10);
         for (int j = 1; j <= maxWorkers(b); ++j) {
-            const int cx = 227 + 109 * (k / 4) + 25 * (j - 1), cy = 440 + 45 * (k % 4);
+            const int cx = box.left + 52 + 25 * (j - 1), cy = box.top + 26;
             if (j <= city.jobs[b])
                 DrawCitizen(cx - 11, cy - 14, city.owner, picked == b && city.releaseY == j);
             else
                 Screen().Ellipse({cx - 9, cy - 11, cx + 9, cy + 11}, Rgb(120, 110, 90), false);
         }
     }
-    // The building under construction takes the box after them.
+    // The building under construction takes the box after them: its picture and one mark
+    // for every ten stone of its cost.
     if (city.buildItem != 0 && n < kMaxJobBoxes) {
-        const int left = 181 + 109 * (n / 4), top = 401 + 45 * (n % 4);
-        DrawSprite(left, top, kJobBox, true, Sheet::Interfaces);
-        DrawBuildingPicture(left + 2, top + 8, buildingPicture(city.buildItem - kUnitTypes), 8);
-        const int marks = std::min(buildCost(city.buildItem) / 10, 20);
+        const Rect box = JobBoxRect(n);
+        DrawSprite(box.left, box.top, kJobBox, true, Sheet::Interfaces);
+        DrawBuildingPicture(box.left + 2, box.top + 16, buildingPicture(city.buildItem - kUnitTypes), 12);
+        const int marks = std::min(buildCost(city.buildItem) / 10, 28);
         for (int i = 0; i < marks; ++i) {
-            const int x = left + 38 + 6 * (i % 10), y = top + 6 + 7 * (i / 10);
-            Screen().FillRect({x, y, x + 4, y + 5},
+            const int x = box.left + 30 + 5 * (i % 14), y = box.top + 18 + 9 * (i / 14);
+            Screen().FillRect({x, y, x + 4, y + 6},
                               city.buildProgress >= 10 * (i + 1) ? Rgb(150, 150, 160) : kBoxEmpty);
         }
     }

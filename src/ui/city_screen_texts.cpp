@@ -33,6 +33,9 @@ constexpr Pixel kAdvisoryPaper = Rgb(250, 240, 200);
 constexpr Pixel kInk = Rgb(60, 44, 24);
 
 constexpr int kFood = 1, kStone = 7;
+// The letters drawn run a little wider than the writer's width table: wrapped texts keep
+// this much room to the right edge of their box.
+constexpr int kAdvisoryMargin = 22;
 
 Surface& Screen() {
     return ThePlatform().BackBuffer();
@@ -97,7 +100,7 @@ int Advisory(int left, int right, int headingX, int headingY, const AdvisoryLine
     int tops[4];
     for (int i = 0; i < count; ++i) {
         tops[i] = std::max(lines[i].y, y);
-        const int n = LineCount(lines[i].text, 8, right - 6 - lines[i].x);
+        const int n = LineCount(lines[i].text, 8, right - kAdvisoryMargin - lines[i].x);
         bottom = tops[i] + 13 * n;
         y = bottom + 6;
     }
@@ -169,13 +172,14 @@ void WriteSpending(const CityData& city) {
 void WriteJobBoxes(const CityData& city) {
     int buildings[kMaxJobBoxes];
     const int n = JobBuildings(city, buildings);
-    for (int k = 0; k < n; ++k)
-        WriteText(183 + 109 * (k / 4), 402 + 45 * (k % 4), kInk, 8, buildingName(buildings[k]), 283);
+    for (int k = 0; k < n; ++k) {
+        const int left = 175 + 109 * (k / 4), top = 414 + 45 * (k % 4);
+        WriteText(left + 3, top + 1, kInk, 8, buildingName(buildings[k]), left + 100);
+    }
     if (city.buildItem != 0 && n < kMaxJobBoxes) {
-        const int left = 183 + 109 * (n / 4), top = 402 + 45 * (n % 4);
+        const int left = 175 + 109 * (n / 4), top = 414 + 45 * (n % 4);
         const int need = std::max(0, buildCost(city.buildItem) - city.buildProgress);
-        WriteText(left + 36, top + 17, kInk, 8, buildingName(city.buildItem - kUnitTypes), left + 102);
-        WriteText(left + 36, top + 29, kInk, 8, Str(need) + Tr(" stone remained", " taş kaldı"), left + 102);
+        WriteText(left + 3, top + 1, kInk, 8, Str(need) + Tr(" stone remained", " taş kaldı"), left + 100);
     }
 }
 

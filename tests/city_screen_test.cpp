@@ -507,17 +507,18 @@ TEST_F(CityScreenPictureTest, TheOpenScreenDiffersFromTheMapInEveryArea) {
         Rect r;
     };
     const Area areas[] = {
-        {"close button", {807, 131, 844, 152}},  {"title", {440, 112, 620, 142}},
-        {"growth", {461, 171, 561, 190}},        {"work area", {387, 195, 637, 445}},
-        {"military", {186, 199, 300, 240}},      {"city view", {180, 320, 380, 400}},
-        {"job boxes", {175, 414, 370, 590}},     {"spending", {699, 198, 760, 255}},
-        {"income", {699, 256, 800, 310}},        {"products", {646, 346, 840, 380}},
-        {"unhappiness", {653, 490, 860, 520}},   {"advisories", {16, 380, 184, 460}},
+        {"close button", {807, 131, 844, 152}}, {"title", {440, 112, 620, 142}},
+        {"growth", {461, 171, 561, 190}},       {"work area", {387, 195, 637, 445}},
+        {"military", {186, 199, 300, 240}},     {"city view", {180, 320, 380, 400}},
+        {"job boxes", {175, 414, 370, 590}},    {"spending", {699, 198, 760, 255}},
+        {"income", {699, 256, 800, 310}},       {"products", {646, 346, 840, 380}},
+        {"unhappiness", {653, 490, 860, 520}},  {"advisories", {16, 380, 184, 460}},
     };
     for (const Area& a : areas) {
         int differing = 0;
         for (int y = a.r.top; y < a.r.bottom; ++y)
-            for (int x = a.r.left; x < a.r.right; ++x) differing += screen.GetPixel(x, y) != map.GetPixel(x, y);
+            for (int x = a.r.left; x < a.r.right; ++x)
+                differing += screen.GetPixel(x, y) != map.GetPixel(x, y);
         // The work area shows the very land of the map behind it, with workers and overlays.
         EXPECT_GT(differing, (a.r.right - a.r.left) * (a.r.bottom - a.r.top) / 20) << a.what;
     }

@@ -484,7 +484,8 @@ void DrawCityMenu() {
     }
     const CityData& city = *open;
     const int mx = ui.mouseX, my = ui.mouseY;
-    DrawSprite(kFrameX, kFrameY, kFramePiece, true, Sheet::Interfaces);
+    // The window is a solid rectangle: a plain copy, without looking for see-through pixels.
+    DrawSprite(kFrameX, kFrameY, kFramePiece, false, Sheet::Interfaces);
     if (!IsEnglish()) DrawSprite(645, 196, kTurkishLabels, true, Sheet::Interfaces);
     DrawTitle(city);
     if (TerrainNear(city.cityX, city.cityY, kSea))

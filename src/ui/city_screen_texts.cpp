@@ -341,8 +341,8 @@ void WriteProductMenu(const CityData& city) {
     const int left = ui.popupX, top = ui.popupY, height = ProductMenuHeight(city);
     Box({left, top, left + kProductMenuWidth, top + height}, kPaper, kInk);
     WriteText(left + 5, top + 4, kBlack, 8, Str(city.stock[product]) + " " + productName(product), left + 78);
-    WriteText(left + 80, top + 4, kGrey, 8,
-              Tr("1 prod: ", "1 birim: ") + Fixed2(productPrice(product) / 100.0), left + kProductMenuWidth);
+    WriteText(left + 80, top + 4, kGrey, 8, Tr("1 prod: ", "Birim: ") + Fixed2(productPrice(product) / 100.0),
+              left + kProductMenuWidth);
     const bool empty = city.stock[product] < 1;
     auto row = [&](int r, const std::string& text, Pixel colour) {
         const int y = top + 20 + 15 * (r - 1);

@@ -33,9 +33,11 @@ constexpr Pixel kAdvisoryPaper = Rgb(250, 240, 200);
 constexpr Pixel kInk = Rgb(60, 44, 24);
 
 constexpr int kFood = 1, kStone = 7;
-// The letters drawn run a little wider than the writer's width table: wrapped texts keep
-// this much room to the right edge of their box.
-constexpr int kAdvisoryMargin = 22;
+// The letters drawn run up to a tenth wider than the writer's width table: the long
+// texts of the advisories wrap that much earlier, so that they stay inside their boxes.
+int WrapRight(int x, int boxRight) {
+    return x + (boxRight - 8 - x) * 7 / 8;
+}
 
 Surface& Screen() {
     return ThePlatform().BackBuffer();
@@ -100,14 +102,14 @@ int Advisory(int left, int right, int headingX, int headingY, const AdvisoryLine
     int tops[4];
     for (int i = 0; i < count; ++i) {
         tops[i] = std::max(lines[i].y, y);
-        const int n = LineCount(lines[i].text, 8, right - kAdvisoryMargin - lines[i].x);
+        const int n = LineCount(lines[i].text, 8, WrapRight(lines[i].x, right) - lines[i].x);
         bottom = tops[i] + 13 * n;
         y = bottom + 6;
     }
     RoundedBox({left, headingY - 6, right, bottom + 6});
     WriteText(headingX, headingY, kDarkRed, 10, heading, right);
     for (int i = 0; i < count; ++i)
-        WriteText(lines[i].x, tops[i], lines[i].colour, 8, lines[i].text, right - 6);
+        WriteText(lines[i].x, tops[i], lines[i].colour, 8, lines[i].text, WrapRight(lines[i].x, right));
     return bottom + 6;
 }
 
@@ -150,7 +152,7 @@ void WriteMilitaryProduction(const CityData& city) {
             216, 253, kDarkRed, 8,
             Tr("Click on the picture of the warrior to see the other kinds of units that can be produced",
                "Üretilebilecek diğer birlik türlerini görmek için savaşçının resmine tıklayın"),
-            276);
+            WrapRight(216, 279));
     }
 }
 

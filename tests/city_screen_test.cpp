@@ -455,10 +455,17 @@ TEST_F(CityScreenTest, EveryTextHasATurkishForm) {
     ProductMenuRow(city, kCotton, 2);
     Press(833, 348 + 13 * (RowOf(city, kCotton) - 1));
     TextPass();
+    Press(900, 700);
+    Unit(kPerson, Civ(kPerson).unitCount).cargo[1] = 1000 * kCloth + 30;
+    Press(kFigureSpots[5].x, kFigureSpots[5].y);
+    ASSERT_EQ(ui.cargoMenu, 5);
+    TextPass();
+    EXPECT_TRUE(Wrote(ui.popupX + 5, ui.popupY + 21, "Boşalt: 30"));
     for (const DrawRecord& r : *platform.Log()) {
         if (r.kind != DrawRecord::Text) continue;
-        for (const char* english : {"WARNING", "turns", "Turns", "gold", "Tons", "Make settler", "Sell",
-                                    "Load", "Destroy", "corruption", "per turn", "close", "stocks", "Taxes"})
+        for (const char* english :
+             {"WARNING", "turns", "Turns", "gold", "Tons", "Make settler", "Sell", "Load", "Destroy",
+              "corruption", "per turn", "close", "stocks", "Taxes", "Unload"})
             EXPECT_EQ(r.name.find(english), std::string::npos) << r.name;
     }
 }

@@ -6,8 +6,10 @@
 #include "state/random.h"
 #include "state/rules.h"
 #include "state/state.h"
+#include "ui/city_screen.h"
 #include "ui/drawing.h"
 #include "ui/input.h"
+#include "ui/map_view.h"
 #include "units/unit_table.h"
 #include "world/map_generator.h"
 
@@ -169,6 +171,55 @@ void BM_OverviewScreenFrame(benchmark::State& state) {
 BENCHMARK(BM_OverviewScreenFrame)
     ->ArgName("screen") // 0 products, 1 finance, 2 cities, 3 statistics
     ->DenseRange(0, 3)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly(true);
+
+// The same frame with the screen of a large city of the player's open over the map:
+// workers on its land and in its buildings, goods in store, a wagon train at the gate,
+// and the pointer resting on a product's row.
+void BM_CityScreenFrame(benchmark::State& state) {
+    HeadlessPlatform platform({.pixels = state.range(0) == 1, .recordDrawing = false});
+    InstallShellHost(platform);
+    gameFolder = GameFolder();
+    if (!LoadSurfaces(1)) {
+        state.SkipWithError(("no pictures " + SheetLoadError()).c_str());
+        UninstallShellHost();
+        return;
+    }
+    MakeLateGame();
+    const int x = Civ(1).cities[1].x, y = Civ(1).cities[1].y;
+    CityData& city = City(x, y);
+    for (int dx = -2; dx <= 2; ++dx)
+        for (int dy = -2; dy <= 2; ++dy)
+            if (InsideMap(x + dx, y + dy) && (dx + dy) % 2 == 0) {
+                city.Worked(dx, dy) = 1;
+                city.WorkedProduct(dx, dy) = static_cast<uint8_t>(1 + (dx + 2) % 7);
+            }
+    for (int b : {4, 5, 18, 33, 37}) city.buildings[b] = 1;
+    city.jobs[4] = 2;
+    city.jobs[33] = 1;
+    city.buildItem = 35 + 35;
+    city.storageCapacity = 200;
+    for (int p = 1; p <= kProducts; p += 2) city.stock[p] = 40 + p;
+    AddUnit(1, kWagonTrain, x, y);
+    CentreViewOn(x, y);
+    ShowCityScreen(x, y, CityScreenFrom::Map);
+    BaseMouseMove(0, 700, 360);
+    TimerFunction();
+    for (auto _ : state) {
+        TimerFunction();
+        benchmark::DoNotOptimize(platform.Screen().GetPixel(500, 300));
+    }
+    FreeSurfaces();
+    UninstallShellHost();
+    ResetState();
+}
+
+BENCHMARK(BM_CityScreenFrame)
+    ->ArgName("pixels")
+    ->Arg(1)
+    ->Arg(0)
     ->Unit(benchmark::kMillisecond)
     ->Repetitions(5)
     ->ReportAggregatesOnly(true);

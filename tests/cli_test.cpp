@@ -124,6 +124,21 @@ TEST_F(CliTest, OnlyTheScreenshotReadsThePictures) {
     EXPECT_NE(err.find("pictures"), std::string::npos) << err;
 }
 
+TEST_F(CliTest, ShotSavesTheGameItsScriptLeft) {
+    // Every direction once: the warrior walks, and the saved game says where to.
+    const std::string script = "key:97,key:98,key:99,key:100,key:102,key:103,key:104,key:105,frames:20";
+    ASSERT_EQ(Run({"shot", Path("game.txt"), "--out", Path("moved.png"), "--script", script, "--save",
+                   Path("moved.txt")}),
+              0)
+        << err;
+    EXPECT_EQ(Run({"check", Path("moved.txt")}), 0) << err;
+    std::ifstream in(Path("moved.txt"));
+    const std::string saved((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    EXPECT_NE(saved, original);
+    EXPECT_EQ(Run({"shot", Path("game.txt"), "--out", Path("x.png"), "--save", Path("no/such/dir/x.txt")}),
+              1);
+}
+
 TEST_F(CliTest, NewGamesFollowTheirSettings) {
     ASSERT_EQ(Run({"new", "--size", "small", "--world", "lake", "--rivals", "2", "--difficulty", "4",
                    "--seed", "8", "--nations", "turks,vikings", "--humans", "1,2", "--out", Path("new.txt")}),

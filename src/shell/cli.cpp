@@ -119,6 +119,14 @@ bool RunScript(const std::string& script, std::string& err) {
             DispatchEvent({EventKind::MouseMove, 0, 0, 0, x, y});
             DispatchEvent({EventKind::MouseDown, 0, 0, button, x, y});
             DispatchEvent({EventKind::MouseUp, 0, 0, button, x, y});
+        } else if (verb == "drag" && n == 4) {
+            // Pressed at the first point, moved to the second and released there.
+            const int x = static_cast<int>(numbers[0]), y = static_cast<int>(numbers[1]);
+            const int tx = static_cast<int>(numbers[2]), ty = static_cast<int>(numbers[3]);
+            DispatchEvent({EventKind::MouseMove, 0, 0, 0, x, y});
+            DispatchEvent({EventKind::MouseDown, 0, 0, 0, x, y});
+            DispatchEvent({EventKind::MouseMove, 0, 0, 0, tx, ty});
+            DispatchEvent({EventKind::MouseUp, 0, 0, 0, tx, ty});
         } else if (verb == "move" && n == 2) {
             DispatchEvent(
                 {EventKind::MouseMove, 0, 0, 0, static_cast<int>(numbers[0]), static_cast<int>(numbers[1])});
@@ -129,7 +137,7 @@ bool RunScript(const std::string& script, std::string& err) {
             TalkWithLeader(static_cast<int>(numbers[0]));
         } else {
             err = "--script: \"" + item +
-                  "\" is not key:N, click:X:Y, rclick:X:Y, move:X:Y, frames:N or talk:CIV\n";
+                  "\" is not key:N, click:X:Y, rclick:X:Y, drag:X:Y:X2:Y2, move:X:Y, frames:N or talk:CIV\n";
             return false;
         }
     }
@@ -367,6 +375,8 @@ int Shot(const Arguments& a, std::string& out, std::string& err) {
         return 1;
     }
     out += "wrote " + file + "\n";
+    // The game as the script and the frames left it.
+    if (auto save = a.options.find("save"); save != a.options.end()) return SaveGame(save->second, out, err);
     return 0;
 }
 
@@ -416,12 +426,12 @@ const std::vector<Command>& Commands() {
          0,
          1,
          {"out"},
-         "shot [IN] --out PNG [--frames N] [--script S] [--reveal yes]",
+         "shot [IN] --out PNG [--frames N] [--script S] [--reveal yes] [--save OUT]",
          "draw N frames (default 1) of the entrance screen, or of the game in IN, and write the screen to a "
          "PNG "
-         "file; the script (key:N, click:X:Y, rclick:X:Y, move:X:Y, frames:N, talk:CIV, comma-separated) "
-         "runs first; "
-         "--reveal yes shows every cell of the map",
+         "file; the script (key:N, click:X:Y, rclick:X:Y, drag:X:Y:X2:Y2, move:X:Y, frames:N, talk:CIV, "
+         "comma-separated) runs first; "
+         "--reveal yes shows every cell of the map; --save OUT then saves the game as it stands to OUT",
          Shot},
     };
     return commands;

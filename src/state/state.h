@@ -304,6 +304,15 @@ struct UiState {
     uint8_t reasons[kMaxReasons + 1][2];
     uint8_t worstReason;
     double lastHappinessDelta;
+    // the city screen's lists and pop-ups (at most one open), its figures and garrison
+    uint8_t productionListOpen, buildingListOpen, workerMenuOpen;
+    int32_t productMenu; // 100 * product + row of the product pop-up; 0 = none
+    uint8_t productMenuHovered;
+    int32_t cargoMenu;          // figure position 1..8 whose cargo pop-up is shown; 0 = none
+    uint8_t workerMenuRow;      // row of the worker pop-up under the pointer; 99 "Make settler"
+    uint8_t cityFigures[8 + 1]; // unit slots shown at the figure spots: 1..4 ships, 5..8 wagons
+    uint8_t garrisonCount;
+    uint8_t garrison[5 + 1], garrisonFigures[5 + 1]; // unit type and figure count of each group
 
     // dialogs and the fight display
     int32_t dialogCode;

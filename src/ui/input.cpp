@@ -2,12 +2,14 @@
 // screens. Nothing is drawn here but the pointer and the route preview.
 #include "ui/input.h"
 
+#include "economy/city_commands.h"
 #include "platform/keys.h"
 #include "platform/platform.h"
 #include "state/host.h"
 #include "state/numbers.h"
 #include "state/rules.h"
 #include "state/state.h"
+#include "ui/city_screen.h"
 #include "ui/drawing.h"
 #include "ui/entrance.h"
 #include "ui/map_view.h"
@@ -150,11 +152,7 @@ bool PanelButtons(int x, int y) {
 }
 
 void OpenCityFromMap(int x, int y) {
-    ui.cityMenuX = static_cast<uint8_t>(x);
-    ui.cityMenuY = static_cast<uint8_t>(y);
-    ui.openedFromCities = ui.openedFromFinance = ui.openedFromProducts = 0;
-    ui.firstCityOpened = 1;
-    PlaySound("city");
+    ShowCityScreen(x, y, CityScreenFrom::Map);
 }
 
 // Test 17: the unit pop-up's rows.
@@ -519,17 +517,8 @@ void FormKeyDown(int key, int shift) {
 
 void EscapeKey() {
     if (ui.cityMenuX != 0) {
-        ui.cityMenuX = ui.cityMenuY = 0;
-        ui.workerDragging = 0;
-        ui.unitPopupOpen = 0;
         // Back to the list the city was opened from.
-        if (ui.openedFromCities)
-            ui.citiesMenuOpen = 1;
-        else if (ui.openedFromFinance)
-            ui.financeMenuOpen = 1;
-        else if (ui.openedFromProducts)
-            ui.productsMenuOpen = 1;
-        ui.openedFromCities = ui.openedFromFinance = ui.openedFromProducts = 0;
+        CloseCityScreen(true);
         return;
     }
     uint8_t* const order[] = {&ui.citiesMenuOpen, &ui.statsMenuOpen,   &ui.scienceMenuOpen,
@@ -591,7 +580,7 @@ void BaseMouseDown(int button, int shift, int x, int y) {
     }
     // 15: the main-menu button closes the city screen.
     if (InMainMenuEllipse(x, y) && !ui.scienceTableOpen && ui.cityMenuX != 0) {
-        ui.cityMenuX = ui.cityMenuY = 0;
+        CloseCityScreen(false);
         ui.screenJustClosed = 1;
     }
     if (ui.cityMenuX != 0) return;
@@ -605,6 +594,18 @@ void BaseMouseDown(int button, int shift, int x, int y) {
 
 void BaseMouseUp(int button, int shift, int x, int y) {
     ui.buttonHeld = 0;
+    // A worker dragged on the city screen is dropped: the release acts as a press there.
+    if (ui.cityMenuX != 0 && ui.workerDragging) {
+        CityData* city = OpenCityData();
+        if (city && city->releaseX != 0) {
+            BaseMouseDown(button, shift, x, y);
+            if (CityData* still = OpenCityData()) ClearPickedWorker(*still);
+            ui.workerDragging = 0;
+            ui.popupJustUsed = 0;
+            ui.buttonHeld = 0;
+            return;
+        }
+    }
     if (ui.unitDragging) {
         ui.unitDragging = 0;
         UnitRecord* u = CurrentUnitRecord();

@@ -7,6 +7,7 @@
 #include "state/host.h"
 #include "state/rules.h"
 #include "state/state.h"
+#include "ui/city_screen.h"
 #include "ui/drawing.h"
 #include "ui/help.h"
 #include "ui/info_panel.h"
@@ -239,15 +240,10 @@ bool NewsMouseDown(int x, int y) {
     const int k = ItemAt(x, y, std::min<int>(civ.newsCount, kMaxNews));
     if (k == 0) return false;
     const NewsItem item = Decode(civ.news[k]);
-    if (InsideMap(item.x, item.y) && Cell(item.x, item.y).hasCity &&
-        Cell(item.x, item.y).owner == game.currentCiv) {
-        ui.cityMenuX = static_cast<uint8_t>(item.x);
-        ui.cityMenuY = static_cast<uint8_t>(item.y);
-        ui.openedFromCities = ui.openedFromFinance = ui.openedFromProducts = 0;
-        ui.firstCityOpened = 1;
-        ui.unitPopupOpen = 0;
-        PlaySound("city");
-    }
+    // An item about a city that has since gone opens nothing.
+    if (InsideMap(item.x, item.y) && Cell(item.x, item.y).hasCity == 1 &&
+        Cell(item.x, item.y).owner == game.currentCiv)
+        ShowCityScreen(item.x, item.y, CityScreenFrom::Map);
     return true;
 }
 

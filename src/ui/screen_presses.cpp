@@ -1,6 +1,7 @@
 // The presses of the screens, tested in their fixed order. Each screen's handling joins
 // here when the screen is built.
 #include "state/state.h"
+#include "ui/city_screen.h"
 #include "ui/dialog_view.h"
 #include "ui/help_screen.h"
 #include "ui/info_panel.h"
@@ -10,9 +11,13 @@
 #include "ui/overview_screens.h"
 #include "ui/science_screens.h"
 
+#include <cmath>
+
 namespace annals {
 
-bool ScreenMouseDownHook(int, int x, int y) {
+bool ScreenMouseDownHook(int button, int x, int y) {
+    // 3: a press on a worked cell of the city screen starts a worker drag.
+    if (ui.cityMenuX != 0) CityWorkerDragPress(button, x, y);
     // 6: the wonder announcement's button.
     // The research table's buttons lie over the announcement's: while the table is open
     // the press is the table's.
@@ -34,6 +39,9 @@ bool ScreenMouseDownHook(int, int x, int y) {
     // 14: the research table, while no science tree, dialog or game over covers it.
     if (ui.scienceTableOpen && !ui.scienceMenuOpen && ui.dialogCode == 0 && !game.gameOver)
         return ScienceTableMouseDown(x, y);
+    // 16: the city screen takes every press but the main-menu button's (15), which closes it.
+    if (ui.cityMenuX != 0 && std::hypot(1.7 * (y - 750), static_cast<double>(x - 397)) >= 20)
+        return CityMenuMouseDown(button, x, y);
     return false;
 }
 

@@ -4,8 +4,6 @@
 
 namespace annals {
 
-void DrawCityMenu() {}
-void WriteCityMenuTexts() {}
 void WriteMainMenuTexts() {}
 void WriteScoreTerrainGameOverTexts() {}
 

@@ -105,7 +105,12 @@ inline constexpr Piece kPieces[] = {
     {kInterfaces, 980, 586, 1108, 602, PieceKind::Ours, "battle direction markers, 8 of 16x16"},
     {kInterfaces, 0, 630, 502, 930, PieceKind::Ours, "dialog frame 502x300"},
     {kInterfaces, 0, 940, 502, 1060, PieceKind::Spare, "larger dialog frames"},
-    {kInterfaces, 510, 630, 1120, 1060, PieceKind::Spare, "city-screen pieces"},
+    {kInterfaces, 510, 630, 560, 740, PieceKind::Ours, "city-screen Turkish labels 50x110"},
+    {kInterfaces, 560, 630, 610, 680, PieceKind::Ours, "city-screen production button lit 50x50"},
+    {kInterfaces, 610, 630, 640, 660, PieceKind::Ours, "city-screen building button lit 30x30"},
+    {kInterfaces, 640, 630, 654, 644, PieceKind::Ours, "spending button lit 14x14"},
+    {kInterfaces, 660, 630, 764, 673, PieceKind::Ours, "job box 104x43"},
+    {kInterfaces, 510, 750, 1120, 1060, PieceKind::Spare, "city-screen pieces"},
     {kInterfaces, 0, 1070, 424, 1375, PieceKind::Ours, "research table window 424x305"},
     {kInterfaces, 430, 1070, 632, 1091, PieceKind::Ours, "research button 101x21, plain and pressed"},
     {kInterfaces, 640, 1070, 742, 1093, PieceKind::Ours, "research row bar 102x23"},
@@ -192,7 +197,12 @@ inline constexpr Piece kPieces[] = {
     {kCitySprite, 60, 0, 479, 419, PieceKind::Fixed, "city pictures, levels 2..8 x styles 1..7"},
     {kCitySprite, 0, 480, 479, 539, PieceKind::Fixed, "back walls, levels 1..4, stockade and fortress"},
     {kCitySprite, 1, 514, 298, 527, PieceKind::Fixed, "front walls"},
-    {kCitySprite, 0, 540, 480, 760, PieceKind::Spare, "city-screen view pieces"},
+    {kCitySprite, 0, 540, 150, 600, PieceKind::Ours, "city view: harbour water 150x60"},
+    {kCitySprite, 150, 540, 210, 600, PieceKind::Ours, "city view: harbour 60x60"},
+    {kCitySprite, 210, 540, 270, 640, PieceKind::Ours, "city view: Colossus 60x100"},
+    {kCitySprite, 0, 600, 200, 625, PieceKind::Ours, "city view: stockade 200x25"},
+    {kCitySprite, 0, 625, 200, 650, PieceKind::Ours, "city view: fortress 200x25"},
+    {kCitySprite, 270, 540, 480, 760, PieceKind::Spare, "city-screen view pieces"},
     {kPopulationSprite, 0, 0, 1051, 168, PieceKind::Fixed, "size plates, sizes 1..50 x 8 colours"},
     {kCityNameSprite, 0, 0, 395, 198, PieceKind::Fixed, "city names, 18-pixel rows, natives at 180"},
     {kCityNameBigSprite, 0, 0, 700, 330, PieceKind::Ours, "city names, 30-pixel rows, natives at 300"},
@@ -310,6 +320,20 @@ inline constexpr const int* CityNameEnds(int nation) {
 }
 inline constexpr int CityNameRow(int nation) {
     return nation == 13 ? 180 : 18 * (nation - 1);
+}
+
+// The big city names of the city screen's title: nation n's names in row 30 (n - 1), the
+// natives' in row 300, each centred in a slot of its own.
+inline constexpr int kCityNameBigSlot = 116;
+inline constexpr int CityNameBigRow(int nation) {
+    return nation == 13 ? 300 : 30 * (nation - 1);
+}
+// The columns left..right (inclusive) of name k (1..6) of a nation; false outside the sheet.
+inline constexpr bool FindCityNameXY(int nation, int k, int& left, int& right) {
+    if (!((nation >= 1 && nation <= 10) || nation == 13) || k < 1 || k > kCityNamesPerRow) return false;
+    left = kCityNameBigSlot * (k - 1);
+    right = left + kCityNameBigSlot - 2;
+    return true;
 }
 
 } // namespace annals::art

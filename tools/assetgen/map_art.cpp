@@ -568,6 +568,20 @@ void DrawCityNameArt(cairo_t* cr, int width, int height) {
     }
 }
 
+void DrawCityNameBigArt(cairo_t* cr, int width, int height) {
+    Keyed(cr, width, height);
+    for (int nation : {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 13}) {
+        const int row = CityNameBigRow(nation);
+        for (int k = 1; k <= kCityNamesPerRow; ++k) {
+            int b = 0, e = 0;
+            if (!FindCityNameXY(nation, k, b, e)) continue;
+            FillRect(cr, b, row + 2, e - b + 1, 26, {70, 52, 30});
+            FillRect(cr, b + 1, row + 3, e - b - 1, 24, {246, 236, 204});
+            CentredText(cr, (b + e + 1) / 2.0, row + 15, 17, cityName(nation, k), kBlackInk, e - b - 5);
+        }
+    }
+}
+
 void DrawOthersMapArt(cairo_t* cr) {
     NoBlending(cr);
     // Health bars by colour: columns of each (full lives, lives left) bar, and their bottoms.

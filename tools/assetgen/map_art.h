@@ -23,6 +23,8 @@ void DrawUnitArt(cairo_t* cr, int width, int height);
 void DrawCityMapArt(cairo_t* cr);
 void DrawPopulationArt(cairo_t* cr, int width, int height);
 void DrawCityNameArt(cairo_t* cr, int width, int height);
+// The big names of the city screen's title.
+void DrawCityNameBigArt(cairo_t* cr, int width, int height);
 // Health bars, flags, fog, the exploration site and the activity badges.
 void DrawOthersMapArt(cairo_t* cr);
 

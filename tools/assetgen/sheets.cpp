@@ -73,7 +73,7 @@ void DrawCityNameSheet(cairo_t* cr, int width, int height) {
     DrawCityNameArt(cr, width, height);
 }
 void DrawCityNameBigSheet(cairo_t* cr, int width, int height) {
-    DrawPlaceholder(cr, kCityNameBigSprite, width, height);
+    DrawCityNameBigArt(cr, width, height);
 }
 void DrawBuildingSheet(cairo_t* cr, int width, int height) {
     DrawPlaceholder(cr, kBuildingSprite, width, height);

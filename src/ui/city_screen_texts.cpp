@@ -1,0 +1,634 @@
+// The city screen's texts, lists and pop-ups, written by the information panel after the
+// pictures: the figures of the city, its lists and pop-ups, the reasons its citizens are
+// unhappy and the advisories that warn of hunger, shortages, the treasury, unhappiness
+// and idle builders.
+#include "economy/city.h"
+#include "economy/city_commands.h"
+#include "economy/happiness.h"
+#include "platform/platform.h"
+#include "state/numbers.h"
+#include "state/rules.h"
+#include "state/state.h"
+#include "ui/city_screen.h"
+#include "ui/text.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <string>
+
+namespace annals {
+
+using namespace city_screen;
+
+namespace {
+
+constexpr Pixel kLightGrey = Rgb(192, 192, 192);
+constexpr Pixel kGrey = Rgb(128, 128, 128);
+constexpr Pixel kDarkRed = Rgb(139, 0, 0);
+constexpr Pixel kRed = Rgb(230, 0, 0);
+constexpr Pixel kPaper = Rgb(236, 228, 204);
+constexpr Pixel kPaperLit = Rgb(200, 184, 140);
+constexpr Pixel kAdvisoryPaper = Rgb(250, 240, 200);
+constexpr Pixel kInk = Rgb(60, 44, 24);
+
+constexpr int kFood = 1, kStone = 7;
+// The letters drawn run up to a tenth wider than the writer's width table: the long
+// texts of the advisories wrap that much earlier, so that they stay inside their boxes.
+int WrapRight(int x, int boxRight) {
+    return x + (boxRight - 8 - x) * 7 / 8;
+}
+
+Surface& Screen() {
+    return ThePlatform().BackBuffer();
+}
+
+std::string Str(long long v) {
+    return std::to_string(v);
+}
+
+std::string Fixed2(double v) {
+    char text[32];
+    std::snprintf(text, sizeof text, "%.2f", v);
+    return text;
+}
+
+// The lines WriteText would write for a text.
+int LineCount(const std::string& text, int size, int width) {
+    std::u32string line;
+    int w = 0, lines = 0;
+    for (char32_t c : DecodeUtf8(text)) {
+        line += c;
+        w += CharWidth(c, size);
+        if (w <= width) continue;
+        const size_t space = line.rfind(U' ');
+        line = space != std::u32string::npos ? line.substr(space + 1) : std::u32string(1, c);
+        ++lines;
+        w = 0;
+        for (char32_t d : line) w += CharWidth(d, size);
+    }
+    return lines + (line.empty() ? 0 : 1);
+}
+
+void Box(Rect r, Pixel fill, Pixel border) {
+    Screen().FillRect(r, fill);
+    Screen().FrameRect(r, border);
+}
+
+// A box with its corners cut, as the advisories have.
+void RoundedBox(Rect r) {
+    Screen().FillRect({r.left + 3, r.top, r.right - 3, r.bottom}, kAdvisoryPaper);
+    Screen().FillRect({r.left, r.top + 3, r.right, r.bottom - 3}, kAdvisoryPaper);
+    Screen().Line(r.left + 3, r.top, r.right - 4, r.top, kInk);
+    Screen().Line(r.left + 3, r.bottom - 1, r.right - 4, r.bottom - 1, kInk);
+    Screen().Line(r.left, r.top + 3, r.left, r.bottom - 4, kInk);
+    Screen().Line(r.right - 1, r.top + 3, r.right - 1, r.bottom - 4, kInk);
+    Screen().Line(r.left, r.top + 3, r.left + 3, r.top, kInk);
+    Screen().Line(r.right - 4, r.top, r.right - 1, r.top + 3, kInk);
+    Screen().Line(r.left, r.bottom - 4, r.left + 3, r.bottom - 1, kInk);
+    Screen().Line(r.right - 4, r.bottom - 1, r.right - 1, r.bottom - 4, kInk);
+}
+
+// One advisory: the heading "WARNING", then its texts, each at its place or below the one
+// before when that one wrapped further down. Returns the bottom of its box.
+struct AdvisoryLine {
+    int x, y;
+    std::string text;
+    Pixel colour;
+};
+int Advisory(int left, int right, int headingX, int headingY, const AdvisoryLine* lines, int count) {
+    std::string heading = Tr("WARNING", "UYARI");
+    int y = headingY + 18, bottom = headingY + 15;
+    int tops[4];
+    for (int i = 0; i < count; ++i) {
+        tops[i] = std::max(lines[i].y, y);
+        const int n = LineCount(lines[i].text, 8, WrapRight(lines[i].x, right) - lines[i].x);
+        bottom = tops[i] + 13 * n;
+        y = bottom + 6;
+    }
+    RoundedBox({left, headingY - 6, right, bottom + 6});
+    WriteText(headingX, headingY, kDarkRed, 10, heading, right);
+    for (int i = 0; i < count; ++i)
+        WriteText(lines[i].x, tops[i], lines[i].colour, 8, lines[i].text, WrapRight(lines[i].x, right));
+    return bottom + 6;
+}
+
+std::string CityName(const CityData& city) {
+    return cityName(Civ(city.founder).nation, city.nameIndex);
+}
+
+// ---------------------------------------------------------------------------
+
+void WriteTitleAndGrowth(const CityData& city) {
+    const bool lit = ui.mouseX >= 807 && ui.mouseX < 844 && ui.mouseY >= 131 && ui.mouseY < 152;
+    WriteCentred(825, 135, lit ? kLightGrey : kBlack, 8, Tr("close", "kapat"));
+    const int g = GrowthPerTurn(city);
+    std::string growth;
+    if (g > 0) {
+        const int box = city.size > 4 ? 20 : 10;
+        growth = Str(std::max(0, Trunc((box - city.foodBox) / static_cast<double>(g) + 0.99999))) +
+                 Tr(" turns remained", " tur kaldı");
+    } else if (city.production[kFood] < 2 * city.size) {
+        growth = Tr("Starving - Collect more food", "Açlık var - Daha çok tahıl toplayın");
+    } else {
+        growth = Tr("No Growing - Collect more food", "Büyümüyor - Daha çok tahıl toplayın");
+    }
+    WriteCentred(511, 180, kBlack, 8, growth);
+}
+
+void WriteMilitaryProduction(const CityData& city) {
+    const int item = city.unitBuildItem;
+    if (item < 1 || item > kUnitTypes) return;
+    WriteText(240, 201, kBlack, 8, unitTypeName(item), 380);
+    const int n = TurnsLeft(buildCost(item) - city.militaryProgress, CityMilitary(city));
+    const std::string turns = n < 0 ? Tr("No military production", "Askeri üretim yok")
+                                    : Str(n) + Tr(" turns remained", " tur kaldı");
+    WriteCentred(292, 228, kBlack, 8, turns);
+    const CivRecord& owner = Civ(city.owner);
+    if ((item == kWarrior || item == kJaguar) && (owner.knows[2] == 1 || owner.knows[5] == 1) &&
+        !ui.productionListOpen) {
+        Box({212, 249, 279, 375}, kAdvisoryPaper, kInk);
+        WriteText(
+            216, 253, kDarkRed, 8,
+            Tr("Click on the picture of the warrior to see the other kinds of units that can be produced",
+               "Üretilebilecek diğer birlik türlerini görmek için savaşçının resmine tıklayın"),
+            WrapRight(216, 279));
+    }
+}
+
+void WriteSpending(const CityData& city) {
+    const int science = Round(CityScience(city)), military = Round(CityMilitary(city));
+    WriteText(768 + 2 * std::min(science, 48) + 4, 201, kBlack, 8, Str(science), 1020);
+    WriteText(768 + 2 * std::min(military, 48) + 4, 215, kBlack, 8, Str(military), 1020);
+    WriteText(717, 201, kBlack, 8, Str(city.scienceLevel), 760);
+    WriteText(717, 215, kBlack, 8, Str(city.militaryLevel), 760);
+    WriteText(715, 242, kBlack, 8, Str(city.taxRate) + "%", 760);
+    WriteCentred(716, 256, kBlack, 8, "+" + Str(Round(CityCulture(city))) + ".0");
+    WriteText(710, 284, kBlack, 8,
+              "(-" + Str(Round(Corruption(city))) + ".0" + Tr(" corruption)", " yolsuzluk)"), 860);
+    WriteText(710, 299, kBlack, 8,
+              Str(city.taxRate) + "%" + "  (" + Str(Round(TaxIncome(city))) + Tr(" per turn)", " her tur)"),
+              860);
+}
+
+void WriteJobBoxes(const CityData& city) {
+    int buildings[kMaxJobBoxes];
+    const int n = JobBuildings(city, buildings);
+    for (int k = 0; k < n; ++k) {
+        const int left = 175 + 109 * (k / 4), top = 414 + 45 * (k % 4);
+        WriteText(left + 3, top + 1, kInk, 8, buildingName(buildings[k]), left + 100);
+    }
+    if (city.buildItem != 0 && n < kMaxJobBoxes) {
+        const int left = 175 + 109 * (n / 4), top = 414 + 45 * (n % 4);
+        const int need = std::max(0, buildCost(city.buildItem) - city.buildProgress);
+        WriteText(left + 3, top + 1, kInk, 8, Str(need) + Tr(" stone remained", " taş kaldı"), left + 100);
+    }
+}
+
+// The products column; a pointer resting on a row opens that product's pop-up.
+void WriteProducts(const CityData& city) {
+    // A pop-up opened by the pointer lasts one frame.
+    if (ui.productMenuHovered) {
+        ui.productMenu = 0;
+        ui.productMenuHovered = 0;
+    }
+    int rows[kMaxProductRows + 1];
+    const int n = ProductRows(city, rows);
+    const int mx = ui.mouseX, my = ui.mouseY;
+    const bool free = !ui.productionListOpen && !ui.buildingListOpen && !ui.workerMenuOpen &&
+                      ui.productMenu == 0 && ui.cargoMenu == 0;
+    for (int r = 1; r <= n; ++r) {
+        const int p = rows[r], y = 333 + 13 * r;
+        if (free && mx > 643 && mx < 813 && my > 332 + 13 * r && my <= 345 + 13 * r) {
+            Screen().FillRect({644, 333 + 13 * r, 813, 346 + 13 * r}, kPaperLit);
+            ui.productMenu = 100 * p + r;
+            ui.productMenuHovered = 1;
+            ui.popupX = 850;
+            ui.popupY = 330 + 13 * r;
+        }
+        WriteText(646, y, kBlack, 8, productName(p), 694);
+        WriteText(708, y, kBlack, 8, "+" + Str(city.production[p]), 736);
+        WriteText(738, y, kDarkRed, 8, "-" + Str(city.consumption[p]), 766);
+        WriteText(768, y, kBlack, 8, Str(city.stock[p]) + "/" + Str(city.storageCapacity), 826);
+    }
+}
+
+void WriteReasons(const CityData& city) {
+    HappinessDelta(city, true);
+    // Worst first.
+    int order[kMaxReasons + 1], n = std::min<int>(ui.reasonCount, kMaxReasons);
+    for (int i = 0; i < n; ++i) order[i] = i + 1;
+    std::stable_sort(order, order + n, [](int a, int b) { return ui.reasons[a][1] > ui.reasons[b][1]; });
+    static const TextPair kReasonTexts[14] = {
+        {"", ""},
+        {"Taxes are high", "Vergiler yüksek"},
+        {"There is no temple", "Tapınak yok"},
+        {"There is no aqueduct", "Su kanalları yok"},
+        {"Still governed with despotism", "Hâlâ despotizmle yönetiliyor"},
+        {"There is no sewer system", "Kanalizasyon yok"},
+        {"There is no hospital", "Hastane yok"},
+        {"There are not enough doctors", "Yeterince doktor yok"},
+        {"City needs more electric power", "Şehrin daha çok elektriğe ihtiyacı var"},
+        {"There are no soldiers defending the city", "Şehri savunan asker yok"},
+        {"Not enough soldiers defending the city", "Şehri savunan asker yetersiz"},
+        {"There is no theatre", "Tiyatro yok"},
+        {"City is too crowded", "Şehir çok kalabalık"},
+        {"Citizens want democracy", "Şehirliler demokrasi istiyor"},
+    };
+    for (int k = 0; k < n && k < 7; ++k) {
+        const int code = ui.reasons[order[k]][0], weight = ui.reasons[order[k]][1];
+        if (weight == 0) break;
+        if (code < 1 || code > 13) continue;
+        const Pixel colour = weight >= 90 ? kRed : weight >= 50 ? kDarkRed : kBlack;
+        const std::string text =
+            std::string(Tr(kReasonTexts[code])) + (weight >= 90 ? "!!!" : ".") + " (" + Str(weight) + "%)";
+        WriteText(653, 490 + 16 * k, colour, 8, text, 862);
+    }
+}
+
+void WriteBuildingsHover(const CityData& city) {
+    const int dx = ui.mouseX - 275, dy = ui.mouseY - 337;
+    if (dx * dx + dy * dy >= 25 * 25 || ui.productionListOpen || ui.buildingListOpen || ui.workerMenuOpen ||
+        (ui.productMenu != 0 && !ui.productMenuHovered) || ui.cargoMenu != 0)
+        return;
+    int n = 0;
+    for (int b = 1; b <= kBuildings; ++b) n += city.buildings[b] == 1;
+    const int columns = n > 24 ? 2 : 1, perColumn = (n + columns - 1) / columns;
+    const int height = 13 * (perColumn + 1) + 8, width = 170 * columns;
+    const int top = std::clamp(337 - height / 2, 4, 764 - height);
+    Box({225, top, 225 + width, top + height}, kPaper, kInk);
+    WriteText(229, top + 4, kBlack, 8, CityName(city) + Tr(" has :", " şunlara sahip :"), 225 + width - 4);
+    int i = 0;
+    for (int b = 1; b <= kBuildings; ++b) {
+        if (city.buildings[b] != 1) continue;
+        const int column = i / std::max(perColumn, 1), row = i % std::max(perColumn, 1);
+        WriteText(229 + 170 * column, top + 17 + 13 * row, b >= kFirstWonder ? kDarkRed : kBlack, 8,
+                  buildingName(b), 225 + 170 * (column + 1) - 4);
+        ++i;
+    }
+}
+
+// ---------------------------------------------------------------------------
+// Lists and pop-ups
+
+bool Over(int left, int top, int right, int bottom) {
+    return ui.mouseX > left && ui.mouseX < right && ui.mouseY >= top && ui.mouseY < bottom;
+}
+
+void WriteProductionList(const CityData& city) {
+    int choices[36];
+    const int n = ProductionChoices(city, choices);
+    Box({232, 213, 382, 213 + 15 * n + 10}, kPaper, kInk);
+    const double perTurn = CityMilitary(city);
+    for (int i = 0; i < n; ++i) {
+        const int top = 218 + 15 * i;
+        if (Over(232, top + 1, 382, top + 16)) Screen().FillRect({233, top + 1, 381, top + 16}, kPaperLit);
+        WriteText(236, top + 2, kBlack, 8, unitTypeName(choices[i]), 326);
+        const int turns = TurnsLeft(buildCost(choices[i]) - city.militaryProgress, perTurn);
+        if (turns >= 0) WriteText(328, top + 2, kBlack, 8, Str(turns) + Tr(" Turns", " Tur"), 380);
+    }
+}
+
+void WriteBuildingList(const CityData& city) {
+    int choices[47];
+    const int n = city.buildItem != 0 ? 1 : BuildingChoices(city, choices);
+    const int shown = std::min(n, (764 - 309) / 15);
+    Box({366, 299, 516, 299 + 15 * shown + 10}, kPaper, kInk);
+    for (int i = 0; i < shown; ++i) {
+        const int top = 304 + 15 * i;
+        if (Over(366, top, 516, top + 15)) Screen().FillRect({367, top, 515, top + 15}, kPaperLit);
+        const std::string text = city.buildItem != 0 ? std::string(Tr("Destroy ", "Yık: ")) +
+                                                           buildingName(city.buildItem - kUnitTypes)
+                                                     : std::string(buildingName(choices[i] - kUnitTypes)) +
+                                                           " (" + Str(buildCost(choices[i])) + ")";
+        WriteText(370, top + 1, kBlack, 8, text, 514);
+    }
+}
+
+void WriteWorkerMenu(CityData& city) {
+    WorkerEntry entries[kMaxWorkerEntries];
+    const int n = WorkerMenuEntries(city, entries);
+    const int left = ui.popupX, top = ui.popupY, height = WorkerMenuHeight(n);
+    Box({left, top, left + kWorkerMenuWidth, top + height}, kPaper, kInk);
+    ui.workerMenuRow = 0;
+    for (int i = 0; i < n; ++i) {
+        const int y = top + 5 + 15 * i;
+        if (Over(left, y, left + kWorkerMenuWidth, y + 15)) {
+            ui.workerMenuRow = static_cast<uint8_t>(i + 1);
+            Screen().FillRect({left + 1, y, left + kWorkerMenuWidth - 1, y + 15}, kPaperLit);
+        }
+        const WorkerEntry& e = entries[i];
+        if (e.code <= kProducts) {
+            WriteText(left + 5, y + 1, kBlack, 8, productName(e.code), left + 70);
+            WriteText(left + 71, y + 1, kBlack, 8, Str(e.yield) + Tr(" Tons", " Ton"), left + 114);
+            WriteText(left + 115, y + 1, kDarkRed, 8,
+                      "(" + Fixed2(e.yield * productPrice(e.code) / 100.0) + Tr(" gold)", " altın)"),
+                      left + kWorkerMenuWidth);
+        } else {
+            WriteText(left + 5, y + 1, kBlack, 8, jobName(e.code - kProducts), left + kWorkerMenuWidth - 4);
+        }
+    }
+    const int y = top + 15 * n + 13;
+    Screen().Line(left + 4, y - 3, left + kWorkerMenuWidth - 4, y - 3, kGrey);
+    if (Over(left, y, left + kWorkerMenuWidth, y + 20)) {
+        ui.workerMenuRow = 99;
+        Screen().FillRect({left + 1, y, left + kWorkerMenuWidth - 1, y + 20}, kPaperLit);
+    }
+    WriteText(left + 5, y + 4, kDarkRed, 8, Tr("Make settler", "Göçmen yap"), left + kWorkerMenuWidth - 4);
+}
+
+void WriteProductMenu(const CityData& city) {
+    const int product = ui.productMenu / 100;
+    if (product < 1 || product > kProducts) return;
+    const int left = ui.popupX, top = ui.popupY, height = ProductMenuHeight(city);
+    Box({left, top, left + kProductMenuWidth, top + height}, kPaper, kInk);
+    WriteText(left + 5, top + 4, kBlack, 8, Str(city.stock[product]) + " " + productName(product), left + 78);
+    WriteText(left + 80, top + 4, kGrey, 8, Tr("1 prod: ", "Birim: ") + Fixed2(productPrice(product) / 100.0),
+              left + kProductMenuWidth);
+    const bool empty = city.stock[product] < 1;
+    auto row = [&](int r, const std::string& text, Pixel colour) {
+        const int y = top + 20 + 15 * (r - 1);
+        if (!ui.productMenuHovered && Over(left, y, left + kProductMenuWidth, y + 15))
+            Screen().FillRect({left + 1, y, left + kProductMenuWidth - 1, y + 15}, kPaperLit);
+        WriteText(left + 5, y + 1, colour, 8, text, left + 118);
+    };
+    row(1,
+        Tr("Sell (", "Sat (") + Fixed2(city.stock[product] * productPrice(product) / 100.0) +
+            Tr(" gold)", " altın)"),
+        empty ? kGrey : kBlack);
+    int carriers[kMaxUnits + 1];
+    const int n = Carriers(city, carriers);
+    for (int i = 0; i < n; ++i) {
+        const int used = CargoUsed(city.owner, carriers[i]);
+        const int capacity = std::min(UnitTypeCapacity(Unit(city.owner, carriers[i]).type), kCargoSlots);
+        const Pixel colour = used >= capacity || empty ? kGrey : kBlack;
+        row(3 + i, Tr("Load to ", "Yükle: ") + std::string(unitTypeName(Unit(city.owner, carriers[i]).type)),
+            colour);
+        WriteText(left + 120, top + 20 + 15 * (2 + i) + 1, colour, 8, Str(used) + "/" + Str(capacity),
+                  left + kProductMenuWidth);
+    }
+}
+
+void WriteCargoMenu(const CityData& city) {
+    const int slot = FigureUnit(city, ui.cargoMenu);
+    if (slot == 0) {
+        ui.cargoMenu = 0;
+        return;
+    }
+    int positions[7];
+    const int n = GoodsPositions(city.owner, slot, positions);
+    const int left = ui.popupX, top = ui.popupY;
+    Box({left, top, left + kCargoMenuWidth, top + CargoMenuHeight(city)}, kPaper, kInk);
+    WriteText(left + 5, top + 4, kGrey, 8, unitTypeName(Unit(city.owner, slot).type),
+              left + kCargoMenuWidth - 4);
+    if (n == 0)
+        WriteText(left + 5, top + 21, kBlack, 8, Tr("There is no cargo", "Yük yok"),
+                  left + kCargoMenuWidth - 4);
+    for (int i = 0; i < n; ++i) {
+        const int32_t v = Unit(city.owner, slot).cargo[positions[i]];
+        const int y = top + 20 + 15 * i;
+        if (Over(left, y, left + kCargoMenuWidth, y + 15))
+            Screen().FillRect({left + 1, y, left + kCargoMenuWidth - 1, y + 15}, kPaperLit);
+        WriteText(left + 5, y + 1, kBlack, 8,
+                  Tr("Unload ", "Boşalt: ") + Str(v % 1000) + " " + productName(v / 1000),
+                  left + kCargoMenuWidth - 4);
+    }
+}
+
+// ---------------------------------------------------------------------------
+// Advisories
+
+int FoodAdvisory(const CityData& city) {
+    const int f = city.production[kFood] - 2 * city.size;
+    int m = 100;
+    for (int dx = -2; dx <= 2; ++dx)
+        for (int dy = -2; dy <= 2; ++dy) {
+            const int x = city.cityX + dx, y = city.cityY + dy;
+            if ((dx == 0 && dy == 0) || !city.Worked(dx, dy) || city.WorkedProduct(dx, dy) != kFood ||
+                !InsideMap(x, y))
+                continue;
+            m = std::min<int>(m, CellYield(Cell(x, y), kFood, city));
+        }
+    if (!(f < 1 || f > m)) return 0;
+    const std::string name = CityName(city);
+    AdvisoryLine lines[2];
+    int heading = 72;
+    if (f == 0) {
+        lines[0] = {225, 92,
+                    IsEnglish() ? "Population of " + name + " does not increase"
+                                : "Bu şehrin nüfusu artamıyor",
+                    kDarkRed};
+        lines[1] = {
+            225, 114,
+            Tr("Every citizen must eat two foods per turn or die. To produce new population your city must "
+               "produce at least one extra food in every turn. Collect more food to get new population.",
+               "Her şehirli her tur iki tahıl yemeli, yoksa ölür. Yeni nüfus için şehriniz her tur en az bir "
+               "fazla tahıl üretmeli. Yeni nüfus için daha çok tahıl toplayın."),
+            kBlack};
+    } else if (f < 0) {
+        lines[0] = {225, 92, name + Tr(" is in danger of starving.", " açlık tehlikesiyle karşı karşıya."),
+                    kDarkRed};
+        lines[1] = {
+            225, 114,
+            Tr("Every citizen must eat two foods per turn or die. ", "Her şehirli her tur iki tahıl yemeli, "
+                                                                     "yoksa ölür. ") +
+                name +
+                Tr(" produces less food than its needs. Here, citizens are currently getting food from "
+                   "stock. If food in stock finishes your citizens start to die from starving.",
+                   " ihtiyacından az tahıl üretiyor. Şehirliler şu an depodaki tahılla besleniyor. Depo "
+                   "biterse şehirlileriniz açlıktan ölmeye başlar."),
+            kBlack};
+    } else {
+        heading = 59;
+        lines[0] = {225, 79, name + Tr(" produces unnecessary food", " gereksiz yere tahıl üretiyor"),
+                    kDarkRed};
+        lines[1] = {
+            225, 101,
+            Tr("This city is producing more food than its needs. To make more profit your citizens have to "
+               "produce more valuable products. To see all choices right click on any citizen. To change "
+               "work area of any citizen left click it and hold and drag to other available areas.",
+               "Bu şehir ihtiyacından fazla tahıl üretiyor. Daha çok kazanmak için şehirlileriniz daha "
+               "değerli ürünler üretmeli. Bütün seçenekleri görmek için bir şehirliye sağ tıklayın. Bir "
+               "şehirlinin çalıştığı alanı değiştirmek için ona sol tıklayıp basılı tutun ve başka bir boş "
+               "alana sürükleyin."),
+            kBlack};
+    }
+    return Advisory(220, 440, 241, heading, lines, 2);
+}
+
+int ProductsAdvisory(const CityData& city, int top) {
+    if (ui.productMenu != 0) return top;
+    static const TextPair kRaw[4] = {
+        {"cotton", "pamuk"}, {"tobacco", "tütün"}, {"grape", "üzüm"}, {"fur", "kürk"}};
+    static const TextPair kMade[4] = {
+        {"cloth", "kumaş"}, {"cigar", "sigara"}, {"wine", "şarap"}, {"coat", "kürk manto"}};
+    const std::string name = CityName(city);
+    AdvisoryLine lines[2];
+    bool shown = false;
+    for (int p = 11; p <= 14 && !shown; ++p) {
+        const int r = p - 9;
+        const int s = city.consumption[r] - city.production[r] - city.stock[r];
+        const bool hasBuilding = city.buildings[p - 7] == 1;
+        if (s <= 0 || s < (hasBuilding ? 3 : 6)) continue;
+        const std::string raw = Tr(kRaw[p - 11]), made = Tr(kMade[p - 11]);
+        const bool none = city.production[p] < 1;
+        lines[0].text = none ? name + Tr(" cannot produce ", " şunu üretemiyor: ") + productName(p)
+                             : name + Tr(" produces only ", " yalnızca ") + Str(city.production[p]) + " " +
+                                   productName(p) + Tr("", " üretiyor");
+        const std::string start =
+            Tr("To produce ", "") + made + Tr(" citizens have to use ", " üretmek için şehirliler ") + raw +
+            Tr(". This city has not got enough ", " kullanmalı. Bu şehirde yeterince ") + raw +
+            Tr("", " yok");
+        lines[1].text =
+            none ? start + Tr(". So your ", ". Bu yüzden ") + made +
+                       Tr(" producers cannot do their jobs. Collect more ",
+                          " üreticileriniz işlerini yapamıyor. Şehir alanlarından daha çok ") +
+                       raw + Tr(" from city areas or give another job to ", " toplayın ya da ") + made +
+                       Tr(" producer.", " üreticisine başka bir iş verin.")
+                 : start + Tr(". So one of ", ". Bu yüzden ") + made +
+                       Tr(" producers cannot do his job. Collect more ",
+                          " üreticilerinizden biri işini yapamıyor. Şehir alanlarından daha çok ") +
+                       raw + Tr(" from city areas or give another job to one of ", " toplayın ya da ") +
+                       made + Tr(" producers.", " üreticilerinden birine başka bir iş verin.");
+        shown = true;
+    }
+    if (!shown) {
+        int full = 0;
+        for (int p = 1; p <= kProducts; ++p)
+            if (p != kStone && city.storageCapacity > 0 && city.stock[p] == city.storageCapacity) full = p;
+        if (full == 0) return top;
+        lines[0].text = std::string(productName(full)) + Tr(" stocks are full.", " depoları dolu.");
+        lines[1].text =
+            Tr("This city has ", "Bu şehirde ") + Str(city.stock[full]) + " " + productName(full) +
+            Tr(". And stocks of ", " var. ") + name +
+            Tr(" for this product are full. You have to sell this product by clicking on product amount.",
+               " bu ürün için depoları dolu. Ürün miktarına tıklayarak bu ürünü satmalısınız.");
+    }
+    const int shift = std::max(0, top - 353);
+    lines[0] = {847, 373 + shift, lines[0].text, kDarkRed};
+    lines[1] = {847, 395 + shift, lines[1].text, kBlack};
+    return Advisory(842, 1012, 863, 353 + shift, lines, 2);
+}
+
+int TreasuryAdvisory(const CityData& city) {
+    const CivRecord& owner = Civ(city.owner);
+    const int l = city.scienceLevel + city.militaryLevel;
+    const double g = owner.gold;
+    const int tax = city.taxRate;
+    const bool spending = l > 0 && l * l > g;
+    const bool low = (owner.citiesFounded > 3 || l > 0) && g < owner.goldBias &&
+                     ((g < 12 && tax < 30) || (g < 9 && (tax < 40 || l > 0)) ||
+                      (g < 6 && (tax < 50 || l > 0)) || (g < 3 && (tax < 60 || l > 0)));
+    if (!spending && !low) return 0;
+    AdvisoryLine lines[3];
+    if (spending) {
+        const bool military = city.scienceLevel < city.militaryLevel;
+        const std::string what = military ? Tr("military", "askeriye") : Tr("science", "bilim");
+        lines[0] = {609, 80,
+                    Tr("Spending too many golds to ", "Şunun için çok altın harcanıyor: ") + what + ".",
+                    kDarkRed};
+        lines[1] = {
+            609, 102,
+            Tr("This city is spending too many golds for ", "Bu şehir şunun için çok altın harcıyor: ") +
+                what + Tr(". Decrease ", ". Hazinenizi artıda tutmak için ") + what +
+                Tr(" budget in order to save your treasure at positive values.", " bütçesini azaltın."),
+            kBlack};
+    } else {
+        lines[0] = {
+            609, 80,
+            g >= 0 ? Tr("Our treasure is dangerously going down.", "Hazinemiz tehlikeli biçimde azalıyor.")
+                   : Tr("We have no golds at our treasure.", "Hazinemizde hiç altın yok."),
+            kDarkRed};
+        lines[1] = {
+            609, 102,
+            Tr("We have to earn more golds. Increase taxes and decrease science and military budget if they "
+               "are high. Build marketplace to earn more from taxes.",
+               "Daha çok altın kazanmalıyız. Vergileri artırın, yüksekse bilim ve askeriye bütçesini "
+               "azaltın. Vergilerden daha çok kazanmak için pazar kurun."),
+            kBlack};
+    }
+    lines[2] = {
+        609, 151,
+        g >= 0
+            ? Tr("If treasure goes below zero, this city can not produce any soldier or develop new "
+                 "sciences.",
+                 "Hazine sıfırın altına düşerse bu şehir asker üretemez ve yeni bilimler geliştiremez.")
+            : Tr("Treasure is currently below zero. So none of your cities can produce soldiers or develop "
+                 "new sciences.",
+                 "Hazine şu an sıfırın altında. Bu yüzden hiçbir şehriniz asker üretemez ve yeni bilim "
+                 "geliştiremez."),
+        kBlack};
+    return Advisory(604, 846, 625, 59, lines, 3);
+}
+
+int UnhappinessAdvisory(const CityData& city, int top) {
+    const double d = ui.lastHappinessDelta, h = city.happiness;
+    if (!(d < -1 || (d < -0.8 && h < 80) || (d < -0.6 && h < 70) || (d < -0.4 && h < 60) ||
+          (d < 0 && h < 55)))
+        return top;
+    const int shift = std::max(0, top - 178);
+    AdvisoryLine lines[3] = {
+        {785, 198 + shift, UnhappinessHeading(ui.worstReason), kDarkRed},
+        {785, 198 + shift, UnhappinessAdvice(ui.worstReason, CityName(city)), kBlack},
+        {785, 198 + shift, UnhappinessNote(), kBlack},
+    };
+    return Advisory(780, 1012, 801, 178 + shift, lines, 3);
+}
+
+void StoneAdvisory(const CityData& city) {
+    AdvisoryLine lines[2];
+    if (city.buildItem != 0) {
+        if (city.stock[kStone] >= 10 || city.production[kStone] > 0) return;
+        lines[0] = {22, 406, CityName(city) + Tr(" has no stone", " şehrinde taş yok"), kDarkRed};
+        lines[1] = {
+            22, 428,
+            Tr("In order to build buildings in your city at least one of your citizens must collect stone. "
+               "Right click any of them and select stone to produce stone in your village and do not sell "
+               "these stones.",
+               "Şehrinizde bina yapmak için şehirlilerinizden en az biri taş toplamalı. Birine sağ tıklayıp "
+               "taşı seçin ve bu taşları satmayın."),
+            kBlack};
+    } else {
+        lines[0] = {22, 406, Tr("Improve your city", "Şehrinizi geliştirin"), kDarkRed};
+        lines[1] = {
+            22, 428,
+            Tr("Currently there is no building job in progress. In order to improve happiness, culture, "
+               "military and science you have to build related buildings. Press the button with the tool "
+               "icon (near the city view) to see the available buildings.",
+               "Şu an yapılan bir bina yok. Mutluluğu, kültürü, askeri gücü ve bilimi artırmak için ilgili "
+               "binaları yapmalısınız. Yapılabilecek binaları görmek için şehir resminin yanındaki alet "
+               "simgeli düğmeye basın."),
+            kBlack};
+    }
+    Advisory(16, 184, 38, 386, lines, 2);
+}
+
+} // namespace
+
+void WriteCityMenuTexts() {
+    CityData* open = OpenCityData();
+    if (!open) return;
+    CityData& city = *open;
+    WriteTitleAndGrowth(city);
+    WriteMilitaryProduction(city);
+    WriteSpending(city);
+    WriteJobBoxes(city);
+    WriteProducts(city);
+    WriteReasons(city);
+
+    // The advisories; those in the right-hand column stand one below the other.
+    FoodAdvisory(city);
+    const int treasury = TreasuryAdvisory(city);
+    const int unhappy = UnhappinessAdvisory(city, treasury);
+    ProductsAdvisory(city, unhappy);
+    StoneAdvisory(city);
+
+    WriteBuildingsHover(city);
+    if (ui.productionListOpen) WriteProductionList(city);
+    if (ui.buildingListOpen) WriteBuildingList(city);
+    if (ui.workerMenuOpen) WriteWorkerMenu(city);
+    if (ui.productMenu != 0) WriteProductMenu(city);
+    if (ui.cargoMenu != 0) WriteCargoMenu(city);
+}
+
+} // namespace annals

@@ -2,7 +2,10 @@
 
 #include "asset_files.h"
 #include "map_art.h"
+#include "piece_art.h"
+#include "svg_art.h"
 
+#include <cstdlib>
 #include <cstring>
 
 namespace annals::art {
@@ -55,10 +58,10 @@ void DrawProductSheet(cairo_t* cr, int width, int height) {
     DrawProductMapArt(cr);
 }
 void DrawUnitSheet(cairo_t* cr, int width, int height) {
-    DrawUnitArt(cr, width, height);
+    DrawUnitPieces(cr, width, height);
 }
 void DrawUnitOutlinesSheet(cairo_t* cr, int width, int height) {
-    DrawPlaceholder(cr, kUnitOutlinesSprite, width, height);
+    DrawUnitOutlinePieces(cr, width, height);
 }
 void DrawCitySheet(cairo_t* cr, int width, int height) {
     DrawPlaceholder(cr, kCitySprite, width, height);
@@ -146,12 +149,20 @@ bool WriteSheets(const std::string& artDir, std::string& error) {
         kDrawers[id](cr, sheet.width, sheet.height);
         cairo_destroy(cr);
         cairo_surface_flush(surface);
+        if (!SvgError().empty()) {
+            error = std::string("drawing ") + sheet.file + ": " + SvgError();
+            cairo_surface_destroy(surface);
+            return false;
+        }
         if (cairo_surface_status(surface) != CAIRO_STATUS_SUCCESS) {
             error = std::string("drawing ") + sheet.file + ": " +
                     cairo_status_to_string(cairo_surface_status(surface));
             cairo_surface_destroy(surface);
             return false;
         }
+        // For looking at the sheets: ANNALS_SHEET_PNG=folder writes each one as a PNG too.
+        if (const char* pngDir = std::getenv("ANNALS_SHEET_PNG"))
+            cairo_surface_write_to_png(surface, (std::string(pngDir) + "/" + sheet.file + ".png").c_str());
         // RGB24 keeps each pixel as a native 32-bit 0x00RRGGBB word, rows `stride` bytes apart.
         std::vector<uint32_t> pixels(size_t(sheet.width) * size_t(sheet.height));
         const unsigned char* data = cairo_image_surface_get_data(surface);

@@ -3,6 +3,7 @@
 #include "sheets.h"
 #include "svg_art.h"
 
+#include <cmath>
 #include <cstdio>
 #include <string>
 
@@ -109,6 +110,364 @@ void DrawUnitOutlinePieces(cairo_t* cr, int width, int height) {
     for (int t = 1; t <= 35; ++t)
         DrawSvg(cr, std::string("units/") + kUnitFiles[t], 50 * (t - 1) + 1.5, 0.5, 46, 46,
                 SvgMode::Silhouette, CivColours(8), 0x3a2c20);
+}
+
+} // namespace annals::art
+
+namespace annals::art {
+
+namespace {
+
+void Rgb(cairo_t* cr, uint32_t c) {
+    cairo_set_source_rgb(cr, (c >> 16 & 255) / 255.0, (c >> 8 & 255) / 255.0, (c & 255) / 255.0);
+}
+
+void ClearKey(cairo_t* cr, double x, double y, double w, double h) {
+    cairo_save(cr);
+    cairo_set_antialias(cr, CAIRO_ANTIALIAS_NONE);
+    cairo_set_source_rgb(cr, 1, 0, 1);
+    cairo_rectangle(cr, x, y, w, h);
+    cairo_fill(cr);
+    cairo_restore(cr);
+}
+
+constexpr uint32_t kInk = 0x2a1e16;
+
+constexpr const char* kProductFiles[15] = {
+    "",        "01_food",   "02_cotton", "03_tobacco", "04_grape", "05_fur",  "06_wood", "07_stone",
+    "08_gold", "09_petrol", "10_paper",  "11_cloth",   "12_cigar", "13_wine", "14_coat",
+};
+
+std::string ProductPicture(int p) {
+    return std::string("products/") + kProductFiles[p];
+}
+
+// A round button plate with its symbol: bronze when plain, gold and bright when lit.
+void RoundButton(cairo_t* cr, double cx, double cy, double r, bool lit, const char* symbol, SvgMode mode) {
+    const int x = int(cx - r - 2), y = int(cy - r - 2), size = int(2 * r + 5);
+    DrawComputed(
+        cr, x, y, size, size,
+        [&](cairo_t* c) {
+            cairo_pattern_t* face =
+                cairo_pattern_create_radial(cx - r * 0.35, cy - r * 0.4, r * 0.1, cx, cy, r);
+            if (lit) {
+                cairo_pattern_add_color_stop_rgb(face, 0, 1.0, 0.96, 0.80);
+                cairo_pattern_add_color_stop_rgb(face, 1, 0.91, 0.77, 0.47);
+            } else {
+                cairo_pattern_add_color_stop_rgb(face, 0, 0.96, 0.91, 0.78);
+                cairo_pattern_add_color_stop_rgb(face, 1, 0.76, 0.66, 0.48);
+            }
+            cairo_arc(c, cx, cy, r - 1, 0, 2 * M_PI);
+            cairo_set_source(c, face);
+            cairo_fill_preserve(c);
+            cairo_pattern_destroy(face);
+            cairo_set_line_width(c, 2.5);
+            Rgb(c, lit ? 0xb08a54 : 0x5c3c1c);
+            cairo_stroke(c);
+            cairo_arc(c, cx, cy, r + 0.6, 0, 2 * M_PI);
+            cairo_set_line_width(c, 1.2);
+            Rgb(c, kInk);
+            cairo_stroke(c);
+        },
+        mode);
+    const double s = r * 1.15;
+    DrawSvg(cr, std::string("symbols/") + symbol, cx - s / 2, cy - s / 2 + (lit ? 0 : 0.5), s, s, mode);
+}
+
+// A square plate for the order buttons and badges; a pressed-in look when lit.
+void SquareButton(cairo_t* cr, int x, int y, int size, bool lit, const char* symbol) {
+    DrawComputed(cr, x, y, size, size, [&](cairo_t* c) {
+        cairo_pattern_t* face = cairo_pattern_create_linear(x, y, x + size, y + size);
+        cairo_pattern_add_color_stop_rgb(face, 0, lit ? 1.0 : 0.96, lit ? 0.95 : 0.91, lit ? 0.76 : 0.78);
+        cairo_pattern_add_color_stop_rgb(face, 1, lit ? 0.91 : 0.80, lit ? 0.74 : 0.70, lit ? 0.42 : 0.52);
+        cairo_rectangle(c, x + 1, y + 1, size - 2, size - 2);
+        cairo_set_source(c, face);
+        cairo_fill(c);
+        cairo_pattern_destroy(face);
+        // Raised: light top left, dark bottom right.
+        cairo_set_line_width(c, 1);
+        Rgb(c, lit ? 0xb08a54 : 0xfff6dc);
+        cairo_move_to(c, x + 1.5, y + size - 2);
+        cairo_line_to(c, x + 1.5, y + 1.5);
+        cairo_line_to(c, x + size - 2, y + 1.5);
+        cairo_stroke(c);
+        Rgb(c, lit ? 0xfff6dc : 0x8a6a40);
+        cairo_move_to(c, x + size - 1.5, y + 2);
+        cairo_line_to(c, x + size - 1.5, y + size - 1.5);
+        cairo_line_to(c, x + 2, y + size - 1.5);
+        cairo_stroke(c);
+        Rgb(c, kInk);
+        cairo_rectangle(c, x + 0.5, y + 0.5, size - 1, size - 1);
+        cairo_stroke(c);
+    });
+    const double inset = size * 0.16;
+    DrawSvg(cr, std::string("symbols/") + symbol, x + inset + (lit ? 0.5 : 0), y + inset + (lit ? 0.5 : 0),
+            size - 2 * inset, size - 2 * inset);
+}
+
+} // namespace
+
+void DrawProductPieces(cairo_t* cr, int width, int height) {
+    ClearKey(cr, 0, 0, width, height);
+    struct Special {
+        int left, top, right, bottom;
+        const char* picture;
+    };
+    const Special specials[] = {
+        {186, 38, 221, 67, "specials/deer"},      {0, 0, 30, 32, "specials/deer"},
+        {63, 0, 80, 30, "products/01_food"},      {81, 0, 123, 29, "specials/fish"},
+        {124, 0, 150, 24, "specials/seal"},       {151, 0, 179, 30, "products/02_cotton"},
+        {180, 0, 208, 33, "products/03_tobacco"}, {209, 0, 228, 31, "products/04_grape"},
+        {229, 0, 261, 32, "products/06_wood"},    {262, 0, 294, 32, "products/05_fur"},
+        {353, 32, 387, 66, "products/07_stone"},  {355, 69, 385, 99, "products/07_stone"},
+        {318, 32, 352, 66, "products/08_gold"},   {320, 69, 350, 99, "products/08_gold"},
+        {295, 0, 322, 29, "specials/pearl"},      {347, 0, 387, 31, "specials/palms"},
+    };
+    for (const Special& s : specials)
+        DrawSvg(cr, s.picture, s.left, s.top, s.right - s.left, s.bottom - s.top);
+    for (int p = 1; p <= 14; ++p) DrawSvg(cr, ProductPicture(p), 30 * (p - 1), 104, 28, 28);
+}
+
+namespace {
+
+// The civilizations' colours as RGB words.
+constexpr uint32_t kCivRgb[9] = {0,        0x2f6fd6, 0x2fa84f, 0xf2f2ee, 0xf0c93a,
+                                 0xd63a2f, 0xef8a2f, 0x8f4fb8, 0x707070};
+
+void HealthBars(cairo_t* cr) {
+    struct Bar {
+        int full, left, column, width;
+    };
+    const Bar bars[] = {
+        {2, 0, 175, 12}, {2, 1, 162, 12}, {2, 2, 149, 12}, {1, 0, 175, 7}, {1, 1, 188, 7},
+        {3, 0, 133, 15}, {3, 1, 117, 15}, {3, 2, 101, 15}, {3, 3, 85, 15}, {4, 0, 68, 16},
+        {4, 1, 51, 16},  {4, 2, 34, 16},  {4, 3, 17, 16},  {4, 4, 0, 16},
+    };
+    const int bottoms[5] = {0, 40, 46, 53, 61};
+    cairo_save(cr);
+    cairo_set_antialias(cr, CAIRO_ANTIALIAS_NONE);
+    auto box = [&](double x, double y, double w, double h, uint32_t c) {
+        Rgb(cr, c);
+        cairo_rectangle(cr, x, y, w, h);
+        cairo_fill(cr);
+    };
+    for (int k = 1; k <= 8; ++k) {
+        const int row = 29 * (k - 1);
+        for (const Bar& bar : bars) {
+            const double top = row + 33, h = bottoms[bar.full] - 33, x = bar.column, w = 7;
+            box(x, top, w, h, kInk);
+            box(x + 1, top + 1, w - 2, h - 2, kCivRgb[k]);
+            const double segment = (h - 4) / bar.full;
+            for (int i = 0; i < bar.full; ++i) {
+                const bool alive = bar.full - i <= bar.left;
+                const double sy = top + 2 + segment * i;
+                box(x + 2, sy, w - 4, segment - 1, alive ? 0x58c040 : 0x6a1e18);
+                if (alive) box(x + 2, sy, 1, segment - 1, 0xa8f080);
+            }
+        }
+    }
+    cairo_restore(cr);
+}
+
+// Each nation's two colours, for its flag over a city.
+constexpr uint32_t kNationFlag[14][2] = {
+    {0, 0},
+    {0x2f8a4a, 0xf0c93a},
+    {0x2aa0a0, 0xf0c93a},
+    {0xf2f2ee, 0xc0302a},
+    {0xc0302a, 0xf0c93a},
+    {0x2f4fa8, 0xf0c93a},
+    {0xf0c93a, 0x2a2a2a},
+    {0x7a3a9a, 0xf0c93a},
+    {0xa8281e, 0xf0c93a},
+    {0xc8281e, 0xf2f2ee},
+    {0x1f4c98, 0xf0c93a},
+    {0x8a8a8a, 0xd0d0d0},
+    {0x8a8a8a, 0xd0d0d0},
+    {0xa0683a, 0xf2f2ee},
+};
+
+void Flags(cairo_t* cr) {
+    cairo_save(cr);
+    cairo_set_antialias(cr, CAIRO_ANTIALIAS_NONE);
+    auto box = [&](double x, double y, double w, double h, uint32_t c) {
+        Rgb(cr, c);
+        cairo_rectangle(cr, x, y, w, h);
+        cairo_fill(cr);
+    };
+    for (int m = 1; m <= 13; ++m) {
+        const double x = 204 + 13 * (m - 1);
+        box(x, 48, 2, 14, kInk);
+        box(x + 2, 49, 10, 8, kInk);
+        box(x + 2, 50, 9, 6, kNationFlag[m][0]);
+        box(x + 2, 52, 9, 2, kNationFlag[m][1]);
+        box(x + 2, 50, 9, 1, 0xffffff & (kNationFlag[m][0] | 0x303030));
+    }
+    cairo_restore(cr);
+}
+
+void Fog(cairo_t* cr) {
+    cairo_save(cr);
+    cairo_rectangle(cr, 353, 63, 50, 50);
+    cairo_clip(cr);
+    Rgb(cr, 0x1c2236);
+    cairo_paint(cr);
+    // Engraved hatching that joins with the next cell.
+    cairo_set_antialias(cr, CAIRO_ANTIALIAS_NONE);
+    Rgb(cr, 0x242c44);
+    for (int d = -50; d < 50; d += 5) {
+        for (int i = 0; i < 50; ++i) {
+            const int x = i, y = i - d;
+            if (y >= 0 && y < 50 && (i / 2) % 3 != 2) cairo_rectangle(cr, 353 + x, 63 + y, 1, 1);
+        }
+    }
+    cairo_fill(cr);
+    cairo_restore(cr);
+}
+
+void ExperienceBadges(cairo_t* cr) {
+    for (int k = 0; k <= 5; ++k) {
+        const int y = 229 + 18 * k, stars = k == 5 ? 1 : k + 1;
+        DrawComputed(cr, 345, y, 41, 17, [&](cairo_t* c) {
+            cairo_rectangle(c, 345.5, y + 0.5, 40, 16);
+            Rgb(c, 0xf5e8c7);
+            cairo_fill_preserve(c);
+            Rgb(c, 0x5c3c1c);
+            cairo_set_line_width(c, 1);
+            cairo_stroke(c);
+            for (int s = 0; s < stars; ++s) {
+                const double cx = 345 + 20.5 + (s - (stars - 1) / 2.0) * 8, cy = y + 8.5;
+                for (int i = 0; i < 10; ++i) {
+                    const double r = i % 2 == 0 ? 4.2 : 1.8, a = i * M_PI / 5;
+                    if (i == 0)
+                        cairo_move_to(c, cx + r * std::sin(a), cy - r * std::cos(a));
+                    else
+                        cairo_line_to(c, cx + r * std::sin(a), cy - r * std::cos(a));
+                }
+                cairo_close_path(c);
+            }
+            Rgb(c, 0xe8b830);
+            cairo_fill_preserve(c);
+            Rgb(c, kInk);
+            cairo_set_line_width(c, 0.8);
+            cairo_stroke(c);
+        });
+    }
+}
+
+void RouteArrows(cairo_t* cr) {
+    for (int n = 1; n <= 8; ++n) {
+        const double left = 43 * (n - 1) + 1, cx = left + 20.5, cy = 327.5;
+        const double angle = (n - 1) * M_PI / 4; // east, then clockwise on the screen
+        DrawComputed(cr, int(left), 307, 41, 41, [&](cairo_t* c) {
+            cairo_translate(c, cx, cy);
+            cairo_rotate(c, angle);
+            cairo_move_to(c, -12, -4);
+            cairo_line_to(c, 2, -4);
+            cairo_line_to(c, 2, -10);
+            cairo_line_to(c, 14, 0);
+            cairo_line_to(c, 2, 10);
+            cairo_line_to(c, 2, 4);
+            cairo_line_to(c, -12, 4);
+            cairo_close_path(c);
+            Rgb(c, 0xf0c93a);
+            cairo_fill_preserve(c);
+            Rgb(c, kInk);
+            cairo_set_line_width(c, 2);
+            cairo_set_line_join(c, CAIRO_LINE_JOIN_ROUND);
+            cairo_stroke(c);
+        });
+    }
+}
+
+const char* const kOrderSymbols[8] = {"", "road", "axe", "hill", "city", "field", "ship", "fortify"};
+
+void Buttons(cairo_t* cr) {
+    RoundButton(cr, 23, 372, 19, true, "cities", SvgMode::Keyed);
+    RoundButton(cr, 65.5, 369.5, 17, true, "finance", SvgMode::Keyed);
+    RoundButton(cr, 106, 369.5, 17, true, "science", SvgMode::Keyed);
+    RoundButton(cr, 147.5, 369.5, 17, true, "statistics", SvgMode::Keyed);
+    RoundButton(cr, 65.5, 409.5, 17, true, "products", SvgMode::Keyed);
+    // The main-menu plate, lit.
+    DrawComputed(cr, 169, 350, 52, 24, [&](cairo_t* c) {
+        cairo_rectangle(c, 170, 351, 50, 22);
+        Rgb(c, 0xf8e8b0);
+        cairo_fill_preserve(c);
+        Rgb(c, kInk);
+        cairo_set_line_width(c, 2);
+        cairo_stroke(c);
+    });
+    DrawSvg(cr, "symbols/menu", 184, 351, 22, 22);
+    for (int o = 1; o <= 7; ++o) {
+        SquareButton(cr, 28 * o + 194, 350, 27, true, kOrderSymbols[o]);
+        SquareButton(cr, 28 * o + 194, 378, 27, false, kOrderSymbols[o]);
+    }
+    const char* badges[5] = {"road", "hill", "mine", "fortify", "field"};
+    for (int i = 0; i < 5; ++i) {
+        const int x = 192 + 16 * i;
+        DrawComputed(cr, x, 406, 16, 16, [&](cairo_t* c) {
+            cairo_arc(c, x + 8, 414, 7.3, 0, 2 * M_PI);
+            Rgb(c, 0xf5e8c7);
+            cairo_fill_preserve(c);
+            Rgb(c, kInk);
+            cairo_set_line_width(c, 1.3);
+            cairo_stroke(c);
+        });
+        DrawSvg(cr, std::string("symbols/") + badges[i], x + 3, 409, 10, 10);
+    }
+}
+
+} // namespace
+
+void DrawOthersPieces(cairo_t* cr, int width, int height) {
+    ClearKey(cr, 0, 0, width, height);
+    HealthBars(cr);
+    Flags(cr);
+    Fog(cr);
+    DrawSvg(cr, "symbols/site", 324, 197, 27, 30);
+    DrawComputed(cr, 352, 221, 7, 7, [](cairo_t* c) {
+        cairo_rectangle(c, 352.5, 221.5, 6, 6);
+        Rgb(c, 0xe8b830);
+        cairo_fill_preserve(c);
+        Rgb(c, kInk);
+        cairo_set_line_width(c, 1);
+        cairo_stroke(c);
+    });
+    ExperienceBadges(cr);
+    DrawSvg(cr, "others/pointers", 0, 283, 93, 23);
+    RouteArrows(cr);
+    Buttons(cr);
+    for (int m = 1; m <= 13; ++m) {
+        char name[32];
+        std::snprintf(name, sizeof name, "emblems/%02d", m);
+        DrawSvg(cr, name, 31 * (m - 1) + 1, 430, 30, 30);
+    }
+    for (int p = 1; p <= 14; ++p) DrawSvg(cr, ProductPicture(p), 10 * (p - 1), 464, 9, 9);
+    DrawComputed(cr, 140, 464, 9, 9, [](cairo_t* c) { // no product
+        cairo_arc(c, 144.5, 468.5, 3, 0, 2 * M_PI);
+        Rgb(c, kInk);
+        cairo_set_line_width(c, 1.2);
+        cairo_stroke(c);
+    });
+    for (int style = 0; style <= 5; ++style) {
+        char name[32];
+        std::snprintf(name, sizeof name, "citizens/%d", style);
+        DrawSvg(cr, name, 23 * style, 476, 23, 29);
+        // Picked: the same figure on a golden ground.
+        DrawComputed(cr, 23 * style, 505, 23, 29, [&](cairo_t* c) {
+            cairo_rectangle(c, 23 * style + 1, 506, 21, 28);
+            Rgb(c, 0xf0d078);
+            cairo_fill_preserve(c);
+            Rgb(c, 0xb08a54);
+            cairo_set_line_width(c, 1.5);
+            cairo_stroke(c);
+        });
+        DrawSvg(cr, name, 23 * style, 505, 23, 29);
+    }
+    const char* small[5] = {"coin", "military", "science", "content", "discontent"};
+    for (int i = 0; i < 5; ++i) DrawSvg(cr, std::string("symbols/") + small[i], 150 + 16 * i, 476, 16, 16);
+    const char* news[4] = {"area", "discontent", "fire", "wonder"};
+    for (int i = 0; i < 4; ++i) DrawSvg(cr, std::string("symbols/") + news[i], 240 + 36 * i + 2, 478, 32, 32);
 }
 
 } // namespace annals::art

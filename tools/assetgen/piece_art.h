@@ -8,5 +8,8 @@ namespace annals::art {
 
 void DrawUnitPieces(cairo_t* cr, int width, int height);
 void DrawUnitOutlinePieces(cairo_t* cr, int width, int height);
+void DrawProductPieces(cairo_t* cr, int width, int height);
+void DrawOthersPieces(cairo_t* cr, int width, int height);
+void DrawFramePieces(cairo_t* cr, int width, int height);
 
 } // namespace annals::art

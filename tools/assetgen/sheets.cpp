@@ -54,8 +54,7 @@ void DrawCornfieldSheet(cairo_t* cr, int width, int height) {
     DrawCornfieldArt(cr, width, height);
 }
 void DrawProductSheet(cairo_t* cr, int width, int height) {
-    DrawPlaceholder(cr, kProductSprite, width, height);
-    DrawProductMapArt(cr);
+    DrawProductPieces(cr, width, height);
 }
 void DrawUnitSheet(cairo_t* cr, int width, int height) {
     DrawUnitPieces(cr, width, height);
@@ -89,8 +88,7 @@ void DrawSciencesSheet(cairo_t* cr, int width, int height) {
     DrawPlaceholder(cr, kSciencesSprite, width, height);
 }
 void DrawOthersSheet(cairo_t* cr, int width, int height) {
-    DrawPlaceholder(cr, kOthersSprite, width, height);
-    DrawOthersMapArt(cr);
+    DrawOthersPieces(cr, width, height);
 }
 
 void DrawOutlineSheet(cairo_t* cr, int width, int height) {

@@ -46,45 +46,11 @@ void ReplaceAll(std::string& text, const std::string& from, const std::string& t
         text.replace(at, from.size(), to);
 }
 
-} // namespace
-
-const std::string& SvgError() {
-    return FirstError();
-}
-
-bool DrawSvg(cairo_t* cr, const std::string& name, double x, double y, double w, double h, SvgMode mode,
-             const Replacements& replacements, uint32_t flat) {
-    const std::string* source = Source(name);
-    if (source == nullptr)
-        return Fail("cannot read " + std::string(ANNALS_ART_SOURCES) + "/" + name + ".svg");
-    std::string text = *source;
-    for (const auto& [from, to] : replacements) ReplaceAll(text, from, to);
-
-    GError* error = nullptr;
-    RsvgHandle* handle =
-        rsvg_handle_new_from_data(reinterpret_cast<const guint8*>(text.data()), text.size(), &error);
-    if (handle == nullptr) {
-        const std::string why = name + ".svg: " + (error ? error->message : "not a picture");
-        if (error) g_error_free(error);
-        return Fail(why);
-    }
-    const int left = int(std::floor(x)), top = int(std::floor(y));
-    const int width = int(std::ceil(x + w)) - left, height = int(std::ceil(y + h)) - top;
-    cairo_surface_t* picture = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, width, height);
-    cairo_t* pc = cairo_create(picture);
-    const RsvgRectangle viewport{x - left, y - top, w, h};
-    const bool drawn = rsvg_handle_render_document(handle, pc, &viewport, &error);
-    cairo_destroy(pc);
-    g_object_unref(handle);
-    if (!drawn) {
-        const std::string why = name + ".svg: " + (error ? error->message : "cannot be drawn");
-        if (error) g_error_free(error);
-        cairo_surface_destroy(picture);
-        return Fail(why);
-    }
-    cairo_surface_flush(picture);
-
-    // Copy onto the sheet by hand: the colour key must never be blended into an edge.
+// Copies an ARGB picture onto the sheet by hand: the colour key must never be blended
+// into an edge.
+void CopyOntoSheet(cairo_t* cr, cairo_surface_t* picture, int left, int top, SvgMode mode, uint32_t flat) {
+    const int width = cairo_image_surface_get_width(picture),
+              height = cairo_image_surface_get_height(picture);
     cairo_surface_t* sheet = cairo_get_target(cr);
     cairo_surface_flush(sheet);
     const int sheetW = cairo_image_surface_get_width(sheet), sheetH = cairo_image_surface_get_height(sheet);
@@ -127,8 +93,61 @@ bool DrawSvg(cairo_t* cr, const std::string& name, double x, double y, double w,
         }
     }
     cairo_surface_mark_dirty(sheet);
+}
+
+} // namespace
+
+const std::string& SvgError() {
+    return FirstError();
+}
+
+bool DrawSvg(cairo_t* cr, const std::string& name, double x, double y, double w, double h, SvgMode mode,
+             const Replacements& replacements, uint32_t flat) {
+    const std::string* source = Source(name);
+    if (source == nullptr)
+        return Fail("cannot read " + std::string(ANNALS_ART_SOURCES) + "/" + name + ".svg");
+    std::string text = *source;
+    for (const auto& [from, to] : replacements) ReplaceAll(text, from, to);
+
+    GError* error = nullptr;
+    RsvgHandle* handle =
+        rsvg_handle_new_from_data(reinterpret_cast<const guint8*>(text.data()), text.size(), &error);
+    if (handle == nullptr) {
+        const std::string why = name + ".svg: " + (error ? error->message : "not a picture");
+        if (error) g_error_free(error);
+        return Fail(why);
+    }
+    const int left = int(std::floor(x)), top = int(std::floor(y));
+    const int width = int(std::ceil(x + w)) - left, height = int(std::ceil(y + h)) - top;
+    cairo_surface_t* picture = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, width, height);
+    cairo_t* pc = cairo_create(picture);
+    const RsvgRectangle viewport{x - left, y - top, w, h};
+    const bool drawn = rsvg_handle_render_document(handle, pc, &viewport, &error);
+    cairo_destroy(pc);
+    g_object_unref(handle);
+    if (!drawn) {
+        const std::string why = name + ".svg: " + (error ? error->message : "cannot be drawn");
+        if (error) g_error_free(error);
+        cairo_surface_destroy(picture);
+        return Fail(why);
+    }
+    cairo_surface_flush(picture);
+
+    CopyOntoSheet(cr, picture, left, top, mode, flat);
     cairo_surface_destroy(picture);
     return true;
+}
+
+void DrawComputed(cairo_t* cr, int x, int y, int w, int h, const std::function<void(cairo_t*)>& draw,
+                  SvgMode mode, uint32_t flat) {
+    cairo_surface_t* picture = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, w, h);
+    cairo_t* pc = cairo_create(picture);
+    cairo_translate(pc, -x, -y);
+    draw(pc);
+    cairo_destroy(pc);
+    cairo_surface_flush(picture);
+    CopyOntoSheet(cr, picture, x, y, mode, flat);
+    cairo_surface_destroy(picture);
 }
 
 } // namespace annals::art

@@ -2,6 +2,8 @@
 #pragma once
 
 #include <cairo.h>
+#include <cstdint>
+#include <functional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -27,6 +29,11 @@ enum class SvgMode {
 // Returns false, and remembers why, when the file cannot be read or drawn.
 bool DrawSvg(cairo_t* cr, const std::string& name, double x, double y, double w, double h,
              SvgMode mode = SvgMode::Keyed, const Replacements& replacements = {}, uint32_t flat = 0x2a1e16);
+
+// Draws with Cairo on a clear surface of the box (x, y, w, h), in sheet coordinates,
+// and copies the result onto the sheet as DrawSvg does.
+void DrawComputed(cairo_t* cr, int x, int y, int w, int h, const std::function<void(cairo_t*)>& draw,
+                  SvgMode mode = SvgMode::Keyed, uint32_t flat = 0x2a1e16);
 
 // The first failure of DrawSvg, or empty.
 const std::string& SvgError();

@@ -1,11 +1,14 @@
 #include "piece_art.h"
 
+#include "map_art.h"
 #include "sheets.h"
 #include "svg_art.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <string>
+#include <vector>
 
 namespace annals::art {
 
@@ -307,22 +310,7 @@ void Flags(cairo_t* cr) {
 }
 
 void Fog(cairo_t* cr) {
-    cairo_save(cr);
-    cairo_rectangle(cr, 353, 63, 50, 50);
-    cairo_clip(cr);
-    Rgb(cr, 0x1c2236);
-    cairo_paint(cr);
-    // Engraved hatching that joins with the next cell.
-    cairo_set_antialias(cr, CAIRO_ANTIALIAS_NONE);
-    Rgb(cr, 0x242c44);
-    for (int d = -50; d < 50; d += 5) {
-        for (int i = 0; i < 50; ++i) {
-            const int x = i, y = i - d;
-            if (y >= 0 && y < 50 && (i / 2) % 3 != 2) cairo_rectangle(cr, 353 + x, 63 + y, 1, 1);
-        }
-    }
-    cairo_fill(cr);
-    cairo_restore(cr);
+    PaintFogTile(cr, 353, 63);
 }
 
 void ExperienceBadges(cairo_t* cr) {
@@ -468,6 +456,304 @@ void DrawOthersPieces(cairo_t* cr, int width, int height) {
     for (int i = 0; i < 5; ++i) DrawSvg(cr, std::string("symbols/") + small[i], 150 + 16 * i, 476, 16, 16);
     const char* news[4] = {"area", "discontent", "fire", "wonder"};
     for (int i = 0; i < 4; ++i) DrawSvg(cr, std::string("symbols/") + news[i], 240 + 36 * i + 2, 478, 32, 32);
+}
+
+} // namespace annals::art
+
+namespace annals::art {
+
+namespace {
+
+void Wood(cairo_t* cr, double x, double y, double w, double h) {
+    cairo_pattern_t* grain = cairo_pattern_create_linear(x, y, x, y + h);
+    cairo_pattern_add_color_stop_rgb(grain, 0, 0x44 / 255.0, 0x2c / 255.0, 0x14 / 255.0);
+    cairo_pattern_add_color_stop_rgb(grain, 1, 0x1f / 255.0, 0x12 / 255.0, 0x0a / 255.0);
+    cairo_rectangle(cr, x, y, w, h);
+    cairo_set_source(cr, grain);
+    cairo_fill(cr);
+    cairo_pattern_destroy(grain);
+}
+
+// A parchment panel set into the wood, with a gold line and a dark inner edge.
+void Parchment(cairo_t* cr, double x, double y, double w, double h) {
+    cairo_pattern_t* paper = cairo_pattern_create_linear(x, y, x + w * 0.3, y + h);
+    cairo_pattern_add_color_stop_rgb(paper, 0, 0xf5 / 255.0, 0xe8 / 255.0, 0xc7 / 255.0);
+    cairo_pattern_add_color_stop_rgb(paper, 1, 0xe4 / 255.0, 0xd0 / 255.0, 0xa2 / 255.0);
+    cairo_rectangle(cr, x, y, w, h);
+    cairo_set_source(cr, paper);
+    cairo_fill(cr);
+    cairo_pattern_destroy(paper);
+    cairo_set_line_width(cr, 2);
+    Rgb(cr, 0xb08a54);
+    cairo_rectangle(cr, x - 2, y - 2, w + 4, h + 4);
+    cairo_stroke(cr);
+    cairo_set_line_width(cr, 1);
+    Rgb(cr, 0xe8c478);
+    cairo_rectangle(cr, x - 3.5, y - 3.5, w + 7, h + 7);
+    cairo_stroke(cr);
+    // Shade under the upper and left edges: the panel lies below the wood.
+    Rgb(cr, 0xcdb78a);
+    cairo_rectangle(cr, x, y, w, 2);
+    cairo_rectangle(cr, x, y, 2, h);
+    cairo_fill(cr);
+}
+
+void GoldLine(cairo_t* cr, double x, double y, double w, double h) {
+    cairo_set_line_width(cr, 1);
+    Rgb(cr, 0xe8c478);
+    cairo_rectangle(cr, x + 0.5, y + 0.5, w - 1, h - 1);
+    cairo_stroke(cr);
+    Rgb(cr, 0x5c3c1c);
+    cairo_rectangle(cr, x + 1.5, y + 1.5, w - 3, h - 3);
+    cairo_stroke(cr);
+}
+
+} // namespace
+
+void DrawFramePieces(cairo_t* cr, int width, int height) {
+    Wood(cr, 0, 0, width, height);
+    // Grain of the wood, faint.
+    cairo_set_line_width(cr, 1);
+    for (int i = 0; i < 60; ++i) {
+        const double y = 3 + (i * 37) % height;
+        cairo_set_source_rgba(cr, 0, 0, 0, 0.18);
+        cairo_move_to(cr, 0, y + 0.5);
+        cairo_curve_to(cr, width * 0.3, y - 2.5, width * 0.6, y + 3.5, width, y + 0.5);
+        cairo_stroke(cr);
+    }
+    // The opaque parts: the left panel, the right panel, the tab in the middle and the strip.
+    GoldLine(cr, 0, 0, width, height);
+    Parchment(cr, 8, 628, 236, 132);   // small map and the panel buttons
+    Parchment(cr, 798, 623, 216, 137); // the selected unit
+    Parchment(cr, 256, 726, 534, 34);  // status lines, year, treasury
+    Parchment(cr, 350, 697, 300, 24);  // the middle tab
+    // The small map's well and the unit's portrait.
+    Rgb(cr, 0x5c3c1c);
+    cairo_rectangle(cr, 9, 645, 106, 106);
+    cairo_fill(cr);
+    Rgb(cr, 0xe8c478);
+    cairo_rectangle(cr, 8.5, 644.5, 107, 107);
+    cairo_stroke(cr);
+    cairo_rectangle(cr, 843.5, 623.5, 54, 52);
+    Rgb(cr, 0xefe0bb);
+    cairo_fill_preserve(cr);
+    Rgb(cr, 0xb08a54);
+    cairo_stroke(cr);
+    // Ornaments: gold corner studs.
+    const double studs[][2] = {{4, 4}, {1019, 4}, {4, 763}, {1019, 763}, {250, 624}, {790, 619}};
+    for (const auto& s : studs) {
+        cairo_arc(cr, s[0] + 0.5, s[1] + 0.5, 3, 0, 2 * M_PI);
+        Rgb(cr, 0xe8c478);
+        cairo_fill_preserve(cr);
+        Rgb(cr, 0x5c3c1c);
+        cairo_stroke(cr);
+    }
+    // The panel buttons in their plain state; lit ones come from the others sheet.
+    RoundButton(cr, 147, 691, 18, false, "cities", SvgMode::Blend);
+    RoundButton(cr, 197, 691, 16, false, "science", SvgMode::Blend);
+    RoundButton(cr, 173, 725, 16, false, "statistics", SvgMode::Blend);
+    RoundButton(cr, 174, 658, 16, false, "finance", SvgMode::Blend);
+    RoundButton(cr, 135, 733, 16, false, "products", SvgMode::Blend);
+    // The main-menu plate.
+    cairo_rectangle(cr, 373, 740, 50, 22);
+    cairo_pattern_t* plate = cairo_pattern_create_linear(0, 740, 0, 762);
+    cairo_pattern_add_color_stop_rgb(plate, 0, 0.96, 0.91, 0.78);
+    cairo_pattern_add_color_stop_rgb(plate, 1, 0.80, 0.70, 0.52);
+    cairo_set_source(cr, plate);
+    cairo_fill_preserve(cr);
+    cairo_pattern_destroy(plate);
+    Rgb(cr, kInk);
+    cairo_set_line_width(cr, 1.5);
+    cairo_stroke(cr);
+    DrawSvg(cr, "symbols/menu", 387, 740, 22, 22, SvgMode::Blend);
+
+    // The map shows through everything else.
+    cairo_save(cr);
+    cairo_set_antialias(cr, CAIRO_ANTIALIAS_NONE);
+    cairo_set_fill_rule(cr, CAIRO_FILL_RULE_EVEN_ODD);
+    cairo_rectangle(cr, 8, 8, width - 16, 710);
+    cairo_rectangle(cr, 8, 620, 242, 98);
+    cairo_rectangle(cr, 790, 615, 226, 103);
+    cairo_rectangle(cr, 340, 690, 320, 28);
+    cairo_set_source_rgb(cr, 1, 0, 1);
+    cairo_fill(cr);
+    cairo_restore(cr);
+    // A gold line along the edge of the view.
+    cairo_save(cr);
+    cairo_set_antialias(cr, CAIRO_ANTIALIAS_NONE);
+    Rgb(cr, 0xe8c478);
+    cairo_rectangle(cr, 7, 7, width - 14, 1);
+    cairo_rectangle(cr, 7, 7, 1, 612);
+    cairo_rectangle(cr, width - 8, 7, 1, 607);
+    cairo_rectangle(cr, 250, 619, 1, 100);
+    cairo_rectangle(cr, 789, 614, 1, 105);
+    cairo_rectangle(cr, 7, 619, 244, 1);
+    cairo_rectangle(cr, 789, 614, 228, 1);
+    cairo_rectangle(cr, 250, 718, 90, 1);
+    cairo_rectangle(cr, 660, 718, 130, 1);
+    cairo_rectangle(cr, 339, 689, 1, 30);
+    cairo_rectangle(cr, 660, 689, 1, 30);
+    cairo_rectangle(cr, 339, 689, 322, 1);
+    cairo_fill(cr);
+    cairo_restore(cr);
+}
+
+} // namespace annals::art
+
+namespace annals::art {
+
+namespace {
+
+// Where the houses of a town stand on its 59 x 59 picture (the cell is 5..55), the
+// middle first: a bigger town fills more of them.
+constexpr double kHouseSpots[10][2] = {{22, 30}, {36, 34}, {12, 38}, {28, 20}, {44, 24},
+                                       {26, 42}, {8, 26},  {44, 42}, {16, 14}, {36, 12}};
+
+struct Building {
+    double x, y, w, h; // box on the sheet
+    bool main;
+};
+
+void Town(cairo_t* cr, int style, int level) {
+    const int left = 60 * (level - 1), top = 60 * (style - 1);
+    // Trodden ground under the town.
+    DrawComputed(cr, left, top, 59, 59, [&](cairo_t* c) {
+        cairo_save(c);
+        cairo_translate(c, left + 29.5, top + 38);
+        cairo_scale(c, 14 + 2.2 * level, 8 + 1.3 * level);
+        cairo_arc(c, 0, 0, 1, 0, 2 * M_PI);
+        cairo_restore(c);
+        Rgb(c, style == 7 ? 0x8a8078 : 0xb09a6a);
+        cairo_fill_preserve(c);
+        Rgb(c, 0x7a6a48);
+        cairo_set_line_width(c, 1);
+        cairo_stroke(c);
+    });
+    std::vector<Building> buildings;
+    const FlagSpot flag = kFlagSpots[style - 1][level - 2];
+    const double mw = 20 + level * 0.6, mh = mw * 28 / 24;
+    double mx = flag.x + 2 - mw / 2, my = flag.y + 15;
+    mx = std::clamp(mx, 0.0, 59 - mw);
+    my = std::clamp(my, 0.0, 59 - mh);
+    buildings.push_back({left + mx, top + my, mw, mh, true});
+    const int houses = level + 1;
+    const double hs = level < 5 ? 15 : 14;
+    for (int i = 0, placed = 0; i < 10 && placed < houses; ++i) {
+        const double hx = kHouseSpots[i][0], hy = kHouseSpots[i][1];
+        // Keep the middle of the main building clear.
+        if (std::abs(hx + hs / 2 - (mx + mw / 2)) < 10 && std::abs(hy + hs - (my + mh)) < 12) continue;
+        buildings.push_back({left + hx, top + hy, hs, hs, false});
+        ++placed;
+    }
+    std::sort(buildings.begin(), buildings.end(),
+              [](const Building& a, const Building& b) { return a.y + a.h < b.y + b.h; });
+    char name[32];
+    for (const Building& b : buildings) {
+        std::snprintf(name, sizeof name, "cities/%d_%s", style, b.main ? "main" : "house");
+        DrawSvg(cr, name, b.x, b.y, b.w, b.h);
+    }
+}
+
+// The back of a town's wall, level 1..4, a palisade or stone; the front of the first
+// level stands below it on the sheet (rows 514..527) and serves every level.
+void BackWall(cairo_t* cr, int i) {
+    const int level = i % 4 + 1;
+    const bool stone = i >= 4;
+    const int x = 60 * i, y = 480, h = level == 1 ? 34 : 59;
+    DrawComputed(cr, x, y, 59, h, [&](cairo_t* c) {
+        cairo_rectangle(c, x, y, 59, h);
+        cairo_clip(c);
+        const double rx = 23 + 1.5 * level, ry = 17 + 2 * level, cy = y + 41;
+        cairo_save(c);
+        cairo_translate(c, x + 29.5, cy);
+        cairo_scale(c, rx, ry);
+        cairo_arc(c, 0, 0, 1, M_PI, 2 * M_PI);
+        cairo_restore(c);
+        cairo_set_line_width(c, stone ? 6 : 5);
+        Rgb(c, kInk);
+        cairo_stroke_preserve(c);
+        cairo_set_line_width(c, stone ? 4 : 3);
+        Rgb(c, stone ? 0xb8b2a8 : 0x8a5a2e);
+        cairo_stroke(c);
+        // Towers (stone) or posts (palisade) along the wall.
+        for (int k = 0; k <= 4; ++k) {
+            const double a = M_PI + k * M_PI / 4;
+            const double tx = x + 29.5 + rx * std::cos(a), ty = cy + ry * std::sin(a);
+            if (stone && (level >= 2 || k % 2 == 0)) {
+                cairo_rectangle(c, tx - 3, ty - 6, 6, 8);
+                Rgb(c, 0xc8c2b8);
+                cairo_fill_preserve(c);
+                Rgb(c, kInk);
+                cairo_set_line_width(c, 1);
+                cairo_stroke(c);
+            } else if (!stone) {
+                cairo_move_to(c, tx - 1.5, ty + 2);
+                cairo_line_to(c, tx - 1.5, ty - 4);
+                cairo_line_to(c, tx, ty - 6);
+                cairo_line_to(c, tx + 1.5, ty - 4);
+                cairo_line_to(c, tx + 1.5, ty + 2);
+                Rgb(c, 0xa0703e);
+                cairo_fill_preserve(c);
+                Rgb(c, kInk);
+                cairo_set_line_width(c, 0.8);
+                cairo_stroke(c);
+            }
+        }
+    });
+}
+
+void FrontWall(cairo_t* cr, int x, bool stone) {
+    DrawComputed(cr, x, 514, 57, 13, [&](cairo_t* c) {
+        cairo_rectangle(c, x, 514, 57, 13);
+        cairo_clip(c);
+        if (stone) {
+            cairo_rectangle(c, x + 1, 518, 55, 8);
+            Rgb(c, 0xb8b2a8);
+            cairo_fill_preserve(c);
+            Rgb(c, kInk);
+            cairo_set_line_width(c, 1);
+            cairo_stroke(c);
+            for (double cx = x + 2; cx < x + 54; cx += 6) {
+                cairo_rectangle(c, cx, 515, 3.5, 3.5);
+                Rgb(c, 0xc8c2b8);
+                cairo_fill_preserve(c);
+                Rgb(c, kInk);
+                cairo_stroke(c);
+            }
+            Rgb(c, 0x8a847a);
+            cairo_move_to(c, x + 2, 522.5);
+            cairo_line_to(c, x + 55, 522.5);
+            cairo_stroke(c);
+            cairo_rectangle(c, x + 24, 519, 9, 7);
+            Rgb(c, 0x3a2616);
+            cairo_fill(c);
+        } else {
+            for (double cx = x + 1.5; cx < x + 56; cx += 3.5) {
+                cairo_move_to(c, cx, 526);
+                cairo_line_to(c, cx, 518);
+                cairo_line_to(c, cx + 1.5, 515);
+                cairo_line_to(c, cx + 3, 518);
+                cairo_line_to(c, cx + 3, 526);
+                cairo_close_path(c);
+            }
+            Rgb(c, 0xa0703e);
+            cairo_fill_preserve(c);
+            Rgb(c, kInk);
+            cairo_set_line_width(c, 0.8);
+            cairo_stroke(c);
+        }
+    });
+}
+
+} // namespace
+
+void DrawCityPieces(cairo_t* cr, int width, int height) {
+    ClearKey(cr, 0, 0, width, height);
+    for (int style = 1; style <= 7; ++style)
+        for (int level = 2; level <= 8; ++level) Town(cr, style, level);
+    for (int i = 0; i < 8; ++i) BackWall(cr, i);
+    FrontWall(cr, 1, false);
+    FrontWall(cr, 241, true);
 }
 
 } // namespace annals::art

@@ -11,5 +11,6 @@ void DrawUnitOutlinePieces(cairo_t* cr, int width, int height);
 void DrawProductPieces(cairo_t* cr, int width, int height);
 void DrawOthersPieces(cairo_t* cr, int width, int height);
 void DrawFramePieces(cairo_t* cr, int width, int height);
+void DrawCityPieces(cairo_t* cr, int width, int height);
 
 } // namespace annals::art

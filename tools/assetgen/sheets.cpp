@@ -63,8 +63,7 @@ void DrawUnitOutlinesSheet(cairo_t* cr, int width, int height) {
     DrawUnitOutlinePieces(cr, width, height);
 }
 void DrawCitySheet(cairo_t* cr, int width, int height) {
-    DrawPlaceholder(cr, kCitySprite, width, height);
-    DrawCityMapArt(cr);
+    DrawCityPieces(cr, width, height);
 }
 void DrawPopulationSheet(cairo_t* cr, int width, int height) {
     DrawPopulationArt(cr, width, height);
@@ -92,25 +91,7 @@ void DrawOthersSheet(cairo_t* cr, int width, int height) {
 }
 
 void DrawOutlineSheet(cairo_t* cr, int width, int height) {
-    DrawPlaceholder(cr, kOutlineSprite, width, height);
-    // The frame lies over the whole screen, so the map view inside it must be the
-    // colour key or the map would never show. The panels at the bottom stay opaque.
-    cairo_save(cr);
-    cairo_set_antialias(cr, CAIRO_ANTIALIAS_NONE);
-    cairo_set_fill_rule(cr, CAIRO_FILL_RULE_EVEN_ODD);
-    cairo_rectangle(cr, 8, 8, width - 16, 710);
-    cairo_rectangle(cr, 8, 620, 242, 98);    // minimap, news and panel buttons
-    cairo_rectangle(cr, 790, 615, 226, 103); // unit panel and order buttons
-    cairo_rectangle(cr, 340, 690, 320, 28);  // main-menu button and status lines
-    cairo_set_source_rgb(cr, 1, 0, 1);
-    cairo_fill(cr);
-    cairo_restore(cr);
-    // The cut took the title away; name the sheet on the bottom strip instead.
-    cairo_select_font_face(cr, "sans-serif", CAIRO_FONT_SLANT_NORMAL, CAIRO_FONT_WEIGHT_BOLD);
-    cairo_set_font_size(cr, 16);
-    cairo_set_source_rgb(cr, 0.20, 0.12, 0.05);
-    cairo_move_to(cr, 360, 748);
-    cairo_show_text(cr, "outlineSprite.bmp  PLACEHOLDER  1024 x 768");
+    DrawFramePieces(cr, width, height);
 }
 
 void DrawEnteranceSheet(cairo_t* cr, int width, int height) {

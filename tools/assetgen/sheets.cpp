@@ -10,9 +10,9 @@
 
 namespace annals::art {
 
-// Each routine below is the whole art of its sheet; for now most show the placeholder,
-// the map view's sheets plain stand-in pictures, and the real pictures replace them one
-// sheet at a time.
+// Each routine below is the whole art of its sheet. The map, its pieces and the frame are
+// drawn (kFinishedSheets); the rest still show the labelled stand-in until their
+// pictures are made.
 
 void DrawInterfacesSheet(cairo_t* cr, int width, int height) {
     DrawPlaceholder(cr, kInterfaces, width, height);

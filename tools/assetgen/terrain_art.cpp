@@ -370,9 +370,11 @@ void DrawMixArt(cairo_t* cr, int width, int height) {
                 const int depth = outer == 0 ? i : outer == 1 ? w - 1 - i : outer == 2 ? j : h - 1 - j;
                 const int along = outer <= 1 ? j : i;
                 const double edge =
-                    6.5 + 5.0 * PeriodicNoise(along, seed % 7, 6, seed) + 1.5 * std::sin(along * 0.9 + seed);
-                bool on = depth < edge - 1;
-                if (!on && depth < edge + 1.5) on = (i + j) % 2 == 0;
+                    (1.5 + 7.0 * PeriodicNoise(along, 7, 4, seed) +
+                     1.5 * PeriodicNoise(along, 3, 9, seed + 50)) *
+                    std::clamp(std::min(along, 48 - along) / 7.0, 0.0, 1.0); // the corners stay on the edge
+                bool on = depth < edge - 0.5;
+                if (!on && depth < edge + 1) on = (i + j) % 2 == 0;
                 if (on) px.Set(x + i, y + j, tex[((v0 + j) % kN) * kN + (u0 + i) % kN]);
             }
     };
@@ -580,8 +582,8 @@ void Mound(cairo_t* c, double x, double y, double w, double h, int piece, uint32
     for (int k = 0; k < humps; ++k) {
         const double hx = x + (humps == 1 ? 2 : k * w * 0.40 + 1), hw = humps == 1 ? w - 4 : w * 0.6;
         const double top = y + (k == 0 ? h * 0.1 : h * 0.32), base = y + h - 1;
-        cairo_move_to(c, hx, base);
-        cairo_curve_to(c, hx + hw * 0.18, top, hx + hw * 0.72, top, hx + hw, base);
+        cairo_move_to(c, hx, base + 1);
+        cairo_curve_to(c, hx + hw * 0.18, top, hx + hw * 0.72, top, hx + hw, base + 1);
         cairo_close_path(c);
         cairo_pattern_t* g = cairo_pattern_create_linear(hx, top, hx + hw, base);
         cairo_pattern_add_color_stop_rgb(g, 0.0, (light >> 16) / 255.0, (light >> 8 & 255) / 255.0,
@@ -591,8 +593,12 @@ void Mound(cairo_t* c, double x, double y, double w, double h, int piece, uint32
         cairo_pattern_add_color_stop_rgb(g, 1.0, (shade >> 16) / 255.0, (shade >> 8 & 255) / 255.0,
                                          (shade & 255) / 255.0);
         cairo_set_source(c, g);
-        cairo_fill_preserve(c);
+        cairo_fill(c);
         cairo_pattern_destroy(g);
+        // The outline along the slopes only: the foot stands on the ground.
+        cairo_new_path(c);
+        cairo_move_to(c, hx, base + 1);
+        cairo_curve_to(c, hx + hw * 0.18, top, hx + hw * 0.72, top, hx + hw, base + 1);
         Source(c, 0x2a1e16);
         cairo_set_line_width(c, 1.2);
         cairo_stroke(c);

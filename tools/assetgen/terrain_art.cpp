@@ -283,14 +283,16 @@ void CoastCell(cairo_t* cr, int code, int variant, int x, int y) {
         const Texture& sea = GroundTexture(1);
         for (int j = 0; j < kN; ++j)
             for (int i = 0; i < kN; ++i) {
+                // The distance to the nearest beach line, each side with its own waves.
+                const double sideDistance[4] = {double(j), double(kN - 1 - i), double(kN - 1 - j), double(i)};
+                const double along[4] = {double(i), double(j), double(i), double(j)};
                 double d = 99;
-                if (land[0]) d = std::min(d, double(j));
-                if (land[1]) d = std::min(d, double(kN - 1 - i));
-                if (land[2]) d = std::min(d, double(kN - 1 - j));
-                if (land[3]) d = std::min(d, double(i));
-                // The beach ends in a wavy line.
-                const double along = land[0] || land[2] ? i : j;
-                const double beach = 5 + 2.2 * std::sin((along + variant * 7) * 0.31) + variant % 2;
+                for (int side = 0; side < 4; ++side)
+                    if (land[side])
+                        d = std::min(d, sideDistance[side] -
+                                            2.2 * std::sin((along[side] + variant * 7 + side * 11) * 0.31) -
+                                            variant % 2);
+                const double beach = 5;
                 Rgb8 c = Hex(sea[j * kN + i]);
                 const double shallow = std::clamp(1.0 - (d - beach) / 20.0, 0.0, 1.0);
                 c = Mix(c, Hex(0x4f86b0), shallow * 0.85);

@@ -317,14 +317,8 @@ void ExperienceBadges(cairo_t* cr) {
     for (int k = 0; k <= 5; ++k) {
         const int y = 229 + 18 * k, stars = k == 5 ? 1 : k + 1;
         DrawComputed(cr, 345, y, 41, 17, [&](cairo_t* c) {
-            cairo_rectangle(c, 345.5, y + 0.5, 40, 16);
-            Rgb(c, 0xf5e8c7);
-            cairo_fill_preserve(c);
-            Rgb(c, 0x5c3c1c);
-            cairo_set_line_width(c, 1);
-            cairo_stroke(c);
             for (int s = 0; s < stars; ++s) {
-                const double cx = 345 + 20.5 + (s - (stars - 1) / 2.0) * 8, cy = y + 8.5;
+                const double cx = 345 + 9.5 + s * 8, cy = y + 8.5; // after the label's colon
                 for (int i = 0; i < 10; ++i) {
                     const double r = i % 2 == 0 ? 4.2 : 1.8, a = i * M_PI / 5;
                     if (i == 0)
@@ -498,6 +492,39 @@ void Parchment(cairo_t* cr, double x, double y, double w, double h) {
     cairo_fill(cr);
 }
 
+// A parchment page of any outline (corners clockwise), with the gold edge of Parchment.
+void PageOf(cairo_t* cr, const double (*corners)[2], int n) {
+    auto outline = [&](double grow) {
+        cairo_new_path(cr);
+        for (int i = 0; i < n; ++i) {
+            // Corners move outwards: x away from the page's middle column, y likewise.
+            const double x =
+                corners[i][0] + (corners[i][0] > 700 ? grow : -grow) * (corners[i][0] == 798 ? -1 : 1);
+            const double y = corners[i][1] + (corners[i][1] > 700 && corners[i][1] != 726 ? grow : -grow);
+            if (i == 0)
+                cairo_move_to(cr, x, y);
+            else
+                cairo_line_to(cr, x, y);
+        }
+        cairo_close_path(cr);
+    };
+    outline(0);
+    cairo_pattern_t* paper = cairo_pattern_create_linear(256, 623, 420, 760);
+    cairo_pattern_add_color_stop_rgb(paper, 0, 0xf5 / 255.0, 0xe8 / 255.0, 0xc7 / 255.0);
+    cairo_pattern_add_color_stop_rgb(paper, 1, 0xe4 / 255.0, 0xd0 / 255.0, 0xa2 / 255.0);
+    cairo_set_source(cr, paper);
+    cairo_fill(cr);
+    cairo_pattern_destroy(paper);
+    outline(2);
+    cairo_set_line_width(cr, 2);
+    Rgb(cr, 0xb08a54);
+    cairo_stroke(cr);
+    outline(3.5);
+    cairo_set_line_width(cr, 1);
+    Rgb(cr, 0xe8c478);
+    cairo_stroke(cr);
+}
+
 void GoldLine(cairo_t* cr, double x, double y, double w, double h) {
     cairo_set_line_width(cr, 1);
     Rgb(cr, 0xe8c478);
@@ -523,10 +550,12 @@ void DrawFramePieces(cairo_t* cr, int width, int height) {
     }
     // The opaque parts: the left panel, the right panel, the tab in the middle and the strip.
     GoldLine(cr, 0, 0, width, height);
-    Parchment(cr, 8, 628, 236, 132);   // small map and the panel buttons
-    Parchment(cr, 798, 623, 216, 137); // the selected unit
-    Parchment(cr, 256, 726, 534, 34);  // status lines, year, treasury
-    Parchment(cr, 350, 697, 300, 24);  // the middle tab
+    Parchment(cr, 8, 628, 236, 132); // small map and the panel buttons
+    // The selected unit, and the strip of the status lines, the year and the treasury:
+    // one page, since the year and the research run from the strip into the panel.
+    const double page[][2] = {{256, 726}, {798, 726}, {798, 623}, {1014, 623}, {1014, 760}, {256, 760}};
+    PageOf(cr, page, 6);
+    Parchment(cr, 350, 697, 300, 24); // the middle tab
     // The small map's well and the unit's portrait.
     Rgb(cr, 0x5c3c1c);
     cairo_rectangle(cr, 9, 645, 106, 106);

@@ -553,7 +553,7 @@ void DrawFramePieces(cairo_t* cr, int width, int height) {
     Parchment(cr, 8, 628, 236, 132); // small map and the panel buttons
     // The selected unit, and the strip of the status lines, the year and the treasury:
     // one page, since the year and the research run from the strip into the panel.
-    const double page[][2] = {{256, 726}, {798, 726}, {798, 623}, {1014, 623}, {1014, 760}, {256, 760}};
+    const double page[][2] = {{256, 726}, {798, 726}, {798, 623}, {1014, 623}, {1014, 765}, {256, 765}};
     PageOf(cr, page, 6);
     Parchment(cr, 350, 697, 300, 24); // the middle tab
     // The small map's well and the unit's portrait.

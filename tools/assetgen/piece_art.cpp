@@ -660,13 +660,13 @@ void Town(cairo_t* cr, int style, int level) {
     });
     std::vector<Building> buildings;
     const FlagSpot flag = kFlagSpots[style - 1][level - 2];
-    const double mw = 20 + level * 0.6, mh = mw * 28 / 24;
+    const double mw = 15 + level * 1.2, mh = mw * 28 / 24; // a hamlet's hall is small
     double mx = flag.x + 2 - mw / 2, my = flag.y + 15;
     mx = std::clamp(mx, 0.0, 59 - mw);
     my = std::clamp(my, 0.0, 59 - mh);
     buildings.push_back({left + mx, top + my, mw, mh, true});
-    const int houses = level + 1;
-    const double hs = level < 5 ? 15 : 14;
+    const int houses = level;
+    const double hs = std::min(11.5 + level * 0.6, 15.0);
     for (int i = 0, placed = 0; i < 10 && placed < houses; ++i) {
         const double hx = kHouseSpots[i][0], hy = kHouseSpots[i][1];
         // Keep the middle of the main building clear.

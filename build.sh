@@ -9,7 +9,7 @@ set -eu
 cd "$(dirname "$0")"
 
 PACKAGES="build-essential cmake ninja-build pkg-config
-  libsdl2-dev libsdl2-ttf-dev libsdl2-mixer-dev libcairo2-dev libpng-dev zlib1g-dev
+  libsdl2-dev libsdl2-ttf-dev libsdl2-mixer-dev libcairo2-dev librsvg2-dev libpng-dev zlib1g-dev
   libgtest-dev libgmock-dev libbenchmark-dev clang libclang-rt-14-dev
   fonts-dejavu-core fonts-dejavu-extra fluid-soundfont-gm
   xvfb xdotool imagemagick"

@@ -2,12 +2,14 @@
 // in a form it can read, and the readers the checks rely on.
 #include "asset_files.h"
 #include "audio_catalogue.h"
+#include "sheets.h"
 #include "ui/sheet_layout.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cstdlib>
+#include <cstring>
 #include <set>
 #include <string>
 
@@ -22,6 +24,29 @@ Bytes Load(const std::string& path) {
     Bytes data;
     EXPECT_TRUE(assetfiles::ReadFile(path, data)) << "missing " << path;
     return data;
+}
+
+// The stand-in's mark: its chequered ground, 10-pixel squares of one flat colour beside
+// squares of a grey exactly as much lighter or darker in every channel (also under the
+// translucent tint of a labelled piece). Counts the pairs of such squares side by side.
+int ChequerSquares(const std::vector<uint32_t>& pixels, int width, int height) {
+    auto flat = [&](int x0, int y0, uint32_t& colour) {
+        colour = pixels[size_t(y0) * width + x0];
+        for (int y = y0; y < y0 + 10; ++y)
+            for (int x = x0; x < x0 + 10; ++x)
+                if (pixels[size_t(y) * width + x] != colour) return false;
+        return true;
+    };
+    int pairs = 0;
+    for (int y = 0; y + 10 <= height; y += 10)
+        for (int x = 0; x + 20 <= width; x += 10) {
+            uint32_t a, b;
+            if (!flat(x, y, a) || !flat(x + 10, y, b)) continue;
+            const int dr = int(a >> 16 & 255) - int(b >> 16 & 255),
+                      dg = int(a >> 8 & 255) - int(b >> 8 & 255), db = int(a & 255) - int(b & 255);
+            if (dr == dg && dg == db && std::abs(dr) >= 8 && std::abs(dr) <= 16) ++pairs;
+        }
+    return pairs;
 }
 
 } // namespace
@@ -150,6 +175,34 @@ TEST(Assets, EverySheetIsABitmapAtLeastItsTableSize) {
     const auto outline = assetfiles::DecodeBmp(Load(kGameDir + "/Art/outlineSprite.bmp"));
     ASSERT_TRUE(outline.ok);
     EXPECT_EQ(outline.At(512, 384), 0xFF00FFu);
+}
+
+TEST(Assets, FinishedSheetsHoldNoStandIn) {
+    // The mark is found on the stand-in itself...
+    for (art::SheetId id : {art::kUnitSprite, art::kOthersSprite, art::kTerrainSprite}) {
+        const art::SheetInfo& sheet = art::kSheets[id];
+        cairo_surface_t* surface = cairo_image_surface_create(CAIRO_FORMAT_RGB24, sheet.width, sheet.height);
+        cairo_t* cr = cairo_create(surface);
+        art::DrawPlaceholder(cr, id, sheet.width, sheet.height);
+        cairo_destroy(cr);
+        cairo_surface_flush(surface);
+        std::vector<uint32_t> pixels(size_t(sheet.width) * sheet.height);
+        for (int y = 0; y < sheet.height; ++y)
+            std::memcpy(&pixels[size_t(y) * sheet.width],
+                        cairo_image_surface_get_data(surface) +
+                            size_t(y) * cairo_image_surface_get_stride(surface),
+                        size_t(sheet.width) * 4);
+        for (uint32_t& p : pixels) p &= 0xFFFFFF;
+        cairo_surface_destroy(surface);
+        EXPECT_GT(ChequerSquares(pixels, sheet.width, sheet.height), 0) << sheet.file;
+    }
+    // ...and on none of the sheets whose pictures are drawn.
+    for (art::SheetId id : art::kFinishedSheets) {
+        const art::SheetInfo& sheet = art::kSheets[id];
+        const assetfiles::BmpImage image = assetfiles::DecodeBmp(Load(kGameDir + "/Art/" + sheet.file));
+        ASSERT_TRUE(image.ok) << sheet.file;
+        EXPECT_EQ(ChequerSquares(image.pixels, image.width, image.height), 0) << sheet.file;
+    }
 }
 
 TEST(Assets, EverySoundIsAnAudibleMonoWave) {

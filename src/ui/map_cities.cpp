@@ -22,21 +22,6 @@ bool KnowsIndustrialization(int civ) {
     return civ >= 1 && civ <= kMaxCivs && Civ(civ).knows[kIndustrialization] == 1;
 }
 
-// Where the flag flies over a city picture, by style (rows) and picture level 2..8.
-struct FlagSpot {
-    int x, y;
-};
-constexpr FlagSpot kFlagSpots[7][7] = {
-    {{28, 6}, {21, 6}, {47, 11}, {32, 4}, {47, 5}, {41, 5}, {39, 5}},
-    {{36, 10}, {40, 6}, {42, 21}, {29, 21}, {29, 18}, {30, 16}, {30, 17}},
-    {{27, 6}, {32, 10}, {40, 5}, {41, 4}, {41, 1}, {41, 1}, {34, 8}},
-    {{44, 12}, {48, 5}, {36, 4}, {36, 2}, {48, 0}, {33, 0}, {41, 1}},
-    {{42, 5}, {33, 0}, {42, 1}, {41, 1}, {45, 10}, {48, 5}, {39, 18}},
-    {{45, 8}, {48, 5}, {45, 8}, {20, 6}, {21, 1}, {53, 10}, {53, 5}},
-    // The industrial towns: the flag on the tallest chimney, right of the middle.
-    {{44, 8}, {44, 6}, {46, 4}, {46, 2}, {48, 1}, {48, 0}, {48, 0}},
-};
-
 // The columns b..e (inclusive) of a city's name on the name sheet, or false.
 bool NameSpan(int nation, int k, int& b, int& e) {
     const int* ends = art::CityNameEnds(nation);
@@ -123,7 +108,7 @@ void DrawCityAndItsName(int x, int y) {
     DrawSprite(left - 5, top - 5, {60 * (level - 1), 60 * (style - 1), 60 * level - 1, 60 * style - 1}, true,
                Sheet::CitySprite);
     const int nation = Civ(owner).nation;
-    const FlagSpot flag = kFlagSpots[style - 1][level - 2];
+    const art::FlagSpot flag = art::kFlagSpots[style - 1][level - 2];
     DrawSprite(left + flag.x - 4, top + flag.y - 4,
                {204 + 13 * (nation - 1), 48, 216 + 13 * (nation - 1), 62}, true, Sheet::OthersSprite);
     if (walls) {

@@ -12,7 +12,7 @@
 #include "state/numbers.h"
 #include "state/rules.h"
 #include "state/state.h"
-#include "ui/city_screen_opening.h"
+#include "ui/city_screen.h"
 #include "ui/drawing.h"
 #include "ui/map_view.h"
 #include "ui/overview_shared.h"

@@ -303,6 +303,23 @@ inline constexpr HillShape kHillShapes[8] = {
     {254, 314, 53}, {109, 148, 54}, {412, 463, 65}, {148, 204, 63},
 };
 
+// Where the owner's flag flies over a city picture, from the cell's corner (the flag is
+// drawn 4 pixels up and left of it), by style (rows) and picture level 2..8; the
+// pictures put their largest building under its pole.
+struct FlagSpot {
+    int x, y;
+};
+inline constexpr FlagSpot kFlagSpots[7][7] = {
+    {{28, 6}, {21, 6}, {47, 11}, {32, 4}, {47, 5}, {41, 5}, {39, 5}},
+    {{36, 10}, {40, 6}, {42, 21}, {29, 21}, {29, 18}, {30, 16}, {30, 17}},
+    {{27, 6}, {32, 10}, {40, 5}, {41, 4}, {41, 1}, {41, 1}, {34, 8}},
+    {{44, 12}, {48, 5}, {36, 4}, {36, 2}, {48, 0}, {33, 0}, {41, 1}},
+    {{42, 5}, {33, 0}, {42, 1}, {41, 1}, {45, 10}, {48, 5}, {39, 18}},
+    {{45, 8}, {48, 5}, {45, 8}, {20, 6}, {21, 1}, {53, 10}, {53, 5}},
+    // The industrial towns: the flag on the tallest chimney, right of the middle.
+    {{44, 8}, {44, 6}, {46, 4}, {46, 2}, {48, 1}, {48, 0}, {48, 0}},
+};
+
 // The city names of the name sheet: nation n's names stand side by side in row
 // 18 (n - 1), the natives' (nation 13) in row 180; name k ends at column kCityNameEnds
 // (inclusive) and the next begins two columns further on.

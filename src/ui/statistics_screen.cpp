@@ -1,6 +1,7 @@
 // The statistics screen: the civilizations' strength over the turns, the six biggest
 // cities of the world, and the diplomacy list from which the player goes to talk with a
 // rival leader.
+#include "diplomacy/rival_leaders.h"
 #include "platform/platform.h"
 #include "state/host.h"
 #include "state/numbers.h"
@@ -257,9 +258,7 @@ void RunTalkCountdown() {
     if (ui.closeCountdown != 0) return;
     talkAnswer = 0;
     ui.statsMenuOpen = 0;
-    ui.dialogPartyA = game.currentCiv;
-    ui.dialogAnswer = 0;
-    ui.dialogCode = RelationTo(ui.dialogPartyB) > kFriendly ? 45 : 46;
+    TalkWithLeader(ui.dialogPartyB);
 }
 
 } // namespace

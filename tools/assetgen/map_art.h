@@ -16,16 +16,11 @@ void DrawRiverArt(cairo_t* cr, int width, int height);
 void DrawForestArt(cairo_t* cr, int width, int height);
 void DrawRoadArt(cairo_t* cr, int width, int height, bool onCornfield);
 void DrawCornfieldArt(cairo_t* cr, int width, int height);
-// The special resources and the palm grove; the rest of the sheet stays the placeholder.
-void DrawProductMapArt(cairo_t* cr);
-void DrawUnitArt(cairo_t* cr, int width, int height);
-// City pictures and walls; the rest of the sheet stays the placeholder.
-void DrawCityMapArt(cairo_t* cr);
+// The fog over unseen land, one cell at (x, y); its edges on the mix sheet continue it.
+void PaintFogTile(cairo_t* cr, int x, int y);
 void DrawPopulationArt(cairo_t* cr, int width, int height);
 void DrawCityNameArt(cairo_t* cr, int width, int height);
 // The big names of the city screen's title.
 void DrawCityNameBigArt(cairo_t* cr, int width, int height);
-// Health bars, flags, fog, the exploration site and the activity badges.
-void DrawOthersMapArt(cairo_t* cr);
 
 } // namespace annals::art

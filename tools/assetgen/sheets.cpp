@@ -2,14 +2,17 @@
 
 #include "asset_files.h"
 #include "map_art.h"
+#include "piece_art.h"
+#include "svg_art.h"
 
+#include <cstdlib>
 #include <cstring>
 
 namespace annals::art {
 
-// Each routine below is the whole art of its sheet; for now most show the placeholder,
-// the map view's sheets plain stand-in pictures, and the real pictures replace them one
-// sheet at a time.
+// Each routine below is the whole art of its sheet. The map, its pieces and the frame are
+// drawn (kFinishedSheets); the rest still show the labelled stand-in until their
+// pictures are made.
 
 void DrawInterfacesSheet(cairo_t* cr, int width, int height) {
     DrawPlaceholder(cr, kInterfaces, width, height);
@@ -53,18 +56,16 @@ void DrawCornfieldSheet(cairo_t* cr, int width, int height) {
     DrawCornfieldArt(cr, width, height);
 }
 void DrawProductSheet(cairo_t* cr, int width, int height) {
-    DrawPlaceholder(cr, kProductSprite, width, height);
-    DrawProductMapArt(cr);
+    DrawProductPieces(cr, width, height);
 }
 void DrawUnitSheet(cairo_t* cr, int width, int height) {
-    DrawUnitArt(cr, width, height);
+    DrawUnitPieces(cr, width, height);
 }
 void DrawUnitOutlinesSheet(cairo_t* cr, int width, int height) {
-    DrawPlaceholder(cr, kUnitOutlinesSprite, width, height);
+    DrawUnitOutlinePieces(cr, width, height);
 }
 void DrawCitySheet(cairo_t* cr, int width, int height) {
-    DrawPlaceholder(cr, kCitySprite, width, height);
-    DrawCityMapArt(cr);
+    DrawCityPieces(cr, width, height);
 }
 void DrawPopulationSheet(cairo_t* cr, int width, int height) {
     DrawPopulationArt(cr, width, height);
@@ -88,30 +89,11 @@ void DrawSciencesSheet(cairo_t* cr, int width, int height) {
     DrawPlaceholder(cr, kSciencesSprite, width, height);
 }
 void DrawOthersSheet(cairo_t* cr, int width, int height) {
-    DrawPlaceholder(cr, kOthersSprite, width, height);
-    DrawOthersMapArt(cr);
+    DrawOthersPieces(cr, width, height);
 }
 
 void DrawOutlineSheet(cairo_t* cr, int width, int height) {
-    DrawPlaceholder(cr, kOutlineSprite, width, height);
-    // The frame lies over the whole screen, so the map view inside it must be the
-    // colour key or the map would never show. The panels at the bottom stay opaque.
-    cairo_save(cr);
-    cairo_set_antialias(cr, CAIRO_ANTIALIAS_NONE);
-    cairo_set_fill_rule(cr, CAIRO_FILL_RULE_EVEN_ODD);
-    cairo_rectangle(cr, 8, 8, width - 16, 710);
-    cairo_rectangle(cr, 8, 620, 242, 98);    // minimap, news and panel buttons
-    cairo_rectangle(cr, 790, 615, 226, 103); // unit panel and order buttons
-    cairo_rectangle(cr, 340, 690, 320, 28);  // main-menu button and status lines
-    cairo_set_source_rgb(cr, 1, 0, 1);
-    cairo_fill(cr);
-    cairo_restore(cr);
-    // The cut took the title away; name the sheet on the bottom strip instead.
-    cairo_select_font_face(cr, "sans-serif", CAIRO_FONT_SLANT_NORMAL, CAIRO_FONT_WEIGHT_BOLD);
-    cairo_set_font_size(cr, 16);
-    cairo_set_source_rgb(cr, 0.20, 0.12, 0.05);
-    cairo_move_to(cr, 360, 748);
-    cairo_show_text(cr, "outlineSprite.bmp  PLACEHOLDER  1024 x 768");
+    DrawFramePieces(cr, width, height);
 }
 
 void DrawEnteranceSheet(cairo_t* cr, int width, int height) {
@@ -149,12 +131,20 @@ bool WriteSheets(const std::string& artDir, std::string& error) {
         kDrawers[id](cr, sheet.width, sheet.height);
         cairo_destroy(cr);
         cairo_surface_flush(surface);
+        if (!SvgError().empty()) {
+            error = std::string("drawing ") + sheet.file + ": " + SvgError();
+            cairo_surface_destroy(surface);
+            return false;
+        }
         if (cairo_surface_status(surface) != CAIRO_STATUS_SUCCESS) {
             error = std::string("drawing ") + sheet.file + ": " +
                     cairo_status_to_string(cairo_surface_status(surface));
             cairo_surface_destroy(surface);
             return false;
         }
+        // For looking at the sheets: ANNALS_SHEET_PNG=folder writes each one as a PNG too.
+        if (const char* pngDir = std::getenv("ANNALS_SHEET_PNG"))
+            cairo_surface_write_to_png(surface, (std::string(pngDir) + "/" + sheet.file + ".png").c_str());
         // RGB24 keeps each pixel as a native 32-bit 0x00RRGGBB word, rows `stride` bytes apart.
         std::vector<uint32_t> pixels(size_t(sheet.width) * size_t(sheet.height));
         const unsigned char* data = cairo_image_surface_get_data(surface);

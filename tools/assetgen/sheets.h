@@ -48,6 +48,15 @@ void DrawHelpPanels(cairo_t* cr);
 void DrawEntrancePictures(cairo_t* cr, int width, int height);
 void DrawEntranceButtons(cairo_t* cr, int width, int height);
 
+// The sheets whose every picture is drawn: the stand-in below never touches them.
+inline constexpr SheetId kFinishedSheets[] = {
+    kTerrainSprite,    kCoastSprite,          kMixSprite,          kHillSprite,
+    kRiverSprite,      kForestSprite,         kRoadSprite,         kRoadOnCornfieldSprite,
+    kCornfieldSprite,  kUnitSprite,           kUnitOutlinesSprite, kCitySprite,
+    kPopulationSprite, kCityNameSprite,       kProductSprite,      kOthersSprite,
+    kOutlineSprite,    kEnteranceBackgrounds, kEnterance,
+};
+
 // Until the real pictures are drawn a sheet shows this: a neutral pattern, the sheet's
 // name, a coordinate grid every 50 pixels and every piece of the sheet table outlined
 // and labelled. It never uses the colour key.

@@ -117,7 +117,7 @@ protected:
         return n;
     }
 
-    HeadlessPlatform platform;
+    HeadlessPlatform platform{HeadlessOptions{true, true}};
     fs::path root;
 };
 

@@ -284,29 +284,17 @@ FaqLayout LayOutFaq(int q, int answerLines) {
         const int y = std::max(r.y, next);
         layout.lineY.push_back(y);
         const int width = kItemRight - r.x;
-        const int lines =
-            std::max(1, (TextWidth(RelatedName(r) + RelatedDescription(r), 8) + width - 1) / width);
+        const int lines = std::max(
+            1, static_cast<int>(WrappedLines(RelatedName(r) + RelatedDescription(r), 8, width).size()));
         next = y + kLine * lines + 8;
     }
     if (question.captionX != 0) layout.captionY = std::max(question.captionY, next);
     return layout;
 }
 
-// The number of lines a text takes when written from x to right.
+// The number of lines a text takes when written from x to right, as the writer wraps it.
 int LinesOf(const std::string& text, int x, int right) {
-    // Counted as the writer wraps, without drawing.
-    int lines = 0, w = 0;
-    std::u32string line;
-    for (char32_t c : DecodeUtf8(text)) {
-        line += c;
-        w += CharWidth(c, 8);
-        if (w <= right - x) continue;
-        const size_t space = line.rfind(U' ');
-        line = space != std::u32string::npos ? line.substr(space + 1) : std::u32string(1, c);
-        w = TextWidth(EncodeUtf8(line), 8);
-        ++lines;
-    }
-    return lines + (line.empty() ? 0 : 1);
+    return static_cast<int>(WrappedLines(text, 8, right - x).size());
 }
 
 // --- pictures -------------------------------------------------------------------
@@ -511,9 +499,9 @@ void DrawActivityPage(int a) {
 void WriteFaqBody(int q);
 
 void WriteNationPage(int n) {
-    WriteText(580, 212, kGrey, 8, HelpText("nation." + std::to_string(n)), kTextRight);
+    const int lines = WriteText(580, 212, kGrey, 8, HelpText("nation." + std::to_string(n)), kTextRight);
     const int type = kSpecialUnit[n];
-    const int y = n == 8 ? 301 : 288;
+    const int y = std::max(n == 8 ? 301 : 288, 212 + kLine * lines + 6);
     WriteText(580, y, kGrey, 8, EnglishUnit(type) + " : " + ItemDescription(1, type), kItemRight);
     if (n == 10) WriteText(580, 322, kGrey, 8, EnglishUnit(kVikingship) + " : ", kItemRight);
 }

@@ -134,8 +134,13 @@ const std::vector<std::string>& WrappedLines(const std::string& utf8, int size, 
         }
         word.clear();
     };
+    // Spaces that open a text are kept before its first word (" Click To Sell").
+    const std::u32string text = DecodeUtf8(utf8);
+    size_t start = 0;
+    while (start < text.size() && text[start] == U' ') ++start;
+    word.assign(start, U' ');
     bool pendingSpace = false;
-    for (char32_t c : DecodeUtf8(utf8)) {
+    for (char32_t c : text.substr(start)) {
         if (c == U' ') {
             if (pendingSpace || !word.empty()) placeWord();
             pendingSpace = true;

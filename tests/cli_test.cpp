@@ -196,3 +196,17 @@ TEST_F(CliTest, TheExampleGamesShowTheLeadersDialogs) {
     EXPECT_EQ(ui.dialogCode, 45);
     EXPECT_EQ(Run({"shot", examples + "neighbours.txt", "--out", Path("t.png"), "--script", "talk"}), 2);
 }
+
+// The order that ends the person's turn lets the computers finish theirs before the game
+// is saved: the file resumes at the person's next move.
+TEST_F(CliTest, ActingWithTheLastUnitSavesAtThePersonsNextMove) {
+    for (int s = 1; s <= Civ(1).unitCount; ++s)
+        if (s != game.currentUnit) Unit(1, s).movesLeft = 0;
+    const int32_t turn = game.turn;
+    std::string reason;
+    ASSERT_TRUE(SaveToFile(Path("last.txt"), reason)) << reason;
+    ASSERT_EQ(Run({"act", Path("last.txt"), Path("next.txt"), "--order", "11"}), 0) << err; // fortify
+    ASSERT_TRUE(LoadFromFile(Path("next.txt")).ok);
+    EXPECT_EQ(game.currentCiv, 1);
+    EXPECT_EQ(game.turn, turn + 1);
+}

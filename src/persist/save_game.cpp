@@ -485,8 +485,9 @@ void CommitStagedGame() {
     game.difficulty = difficulty;
     game.landFactor = game.landFactor == 0 ? 1.35 : game.landFactor;
 
-    const int natives = game.civCount;
-    for (int i = 1; i <= game.civCount; ++i) {
+    // The loader has checked civCount; the bound is repeated for the compiler's sake.
+    const int natives = std::min<int>(game.civCount, kMaxCivs);
+    for (int i = 1; i <= natives; ++i) {
         CivRecord& c = Civ(i);
         c.goldAtTurnStart = c.gold;
         for (int j = 1; j < natives; ++j)

@@ -110,7 +110,6 @@ bool RunScript(const std::string& script, std::string& err) {
             numbers.push_back(v);
         }
         const auto n = numbers.size();
-        InputEvent e;
         if (verb == "key" && n == 1) {
             DispatchEvent({EventKind::KeyDown, static_cast<int>(numbers[0]), 0, 0, 0, 0});
         } else if ((verb == "click" || verb == "rclick") && n == 2) {

@@ -2,7 +2,7 @@
 
 #include "state/rules.h"
 
-#include <cmath>
+#include <cstdio>
 
 namespace annals {
 
@@ -201,7 +201,10 @@ bool StateChecksOn() {
 void CheckStateAfter(const char* action) {
     if (!checksOn || !firstFault.empty()) return;
     const std::string fault = RunningStateFault();
-    if (!fault.empty()) firstFault = std::string("after ") + action + ": " + fault;
+    if (fault.empty()) return;
+    firstFault = std::string("after ") + action + ": " + fault;
+    // Said once, where a developer sees it; the game itself goes on.
+    std::fprintf(stderr, "annals: the game state broke %s\n", firstFault.c_str());
 }
 
 const std::string& FirstStateFault() {

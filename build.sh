@@ -42,11 +42,15 @@ run_tests() {
     cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DANNALS_SANITIZE=ON -DANNALS_BENCH=OFF
     cmake --build build-asan -j "$(jobs)"
     (cd build-asan && ctest --output-on-failure -j "$(jobs)")
-    # The save loader against damaged files, for a short while.
+    # The save loader against damaged files, for a short while. It starts from real saves
+    # (fuzz/corpus, made by annals-cli new and play) and takes inputs as long as a whole
+    # save, so that its changes reach the checks beyond the header; what it finds goes to
+    # build-fuzz/corpus.
     CC=clang CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DANNALS_FUZZ=ON
     cmake --build build-fuzz -j "$(jobs)"
     mkdir -p build-fuzz/corpus
-    ./build-fuzz/game/save_fuzzer -max_total_time="${ANNALS_FUZZ_SECONDS:-30}" -print_final_stats=1 build-fuzz/corpus
+    ./build-fuzz/game/save_fuzzer -max_total_time="${ANNALS_FUZZ_SECONDS:-30}" -max_len=200000 \
+        -print_final_stats=1 build-fuzz/corpus fuzz/corpus
 }
 
 case "${1:-play}" in

@@ -318,6 +318,15 @@ TEST_F(CityTest, GrowthPerTurnBySurplusAndItsBonuses) {
              c.jobs[23] = 1;
          },
          2},
+        {"a farm of a larger city", [](CityData& c) { c.size = 4; }, 2},
+        {"the same farm now in a rival's area",
+         [](CityData& c) {
+             c.size = 4; // 4 + 3 food for 8 eaten once the farm no longer counts
+             Found(kComputer, 15, 12);
+             Cell(13, 12).workedByX = 15;
+             Cell(13, 12).workedByY = 12;
+         },
+         0},
     };
     for (const Case& c : cases) {
         TearDown();

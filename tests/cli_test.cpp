@@ -85,6 +85,25 @@ TEST_F(CliTest, EndTurnAndPlayAdvanceTheCalendar) {
     ASSERT_TRUE(LoadFromFile(Path("played.txt")).ok);
     EXPECT_GE(Civ(1).citiesFounded, 1);
     EXPECT_EQ(Run({"play", Path("game.txt"), Path("p.txt"), "--rounds", "2", "--report", "often"}), 2);
+    EXPECT_EQ(Civ(1).aiLevel, 0);
+}
+
+TEST_F(CliTest, PlaySeatsThePersonAsAFullComputer) {
+    // The person's civilization moves like the others: its first settler founds a city.
+    ASSERT_EQ(Run({"new", "--size", "tiny", "--seed", "3", "--out", Path("fresh.txt")}), 0) << err;
+    EXPECT_EQ(Run({"play", Path("fresh.txt"), Path("played.txt"), "--rounds", "3"}), 0) << err;
+    ASSERT_TRUE(LoadFromFile(Path("played.txt")).ok);
+    EXPECT_GE(Civ(1).cityCount, 1);
+    EXPECT_EQ(Civ(1).referenceUnit, 0);
+}
+
+TEST_F(CliTest, UnknownOptionsAreRefusedWithTheUsage) {
+    EXPECT_EQ(Run({"new", "--sise", "huge", "--out", Path("bad.txt")}), 2);
+    EXPECT_NE(err.find("--sise"), std::string::npos) << err;
+    EXPECT_NE(err.find("usage: annals-cli new"), std::string::npos) << err;
+    EXPECT_FALSE(fs::exists(Path("bad.txt")));
+    EXPECT_EQ(Run({"play", Path("game.txt"), Path("p.txt"), "--rounds", "1", "--round", "2"}), 2);
+    EXPECT_EQ(Run({"check", Path("game.txt"), "--out", Path("x.txt")}), 2) << "check takes no options";
 }
 
 TEST_F(CliTest, ShotOfASavedGameAndUsage) {

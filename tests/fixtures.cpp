@@ -1,10 +1,13 @@
 #include "fixtures.h"
 
+#include "ai/computer_player.h"
 #include "state/random.h"
 #include "state/rules.h"
 #include "state/state.h"
+#include "units/movement.h"
 #include "units/unit_table.h"
 #include "world/map_generator.h"
+#include "world/setup.h"
 
 #include <gtest/gtest.h>
 
@@ -45,6 +48,45 @@ bool MakeSmallGame(unsigned seed) {
     game.currentUnit = 1;
     game.viewUnit = 1;
     return true;
+}
+
+bool MakeComputerGame(unsigned seed, int size, int players) {
+    ResetState();
+    InitializeVariables();
+    game.language = 1;
+    game.mapWidth = game.mapHeight = static_cast<uint8_t>(size);
+    game.location = 1 + seed % 5;
+    game.civCount = static_cast<uint8_t>(players + 1);
+    game.difficulty = 3;
+    const int nations[] = {0, 3, 2, 8, 4, 9, 10, 7};
+    for (int p = 1; p <= players; ++p) {
+        Civ(p).nation = static_cast<uint8_t>(nations[p]);
+        Civ(p).colour = static_cast<uint8_t>(p);
+        Civ(p).isComputer = 1;
+        Civ(p).aiLevel = static_cast<uint8_t>(1 + (p + seed) % 5);
+    }
+    SeedRandom(seed);
+    if (!StartGame()) return false;
+    for (int c = 1; c <= game.civCount; ++c) Civ(c).isComputer = 1;
+    return true;
+}
+
+bool PlayComputerRound() {
+    const int32_t turn = game.turn;
+    int lastCiv = 0;
+    for (long step = 0; step < 400000 && game.turn == turn && !game.gameOver; ++step) {
+        ui.dialogCode = 0; // nobody is there to answer
+        if (game.currentCiv != lastCiv || ui.distanceRecalcRequested) {
+            // The frame rebuilds the distances between moves.
+            ui.distanceRecalcRequested = 0;
+            DistanceCalculation();
+            lastCiv = game.currentCiv;
+        }
+        game.unitHandled = 0;
+        AI();
+        if (!game.unitHandled) NextUnit(1);
+    }
+    return game.turn != turn;
 }
 
 std::filesystem::path FreshTempDir(const std::string& name) {

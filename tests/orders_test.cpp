@@ -178,8 +178,26 @@ TEST_F(OrdersTest, BoardingFindsACarrierButNeverItself) {
     ASSERT_EQ(UnitActivity(7), 1);
     EXPECT_EQ(Unit(1, soldier).carrierLink, ship * 1000 + 1);
     EXPECT_EQ(Unit(1, ship).cargo[1], 100000 + soldier);
-    Select(1, kCaravel, 4, 10);
+    const int caravel = Select(1, kCaravel, 4, 10);
     EXPECT_EQ(UnitActivity(7), 0) << "a carrier does not board another";
+
+    // Aboard one ship in port, boarding again moves the soldier to the next ship and
+    // frees the place he held: he is never on two ships.
+    game.currentUnit = static_cast<uint8_t>(soldier);
+    ASSERT_EQ(UnitActivity(7), 1);
+    EXPECT_EQ(Unit(1, soldier).carrierLink, caravel * 1000 + 1);
+    EXPECT_EQ(Unit(1, caravel).cargo[1], 100000 + soldier);
+    EXPECT_EQ(Unit(1, ship).cargo[1], 0);
+
+    // A wagon train carries goods, never units; a wagon train itself may board a ship.
+    const int wagon = Select(1, kWagonTrain, 10, 10);
+    const int settler = Select(1, kSettler, 10, 10);
+    EXPECT_EQ(UnitActivity(7), 0);
+    EXPECT_EQ(Unit(1, settler).carrierLink, 0);
+    EXPECT_EQ(Unit(1, wagon).cargo[1], 0);
+    const int porter = Select(1, kWagonTrain, 4, 10);
+    ASSERT_EQ(UnitActivity(7), 1);
+    EXPECT_EQ(Unit(1, porter).carrierLink / 1000, ship);
 }
 
 TEST_F(OrdersTest, FortifyingAndWaiting) {

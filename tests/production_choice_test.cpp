@@ -10,7 +10,7 @@
 namespace city_test {
 namespace {
 
-constexpr int kGranary = 1, kAqueduct = 24, kTemple = 33;
+constexpr int kGranary = 1, kAqueduct = 24;
 constexpr int kStonework = 1, kRitualism = 4, kWarriorCode = 5;
 
 class ProductionChoiceTest : public CityFixture {

@@ -5,16 +5,21 @@
 #include "state/random.h"
 #include "state/rules.h"
 #include "state/state.h"
+#include "state/validation.h"
 #include "units/unit_table.h"
 #include "world/map_generator.h"
 
 #include <gtest/gtest.h>
 
+#include <csignal>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <functional>
 #include <sstream>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 using namespace annals;
 namespace fs = std::filesystem;
@@ -334,13 +339,25 @@ TEST_F(SaveGameTest, SlotsAreWrittenWholeAndFallBackToTheUsersFolder) {
     ASSERT_TRUE(Load(3));
     EXPECT_TRUE(SaveGameText() == saved);
 
-    // A write that fails keeps the slot's last game.
-    fs::create_directories(root / "game" / "Save" / "Slot3.txt.writing");
+    // A write that fails (here: the file may not grow past 1000 bytes) keeps the slot's
+    // last game and leaves no temporary file behind.
     game.year = -3900;
     std::string reason;
-    EXPECT_FALSE(SaveToFile(SlotPath(3), reason));
+    {
+        rlimit before{};
+        ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &before), 0);
+        rlimit small = before;
+        small.rlim_cur = 1000;
+        const auto oldSignal = std::signal(SIGXFSZ, SIG_IGN);
+        ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
+        const bool written = SaveToFile(SlotPath(3), reason);
+        setrlimit(RLIMIT_FSIZE, &before);
+        std::signal(SIGXFSZ, oldSignal);
+        EXPECT_FALSE(written);
+    }
     EXPECT_FALSE(reason.empty());
     EXPECT_EQ(SlotLabel(3), "BC 3950, Britons");
+    EXPECT_EQ(std::distance(fs::directory_iterator(root / "game" / "Save"), fs::directory_iterator{}), 1);
 
     // A damaged slot is labelled so and cannot be loaded.
     std::ofstream(root / "game" / "Save" / "Slot2.txt") << "hello";
@@ -355,5 +372,98 @@ TEST_F(SaveGameTest, SlotsAreWrittenWholeAndFallBackToTheUsersFolder) {
     Save(1);
     EXPECT_TRUE(fs::exists(root / "data" / "annals" / "Save" / "Slot1.txt"));
     unsetenv("XDG_DATA_HOME");
+    fs::remove_all(root);
+}
+
+TEST_F(SaveGameTest, DamagedFilesAreRefusedWithTheirReasons) {
+    // Each file is the game with one thing wrong, written with right checksums.
+    const std::string good = SaveGameText();
+    CityData& city = City(landX, landY);
+    struct Case {
+        const char* what;
+        std::function<void()> damage;
+        const char* reason;
+    } cases[] = {
+        {"a tax rate of 3", [&] { city.taxRate = 3; }, "tax rate"},
+        {"a tax rate of 105", [&] { city.taxRate = 105; }, "tax rate"},
+        {"a military level of 13", [&] { city.militaryLevel = 13; }, "military level"},
+        {"a science level of 10", [&] { city.scienceLevel = 10; }, "science level"},
+        {"a stock near 2^31", [&] { city.stock[1] = 2147483000; }, "stock"},
+        {"a negative stock", [&] { city.stock[7] = -5; }, "stock"},
+        {"a production near 2^31", [&] { city.production[6] = 2147483000; }, "production"},
+        {"three workers in one building", [&] { city.jobs[4] = 3; }, "workers"},
+        {"a store of no size", [&] { city.storageCapacity = 0; }, "storage"},
+        {"the last turn a number can hold", [] { game.turn = 2147483647; }, "turn"},
+        {"a turn before the first", [] { game.turn = -3; }, "turn"},
+        {"a year past the calendar", [] { game.year = 2000000000; }, "year"},
+        {"a combat roll of 100", [] { Civ(2).combatRolls[7] = 100; }, "combat roll"},
+        {"a ship aboard a ship",
+         [&] {
+             AddUnit(1, kCaravel, seaX, seaY);
+             Unit(1, 6).carrierLink = 3 * 1000 + 3;
+             Unit(1, 3).cargo[3] = 100000 + 6;
+         },
+         "a ship is aboard a ship"},
+        {"a unit listed by two ships",
+         [&] {
+             AddUnit(1, kGalleon, seaX, seaY);
+             Unit(1, 6).cargo[1] = 100000 + 4;
+         },
+         "not aboard"},
+        {"a wagon train carrying a unit", [] { Unit(1, 5).cargo[2] = 100000 + 1; }, "not goods"},
+        {"a warrior with cargo", [] { Unit(1, 1).cargo[1] = 7010; }, "more than it has room for"},
+    };
+    for (const Case& c : cases) {
+        c.damage();
+        const std::string damaged = SaveGameText();
+        ASSERT_TRUE(LoadSaveText(good).ok) << c.what;
+        const LoadOutcome outcome = LoadSaveText(damaged);
+        EXPECT_FALSE(outcome.ok) << c.what;
+        EXPECT_NE(outcome.reason.find(c.reason), std::string::npos) << c.what << ": " << outcome.reason;
+        EXPECT_TRUE(SaveGameText() == good) << c.what << ": the running game changed";
+    }
+}
+
+TEST_F(SaveGameTest, RefusalsShowOnlyPrintableText) {
+    const LoadOutcome outcome = LoadSaveText("\x1b]0;owned\x07\x1b[2J 1 2 3");
+    ASSERT_FALSE(outcome.ok);
+    for (const char c : outcome.reason)
+        EXPECT_FALSE(c == 0x1b || c == 0x07) << "a control byte in: " << outcome.reason;
+    EXPECT_NE(outcome.reason.find("?]0;owned?"), std::string::npos) << outcome.reason;
+}
+
+TEST_F(SaveGameTest, LinksFifosAndFoldersAreNeverWrittenThrough) {
+    const fs::path root = annals::testing::FreshTempDir("links");
+    const std::string slot = (root / "Slot1.txt").string();
+    std::ofstream(root / "victim.txt") << "precious";
+    auto contents = [](const fs::path& p) {
+        std::ifstream in(p);
+        return std::string(std::istreambuf_iterator<char>(in), {});
+    };
+    std::string reason;
+
+    // A link planted at the name the temporary file once had leads nowhere now.
+    fs::create_symlink(root / "victim.txt", slot + ".writing");
+    ASSERT_TRUE(SaveToFile(slot, reason)) << reason;
+    EXPECT_EQ(contents(root / "victim.txt"), "precious");
+    EXPECT_TRUE(SaveGameText() == contents(slot));
+
+    // An output that is a link, a FIFO or a folder is refused and left as it was.
+    fs::create_symlink(root / "victim.txt", root / "link.txt");
+    ASSERT_EQ(mkfifo((root / "fifo.txt").c_str(), 0600), 0);
+    fs::create_directories(root / "folder.txt");
+    for (const char* name : {"link.txt", "fifo.txt", "folder.txt"}) {
+        reason.clear();
+        EXPECT_FALSE(SaveToFile((root / name).string(), reason)) << name;
+        EXPECT_FALSE(reason.empty()) << name;
+    }
+    EXPECT_TRUE(fs::is_symlink(root / "link.txt"));
+    EXPECT_EQ(contents(root / "victim.txt"), "precious");
+    EXPECT_TRUE(fs::is_fifo(root / "fifo.txt"));
+    EXPECT_TRUE(fs::is_directory(root / "folder.txt"));
+
+    // Reading a FIFO or a folder is refused at once instead of waiting for a writer.
+    EXPECT_FALSE(LoadFromFile((root / "fifo.txt").string()).ok);
+    EXPECT_FALSE(LoadFromFile((root / "folder.txt").string()).ok);
     fs::remove_all(root);
 }

@@ -104,6 +104,13 @@ TEST_F(UnitTableTest, RemovingAUnitRenumbersEveryReference) {
     EXPECT_EQ(game.currentUnit, 4);
     EXPECT_EQ(game.viewUnit, 4);
     EXPECT_EQ(game.unitRemoved, 1);
+
+    // Another civilization's loss leaves the current one's selection alone.
+    AddUnit(2, kWarrior, 20, 20);
+    AddUnit(2, kWarrior, 20, 21);
+    KillUnit(2, 1);
+    EXPECT_EQ(game.pendingUnit, 3);
+    EXPECT_EQ(game.currentUnit, 4);
 }
 
 TEST_F(UnitTableTest, ALostShipTakesItsCargoAndNoOneElse) {

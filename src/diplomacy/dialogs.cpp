@@ -10,6 +10,7 @@
 #include "state/numbers.h"
 #include "state/rules.h"
 #include "state/state.h"
+#include "state/validation.h"
 #include "units/movement.h"
 #include "units/unit_table.h"
 
@@ -662,7 +663,19 @@ bool DialogAnswerAllowed(int answer) {
     return true;
 }
 
+namespace {
+DialogOutcome TakeAnswer(int answer);
+} // namespace
+
 DialogOutcome AnswerDialog(int answer) {
+    const DialogOutcome out = TakeAnswer(answer);
+    CheckStateAfter("an answer to a dialog");
+    return out;
+}
+
+namespace {
+
+DialogOutcome TakeAnswer(int answer) {
     const int code = ui.dialogCode;
     ui.dialogAnswer = static_cast<uint8_t>(answer);
     if (IsRivalDialog(code)) return AnswerRivalDialog(answer);
@@ -734,5 +747,7 @@ DialogOutcome AnswerDialog(int answer) {
     ui.dialogCode = 0;
     return out;
 }
+
+} // namespace
 
 } // namespace annals

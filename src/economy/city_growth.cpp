@@ -46,7 +46,10 @@ uint8_t GrowthPerTurn(const CityData& city) {
     int food = 0;
     for (int dx = -2; dx <= 2; ++dx)
         for (int dy = -2; dy <= 2; ++dy)
-            if (city.Worked(dx, dy) && city.WorkedProduct(dx, dy) == kFood) food += FoodAt(city, dx, dy);
+            // A worked cell that has since passed into another civilization's area feeds nobody.
+            if (city.Worked(dx, dy) && city.WorkedProduct(dx, dy) == kFood &&
+                InCityArea(city, city.cityX + dx, city.cityY + dy))
+                food += FoodAt(city, dx, dy);
     if (Has(city, kBakery)) food += 4 * city.jobs[kBakery];
     if (food - 2 * city.size < 1) return 0;
     int growth = 2;

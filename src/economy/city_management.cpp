@@ -7,6 +7,7 @@
 #include "state/numbers.h"
 #include "state/rules.h"
 #include "state/state.h"
+#include "state/validation.h"
 
 #include <algorithm>
 #include <cmath>
@@ -560,8 +561,11 @@ double Soften(double t) {
     return t > 1 ? (t - 1) * 0.65 + 1 : t;
 }
 
+// A spending level: the multiplier table goes from 0 to 9, and a rich treasury asks
+// for no more than the top of it.
 uint8_t Level(double v) {
-    return static_cast<uint8_t>(Round(std::clamp(v, 0.0, 255.0)));
+    if (!(v > 0)) return 0;
+    return static_cast<uint8_t>(Round(std::min(v, static_cast<double>(kMaxSpendingLevel))));
 }
 
 } // namespace

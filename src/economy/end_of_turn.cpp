@@ -4,6 +4,7 @@
 #include "economy/city_management.h"
 #include "state/rules.h"
 #include "state/state.h"
+#include "state/validation.h"
 
 #include <algorithm>
 
@@ -134,11 +135,16 @@ void PlanComputerCities(int civ) {
 
 // The calendar slows down as history speeds up: centuries at first, single decades
 // from the year 1000 on.
+// The calendar ends at its last year and stays there.
 int32_t NextYear(int32_t year) {
-    if (year <= -2000) return year + 100;
-    if (year <= -1000) return year + 50;
-    if (year <= 999) return year + 20;
-    return year + 10;
+    int32_t step = 10;
+    if (year <= -2000)
+        step = 100;
+    else if (year <= -1000)
+        step = 50;
+    else if (year <= 999)
+        step = 20;
+    return year >= kLastYear - step ? kLastYear : year + step;
 }
 
 int32_t CivilizationStrength(int civ) {
@@ -168,7 +174,7 @@ void EndOfTurn() {
     AgeContacts(players);
     RecordStrength(players);
     CalmRelations(civsInPlay);
-    game.turn += 1;
+    if (game.turn < kLastTurn) game.turn += 1;
 
     for (int c = 1; c <= civsInPlay; ++c) {
         CivRecord& civ = Civ(c);
@@ -184,6 +190,7 @@ void EndOfTurn() {
         RunCityTurns(c);
         if (civ.isComputer == 1) PlanComputerCities(c);
     }
+    CheckStateAfter("the end of a turn");
 }
 
 } // namespace annals

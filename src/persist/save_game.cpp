@@ -3,6 +3,7 @@
 #include "state/numbers.h"
 #include "state/rules.h"
 #include "state/state.h"
+#include "state/validation.h"
 #include "units/movement.h"
 #include "units/orders.h"
 
@@ -19,8 +20,7 @@ namespace annals {
 
 namespace {
 
-using Map = MapCell[kMaxMapSize + 1][kMaxMapSize + 1];
-using CivTable = CivRecord[kMaxCivs + 1];
+using Map = WorldMap;
 
 // The records one file describes: the running game, or the staging copy a file is
 // read into before it may replace the running game.
@@ -39,6 +39,15 @@ int64_t Scale(double value, int factor) {
     if (scaled > static_cast<double>(kInt32Max)) return kInt32Max;
     if (scaled < static_cast<double>(kInt32Min)) return kInt32Min;
     return static_cast<int64_t>(scaled);
+}
+
+// A piece of a file as it may be shown: only printable ASCII, every other byte a '?',
+// so that a message never carries a terminal's control sequences.
+std::string Printable(const char* text, size_t length) {
+    std::string shown(text, length);
+    for (char& c : shown)
+        if (c < 0x20 || c > 0x7e) c = '?';
+    return shown;
 }
 
 bool IsNation(int64_t n) {
@@ -149,9 +158,14 @@ public:
             value = value * 10 + (*p_ - '0');
             ++p_;
         }
-        if (digits == 0 || (p_ < end_ && *p_ != ' ' && *p_ != '\n' && *p_ != '\r' && *p_ != '\t'))
-            return Fail("\"" + std::string(start, std::min<size_t>(12, static_cast<size_t>(end_ - start))) +
-                        "\" is not a number (" + what + ")");
+        if (digits == 0 || (p_ < end_ && *p_ != ' ' && *p_ != '\n' && *p_ != '\r' && *p_ != '\t')) {
+            std::string message = "\"";
+            message.append(Printable(start, std::min<size_t>(12, static_cast<size_t>(end_ - start))));
+            message.append("\" is not a number (");
+            message.append(what);
+            message.append(")");
+            return Fail(message);
+        }
         v = negative ? -value : value;
         if (v < kInt32Min || v > kInt32Max) return Fail(std::string("a number out of range at ") + what);
         ++count_;
@@ -238,7 +252,7 @@ template <typename A> void VisitCity(A& a, CityData& c) {
     a.Scaled(c.militaryProgress, 1000, "military production");
     a.Value(c.buildProgress, 0, 255, "building progress");
     a.Value(c.deliveryTimer, 0, 255, "delivery countdown");
-    a.Value(c.storageCapacity, 0, kInt32Max, "storage");
+    a.Value(c.storageCapacity, kMinStorage, kMaxStorage, "storage");
     a.Value(c.granaryBonus, 0, 255, "granary");
     a.Scaled(c.happiness, 1000, "happiness");
     a.Value(c.buildingCount, 0, 255, "building count");
@@ -247,9 +261,9 @@ template <typename A> void VisitCity(A& a, CityData& c) {
     a.Value(c.founder, 0, kMaxCivs, "city founder");
     a.Value(c.nameIndex, 0, 255, "city name");
     a.Value(c.foodBox, 0, 255, "food box");
-    a.Value(c.taxRate, 0, 100, "tax rate");
-    a.Value(c.scienceLevel, 0, 9, "science level");
-    a.Value(c.militaryLevel, 0, 9, "military level");
+    a.Value(c.taxRate, 0, kMaxTaxRate, "tax rate");
+    a.Value(c.scienceLevel, 0, kMaxSpendingLevel, "science level");
+    a.Value(c.militaryLevel, 0, kMaxSpendingLevel, "military level");
     a.Flag(c.settlerReleased, "settler mark");
     for (int b = 1; b <= kBuildings; ++b) a.Flag(c.buildings[b], "building");
     for (int dx = 0; dx < 5; ++dx)
@@ -257,10 +271,10 @@ template <typename A> void VisitCity(A& a, CityData& c) {
     for (int dx = 0; dx < 5; ++dx)
         for (int dy = 0; dy < 5; ++dy) a.Value(c.workedProduct[dx][dy], 0, kProducts, "worked product");
     for (int i = 1; i <= kMaxPictures; ++i) a.Value(c.pictures[i], -128, 127, "city picture");
-    for (int p = 1; p <= kProducts; ++p) a.Value(c.production[p], kInt32Min, kInt32Max, "production");
-    for (int p = 1; p <= kProducts; ++p) a.Value(c.consumption[p], kInt32Min, kInt32Max, "consumption");
-    for (int p = 1; p <= kProducts; ++p) a.Value(c.stock[p], kInt32Min, kInt32Max, "stock");
-    for (int j = 1; j <= kJobs; ++j) a.Value(c.jobs[j], 0, 255, "workers in a building");
+    for (int p = 1; p <= kProducts; ++p) a.Value(c.production[p], 0, kMaxProduction, "production");
+    for (int p = 1; p <= kProducts; ++p) a.Value(c.consumption[p], 0, kMaxProduction, "consumption");
+    for (int p = 1; p <= kProducts; ++p) a.Value(c.stock[p], 0, kMaxStock, "stock");
+    for (int j = 1; j <= kJobs; ++j) a.Value(c.jobs[j], 0, kMaxWorkersInBuilding, "workers in a building");
 }
 
 // Every value of a save, in the order of the file. The same walk writes and reads.
@@ -367,14 +381,14 @@ template <typename A> void Visit(A& a, Records r, StoredChecks& stored) {
     a.Scaled(g.landFactor, 100, "land factor");
     a.Scaled(g.viewX, 100, "view");
     a.Scaled(g.viewY, 100, "view");
-    a.Value(g.year, kInt32Min, kInt32Max, "year");
+    a.Value(g.year, kFirstYear, kLastYear, "year");
     a.Value(g.currentCiv, 1, kMaxCivs, "current civilization");
     a.Value(g.currentUnit, 0, kMaxUnits + 1, "current unit");
     a.Value(g.viewCiv, 0, kMaxCivs, "civilization in view");
     a.Value(g.viewUnit, 0, kMaxUnits + 1, "unit in view");
     a.Value(g.pendingUnit, 0, kMaxUnits, "unit to select");
     a.Flag(g.endTurnRequested, "end of turn mark");
-    a.Value(g.turn, kInt32Min, kInt32Max, "turn");
+    a.Value(g.turn, kFirstTurn, kLastTurn, "turn");
 }
 
 // The staging copy a file is read into.
@@ -393,93 +407,6 @@ void ClearStaging() {
     stagingUsed = true;
 }
 
-bool InsideStagedMap(const GameState& g, int x, int y) {
-    return x >= 1 && x <= g.mapWidth && y >= 1 && y <= g.mapHeight;
-}
-
-// The links between records that the rest of the game relies on.
-std::string CheckReferences(Records r) {
-    const GameState& g = r.game;
-    if (!IsNation(r.civs[g.civCount].nation)) return "the natives' nation is not a nation";
-    if (g.currentCiv > g.civCount) return "the civilization to move is not in the game";
-    if (g.viewCiv > g.civCount) return "the civilization in view is not in the game";
-    if (g.location < 1 || g.location > 5) return "the kind of world is unknown";
-    if (g.pendingUnit > r.civs[g.currentCiv].unitCount) return "the unit to select does not exist";
-
-    int listed[kMaxCivs + 1] = {};
-    for (int x = 1; x <= g.mapWidth; ++x) {
-        for (int y = 1; y <= g.mapHeight; ++y) {
-            const MapCell& cell = r.map[x][y];
-            if (cell.river % 10 > 1 || cell.river / 10 % 10 > 1 || cell.river / 100 % 10 > 1)
-                return "a river digit is not 0 or 1";
-            if ((cell.workedByX == 0) != (cell.workedByY == 0)) return "a cell names half a city";
-            if (cell.workedByX != 0 && !r.map[cell.workedByX][cell.workedByY].hasCity)
-                return "a cell is worked by a city that does not exist";
-            if (cell.unitCount == 0) continue;
-            if (cell.unitOwner < 1 || cell.unitOwner > g.civCount)
-                return "units stand in a cell without an owner";
-            const CivRecord& owner = r.civs[cell.unitOwner];
-            for (int i = 1; i <= cell.unitCount; ++i) {
-                const int slot = cell.unitList[i];
-                if (slot > owner.unitCount) return "a cell lists a unit that does not exist";
-                if (owner.units[slot].x != x || owner.units[slot].y != y)
-                    return "a cell lists a unit that stands elsewhere";
-                for (int j = 1; j < i; ++j)
-                    if (cell.unitList[j] == slot) return "a cell lists a unit twice";
-            }
-            listed[cell.unitOwner] += cell.unitCount;
-        }
-    }
-
-    for (int civ = 1; civ <= g.civCount; ++civ) {
-        const CivRecord& c = r.civs[civ];
-        if (!IsNation(c.nation)) return "a civilization's nation is not a nation";
-        if (c.referenceUnit > c.unitCount) return "a civilization refers to a unit that does not exist";
-        if (listed[civ] != c.unitCount) return "a unit is missing from its cell";
-        for (int u = 1; u <= c.unitCount; ++u) {
-            const UnitRecord& unit = c.units[u];
-            if (!InsideStagedMap(g, unit.x, unit.y)) return "a unit stands outside the map";
-            if (unit.gotoX != 0 && !InsideStagedMap(g, unit.gotoX, unit.gotoY))
-                return "a unit goes outside the map";
-            if (unit.carrierLink != 0) {
-                const int carrier = unit.carrierLink / 1000, position = unit.carrierLink % 1000;
-                if (carrier < 1 || carrier > c.unitCount || carrier == u)
-                    return "a unit is aboard a lost ship";
-                const UnitRecord& ship = c.units[carrier];
-                if (!IsShip(ship.type) || position < 1 || position > UnitTypeCapacity(ship.type) ||
-                    ship.cargo[position] != 100000 + u || ship.x != unit.x || ship.y != unit.y)
-                    return "a unit's ship does not carry it";
-            }
-            if (IsShip(unit.type)) {
-                for (int p = 1; p <= UnitTypeCapacity(unit.type); ++p) {
-                    const int32_t cargo = unit.cargo[p];
-                    if (cargo == 0) continue;
-                    const int passenger = cargo - 100000;
-                    if (passenger < 1 || passenger > c.unitCount ||
-                        c.units[passenger].carrierLink != u * 1000 + p)
-                        return "a ship carries a unit that is not aboard";
-                }
-            }
-        }
-        for (int k = 1; k <= c.cityCount; ++k) {
-            const int x = c.cities[k].x, y = c.cities[k].y;
-            const CityData& city = r.map[x][y];
-            if (!city.hasCity || city.cityX != x || city.cityY != y || city.owner != civ ||
-                city.cityIndex != k)
-                return "a city does not match its place in its owner's list";
-            if (city.buildItem != 0 && city.buildItem <= kUnitTypes)
-                return "a city builds an unknown building";
-        }
-    }
-    // Two list entries on one cell would give one city two owners.
-    int cities = 0, marked = 0;
-    for (int civ = 1; civ <= g.civCount; ++civ) cities += r.civs[civ].cityCount;
-    for (int x = 1; x <= g.mapWidth; ++x)
-        for (int y = 1; y <= g.mapHeight; ++y) marked += r.map[x][y].hasCity;
-    if (marked != cities) return "two cities stand on one cell";
-    return {};
-}
-
 std::string Refusal(const std::string& detail) {
     return std::string(
                Tr("This saved game cannot be loaded: the file is damaged or was not written by Annals. ",
@@ -496,7 +423,7 @@ LoadOutcome Stage(const std::string& text) {
     Visit(reader, r, stored);
     if (reader.Ok() && !reader.AtEnd()) reader.Fail("there is more in the file than a game");
     if (!reader.Ok()) return {false, Refusal(reader.Error())};
-    const std::string broken = CheckReferences(r);
+    const std::string broken = StateFault(r.map, r.civs, r.game);
     if (!broken.empty()) return {false, Refusal(broken)};
     if (HeaderValue(r) != stored.header) return {false, Refusal("the header does not match the game")};
     const Checksums computed = ComputeChecksums(r);
@@ -577,8 +504,9 @@ void CommitStagedGame() {
     game.difficulty = difficulty;
     game.landFactor = game.landFactor == 0 ? 1.35 : game.landFactor;
 
-    const int natives = game.civCount;
-    for (int i = 1; i <= game.civCount; ++i) {
+    // The loader has checked civCount; the bound is repeated for the compiler's sake.
+    const int natives = std::min<int>(game.civCount, kMaxCivs);
+    for (int i = 1; i <= natives; ++i) {
         CivRecord& c = Civ(i);
         c.goldAtTurnStart = c.gold;
         for (int j = 1; j < natives; ++j)

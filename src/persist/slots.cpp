@@ -10,6 +10,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <fcntl.h>
 #include <fstream>
 #include <sstream>
 #include <sys/stat.h>
@@ -78,42 +79,77 @@ bool SlotExists(int slot) {
 }
 
 bool SaveToFile(const std::string& path, std::string& reason) {
+    // A FIFO, a device or a folder at the output's name is never replaced by a save,
+    // and neither is a link (the save would not go where the link points).
+    struct stat st {};
+    if (lstat(path.c_str(), &st) == 0 && !S_ISREG(st.st_mode)) {
+        reason = Tr("there is something other than a file at that name", "o adda dosyadan başka bir şey var");
+        return false;
+    }
     const std::string text = SaveGameText();
-    const std::string temporary = path + ".writing";
-    FILE* file = std::fopen(temporary.c_str(), "wb");
-    if (!file) {
+    // The temporary file is a new one of our own: created exclusively under a fresh
+    // name, so nothing planted at a known name is ever written through.
+    std::string temporary = path + ".XXXXXX";
+    const int fd = mkstemp(temporary.data());
+    if (fd < 0) {
         reason = std::strerror(errno);
         return false;
     }
-    const bool written = std::fwrite(text.data(), 1, text.size(), file) == text.size();
-    const bool flushed = std::fflush(file) == 0 && fsync(fileno(file)) == 0;
-    const bool closed = std::fclose(file) == 0;
-    if (!written || !flushed || !closed) {
-        reason = std::strerror(errno ? errno : EIO);
-        std::remove(temporary.c_str());
-        return false;
+    const mode_t mask = umask(0);
+    umask(mask);
+    bool ok = fchmod(fd, 0666 & ~mask) == 0;
+    for (size_t done = 0; ok && done < text.size();) {
+        const ssize_t n = write(fd, text.data() + done, text.size() - done);
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) {
+            ok = false;
+            if (n == 0) errno = EIO;
+            break;
+        }
+        done += static_cast<size_t>(n);
     }
-    if (std::rename(temporary.c_str(), path.c_str()) != 0) {
-        reason = std::strerror(errno);
-        std::remove(temporary.c_str());
-        return false;
+    ok = ok && fsync(fd) == 0;
+    const int error = errno;
+    ok = close(fd) == 0 && ok;
+    if (ok && std::rename(temporary.c_str(), path.c_str()) == 0) {
+        // The new name itself is made lasting too.
+        const size_t slash = path.find_last_of('/');
+        const std::string folder = slash == std::string::npos ? "."
+                                   : slash == 0               ? "/"
+                                                              : path.substr(0, slash);
+        if (const int dir = open(folder.c_str(), O_RDONLY | O_DIRECTORY); dir >= 0) {
+            fsync(dir);
+            close(dir);
+        }
+        return true;
     }
-    return true;
+    reason = std::strerror(errno ? errno : (error ? error : EIO));
+    unlink(temporary.c_str());
+    return false;
 }
 
 LoadOutcome LoadFromFile(const std::string& path) {
-    std::ifstream file(path, std::ios::binary);
-    if (!file)
+    // Opened without waiting (a FIFO would block) and read only when it is a file.
+    const int fd = open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (fd < 0)
         return {false,
                 std::string(Tr("There is no saved game in this slot.", "Bu yuvada kayıtlı oyun yok."))};
-    file.seekg(0, std::ios::end);
-    const std::streamoff size = file.tellg();
-    if (size < 0 || size > kLargestSave)
+    struct stat st {};
+    if (fstat(fd, &st) != 0 || !S_ISREG(st.st_mode) || st.st_size > kLargestSave) {
+        close(fd);
         return {false, std::string(Tr("This file is not a saved game of Annals.",
                                       "Bu dosya Annals'ın kayıtlı oyunu değil."))};
-    file.seekg(0);
-    std::string text(static_cast<size_t>(size), '\0');
-    if (!file.read(text.data(), size))
+    }
+    std::string text(static_cast<size_t>(st.st_size), '\0');
+    size_t done = 0;
+    while (done < text.size()) {
+        const ssize_t n = read(fd, text.data() + done, text.size() - done);
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) break;
+        done += static_cast<size_t>(n);
+    }
+    close(fd);
+    if (done != text.size())
         return {false, std::string(Tr("The saved game could not be read.", "Kayıtlı oyun okunamadı."))};
     return LoadSaveText(text);
 }

@@ -3,11 +3,64 @@
 #include <SDL.h>
 #include <png.h>
 
+#include <cstdint>
 #include <cstdio>
+#include <string>
 
 namespace annals {
 
-bool LoadBitmapFile(const std::string& path, Surface& out, std::string& error) {
+namespace {
+
+// The picture size a bitmap file's header claims, read before anything is loaded so that
+// a file claiming a huge picture never makes the game allocate it.
+bool BitmapHeaderSize(const std::string& path, long& width, long& height, std::string& error) {
+    FILE* file = std::fopen(path.c_str(), "rb");
+    if (!file) {
+        error = "cannot open " + path;
+        return false;
+    }
+    unsigned char h[26] = {};
+    const size_t got = std::fread(h, 1, sizeof h, file);
+    std::fclose(file);
+    auto u32 = [&](int at) {
+        return static_cast<uint32_t>(h[at]) | static_cast<uint32_t>(h[at + 1]) << 8 |
+               static_cast<uint32_t>(h[at + 2]) << 16 | static_cast<uint32_t>(h[at + 3]) << 24;
+    };
+    if (got < 26 || h[0] != 'B' || h[1] != 'M') {
+        error = path + " is not a bitmap file";
+        return false;
+    }
+    const uint32_t headerSize = u32(14);
+    if (headerSize == 12) { // the oldest header: 16-bit sizes
+        width = static_cast<long>(h[18] | h[19] << 8);
+        height = static_cast<long>(h[20] | h[21] << 8);
+    } else if (headerSize >= 40) {
+        width = static_cast<int32_t>(u32(18));
+        height = static_cast<int32_t>(u32(22));
+        if (height < 0) height = -height; // rows stored from the top
+    } else {
+        error = path + " has a bitmap header of an unknown kind";
+        return false;
+    }
+    return true;
+}
+
+} // namespace
+
+bool LoadBitmapFile(const std::string& path, Surface& out, std::string& error, int expectedWidth,
+                    int expectedHeight) {
+    constexpr long kLargestSide = 8192; // no picture of the game comes near it
+    long width = 0, height = 0;
+    if (!BitmapHeaderSize(path, width, height, error)) return false;
+    if (width < 1 || height < 1 || width > kLargestSide || height > kLargestSide ||
+        (expectedWidth > 0 && (width != expectedWidth || height != expectedHeight))) {
+        error =
+            path + ": its header says " + std::to_string(width) + " x " + std::to_string(height) + " pixels";
+        if (expectedWidth > 0)
+            error += ", the game expects " + std::to_string(expectedWidth) + " x " +
+                     std::to_string(expectedHeight);
+        return false;
+    }
     SDL_Surface* loaded = SDL_LoadBMP(path.c_str());
     if (!loaded) {
         error = SDL_GetError();

@@ -133,7 +133,10 @@ void SetPlatform(Platform* platform);
 bool HasPlatform();
 
 // Picture files.
-bool LoadBitmapFile(const std::string& path, Surface& out, std::string& error);
+// A bitmap whose header claims another size than the expected one (when one is given),
+// or an absurd size, is refused before its pixels are read.
+bool LoadBitmapFile(const std::string& path, Surface& out, std::string& error, int expectedWidth = 0,
+                    int expectedHeight = 0);
 bool WritePngFile(const std::string& path, const Surface& surface, std::string& error);
 
 } // namespace annals

@@ -13,6 +13,7 @@
 #include "state/random.h"
 #include "state/rules.h"
 #include "state/state.h"
+#include "state/validation.h"
 #include "ui/drawing.h"
 #include "ui/input.h"
 #include "units/movement.h"
@@ -20,6 +21,7 @@
 #include "units/unit_table.h"
 #include "world/setup.h"
 
+#include <algorithm>
 #include <cctype>
 
 #include <chrono>
@@ -110,7 +112,6 @@ bool RunScript(const std::string& script, std::string& err) {
             numbers.push_back(v);
         }
         const auto n = numbers.size();
-        InputEvent e;
         if (verb == "key" && n == 1) {
             DispatchEvent({EventKind::KeyDown, static_cast<int>(numbers[0]), 0, 0, 0, 0});
         } else if ((verb == "click" || verb == "rclick") && n == 2) {
@@ -317,13 +318,32 @@ int Play(const Arguments& a, std::string& out, std::string& err) {
         report = it->second == "yes";
     }
     if (!LoadGame(a.files[0], err)) return 1;
-    // Everyone plays as a computer for a while; the people get their seats back after.
-    uint8_t people[kMaxCivs + 1] = {};
+    // Everyone plays as a computer for a while, with what a computer player starts with:
+    // a difficulty, and its first settler as the unit that founds its first city. The
+    // people get their seats back after.
+    struct Seat {
+        bool person = false;
+        uint8_t aiLevel = 0, referenceUnit = 0;
+    } seats[kMaxCivs + 1];
     for (int c = 1; c <= game.civCount; ++c) {
-        people[c] = Civ(c).isComputer == 0;
-        Civ(c).isComputer = 1;
+        CivRecord& civ = Civ(c);
+        if (civ.isComputer == 1) continue;
+        seats[c] = {true, civ.aiLevel, civ.referenceUnit};
+        civ.isComputer = 1;
+        if (civ.aiLevel < 1 || civ.aiLevel > 5)
+            civ.aiLevel = static_cast<uint8_t>(std::clamp<int>(game.difficulty, 1, 5));
+        if (civ.cityCount == 0 && civ.referenceUnit == 0)
+            for (int s = 1; s <= civ.unitCount; ++s)
+                if (civ.units[s].type == kSettler) {
+                    civ.referenceUnit = static_cast<uint8_t>(s);
+                    break;
+                }
     }
-    const int32_t target = game.turn + static_cast<int32_t>(rounds);
+    const bool checks = StateChecksOn();
+    SetStateChecks(true);
+    ClearStateFault();
+    std::string broken;
+    const int32_t target = static_cast<int32_t>(std::min<long long>(game.turn + rounds, kLastTurn));
     auto started = std::chrono::steady_clock::now();
     int32_t lastTurn = game.turn;
     // Far more steps than any number of rounds needs, so that a stuck game ends.
@@ -344,13 +364,28 @@ int Play(const Arguments& a, std::string& out, std::string& err) {
                    "): " + std::to_string(ms).substr(0, std::to_string(ms).find('.') + 3) + " ms\n";
             started = now;
             lastTurn = game.turn;
+            // Every round ends with a sound game, or the rule that broke it is named.
+            const std::string fault = RunningStateFault();
+            if (broken.empty() && !FirstStateFault().empty()) broken = FirstStateFault();
+            if (broken.empty() && !fault.empty()) broken = "at the end of a round: " + fault;
             if (report && game.turn % 10 == 0) out += CivilizationReport();
         }
     }
-    for (int c = 1; c <= game.civCount; ++c)
-        if (people[c]) Civ(c).isComputer = 0;
+    SetStateChecks(checks);
+    for (int c = 1; c <= game.civCount; ++c) {
+        if (!seats[c].person) continue;
+        CivRecord& civ = Civ(c);
+        civ.isComputer = 0;
+        civ.aiLevel = seats[c].aiLevel;
+        if (seats[c].referenceUnit == 0) civ.referenceUnit = 0;
+    }
     if (game.gameOver) out += "the game is over\n";
-    return SaveGame(a.files[1], out, err);
+    const int saved = SaveGame(a.files[1], out, err);
+    if (!broken.empty()) {
+        err += "play: the game broke " + broken + "\n";
+        return 1;
+    }
+    return saved;
 }
 
 int Shot(const Arguments& a, std::string& out, std::string& err) {
@@ -457,6 +492,18 @@ std::string HelpText() {
     return text;
 }
 
+// Whether a command's usage line names the option --key.
+bool NamesOption(const std::string& usage, const std::string& key) {
+    for (size_t at = usage.find("--"); at != std::string::npos; at = usage.find("--", at + 2)) {
+        size_t end = at + 2;
+        while (end < usage.size() &&
+               (std::isalnum(static_cast<unsigned char>(usage[end])) || usage[end] == '-'))
+            ++end;
+        if (usage.compare(at + 2, end - at - 2, key) == 0 && end - at - 2 == key.size()) return true;
+    }
+    return false;
+}
+
 const Command* FindCommand(const std::string& name) {
     for (const Command& c : Commands())
         if (name == c.name) return &c;
@@ -501,6 +548,12 @@ int RunCli(const std::vector<std::string>& args, std::string& out, std::string& 
         }
         const std::string key = arg.substr(2), value = args[++i];
         if (command) {
+            // A command takes the options its usage names, and no misspelt ones.
+            if (!NamesOption(command->usage, key)) {
+                err = "unknown option \"" + arg + "\" for " + command->name + "\nusage: annals-cli " +
+                      command->usage + "\n";
+                return 2;
+            }
             arguments.options[key] = value;
         } else if (key == "seed") {
             if (!ParseInt(value, 0, (1LL << 62), seed)) {

@@ -2,8 +2,10 @@
 
 #include "platform/platform.h"
 #include "state/state.h"
+#include "ui/sheet_layout.h"
 
 #include <array>
+#include <string_view>
 
 namespace annals {
 
@@ -69,7 +71,11 @@ bool LoadSurfaces(int mode) {
         Surface loaded;
         std::string error;
         const std::string path = gameFolder + "/Art/" + SheetFileName(sheet);
-        if (!LoadBitmapFile(path, loaded, error)) {
+        // A sheet must be of the size its pieces were laid out for.
+        int width = 0, height = 0;
+        for (const art::SheetInfo& info : art::kSheets)
+            if (std::string_view(info.file) == SheetFileName(sheet)) width = info.width, height = info.height;
+        if (!LoadBitmapFile(path, loaded, error, width, height)) {
             failed += (failed.empty() ? "" : ", ") + std::string(SheetFileName(sheet));
             continue; // a reload keeps the picture it had
         }

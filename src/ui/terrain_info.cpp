@@ -17,7 +17,7 @@ namespace annals {
 
 namespace {
 
-constexpr int kFood = 1, kCotton = 2, kTobacco = 3, kGrape = 4, kFur = 5, kWood = 6, kStone = 7, kGold = 8;
+constexpr int kFood = 1, kStone = 7, kGold = 8;
 
 constexpr Pixel kWhite = Rgb(255, 255, 255);
 constexpr Pixel kGrey = Rgb(128, 128, 128);

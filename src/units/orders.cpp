@@ -8,9 +8,11 @@
 #include "state/numbers.h"
 #include "state/rules.h"
 #include "state/state.h"
+#include "state/validation.h"
 #include "units/movement.h"
 #include "units/unit_table.h"
 
+#include <algorithm>
 #include <cstring>
 
 namespace annals {
@@ -255,22 +257,32 @@ uint8_t MineOrder(int civ, int slot, bool human) {
 }
 
 uint8_t BoardOrder(int civ, int slot, bool human) {
-    const UnitRecord& unit = Unit(civ, slot);
+    UnitRecord& unit = Unit(civ, slot);
     const int count = Civ(civ).unitCount;
-    // The first carrier after this unit in slot order, wrapping round.
-    for (int step = 1; step < count; ++step) {
-        const int carrierSlot = (slot - 1 + step) % count + 1;
-        UnitRecord& carrier = Unit(civ, carrierSlot);
-        const int capacity = UnitTypeCapacity(carrier.type);
-        // A carrier never boards itself, nor one carrier another.
-        if (capacity == 0 || UnitTypeCapacity(unit.type) > 0) continue;
-        if (carrier.x != unit.x || carrier.y != unit.y) continue;
-        for (int k = 1; k <= capacity && k <= kCargoSlots; ++k) {
-            if (carrier.cargo[k] != 0) continue;
-            carrier.cargo[k] = 100000 + slot;
-            Unit(civ, slot).carrierLink = carrierSlot * 1000 + k;
-            return Wait(1, civ, slot, human);
+    // Only ships carry units (a wagon train's cargo is goods), and a ship never boards.
+    if (!IsShip(unit.type)) {
+        // A unit aboard one ship in port that boards another gives up its first place.
+        const int32_t oldLink = unit.carrierLink;
+        const int oldCarrier = oldLink > 0 ? oldLink / 1000 : 0,
+                  oldPosition = oldLink > 0 ? oldLink % 1000 : 0;
+        const bool aboard = oldCarrier >= 1 && oldCarrier <= count && oldPosition >= 1 &&
+                            oldPosition <= kCargoSlots &&
+                            Unit(civ, oldCarrier).cargo[oldPosition] == kCarriedUnitMark + slot;
+        if (aboard) Unit(civ, oldCarrier).cargo[oldPosition] = 0;
+        // The first ship after this unit in slot order, wrapping round.
+        for (int step = 1; step < count; ++step) {
+            const int carrierSlot = (slot - 1 + step) % count + 1;
+            UnitRecord& carrier = Unit(civ, carrierSlot);
+            if (!IsShip(carrier.type) || carrier.x != unit.x || carrier.y != unit.y) continue;
+            const int capacity = std::min(UnitTypeCapacity(carrier.type), kCargoSlots);
+            for (int k = 1; k <= capacity; ++k) {
+                if (carrier.cargo[k] != 0) continue;
+                carrier.cargo[k] = kCarriedUnitMark + slot;
+                unit.carrierLink = carrierSlot * 1000 + k;
+                return Wait(1, civ, slot, human);
+            }
         }
+        if (aboard) Unit(civ, oldCarrier).cargo[oldPosition] = kCarriedUnitMark + slot;
     }
     ShowMessage(Tr("There is not a ship in this area to sail with.", "Bu bölgede binilecek bir gemi yok."));
     return 0;
@@ -521,7 +533,9 @@ void CompleteJob(int civ, int slot) {
     }
 }
 
-uint8_t UnitActivity(int order) {
+namespace {
+
+uint8_t CarryOutOrder(int order) {
     game.endTurnRequested = 1;
     const int civ = game.currentCiv;
     if (civ < 1 || civ > game.civCount) return 1;
@@ -564,6 +578,14 @@ uint8_t UnitActivity(int order) {
             return Walk(directionDx(order - 20), directionDy(order - 20));
         return 1;
     }
+}
+
+} // namespace
+
+uint8_t UnitActivity(int order) {
+    const uint8_t done = CarryOutOrder(order);
+    CheckStateAfter("an order");
+    return done;
 }
 
 void BuildOrderButtons() {

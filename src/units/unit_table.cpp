@@ -230,7 +230,8 @@ void AddUnit(int civ, int type, int x, int y) {
 void KillUnit(int civ, int s) {
     if (!ValidSlot(civ, s)) return;
     CivRecord& owner = Civ(civ);
-    if (game.pendingUnit > s) game.pendingUnit -= 1;
+    // The slot to select next is the current civilization's: only its losses move it.
+    if (civ == game.currentCiv && game.pendingUnit > s) game.pendingUnit -= 1;
     LeaveCell(civ, s);
     if (owner.referenceUnit > s)
         owner.referenceUnit -= 1;

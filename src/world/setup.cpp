@@ -108,7 +108,7 @@ bool PlaceNativeVillage() {
 }
 
 bool FirstStep() {
-    const int n = game.civCount;
+    const int n = std::min<int>(game.civCount, kMaxCivs);
     for (int c = 1; c <= n; ++c)
         for (int r = 1; r <= kCombatRolls; ++r) Civ(c).combatRolls[r] = Random(100);
     for (int i = 1; i <= n; ++i) {

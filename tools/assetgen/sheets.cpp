@@ -26,7 +26,7 @@ void DrawEnteranceBackgroundsSheet(cairo_t* cr, int width, int height) {
     DrawEntrancePictures(cr, width, height);
 }
 void DrawLeadersSheet(cairo_t* cr, int width, int height) {
-    DrawPlaceholder(cr, kLeadersSprite, width, height);
+    DrawLeaderPictures(cr, width, height);
 }
 void DrawTerrainSheet(cairo_t* cr, int width, int height) {
     DrawTerrainArt(cr, width, height);

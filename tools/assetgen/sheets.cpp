@@ -77,10 +77,10 @@ void DrawCityNameBigSheet(cairo_t* cr, int width, int height) {
     DrawCityNameBigArt(cr, width, height);
 }
 void DrawBuildingSheet(cairo_t* cr, int width, int height) {
-    DrawPlaceholder(cr, kBuildingSprite, width, height);
+    DrawBuildingPictures(cr, width, height);
 }
 void DrawWonderSheet(cairo_t* cr, int width, int height) {
-    DrawPlaceholder(cr, kWonderSprite, width, height);
+    DrawWonderPictures(cr, width, height);
 }
 void DrawScienceSheet(cairo_t* cr, int width, int height) {
     DrawPlaceholder(cr, kScienceSprite, width, height);

@@ -47,6 +47,10 @@ void DrawHelpPanels(cairo_t* cr);
 // The dialogs' pictures: the leaders' portraits and the other groups' (leader_art.cpp).
 void DrawLeaderPictures(cairo_t* cr, int width, int height);
 
+// The buildings' and wonders' pictures (building_art.cpp).
+void DrawBuildingPictures(cairo_t* cr, int width, int height);
+void DrawWonderPictures(cairo_t* cr, int width, int height);
+
 // The entrance screen's pictures (entrance_art.cpp).
 void DrawEntrancePictures(cairo_t* cr, int width, int height);
 void DrawEntranceButtons(cairo_t* cr, int width, int height);
@@ -58,7 +62,7 @@ inline constexpr SheetId kFinishedSheets[] = {
     kCornfieldSprite,   kUnitSprite,           kUnitOutlinesSprite, kCitySprite,
     kPopulationSprite,  kCityNameSprite,       kProductSprite,      kOthersSprite,
     kOutlineSprite,     kEnteranceBackgrounds, kEnterance,          kLeadersSprite,
-    kCityNameBigSprite,
+    kCityNameBigSprite, kBuildingSprite,       kWonderSprite,
 };
 
 // Until the real pictures are drawn a sheet shows this: a neutral pattern, the sheet's

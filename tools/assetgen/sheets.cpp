@@ -83,10 +83,10 @@ void DrawWonderSheet(cairo_t* cr, int width, int height) {
     DrawWonderPictures(cr, width, height);
 }
 void DrawScienceSheet(cairo_t* cr, int width, int height) {
-    DrawPlaceholder(cr, kScienceSprite, width, height);
+    DrawScienceTree(cr, width, height);
 }
 void DrawSciencesSheet(cairo_t* cr, int width, int height) {
-    DrawPlaceholder(cr, kSciencesSprite, width, height);
+    DrawSciencePictures(cr, width, height);
 }
 void DrawOthersSheet(cairo_t* cr, int width, int height) {
     DrawOthersPieces(cr, width, height);

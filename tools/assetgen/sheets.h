@@ -51,6 +51,10 @@ void DrawLeaderPictures(cairo_t* cr, int width, int height);
 void DrawBuildingPictures(cairo_t* cr, int width, int height);
 void DrawWonderPictures(cairo_t* cr, int width, int height);
 
+// The sciences' pictures and the science tree's pages (science_art.cpp).
+void DrawSciencePictures(cairo_t* cr, int width, int height);
+void DrawScienceTree(cairo_t* cr, int width, int height);
+
 // The entrance screen's pictures (entrance_art.cpp).
 void DrawEntrancePictures(cairo_t* cr, int width, int height);
 void DrawEntranceButtons(cairo_t* cr, int width, int height);

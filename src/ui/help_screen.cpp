@@ -506,7 +506,16 @@ void WriteNationPage(int n) {
     if (n == 10) WriteText(580, 322, kGrey, 8, EnglishUnit(kVikingship) + " : ", kItemRight);
 }
 
+// The labels of the unit and building panels, in the player's language.
+const Pixel kLabel = Rgb(200, 180, 140);
+
 void WriteUnitPage(int t) {
+    const char* const rows[] = {Tr("Attack", "Saldırı"),   Tr("Bombard", "Kuşatma"), Tr("Defence", "Savunma"),
+                                Tr("Lives", "Can"),        Tr("Moves", "Hareket"),   Tr("Cost", "Maliyet"),
+                                Tr("Capacity", "Kapasite")};
+    for (int k = 0; k < 7; ++k) WriteText(607, 219 + 13 * k, kLabel, 8, rows[k], 666);
+    const char* const rows2[] = {Tr("Requires", "Gerekir"), Tr("Nation", "Millet"), Tr("Area", "Alan")};
+    for (int k = 0; k < 3; ++k) WriteText(607, 317 + 13 * k, kLabel, 8, rows2[k], 666);
     const bool shoots = IsBombard(t) || IsShip(t) || IsAir(t);
     const std::string attack = std::to_string(UnitTypeAttack(t));
     WriteText(668, 219, kLightGrey, 8, shoots ? "0" : attack, 840);
@@ -561,7 +570,23 @@ void WriteCentredFigure(int x, int y, Pixel colour, const char* text) {
     WriteText(x - TextWidth(text, 8) / 2, y, colour, 8, text, 1024);
 }
 
+void WriteBuildingLabels() {
+    WriteText(608, 304, kLabel, 8, Tr("Cost", "Maliyet"), 700);
+    WriteText(608, 324, kLabel, 8, Tr("Workers", "İşçi"), 694);
+    WriteText(556, 346, kLabel, 8, Tr("Science", "Bilim"), 666);
+    WriteText(556, 359, kLabel, 8, Tr("Building", "Bina"), 666);
+}
+
 void WriteBuildingPage(int b) {
+    WriteBuildingLabels();
+    if (b < 4 || b > 15) {
+        const char* const heads[] = {Tr("Happy", "Mutluluk"), Tr("Military", "Askeri"),
+                                     Tr("Science", "Bilim"), Tr("Culture", "Kültür")};
+        const int centres[] = {682, 727, 767, 808};
+        for (int k = 0; k < 4; ++k) WriteCentredFigure(centres[k], 395, kLabel, heads[k]);
+        const char* const rows[] = {Tr("Empty", "Boş"), Tr("1 worker", "1 işçi"), Tr("2 workers", "2 işçi")};
+        for (int k = 0; k < 3; ++k) WriteText(574, 413 + 23 * k, kLabel, 8, rows[k], 650);
+    }
     WriteText(605, 224, kLightGrey, 8, ItemDescription(2, b), 745);
     WriteText(703, 304, kLightGrey, 8, std::to_string(buildCost(35 + b)), 745);
     WriteText(696, 324, kLightGrey, 8, std::to_string(maxWorkers(b)), 745);
@@ -587,6 +612,7 @@ void WriteBuildingPage(int b) {
 void WriteWonderPage(int b) {
     // A wonder's description is longer than a building's and its effects are told in
     // words, not figures: the description takes the effects' place, the page's width.
+    WriteBuildingLabels();
     WriteText(550, 392, kLightGrey, 8, ItemDescription(3, b), kTextRight);
     WriteText(703, 304, kLightGrey, 8, std::to_string(buildCost(35 + b)), 745);
     WriteText(696, 324, kLightGrey, 8, "0", 745);

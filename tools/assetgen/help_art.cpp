@@ -33,14 +33,6 @@ void Text(cairo_t* cr, double x, double y, double size, const char* text, int r,
     cairo_show_text(cr, text);
 }
 
-void CentredText(cairo_t* cr, double cx, double y, double size, const char* text, int r, int g, int b) {
-    cairo_select_font_face(cr, "DejaVu Sans", CAIRO_FONT_SLANT_NORMAL, CAIRO_FONT_WEIGHT_BOLD);
-    cairo_set_font_size(cr, size);
-    cairo_text_extents_t e;
-    cairo_text_extents(cr, text, &e);
-    Text(cr, cx - e.width / 2 - e.x_bearing, y, size, text, r, g, b, true);
-}
-
 // A dark, faintly grained slate for the pages: light texts read well on it.
 void Slate(cairo_t* cr, double x, double y, double w, double h) {
     Fill(cr, x, y, w, h, 30, 31, 36);
@@ -91,25 +83,18 @@ void DrawHelpPlates(cairo_t* cr) {
 }
 
 void DrawHelpPanels(cairo_t* cr) {
-    // Unit statistics: the picture at the left, the row labels beside the values.
+    // The panels carry no words: the help screen writes their labels in the player's
+    // language. Unit statistics: the picture at the left, the values to the right.
     Panel(cr, 218, 177, 210, 146);
-    const char* unitRows[] = {"Attack", "Bombard", "Defence", "Lives", "Moves", "Cost", "Capacity"};
-    for (int k = 0; k < 7; ++k) Text(cr, 218 + 58, 177 + 12 + 13 * k, 10, unitRows[k], 200, 180, 140);
-    const char* unitRows2[] = {"Requires", "Nation", "Area"};
-    for (int k = 0; k < 3; ++k) Text(cr, 218 + 58, 177 + 110 + 13 * k, 10, unitRows2[k], 200, 180, 140);
     // Building: picture, description, then cost, workers and what it needs.
     Panel(cr, 9, 220, 208, 160);
-    Text(cr, 9 + 60, 220 + 98, 10, "Cost", 200, 180, 140);
-    Text(cr, 9 + 60, 220 + 118, 10, "Workers", 200, 180, 140);
-    Text(cr, 9 + 8, 220 + 140, 10, "Science", 200, 180, 140);
-    Text(cr, 9 + 8, 220 + 153, 10, "Building", 200, 180, 140);
-    // Effects: four columns by the building's workers.
+    // Effects: four columns by the building's workers, under a heading row.
     Panel(cr, 199, 413, 261, 88);
-    const char* heads[] = {"Happy", "Military", "Science", "Culture"};
-    const double centres[] = {114, 159, 199, 240};
-    for (int k = 0; k < 4; ++k) CentredText(cr, 199 + centres[k], 413 + 14, 9, heads[k], 220, 200, 160);
-    const char* rows[] = {"Empty", "1 worker", "2 workers"};
-    for (int k = 0; k < 3; ++k) Text(cr, 199 + 6, 413 + 34 + 23 * k, 9, rows[k], 200, 180, 140);
+    Rgb(cr, 90, 80, 66);
+    cairo_set_line_width(cr, 1);
+    cairo_move_to(cr, 204, 432.5);
+    cairo_line_to(cr, 455, 432.5);
+    cairo_stroke(cr);
     // The cover of a worker row a building does not have.
     Fill(cr, 286, 502, 174, 24, 44, 40, 36);
     Rgb(cr, 90, 80, 66);

@@ -26,7 +26,7 @@ void DrawEnteranceBackgroundsSheet(cairo_t* cr, int width, int height) {
     DrawEntrancePictures(cr, width, height);
 }
 void DrawLeadersSheet(cairo_t* cr, int width, int height) {
-    DrawPlaceholder(cr, kLeadersSprite, width, height);
+    DrawLeaderPictures(cr, width, height);
 }
 void DrawTerrainSheet(cairo_t* cr, int width, int height) {
     DrawTerrainArt(cr, width, height);
@@ -77,16 +77,16 @@ void DrawCityNameBigSheet(cairo_t* cr, int width, int height) {
     DrawCityNameBigArt(cr, width, height);
 }
 void DrawBuildingSheet(cairo_t* cr, int width, int height) {
-    DrawPlaceholder(cr, kBuildingSprite, width, height);
+    DrawBuildingPictures(cr, width, height);
 }
 void DrawWonderSheet(cairo_t* cr, int width, int height) {
-    DrawPlaceholder(cr, kWonderSprite, width, height);
+    DrawWonderPictures(cr, width, height);
 }
 void DrawScienceSheet(cairo_t* cr, int width, int height) {
-    DrawPlaceholder(cr, kScienceSprite, width, height);
+    DrawScienceTree(cr, width, height);
 }
 void DrawSciencesSheet(cairo_t* cr, int width, int height) {
-    DrawPlaceholder(cr, kSciencesSprite, width, height);
+    DrawSciencePictures(cr, width, height);
 }
 void DrawOthersSheet(cairo_t* cr, int width, int height) {
     DrawOthersPieces(cr, width, height);
@@ -100,7 +100,10 @@ void DrawEnteranceSheet(cairo_t* cr, int width, int height) {
     DrawEntranceButtons(cr, width, height);
 }
 void DrawHelpSheet(cairo_t* cr, int width, int height) {
-    DrawPlaceholder(cr, kHelpSprite, width, height);
+    // The pieces stand on the colour key.
+    cairo_set_source_rgb(cr, 1, 0, 1);
+    cairo_rectangle(cr, 0, 0, width, height);
+    cairo_fill(cr);
     DrawHelpPanels(cr);
 }
 

@@ -44,17 +44,29 @@ void DrawHelpWindow(cairo_t* cr);
 void DrawHelpPlates(cairo_t* cr);
 void DrawHelpPanels(cairo_t* cr);
 
+// The dialogs' pictures: the leaders' portraits and the other groups' (leader_art.cpp).
+void DrawLeaderPictures(cairo_t* cr, int width, int height);
+
+// The buildings' and wonders' pictures (building_art.cpp).
+void DrawBuildingPictures(cairo_t* cr, int width, int height);
+void DrawWonderPictures(cairo_t* cr, int width, int height);
+
+// The sciences' pictures and the science tree's pages (science_art.cpp).
+void DrawSciencePictures(cairo_t* cr, int width, int height);
+void DrawScienceTree(cairo_t* cr, int width, int height);
+
 // The entrance screen's pictures (entrance_art.cpp).
 void DrawEntrancePictures(cairo_t* cr, int width, int height);
 void DrawEntranceButtons(cairo_t* cr, int width, int height);
 
 // The sheets whose every picture is drawn: the stand-in below never touches them.
 inline constexpr SheetId kFinishedSheets[] = {
-    kTerrainSprite,    kCoastSprite,          kMixSprite,          kHillSprite,
-    kRiverSprite,      kForestSprite,         kRoadSprite,         kRoadOnCornfieldSprite,
-    kCornfieldSprite,  kUnitSprite,           kUnitOutlinesSprite, kCitySprite,
-    kPopulationSprite, kCityNameSprite,       kProductSprite,      kOthersSprite,
-    kOutlineSprite,    kEnteranceBackgrounds, kEnterance,
+    kTerrainSprite,     kCoastSprite,          kMixSprite,          kHillSprite,
+    kRiverSprite,       kForestSprite,         kRoadSprite,         kRoadOnCornfieldSprite,
+    kCornfieldSprite,   kUnitSprite,           kUnitOutlinesSprite, kCitySprite,
+    kPopulationSprite,  kCityNameSprite,       kProductSprite,      kOthersSprite,
+    kOutlineSprite,     kEnteranceBackgrounds, kEnterance,          kLeadersSprite,
+    kCityNameBigSprite, kBuildingSprite,       kWonderSprite,
 };
 
 // Until the real pictures are drawn a sheet shows this: a neutral pattern, the sheet's

@@ -1,0 +1,813 @@
+// The buildings' and wonders' pictures: small architectural portraits on a patch of
+// ground, seen three-quarters from the front left, lit from the top left, with the warm
+// dark outline of the map's pieces. Every picture is composed of a few shared parts
+// (walls, roofs, domes, towers, a sign with the trade's mark) in a 48-unit square; a
+// wonder's large picture is the same drawing, enlarged before a landscape.
+#include "sheets.h"
+#include "svg_art.h"
+
+#include <cmath>
+#include <initializer_list>
+#include <utility>
+
+namespace annals::art {
+
+namespace {
+
+constexpr double kPi = 3.14159265358979;
+constexpr uint32_t kInk = 0x2a1e16;
+
+double gLine = 1.1; // the outline's width in the picture's units
+
+void Hex(cairo_t* cr, uint32_t c) {
+    cairo_set_source_rgb(cr, ((c >> 16) & 0xFF) / 255.0, ((c >> 8) & 0xFF) / 255.0, (c & 0xFF) / 255.0);
+}
+
+uint32_t Scale(uint32_t c, double f) {
+    auto ch = [&](int s) {
+        const double v = ((c >> s) & 0xFF) * f;
+        return uint32_t(v > 255 ? 255 : v) << s;
+    };
+    return ch(16) | ch(8) | ch(0);
+}
+
+// Fills the current path and outlines it.
+void Paint(cairo_t* cr, uint32_t c, bool outline = true) {
+    Hex(cr, c);
+    if (!outline) {
+        cairo_fill(cr);
+        return;
+    }
+    cairo_fill_preserve(cr);
+    Hex(cr, kInk);
+    cairo_set_line_width(cr, gLine);
+    cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);
+    cairo_stroke(cr);
+}
+
+void Poly(cairo_t* cr, std::initializer_list<std::pair<double, double>> points, uint32_t c,
+          bool outline = true) {
+    cairo_new_path(cr);
+    for (const auto& [x, y] : points) cairo_line_to(cr, x, y);
+    cairo_close_path(cr);
+    Paint(cr, c, outline);
+}
+
+void Rect(cairo_t* cr, double x, double y, double w, double h, uint32_t c, bool outline = true) {
+    cairo_new_path(cr);
+    cairo_rectangle(cr, x, y, w, h);
+    Paint(cr, c, outline);
+}
+
+void Oval(cairo_t* cr, double cx, double cy, double rx, double ry, uint32_t c, bool outline = true) {
+    cairo_new_path(cr);
+    cairo_save(cr);
+    cairo_translate(cr, cx, cy);
+    cairo_scale(cr, rx, ry);
+    cairo_arc(cr, 0, 0, 1, 0, 2 * kPi);
+    cairo_restore(cr);
+    Paint(cr, c, outline);
+}
+
+void Line(cairo_t* cr, double x1, double y1, double x2, double y2, uint32_t c, double width) {
+    cairo_new_path(cr);
+    cairo_move_to(cr, x1, y1);
+    cairo_line_to(cr, x2, y2);
+    Hex(cr, c);
+    cairo_set_line_width(cr, width);
+    cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
+    cairo_stroke(cr);
+}
+
+constexpr double kDepth = 8; // how far the side wall runs back
+
+void Ground(cairo_t* cr, uint32_t c = 0x6f9a43) {
+    Oval(cr, 25, 41, 22, 5.5, Scale(c, 0.8));
+    Oval(cr, 24, 40.5, 20, 4.2, c, false);
+}
+
+// A block of walls: the front face lit, the side face in shade.
+void Block(cairo_t* cr, double x, double y, double w, double h, uint32_t c, double d = kDepth) {
+    Poly(cr, {{x + w, y}, {x + w + d, y - d / 2}, {x + w + d, y + h - d / 2}, {x + w, y + h}}, Scale(c, 0.7));
+    Rect(cr, x, y, w, h, c);
+}
+
+// A pitched roof with its gable to the front.
+void Gable(cairo_t* cr, double x, double y, double w, double rise, uint32_t roof, uint32_t wall,
+           double d = kDepth) {
+    Poly(cr,
+         {{x + w / 2, y - rise},
+          {x + w + 1, y},
+          {x + w + 1 + d, y - d / 2},
+          {x + w / 2 + d, y - rise - d / 2}},
+         roof);
+    Poly(cr, {{x, y}, {x + w / 2, y - rise}, {x + w, y}}, Scale(wall, 1.05));
+}
+
+// A pitched roof with its ridge along the front.
+void Ridge(cairo_t* cr, double x, double y, double w, double rise, uint32_t roof, double d = kDepth) {
+    Poly(cr, {{x + w, y}, {x + w + d, y - d / 2}, {x + w + d / 2, y - rise - d / 4}}, Scale(roof, 0.7));
+    Poly(cr,
+         {{x - 1, y}, {x + w + 1, y}, {x + w + d / 2, y - rise - d / 4}, {x + d / 2 - 1, y - rise - d / 4}},
+         roof);
+}
+
+void FlatTop(cairo_t* cr, double x, double y, double w, uint32_t c, double d = kDepth) {
+    Poly(cr, {{x, y}, {x + w, y}, {x + w + d, y - d / 2}, {x + d, y - d / 2}}, Scale(c, 1.12));
+}
+
+void Dome(cairo_t* cr, double cx, double y, double r, uint32_t c) {
+    cairo_new_path(cr);
+    cairo_arc(cr, cx, y, r, kPi, 2 * kPi);
+    cairo_close_path(cr);
+    Paint(cr, c);
+    cairo_new_path(cr);
+    cairo_arc(cr, cx - r * 0.3, y - r * 0.35, r * 0.35, 0, 2 * kPi);
+    Hex(cr, Scale(c, 1.18));
+    cairo_fill(cr);
+}
+
+void Door(cairo_t* cr, double x, double y, double w, double h, uint32_t c = 0x5c3c1c) {
+    cairo_new_path(cr);
+    cairo_move_to(cr, x, y + h);
+    cairo_line_to(cr, x, y + w / 2);
+    cairo_arc(cr, x + w / 2, y + w / 2, w / 2, kPi, 2 * kPi);
+    cairo_line_to(cr, x + w, y + h);
+    cairo_close_path(cr);
+    Paint(cr, c);
+}
+
+void Windows(cairo_t* cr, double x, double y, int count, double step, double w = 2.6, double h = 3.5) {
+    for (int k = 0; k < count; ++k) Rect(cr, x + k * step, y, w, h, 0x38240f, false);
+}
+
+void Columns(cairo_t* cr, double x, double y, double w, double h, int count, uint32_t c) {
+    const double step = w / (count - 1);
+    for (int k = 0; k < count; ++k) Rect(cr, x + k * step - 1.3, y, 2.6, h, c);
+}
+
+enum class Mark {
+    None,
+    Cloth,
+    Leaf,
+    Grapes,
+    Fur,
+    Bread,
+    Anvil,
+    Book,
+    Scales,
+    Gear,
+    Bolt,
+    Sheaf,
+    Swords,
+    Bell,
+    Mask,
+    Cross,
+    Page
+};
+
+// A sign board hanging from the front wall with the trade's mark.
+void Sign(cairo_t* cr, double x, double y, Mark mark) {
+    if (mark == Mark::None) return;
+    Oval(cr, x, y, 6.2, 6.2, 0xf5e8c7);
+    switch (mark) {
+    case Mark::Cloth:
+        Rect(cr, x - 3.5, y - 2.5, 7, 5, 0x2f6fd6, false);
+        Line(cr, x - 3.5, y, x + 3.5, y, 0xf2f2ee, 0.8);
+        break;
+    case Mark::Leaf:
+        Oval(cr, x, y, 2.2, 4.2, 0x8a5a2a, false);
+        Line(cr, x, y - 4, x, y + 4, 0x5c3c1c, 0.6);
+        break;
+    case Mark::Grapes:
+        for (auto [dx, dy] :
+             {std::pair{-1.8, -2.0}, {1.8, -2.0}, {0.0, -2.0}, {-0.9, 0.0}, {0.9, 0.0}, {0.0, 2.0}})
+            Oval(cr, x + dx, y + dy, 1.3, 1.3, 0x6a2a6a, false);
+        break;
+    case Mark::Fur:
+        Poly(cr,
+             {{x - 4, y - 3},
+              {x - 1, y - 2},
+              {x + 1, y - 2},
+              {x + 4, y - 3},
+              {x + 3, y + 1},
+              {x + 1, y + 4},
+              {x - 1, y + 4},
+              {x - 3, y + 1}},
+             0x8a5a34, false);
+        break;
+    case Mark::Bread:
+        Oval(cr, x, y + 0.5, 4.2, 2.6, 0xc88a3a, false);
+        Line(cr, x - 1.5, y - 1, x - 0.5, y + 1.5, 0xf0d9a0, 0.7);
+        Line(cr, x + 1, y - 1, x + 2, y + 1.5, 0xf0d9a0, 0.7);
+        break;
+    case Mark::Anvil:
+        Poly(cr,
+             {{x - 4.5, y - 2},
+              {x + 3.5, y - 2},
+              {x + 2, y},
+              {x + 1, y},
+              {x + 2, y + 3},
+              {x - 2.5, y + 3},
+              {x - 1.5, y},
+              {x - 3, y}},
+             0x3a3a3a, false);
+        break;
+    case Mark::Book:
+        Rect(cr, x - 4, y - 3, 8, 6, 0xa8282a, false);
+        Rect(cr, x - 3, y - 2.2, 6, 3.4, 0xf2efe6, false);
+        Line(cr, x, y - 2.2, x, y + 1.2, 0xa8282a, 0.6);
+        break;
+    case Mark::Scales:
+        Line(cr, x, y - 3.5, x, y + 3.5, 0x5c3c1c, 0.8);
+        Line(cr, x - 3.5, y - 2.5, x + 3.5, y - 2.5, 0x5c3c1c, 0.8);
+        Oval(cr, x - 3.5, y + 0.5, 1.8, 0.9, 0xb08a54, false);
+        Oval(cr, x + 3.5, y + 0.5, 1.8, 0.9, 0xb08a54, false);
+        break;
+    case Mark::Gear:
+        for (int k = 0; k < 8; ++k)
+            Line(cr, x, y, x + std::cos(k * kPi / 4) * 4.2, y + std::sin(k * kPi / 4) * 4.2, 0x5a5a5a, 1.6);
+        Oval(cr, x, y, 2.8, 2.8, 0x707070, false);
+        Oval(cr, x, y, 1, 1, 0xf5e8c7, false);
+        break;
+    case Mark::Bolt:
+        Poly(cr,
+             {{x + 1, y - 4.5},
+              {x - 2.5, y + 0.5},
+              {x, y + 0.5},
+              {x - 1, y + 4.5},
+              {x + 2.5, y - 0.8},
+              {x, y - 0.8}},
+             0xf0c93a, false);
+        break;
+    case Mark::Sheaf:
+        for (int k = -2; k <= 2; ++k) Line(cr, x, y + 3.5, x + k * 1.2, y - 3.5, 0xc8a030, 0.9);
+        Line(cr, x - 1.5, y + 1, x + 1.5, y + 1, 0x8a5a2a, 0.9);
+        break;
+    case Mark::Swords:
+        Line(cr, x - 3.5, y - 3.5, x + 3.5, y + 3.5, 0x707070, 1.1);
+        Line(cr, x + 3.5, y - 3.5, x - 3.5, y + 3.5, 0x707070, 1.1);
+        break;
+    case Mark::Bell:
+        Poly(cr, {{x - 1.5, y - 3}, {x + 1.5, y - 3}, {x + 3.5, y + 2.5}, {x - 3.5, y + 2.5}}, 0xb08a54,
+             false);
+        Oval(cr, x, y + 3.2, 1, 1, 0x5c3c1c, false);
+        break;
+    case Mark::Mask:
+        Oval(cr, x, y, 3.5, 4.2, 0xf2efe6, false);
+        Oval(cr, x - 1.4, y - 0.8, 0.8, 0.8, kInk, false);
+        Oval(cr, x + 1.4, y - 0.8, 0.8, 0.8, kInk, false);
+        Line(cr, x - 1.5, y + 1.8, x + 1.5, y + 1.8, kInk, 0.6);
+        break;
+    case Mark::Cross:
+        Rect(cr, x - 1.2, y - 4, 2.4, 8, 0x2fa84f, false);
+        Rect(cr, x - 4, y - 1.2, 8, 2.4, 0x2fa84f, false);
+        break;
+    case Mark::Page:
+        Rect(cr, x - 3, y - 4, 6, 8, 0xf2efe6, false);
+        for (int k = 0; k < 3; ++k) Line(cr, x - 2, y - 2 + k * 2, x + 2, y - 2 + k * 2, kInk, 0.5);
+        break;
+    case Mark::None:
+        break;
+    }
+}
+
+constexpr uint32_t kPlaster = 0xe8dcc0, kStone = 0xd8ccb0, kWood = 0xa87a4a, kBrick = 0xa8583a,
+                   kTile = 0xb8502e, kSlate = 0x5a6470, kThatch = 0xc8a860, kMarble = 0xf0ece0,
+                   kGreenCopper = 0x6aa890, kGoldRoof = 0xe8c478;
+
+// A small house of a trade: plaster walls under a tiled gable, its sign at the door.
+void TradeHouse(cairo_t* cr, Mark mark, uint32_t wall = kPlaster, uint32_t roof = kTile) {
+    Ground(cr);
+    Block(cr, 10, 22, 20, 16, wall);
+    Gable(cr, 10, 22, 20, 11, roof, wall);
+    Door(cr, 14, 29, 5, 9);
+    Windows(cr, 23, 27, 1, 0);
+    Sign(cr, 34, 24, mark);
+}
+
+// A town shop: two storeys and a striped awning.
+void Shop(cairo_t* cr, Mark mark) {
+    Ground(cr);
+    Block(cr, 9, 14, 22, 24, kPlaster);
+    Ridge(cr, 9, 14, 22, 7, kSlate);
+    Windows(cr, 12, 17, 3, 6.5);
+    for (int k = 0; k < 4; ++k)
+        Poly(cr, {{9.0 + k * 5.5, 26}, {14.5 + k * 5.5, 26}, {15.5 + k * 5.5, 30}, {10.0 + k * 5.5, 30}},
+             k % 2 ? 0xf2efe6 : 0xd63a2f, k == 0);
+    Door(cr, 13, 31, 5, 7);
+    Rect(cr, 21, 31, 7, 4, 0x7a5a30);
+    Sign(cr, 37, 20, mark);
+}
+
+// A factory of brick with a saw-tooth roof and a tall chimney.
+void Factory(cairo_t* cr, Mark mark) {
+    Ground(cr, 0x7a8a5a);
+    Rect(cr, 31, 6, 4, 26, kBrick);
+    Oval(cr, 35, 4, 3, 2, 0xb9c8d2, false);
+    Oval(cr, 39, 2, 3.5, 2, 0xd8dee2, false);
+    Block(cr, 6, 22, 26, 16, kBrick);
+    for (int k = 0; k < 3; ++k)
+        Poly(cr, {{6.0 + k * 8.7, 22}, {6.0 + k * 8.7, 15}, {14.7 + k * 8.7, 22}}, kSlate);
+    Windows(cr, 9, 27, 4, 6, 3, 4);
+    Door(cr, 15, 32, 5, 6);
+    Sign(cr, 38, 30, mark);
+}
+
+// A public building of stone: columns under a pediment, on steps.
+void Portico(cairo_t* cr, Mark mark, uint32_t stone = kMarble, bool dome = false) {
+    Ground(cr);
+    Block(cr, 8, 34, 28, 4, Scale(stone, 0.9));
+    Block(cr, 9, 20, 26, 14, Scale(stone, 0.82));
+    if (dome) Dome(cr, 26, 14, 8, kGreenCopper);
+    Columns(cr, 11, 21, 22, 13, 5, stone);
+    Rect(cr, 9, 17, 26, 4, stone);
+    Gable(cr, 9, 17, 26, 7, Scale(stone, 0.85), stone);
+    Sign(cr, 40, 24, mark);
+}
+
+void Windmill(cairo_t* cr) {
+    Ground(cr);
+    Poly(cr, {{15, 38}, {18, 16}, {28, 16}, {31, 38}}, kPlaster);
+    Poly(cr, {{26, 16}, {28, 16}, {31, 38}, {28, 38}}, Scale(kPlaster, 0.72));
+    Poly(cr, {{16, 16}, {23, 8}, {30, 16}}, kThatch);
+    Door(cr, 20, 31, 5, 7);
+    for (int k = 0; k < 4; ++k) {
+        const double a = kPi / 4 + k * kPi / 2;
+        const double ex = 23 + std::cos(a) * 17, ey = 15 + std::sin(a) * 17;
+        const double nx = -std::sin(a) * 2.4, ny = std::cos(a) * 2.4;
+        const double mx = 23 + std::cos(a) * 5, my = 15 + std::sin(a) * 5;
+        Poly(cr, {{mx, my}, {ex, ey}, {ex + nx, ey + ny}, {mx + nx, my + ny}}, 0xf2efe6);
+    }
+    Oval(cr, 23, 15, 1.6, 1.6, 0x5c3c1c);
+}
+
+void Granary(cairo_t* cr) {
+    Ground(cr);
+    Rect(cr, 12, 18, 20, 20, kStone);
+    Rect(cr, 26, 18, 6, 20, Scale(kStone, 0.72));
+    Poly(cr, {{10, 19}, {22, 6}, {34, 19}}, kThatch);
+    Poly(cr, {{22, 6}, {34, 19}, {26, 19}}, Scale(kThatch, 0.75));
+    Door(cr, 17, 28, 6, 10);
+    Sign(cr, 38, 28, Mark::Sheaf);
+}
+
+void Warehouse(cairo_t* cr) {
+    Ground(cr);
+    Block(cr, 5, 22, 30, 16, kWood);
+    Ridge(cr, 5, 22, 30, 9, kSlate);
+    for (int k = 1; k < 6; ++k) Line(cr, 5 + k * 5, 23, 5 + k * 5, 37, Scale(kWood, 0.75), 0.6);
+    Rect(cr, 14, 27, 12, 11, 0x5c3c1c);
+    Line(cr, 14, 27, 26, 38, kWood, 0.8);
+    Line(cr, 26, 27, 14, 38, kWood, 0.8);
+}
+
+void Marketplace(cairo_t* cr) {
+    Ground(cr, 0xb89e68);
+    for (int k = 0; k < 3; ++k) {
+        const double x = 4 + k * 13, y = 24 + (k % 2) * 6;
+        Rect(cr, x + 1, y, 1.5, 10, 0x5c3c1c);
+        Rect(cr, x + 10, y, 1.5, 10, 0x5c3c1c);
+        Rect(cr, x, y + 6, 13, 4, kWood);
+        Poly(cr, {{x - 1, y + 1}, {x + 2, y - 6}, {x + 12, y - 6}, {x + 15, y + 1}},
+             k == 1 ? 0x2f6fd6 : 0xd63a2f);
+        for (int s = 0; s < 3; ++s)
+            Poly(cr,
+                 {{x + 1.5 + s * 4, y + 1},
+                  {x + 3.5 + s * 3.3, y - 6},
+                  {x + 5 + s * 3.3, y - 6},
+                  {x + 3.5 + s * 4, y + 1}},
+                 0xf2efe6, false);
+        Oval(cr, x + 4, y + 5.5, 1.6, 1.2, 0xf0c93a, false);
+        Oval(cr, x + 8, y + 5.5, 1.6, 1.2, 0x6f9a43, false);
+    }
+}
+
+void Stockade(cairo_t* cr) {
+    Ground(cr);
+    for (int k = 0; k < 9; ++k) {
+        const double x = 5 + k * 4.3, y = 20 + (k % 2);
+        Poly(cr, {{x, 38}, {x, y + 4}, {x + 2, y}, {x + 4, y + 4}, {x + 4, 38}},
+             k % 2 ? kWood : Scale(kWood, 0.88));
+    }
+    Line(cr, 5, 28, 43, 28, 0x5c3c1c, 1);
+}
+
+void Fortress(cairo_t* cr) {
+    Ground(cr);
+    Block(cr, 6, 22, 32, 16, kStone);
+    for (int k = 0; k < 6; ++k) Rect(cr, 6 + k * 5.6, 19, 3.2, 3.2, kStone);
+    for (double x : {4.0, 32.0}) {
+        Block(cr, x, 14, 10, 24, Scale(kStone, 0.95), 4);
+        for (int k = 0; k < 3; ++k) Rect(cr, x + k * 3.6, 11, 2.6, 3, kStone);
+        Rect(cr, x + 4, 20, 2, 4, 0x38240f, false);
+    }
+    Door(cr, 18, 28, 8, 10, 0x38240f);
+}
+
+void Aqueduct(cairo_t* cr) {
+    Ground(cr);
+    Poly(cr, {{4, 14}, {44, 14}, {44, 38}, {4, 38}}, kStone);
+    Rect(cr, 4, 14, 40, 4, Scale(kStone, 1.05));
+    Rect(cr, 4, 13, 40, 1.6, 0x4f86b0, false);
+    for (int k = 0; k < 4; ++k) Door(cr, 7 + k * 9.5, 22, 6, 16, 0x6f9a43);
+    for (int k = 0; k < 4; ++k) Door(cr, 7.5 + k * 9.5, 22, 5, 16, 0x8fb06a);
+}
+
+void Harbour(cairo_t* cr) {
+    Oval(cr, 25, 40, 22, 6, 0x2f5f8f);
+    Poly(cr, {{6, 30}, {34, 30}, {40, 27}, {12, 27}}, kWood);
+    Rect(cr, 6, 30, 28, 3, Scale(kWood, 0.8));
+    for (int k = 0; k < 4; ++k) Rect(cr, 8 + k * 8, 33, 1.6, 7, 0x5c3c1c);
+    Line(cr, 16, 27, 16, 8, 0x5c3c1c, 2);
+    Line(cr, 16, 9, 30, 14, 0x5c3c1c, 1.6);
+    Line(cr, 29, 14, 29, 22, kInk, 0.6);
+    Rect(cr, 27, 22, 4, 3, 0xb08a54);
+    Oval(cr, 22, 42, 5, 1, 0x4f86b0, false);
+    Oval(cr, 36, 38, 4, 0.8, 0x4f86b0, false);
+}
+
+void Sewer(cairo_t* cr) {
+    Ground(cr);
+    Block(cr, 8, 20, 28, 18, kStone);
+    Door(cr, 13, 24, 18, 14, 0x38240f);
+    Poly(cr, {{14, 38}, {30, 38}, {36, 44}, {10, 44}}, 0x4f86b0);
+    for (int k = 0; k < 5; ++k) Line(cr, 8, 23 + k * 3.5, 12, 23 + k * 3.5, Scale(kStone, 0.7), 0.5);
+}
+
+void PowerPlant(cairo_t* cr, bool nuclear) {
+    Ground(cr, 0x7a8a5a);
+    if (nuclear) {
+        for (double x : {8.0, 24.0}) {
+            Poly(cr, {{x, 38}, {x + 3, 24}, {x + 2, 12}, {x + 14, 12}, {x + 13, 24}, {x + 16, 38}}, 0xd8dee2);
+            Poly(cr, {{x + 10, 12}, {x + 14, 12}, {x + 13, 24}, {x + 16, 38}, {x + 11, 38}}, 0xa8b4bc, false);
+            Oval(cr, x + 8, 8, 5, 3, 0xf2f2ee, false);
+        }
+        Oval(cr, 20, 4, 7, 3, 0xe8eef2, false);
+        return;
+    }
+    Block(cr, 6, 22, 26, 16, 0x9aa0a6);
+    FlatTop(cr, 6, 22, 26, 0x9aa0a6);
+    for (double x : {10.0, 20.0}) {
+        Rect(cr, x, 6, 4, 16, kBrick);
+        Oval(cr, x + 3, 3, 3.5, 2, 0xb9c8d2, false);
+    }
+    Windows(cr, 9, 27, 4, 6, 3, 5);
+    Sign(cr, 38, 28, Mark::Bolt);
+}
+
+void Barracks(cairo_t* cr) {
+    Ground(cr);
+    Block(cr, 4, 24, 32, 14, kStone);
+    Ridge(cr, 4, 24, 32, 7, kTile);
+    Windows(cr, 7, 28, 5, 6);
+    Door(cr, 17, 31, 5, 7);
+    Line(cr, 40, 38, 40, 12, 0x5c3c1c, 1.2);
+    Poly(cr, {{40, 12}, {47, 14}, {40, 17}}, 0xd63a2f);
+}
+
+void School(cairo_t* cr) {
+    Ground(cr);
+    Block(cr, 6, 24, 28, 14, 0xd8b890);
+    Ridge(cr, 6, 24, 28, 7, kTile);
+    Block(cr, 17, 10, 7, 10, kPlaster, 3);
+    Poly(cr, {{16, 10}, {20.5, 4}, {25, 10}}, kTile);
+    Oval(cr, 20.5, 15, 1.6, 2, 0xb08a54, false);
+    Windows(cr, 9, 28, 2, 5);
+    Windows(cr, 25, 28, 2, 5);
+    Door(cr, 18, 30, 5, 8);
+}
+
+void University(cairo_t* cr) {
+    Ground(cr);
+    Block(cr, 4, 22, 36, 16, 0xc8a88a);
+    Ridge(cr, 4, 22, 36, 7, kSlate);
+    Block(cr, 16, 8, 12, 30, 0xc8a88a, 4);
+    Poly(cr, {{15, 8}, {22, 1}, {29, 8}}, kSlate);
+    Windows(cr, 7, 26, 2, 5);
+    Windows(cr, 32, 26, 1, 5);
+    Windows(cr, 19, 12, 2, 4, 2.4, 5);
+    Door(cr, 19, 29, 6, 9);
+    Sign(cr, 42, 14, Mark::Book);
+}
+
+// Wonders 39..46 in the 48-unit square.
+void Pyramid(cairo_t* cr) {
+    Ground(cr, 0xd8c08a);
+    Poly(cr, {{3, 38}, {22, 8}, {30, 38}}, 0xe8d09a);
+    Poly(cr, {{22, 8}, {30, 38}, {44, 33}}, 0xb89e68);
+    for (int k = 1; k < 5; ++k) Line(cr, 22 - k * 3.8, 8 + k * 6, 22 + k * 1.6, 8 + k * 6, 0xc8b07a, 0.5);
+}
+
+void HangingGardens(cairo_t* cr) {
+    Ground(cr);
+    for (int k = 0; k < 3; ++k) {
+        const double x = 5 + k * 5, y = 30 - k * 8, w = 34 - k * 10;
+        Block(cr, x, y, w, 8, 0xd8b890, 5);
+        for (int t = 0; t < int(w / 4); ++t) Oval(cr, x + 2 + t * 4, y - 0.5, 2.4, 2.2, 0x3e6a2a);
+        for (int t = 0; t < int(w / 6); ++t)
+            Line(cr, x + 3 + t * 6, y + 1, x + 3 + t * 6, y + 6, 0x557a32, 1);
+    }
+    Oval(cr, 24, 6, 3, 4, 0x2c3e22);
+}
+
+void Colosseum(cairo_t* cr) {
+    Ground(cr);
+    cairo_new_path(cr);
+    cairo_save(cr);
+    cairo_translate(cr, 24, 24);
+    cairo_scale(cr, 20, 7);
+    cairo_arc(cr, 0, 0, 1, 0, 2 * kPi);
+    cairo_restore(cr);
+    Paint(cr, 0xb89e68);
+    Poly(cr, {{4, 24}, {44, 24}, {44, 36}, {4, 36}}, kStone, false);
+    cairo_new_path(cr);
+    cairo_save(cr);
+    cairo_translate(cr, 24, 36);
+    cairo_scale(cr, 20, 5);
+    cairo_arc(cr, 0, 0, 1, 0, kPi);
+    cairo_restore(cr);
+    Hex(cr, kStone);
+    cairo_fill(cr);
+    Line(cr, 4, 24, 4, 36, kInk, gLine);
+    Line(cr, 44, 24, 44, 36, kInk, gLine);
+    for (int row = 0; row < 2; ++row)
+        for (int k = 0; k < 7; ++k) Door(cr, 6.5 + k * 5.2, 26 + row * 6, 2.6, 4.5, 0x5c3c1c);
+}
+
+void GreatWall(cairo_t* cr) {
+    Ground(cr, 0x5a6448);
+    Poly(cr, {{2, 34}, {16, 26}, {30, 30}, {46, 20}, {46, 26}, {30, 36}, {16, 32}, {2, 40}}, kStone);
+    for (int k = 0; k < 6; ++k) {
+        const double x = 3 + k * 7.5;
+        const double y = k < 2 ? 33 - k * 4 : (k < 4 ? 27 + (k - 2) * 2 : 29 - (k - 4) * 5);
+        Rect(cr, x, y - 2.5, 2.4, 2.5, kStone);
+    }
+    Block(cr, 24, 20, 10, 14, Scale(kStone, 0.95), 4);
+    for (int k = 0; k < 3; ++k) Rect(cr, 24 + k * 3.8, 17.5, 2.4, 2.5, kStone);
+    Door(cr, 27, 26, 4, 8, 0x38240f);
+}
+
+void Colossus(cairo_t* cr) {
+    Oval(cr, 25, 41, 22, 5.5, 0x2f5f8f);
+    Block(cr, 14, 34, 18, 6, kStone, 4);
+    const uint32_t bronze = 0xb08a54;
+    Poly(cr, {{18, 34}, {20, 22}, {26, 22}, {28, 34}, {25, 34}, {23, 27}, {21, 34}}, bronze);
+    Poly(cr, {{19, 23}, {19, 13}, {27, 13}, {27, 23}}, bronze);
+    Oval(cr, 23, 10, 3, 3.4, bronze);
+    for (int k = 0; k < 5; ++k)
+        Line(cr, 23, 8, 23 + std::cos(-kPi * k / 4) * 5, 8 + std::sin(-kPi * k / 4) * 5, 0xe8c478, 0.8);
+    Poly(cr, {{27, 14}, {33, 4}, {35, 5}, {29, 16}}, bronze);
+    Oval(cr, 34, 3, 2, 2.4, 0xf0c93a);
+    Poly(cr, {{19, 14}, {15, 22}, {17, 23}, {20, 17}}, bronze);
+}
+
+void HagiaSophia(cairo_t* cr) {
+    Ground(cr);
+    for (double x : {4.0, 40.0}) {
+        Rect(cr, x, 10, 3, 28, kPlaster);
+        Poly(cr, {{x - 0.5, 10}, {x + 1.5, 3}, {x + 3.5, 10}}, kSlate);
+    }
+    Block(cr, 9, 26, 28, 12, 0xd8a88a, 4);
+    Dome(cr, 17, 26, 6, 0x8a8e94);
+    Dome(cr, 30, 26, 6, 0x8a8e94);
+    Block(cr, 14, 18, 18, 8, 0xd8a88a, 4);
+    Dome(cr, 24, 18, 10, 0x9aa0a6);
+    Line(cr, 24, 8, 24, 4, 0xe8c478, 1);
+    Windows(cr, 12, 30, 6, 4, 2, 3);
+}
+
+void Observatory(cairo_t* cr) {
+    Ground(cr);
+    Block(cr, 10, 22, 24, 16, kStone);
+    Dome(cr, 22, 22, 12, 0xf0ece0);
+    Poly(cr, {{20, 10}, {24, 10}, {24, 22}, {20, 22}}, 0x38240f, false);
+    Line(cr, 22, 16, 32, 6, 0x5c3c1c, 2.2);
+    Door(cr, 19, 30, 6, 8);
+    Windows(cr, 13, 28, 1, 0);
+    Windows(cr, 29, 28, 1, 0);
+}
+
+void Eiffel(cairo_t* cr) {
+    Ground(cr);
+    const uint32_t iron = 0x6a5a4a;
+    Poly(cr, {{8, 40}, {16, 30}, {20, 30}, {14, 40}}, iron);
+    Poly(cr, {{40, 40}, {32, 30}, {28, 30}, {34, 40}}, iron);
+    Poly(cr, {{15, 30}, {21, 14}, {27, 14}, {33, 30}}, iron);
+    Poly(cr, {{19, 30}, {24, 22}, {29, 30}}, 0x8fb06a, false);
+    Rect(cr, 13, 29, 22, 2.5, iron);
+    Rect(cr, 19, 18, 10, 2, iron);
+    Poly(cr, {{21, 18}, {23.5, 2}, {24.5, 2}, {27, 18}}, iron);
+    Line(cr, 24, 2, 24, -1, iron, 0.8);
+    for (int k = 0; k < 4; ++k)
+        Line(cr, 17 + k * 1.5, 30 - k * 4, 31 - k * 1.5, 30 - k * 4, Scale(iron, 1.4), 0.4);
+}
+
+void Generic(cairo_t* cr) {
+    TradeHouse(cr, Mark::None);
+}
+
+void DrawPicture(cairo_t* cr, int id) {
+    switch (id) {
+    case 4:
+        Portico(cr, Mark::None);
+        break;
+    case 5:
+        Barracks(cr);
+        break;
+    case 6:
+        School(cr);
+        break;
+    case 7:
+        TradeHouse(cr, Mark::Cloth, kPlaster, kThatch);
+        break;
+    case 8:
+        TradeHouse(cr, Mark::Leaf, kPlaster, kThatch);
+        break;
+    case 9:
+        TradeHouse(cr, Mark::Grapes, kStone, kTile);
+        break;
+    case 10:
+        TradeHouse(cr, Mark::Fur, kWood, kSlate);
+        break;
+    case 11:
+        Warehouse(cr);
+        break;
+    case 12:
+        Marketplace(cr);
+        break;
+    case 13:
+        Windmill(cr);
+        break;
+    case 14:
+        Portico(cr, Mark::Mask, kStone);
+        break;
+    case 15:
+        TradeHouse(cr, Mark::Anvil, kStone, kSlate);
+        break;
+    case 16:
+        Portico(cr, Mark::Book, kStone, true);
+        break;
+    case 17:
+        University(cr);
+        break;
+    case 18:
+        TradeHouse(cr, Mark::Cross, 0xf2efe6, kSlate);
+        break;
+    case 19:
+        TradeHouse(cr, Mark::Bread, kPlaster, kTile);
+        break;
+    case 20:
+        Stockade(cr);
+        break;
+    case 21:
+        Fortress(cr);
+        break;
+    case 22:
+        Granary(cr);
+        break;
+    case 23:
+        Aqueduct(cr);
+        break;
+    case 24:
+        Shop(cr, Mark::Cloth);
+        break;
+    case 25:
+        Shop(cr, Mark::Leaf);
+        break;
+    case 26:
+        Shop(cr, Mark::Grapes);
+        break;
+    case 27:
+        Shop(cr, Mark::Fur);
+        break;
+    case 28:
+        Factory(cr, Mark::Cloth);
+        break;
+    case 29:
+        Factory(cr, Mark::Leaf);
+        break;
+    case 30:
+        Factory(cr, Mark::Grapes);
+        break;
+    case 31:
+        Factory(cr, Mark::Fur);
+        break;
+    case 32:
+        TradeHouse(cr, Mark::Page, kStone, kSlate);
+        break;
+    case 33:
+        Harbour(cr);
+        break;
+    case 34:
+        Sewer(cr);
+        break;
+    case 35:
+        Factory(cr, Mark::Gear);
+        break;
+    case 36:
+        PowerPlant(cr, false);
+        break;
+    case 37:
+        PowerPlant(cr, true);
+        break;
+    case 38:
+        Portico(cr, Mark::Scales);
+        break;
+    case 39:
+        Pyramid(cr);
+        break;
+    case 40:
+        HangingGardens(cr);
+        break;
+    case 41:
+        Colosseum(cr);
+        break;
+    case 42:
+        GreatWall(cr);
+        break;
+    case 43:
+        Colossus(cr);
+        break;
+    case 44:
+        HagiaSophia(cr);
+        break;
+    case 45:
+        Observatory(cr);
+        break;
+    case 46:
+        Eiffel(cr);
+        break;
+    default:
+        Generic(cr);
+        break;
+    }
+}
+
+void Sky(cairo_t* cr, double w, double h) {
+    cairo_pattern_t* p = cairo_pattern_create_linear(0, 0, 0, h);
+    cairo_pattern_add_color_stop_rgb(p, 0, 0x1a / 255.0, 0x21 / 255.0, 0x50 / 255.0);
+    cairo_pattern_add_color_stop_rgb(p, 0.45, 0x8c / 255.0, 0x60 / 255.0, 0x7a / 255.0);
+    cairo_pattern_add_color_stop_rgb(p, 0.8, 0xf9 / 255.0, 0xb8 / 255.0, 0x6b / 255.0);
+    cairo_rectangle(cr, 0, 0, w, h);
+    cairo_set_source(cr, p);
+    cairo_fill(cr);
+    cairo_pattern_destroy(p);
+    cairo_new_path(cr);
+    cairo_move_to(cr, 0, h * 0.7);
+    cairo_curve_to(cr, w * 0.3, h * 0.6, w * 0.6, h * 0.66, w, h * 0.62);
+    cairo_line_to(cr, w, h);
+    cairo_line_to(cr, 0, h);
+    cairo_close_path(cr);
+    Hex(cr, 0x3e5430);
+    cairo_fill(cr);
+    cairo_new_path(cr);
+    cairo_move_to(cr, 0, h * 0.82);
+    cairo_curve_to(cr, w * 0.3, h * 0.78, w * 0.6, h * 0.8, w, h * 0.78);
+    cairo_line_to(cr, w, h);
+    cairo_line_to(cr, 0, h);
+    cairo_close_path(cr);
+    Hex(cr, 0x5a6448);
+    cairo_fill(cr);
+}
+
+} // namespace
+
+void DrawBuildingPictures(cairo_t* cr, int width, int height) {
+    cairo_set_source_rgb(cr, 1, 0, 1);
+    cairo_rectangle(cr, 0, 0, width, height);
+    cairo_fill(cr);
+    gLine = 1.1;
+    for (int id = 1; id <= 50; ++id) {
+        const int left = (id - 1) % 10 * 48, top = (id - 1) / 10 * 48;
+        DrawComputed(cr, left, top, 48, 48, [&](cairo_t* c) {
+            cairo_rectangle(c, left, top, 48, 48);
+            cairo_clip(c);
+            cairo_translate(c, left, top);
+            DrawPicture(c, id);
+        });
+    }
+}
+
+void DrawWonderPictures(cairo_t* cr, int width, int height) {
+    cairo_set_source_rgb(cr, 1, 0, 1);
+    cairo_rectangle(cr, 0, 0, width, height);
+    cairo_fill(cr);
+    constexpr int kW = 352, kH = 214;
+    for (int w = 0; w < 8; ++w) {
+        const int left = w % 2 * kW, top = w / 2 * kH;
+        cairo_save(cr);
+        cairo_rectangle(cr, left, top, kW, kH);
+        cairo_clip(cr);
+        cairo_translate(cr, left, top);
+        Sky(cr, kW, kH);
+        cairo_translate(cr, kW / 2.0 - 24 * 4.4, kH - 48 * 4.4 + 6);
+        cairo_scale(cr, 4.4, 4.4);
+        gLine = 0.4;
+        DrawPicture(cr, 39 + w);
+        cairo_restore(cr);
+    }
+    gLine = 1.1;
+}
+
+} // namespace annals::art

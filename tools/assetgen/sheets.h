@@ -44,6 +44,10 @@ void DrawHelpWindow(cairo_t* cr);
 void DrawHelpPlates(cairo_t* cr);
 void DrawHelpPanels(cairo_t* cr);
 
+// The windows, plates, arrows, title cartouches and battle marks (window_art.cpp).
+void DrawInterfaceWindows(cairo_t* cr, int width, int height);
+void DrawBackgroundWindows(cairo_t* cr, int width, int height);
+
 // The entrance screen's pictures (entrance_art.cpp).
 void DrawEntrancePictures(cairo_t* cr, int width, int height);
 void DrawEntranceButtons(cairo_t* cr, int width, int height);
@@ -54,7 +58,8 @@ inline constexpr SheetId kFinishedSheets[] = {
     kRiverSprite,      kForestSprite,         kRoadSprite,         kRoadOnCornfieldSprite,
     kCornfieldSprite,  kUnitSprite,           kUnitOutlinesSprite, kCitySprite,
     kPopulationSprite, kCityNameSprite,       kProductSprite,      kOthersSprite,
-    kOutlineSprite,    kEnteranceBackgrounds, kEnterance,
+    kOutlineSprite,    kEnteranceBackgrounds, kEnterance,          kInterfaces,
+    kBackgrounds,
 };
 
 // Until the real pictures are drawn a sheet shows this: a neutral pattern, the sheet's

@@ -116,6 +116,25 @@ void Window(cairo_t* cr, double x, double y, double w, double h, double border, 
     VerticalGradient(cr, px, py, pw, ph, 0x2e241b, 0x221a13);
     Box(cr, px, py, pw, 2, 0x15100b);
     Box(cr, px, py, 2, ph, 0x15100b);
+    if (pw < 300) return;
+    // Large windows: a thin gold bracket with a small lozenge in each corner of the panel.
+    for (int c = 0; c < 4; ++c) {
+        const double sx = c % 2 ? -1 : 1, sy = c / 2 ? -1 : 1;
+        const double cx = c % 2 ? px + pw - 7 : px + 7, cy = c / 2 ? py + ph - 7 : py + 7;
+        Rgb(cr, 0x8a6a3a);
+        cairo_set_line_width(cr, 1);
+        cairo_move_to(cr, cx + sx * 22, cy + 0.5 * sy);
+        cairo_line_to(cr, cx + 0.5 * sx, cy + 0.5 * sy);
+        cairo_line_to(cr, cx + 0.5 * sx, cy + sy * 22);
+        cairo_stroke(cr);
+        Rgb(cr, 0xb08a54);
+        cairo_move_to(cr, cx + sx * 6, cy + sy * 3);
+        cairo_line_to(cr, cx + sx * 9, cy + sy * 6);
+        cairo_line_to(cr, cx + sx * 6, cy + sy * 9);
+        cairo_line_to(cr, cx + sx * 3, cy + sy * 6);
+        cairo_close_path(cr);
+        cairo_fill(cr);
+    }
 }
 
 // A plate: a raised gilt-edged wooden board; pressed, it sinks a pixel and darkens.

@@ -137,6 +137,32 @@ void Window(cairo_t* cr, double x, double y, double w, double h, double border, 
     }
 }
 
+// A light plate for black writing: raised parchment in a gilt rim; pressed, it sinks
+// and darkens.
+void LightPlate(cairo_t* cr, double x, double y, double w, double h, bool pressed) {
+    Box(cr, x, y, w, h, 0x2a1a0c);
+    if (pressed) {
+        VerticalGradient(cr, x + 1, y + 1, w - 2, h - 2, 0xb89a64, 0xcdb27c);
+        Bevel(cr, x + 1, y + 1, w - 2, h - 2, 0x5c3c1c, 0xe8d4a4);
+    } else {
+        VerticalGradient(cr, x + 1, y + 1, w - 2, h - 2, 0xf5e8c7, 0xd6bf8f);
+        Bevel(cr, x + 1, y + 1, w - 2, h - 2, 0xfff6dc, 0x8a6a3a);
+    }
+}
+
+// A check mark, for the plate that confirms a choice.
+void Check(cairo_t* cr, double cx, double cy, double size) {
+    Rgb(cr, 0x2a1e16);
+    cairo_set_line_width(cr, size * 0.28);
+    cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
+    cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);
+    cairo_move_to(cr, cx - size * 0.5, cy);
+    cairo_line_to(cr, cx - size * 0.12, cy + size * 0.4);
+    cairo_line_to(cr, cx + size * 0.55, cy - size * 0.45);
+    cairo_stroke(cr);
+    cairo_set_line_cap(cr, CAIRO_LINE_CAP_BUTT);
+}
+
 // A plate: a raised gilt-edged wooden board; pressed, it sinks a pixel and darkens.
 void Plate(cairo_t* cr, double x, double y, double w, double h, bool pressed) {
     Box(cr, x, y, w, h, 0x2a1a0c);
@@ -359,13 +385,13 @@ void DrawInterfaceWindows(cairo_t* cr, int width, int height) {
         // city screen writes dark ink on it; the help lays its dark page tiles over the panel.
         Window(c, 0, 115, 710, 508, 12, 3, true);
         // The page tile of the help lies over the window's panel.
-        Window(c, 720, 0, 270, 132, 6, 5);    // message box
-        Plate(c, 1000, 0, 100, 21, false);    // dialog plate
-        Plate(c, 1000, 22, 100, 22, true);    // and pressed
-        Window(c, 720, 140, 396, 350, 10, 7); // big news
-        Window(c, 720, 500, 251, 34, 5, 9);   // computer-turn strip
-        Plate(c, 720, 540, 250, 18, false);   // wide dialog plate
-        Plate(c, 720, 560, 250, 18, true);    // and pressed
+        Window(c, 720, 0, 270, 132, 6, 5);       // message box
+        LightPlate(c, 1000, 0, 100, 21, false);  // dialog plate
+        LightPlate(c, 1000, 22, 100, 22, true);  // and pressed
+        Window(c, 720, 140, 396, 350, 10, 7);    // big news
+        Window(c, 720, 500, 251, 34, 5, 9);      // computer-turn strip
+        LightPlate(c, 720, 540, 250, 18, false); // wide dialog plate
+        LightPlate(c, 720, 560, 250, 18, true);  // and pressed
         for (int f = 0; f < 8; ++f) Explosion(c, 720 + 32 * f, 586, f);
         static constexpr int kKeypad[8][2] = {{-1, 1}, {0, 1},   {1, 1},  {-1, 0},
                                               {1, 0},  {-1, -1}, {0, -1}, {1, -1}};
@@ -379,8 +405,10 @@ void DrawInterfaceWindows(cairo_t* cr, int width, int height) {
         VerticalGradient(c, 662, 632, 100, 39, 0xf5e8c7, 0xd6bf8f);
         Bevel(c, 661, 631, 102, 41, 0xb08a54, 0x5c3c1c);
         Window(c, 0, 1070, 424, 305, 10, 13); // research table
-        Plate(c, 430, 1070, 101, 21, false);  // research button
-        Plate(c, 531, 1070, 101, 21, true);   // and pressed
+        LightPlate(c, 430, 1070, 101, 21, false);
+        Check(c, 480.5, 1080.5, 11); // research button
+        LightPlate(c, 531, 1070, 101, 21, true);
+        Check(c, 581.5, 1080.5, 11); // and pressed
         // The chosen row of the research list: a dark gold bar.
         VerticalGradient(c, 640, 1070, 102, 23, 0x6a4a1e, 0x4a3214);
         Ring(c, 640, 1070, 102, 23, 0xb08a54);

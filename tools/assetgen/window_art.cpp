@@ -150,19 +150,6 @@ void LightPlate(cairo_t* cr, double x, double y, double w, double h, bool presse
     }
 }
 
-// A check mark, for the plate that confirms a choice.
-void Check(cairo_t* cr, double cx, double cy, double size) {
-    Rgb(cr, 0x2a1e16);
-    cairo_set_line_width(cr, size * 0.28);
-    cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
-    cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);
-    cairo_move_to(cr, cx - size * 0.5, cy);
-    cairo_line_to(cr, cx - size * 0.12, cy + size * 0.4);
-    cairo_line_to(cr, cx + size * 0.55, cy - size * 0.45);
-    cairo_stroke(cr);
-    cairo_set_line_cap(cr, CAIRO_LINE_CAP_BUTT);
-}
-
 // A plate: a raised gilt-edged wooden board; pressed, it sinks a pixel and darkens.
 void Plate(cairo_t* cr, double x, double y, double w, double h, bool pressed) {
     Box(cr, x, y, w, h, 0x2a1a0c);
@@ -405,10 +392,8 @@ void DrawInterfaceWindows(cairo_t* cr, int width, int height) {
         VerticalGradient(c, 662, 632, 100, 39, 0xf5e8c7, 0xd6bf8f);
         Bevel(c, 661, 631, 102, 41, 0xb08a54, 0x5c3c1c);
         Window(c, 0, 1070, 424, 305, 10, 13); // research table
-        LightPlate(c, 430, 1070, 101, 21, false);
-        Check(c, 480.5, 1080.5, 11); // research button
-        LightPlate(c, 531, 1070, 101, 21, true);
-        Check(c, 581.5, 1080.5, 11); // and pressed
+        Plate(c, 430, 1070, 101, 21, false);  // white writing // research button
+        Plate(c, 531, 1070, 101, 21, true);   // and pressed
         // The chosen row of the research list: a dark gold bar.
         VerticalGradient(c, 640, 1070, 102, 23, 0x6a4a1e, 0x4a3214);
         Ring(c, 640, 1070, 102, 23, 0xb08a54);

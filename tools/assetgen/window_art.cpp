@@ -420,9 +420,12 @@ void DrawBackgroundWindows(cairo_t* cr, int width, int height) {
             Arrow(c, 600 + 20 * s, 430, 19, 20, true, state);
             Arrow(c, 600 + 20 * s, 450, 19, 21, false, state);
         }
-        // The list's chosen row: a gold outline, see-through inside.
-        Ring(c, 710, 425, 377, 34, 0xe8c478, 2);
-        Ring(c, 712, 427, 373, 30, 0x5c3c1c);
+        // The list's chosen row: a warm band under the row, gilt along its top and sides. The
+        // screens cut it to their row height from the top, so its look must not need a bottom.
+        Box(c, 710, 425, 377, 34, 0x4a3520);
+        Box(c, 710, 425, 377, 1, 0xe8c478);
+        Box(c, 710, 425, 2, 34, 0xb08a54);
+        Box(c, 1085, 425, 2, 34, 0xb08a54);
         for (int t = 0; t < 3; ++t) Cartouche(c, 1210, 30 * t, 76, 30); // menu titles
         Cartouche(c, 1290, 0, 276, 40);                                 // cities
         Cartouche(c, 1290, 40, 194, 40);                                // products

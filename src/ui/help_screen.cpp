@@ -805,8 +805,9 @@ void OpenHelp(int page) {
 
 void DrawHelpMenu() {
     DrawSprite(157, 110, {0, 115, 710, 623}, false, Sheet::Interfaces);
-    for (int x : {171, 513})
-        for (int y : {144, 257, 370, 483}) DrawSprite(x, y, {0, 0, 343, 114}, false, Sheet::Interfaces);
+    // The dark page tiles cover the window's whole panel, edge to edge.
+    for (int x : {169, 512})
+        for (int y : {122, 236, 350, 464, 492}) DrawSprite(x, y, {0, 0, 343, 114}, false, Sheet::Interfaces);
     DrawSprite(176, 129, {1524, 423, 1688, 459}, false, Sheet::Backgrounds);
     if (PointerOnClose())
         DrawSprite(804, 127, {537, 447, 585, 470}, true, Sheet::Backgrounds);

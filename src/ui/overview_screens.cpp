@@ -321,7 +321,7 @@ bool FinancePress(int x, int y) {
 void WriteFinanceTexts() {
     if (!ui.financeMenuOpen) return;
     const int civ = game.currentCiv;
-    WriteText(340, 243, kBlack, 8,
+    WriteText(340, 243, kHeading, 8,
               Tr("city name             pop        tax         inc         sci         mil             total",
                  "şehir adı             nüfus      vergi     gelir       bilim     askeri         toplam"),
               1024);
@@ -575,7 +575,7 @@ void WriteOverviewTexts() {
 
 void WriteCitiesMenuTexts() {
     if (!ui.citiesMenuOpen) return;
-    WriteText(351, 249, kBlack, 8,
+    WriteText(351, 249, kHeading, 8,
               "city name    |  happiness  |  military  |  science |  income  |  unit producing", 1024);
     const int first = FirstShown(kCityRows), rows = ShownRows(kCityRows);
     for (int r = 0; r < rows; ++r) {

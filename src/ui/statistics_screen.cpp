@@ -181,8 +181,8 @@ void WriteBiggestCities() {
     const int o = list.indent;
     for (int r = 1; r <= list.count; ++r) {
         const CityData& city = *list.cities[r - 1];
-        WriteText(o + 325, 240 + 32 * r, kBlack, 8, CityNameOf(city), 1024);
-        WriteText(o + 420, 240 + 32 * r, kBlack, 8, nationName(Civ(city.owner).nation), 1024);
+        WriteText(o + 325, 240 + 32 * r, kHeading, 8, CityNameOf(city), 1024);
+        WriteText(o + 420, 240 + 32 * r, kHeading, 8, nationName(Civ(city.owner).nation), 1024);
     }
 }
 
@@ -238,14 +238,14 @@ void WriteDiplomacy() {
         if (!InPlay(h))
             WriteText(437, y, kGrey, 8, Tr("Destroyed", "Yok Edildi"), 537);
         else if (relation == 0)
-            WriteText(437, y, kBlack, 8, Tr("Unknown", "Bilinmiyor"), 537);
+            WriteText(437, y, kHeading, 8, Tr("Unknown", "Bilinmiyor"), 537);
         else if (relation >= kFriendly)
             WriteText(437, y, kLightGrey, 8, Tr("Friend", "Dost"), 537);
         else
             WriteText(437, y, kRed, 8, Tr("Enemy", "Düşman"), 537);
         if (TalkShown(h)) {
             const int shift = TalkPressed(h) ? 1 : 0;
-            WriteText(532 + shift, y + shift, kBlack, 8, TalkLabel(Civ(h).nation), 737);
+            WriteText(532 + shift, y + shift, kHeading, 8, TalkLabel(Civ(h).nation), 737);
         }
     }
 }
@@ -304,7 +304,7 @@ void WriteStatsTexts() {
                              Tr("Biggest 6 City", "En Büyük 6 Şehir"), Tr("Diplomacy", "Diplomasi")};
     for (int k = 0; k < 3; ++k) {
         const int shift = page == k + 1 ? 1 : 0;
-        WriteText(kPagePlateX[k] + 10 + shift, 462 + shift, kBlack, 8, labels[k], 1024);
+        WriteText(kPagePlateX[k] + 10 + shift, 462 + shift, kHeading, 8, labels[k], 1024);
     }
     if (page == 1) WriteLegend();
     if (page == 2) WriteBiggestCities();

@@ -56,14 +56,7 @@ void Panel(cairo_t* cr, double x, double y, double w, double h) {
 } // namespace
 
 void DrawHelpWindow(cairo_t* cr) {
-    // The window: a carved wooden frame around the page area.
-    const double x = 0, y = 115, w = 710, h = 508;
-    Fill(cr, x, y, w, h, 82, 56, 32);
-    for (int k = 0; k < 6; ++k)
-        Frame(cr, x + k, y + k, w - 2 * k, h - 2 * k, 110 - 8 * k, 78 - 6 * k, 44 - 3 * k);
-    Frame(cr, x + 10, y + 10, w - 20, h - 20, 150, 112, 60, 2);
-    Slate(cr, x + 13, y + 60, w - 26, h - 74);
-    // The page tile laid over it by the screen.
+    // The page tile the screen lays over the window's panel (the window is window_art.cpp's).
     Slate(cr, 0, 0, 343, 114);
 }
 
@@ -74,12 +67,6 @@ void DrawHelpPlates(cairo_t* cr) {
     for (double rx : {1530.0, 1680.0})
         for (double ry : {429.0, 451.0}) Fill(cr, rx, ry, 3, 3, 210, 180, 110);
     Text(cr, 1548, 447, 15, "ANNALS", 60, 40, 16, true);
-    // Close plate, plain and lit.
-    for (int lit = 0; lit < 2; ++lit) {
-        const double py = 423 + 24 * lit;
-        Fill(cr, 537, py, 48, 23, lit ? 96 : 64, lit ? 70 : 48, lit ? 40 : 28);
-        Frame(cr, 537, py, 48, 23, lit ? 200 : 150, lit ? 160 : 116, 70);
-    }
 }
 
 void DrawHelpPanels(cairo_t* cr) {

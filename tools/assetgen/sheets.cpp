@@ -15,11 +15,11 @@ namespace annals::art {
 // pictures are made.
 
 void DrawInterfacesSheet(cairo_t* cr, int width, int height) {
-    DrawPlaceholder(cr, kInterfaces, width, height);
+    DrawInterfaceWindows(cr, width, height);
     DrawHelpWindow(cr);
 }
 void DrawBackgroundsSheet(cairo_t* cr, int width, int height) {
-    DrawPlaceholder(cr, kBackgrounds, width, height);
+    DrawBackgroundWindows(cr, width, height);
     DrawHelpPlates(cr);
 }
 void DrawEnteranceBackgroundsSheet(cairo_t* cr, int width, int height) {

@@ -55,6 +55,10 @@ void DrawWonderPictures(cairo_t* cr, int width, int height);
 void DrawSciencePictures(cairo_t* cr, int width, int height);
 void DrawScienceTree(cairo_t* cr, int width, int height);
 
+// The windows, plates, arrows, title cartouches and battle marks (window_art.cpp).
+void DrawInterfaceWindows(cairo_t* cr, int width, int height);
+void DrawBackgroundWindows(cairo_t* cr, int width, int height);
+
 // The entrance screen's pictures (entrance_art.cpp).
 void DrawEntrancePictures(cairo_t* cr, int width, int height);
 void DrawEntranceButtons(cairo_t* cr, int width, int height);
@@ -66,7 +70,8 @@ inline constexpr SheetId kFinishedSheets[] = {
     kCornfieldSprite,   kUnitSprite,           kUnitOutlinesSprite, kCitySprite,
     kPopulationSprite,  kCityNameSprite,       kProductSprite,      kOthersSprite,
     kOutlineSprite,     kEnteranceBackgrounds, kEnterance,          kLeadersSprite,
-    kCityNameBigSprite, kBuildingSprite,       kWonderSprite,
+    kCityNameBigSprite, kBuildingSprite,       kWonderSprite,       kInterfaces,
+    kBackgrounds,       kScienceSprite,        kSciencesSprite,     kHelpSprite,
 };
 
 // Until the real pictures are drawn a sheet shows this: a neutral pattern, the sheet's

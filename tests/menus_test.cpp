@@ -174,15 +174,15 @@ TEST_F(MenusTest, MusicSwitchesAndTheMenuStays) {
     ui.musicOn = 0;
     OpenMainMenu();
     Frames(1);
-    EXPECT_TRUE(Text("Musics Off"));
+    EXPECT_TRUE(Text("Music Off"));
     PressItem(kMusicItem);
     Frames(8);
     EXPECT_EQ(ui.musicOn, 1);
     EXPECT_EQ(ui.mainMenuOpen, 1);
     platform.ClearLog();
     Frames(1);
-    EXPECT_TRUE(Text("Musics On"));
-    EXPECT_FALSE(Text("Musics Off"));
+    EXPECT_TRUE(Text("Music On"));
+    EXPECT_FALSE(Text("Music Off"));
 }
 
 TEST_F(MenusTest, ExitEndsTheProgramAndTheEncyclopediaOpens) {

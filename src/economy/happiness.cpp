@@ -244,7 +244,7 @@ std::string UnhappinessAdvice(int worstReason, const std::string& cityName) {
             "kurabilirsiniz. Pazar, kurulduğu şehrin vergi gelirini iki katına çıkarır.");
     case 2:
         return Tr(
-            "Your city has no aqueduct, although its population is higher then 6. To build it you have to "
+            "Your city has no aqueduct, although its population is higher than 6. To build it you have to "
             "discover stonework first. And at least one citizen must collect stone.",
             "Şehrinizin nüfusu 6'yı geçtiği halde su kanalları yok. Su kanallarını yapmak için önce duvar "
             "örmeyi keşfetmelisiniz. Ayrıca en az bir şehirli taş toplamalıdır.");
@@ -257,13 +257,13 @@ std::string UnhappinessAdvice(int worstReason, const std::string& cityName) {
                "biçiminden kurtulmak için monarşiyi keşfetmelisiniz.";
     case 4:
         return Tr(
-            "Your city has no sewer system, although its population is higher then 12. To build it you have "
+            "Your city has no sewer system, although its population is higher than 12. To build it you have "
             "to discover construction first. And at least one citizen must collect stone.",
             "Şehrinizin nüfusu 12'yi geçtiği halde kanalizasyonu yok. Kanalizasyonu yapmak için önce "
             "inşaatı keşfetmelisiniz. Ayrıca en az bir şehirli taş toplamalıdır.");
     case 5:
         return Tr(
-            "Your city has no hospital, although its population is higher then 18. To build it you have to "
+            "Your city has no hospital, although its population is higher than 18. To build it you have to "
             "discover sanitation first. And at least one citizen must work on this hospital.",
             "Şehrinizin nüfusu 18'i geçtiği halde hastanesi yok. Hastane yapmak için önce hıfzıssıhhayı "
             "keşfetmelisiniz. Ayrıca en az bir şehirli bu hastanede çalışmalıdır.");
@@ -276,13 +276,13 @@ std::string UnhappinessAdvice(int worstReason, const std::string& cityName) {
             "bu hastanede çalışmaya göndermelisiniz.");
     case 7:
         return Tr(
-            "Your city has no power plant, although its population is higher then 24. To build a power plant "
-            "you have to discover electricty first.",
+            "Your city has no power plant, although its population is higher than 24. To build a power plant "
+            "you have to discover electricity first.",
             "Şehrinizin nüfusu 24'ü geçtiği halde elektrik santrali yok. Elektrik santrali yapmak için önce "
             "elektriği keşfetmelisiniz.");
     case 8:
         return Tr(
-            "Your city has no nuclear plant, although its population is higher then 30. To build a nuclear "
+            "Your city has no nuclear plant, although its population is higher than 30. To build a nuclear "
             "plant you have to discover science of nuclear energy first.",
             "Şehrinizin nüfusu 30'u geçtiği halde nükleer santrali yok. Nükleer santral yapmak için önce "
             "nükleer gücü keşfetmelisiniz.");

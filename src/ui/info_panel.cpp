@@ -103,7 +103,7 @@ void WriteUnitPanel() {
         } else if (first != 0) {
             Write(885, y, Tr("Cargo : ", "Yük : ") + std::string(productName(first)));
         } else {
-            Write(885, y, Tr("No cargos", "Yük yok"));
+            Write(885, y, Tr("No cargo", "Yük yok"));
         }
         Write(885, y + 13, moves);
         return;
@@ -294,7 +294,7 @@ void WriteFirstCityGuide() {
         895);
     WriteText(683, std::max(560, 521 + 13 * (lines + 1)), kBlack, 8,
               Tr("You can also build your first city on another area. To do this move your settler to that "
-                 "place. However this area is good enought.",
+                 "place. However, this area is good enough.",
                  "İlk şehrini başka bir yerde de kurabilirsin. Bunun için işçini oraya götür. Ama bu bölge "
                  "yeterince iyi."),
               895);

@@ -168,7 +168,7 @@ void WriteMainMenu() {
             text = Tr("Load Game", "Oyun Yükle");
             break;
         case kMusicItem:
-            text = ui.musicOn ? Tr("Musics On", "Müzikler Açık") : Tr("Musics Off", "Müzikler Kapalı");
+            text = ui.musicOn ? Tr("Music On", "Müzik Açık") : Tr("Music Off", "Müzik Kapalı");
             break;
         case kHelpItem:
             text = Tr("Korvanepedia", "Ansiklopedi");

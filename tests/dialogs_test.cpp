@@ -349,7 +349,7 @@ TEST_F(DialogsTest, NativesWishesAndPrices) {
     struct Case {
         int stock;
         const char* word;
-    } words[] = {{14, "excellent "}, {15, "valueable "}, {42, "good "}, {45, ""}};
+    } words[] = {{14, "excellent "}, {15, "valuable "}, {42, "good "}, {45, ""}};
     for (const Case& c : words) {
         game.nativeStock[kCoat] = static_cast<uint8_t>(c.stock);
         EXPECT_STREQ(ValueWord(kCoat), c.word) << c.stock;

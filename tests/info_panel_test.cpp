@@ -10,6 +10,7 @@
 #include "ui/input.h"
 #include "ui/news_view.h"
 #include "ui/screens.h"
+#include "ui/text.h"
 #include "units/orders.h"
 #include "units/unit_table.h"
 
@@ -168,7 +169,7 @@ TEST_F(InfoPanelTest, StatusLineAndUnitPanel) {
     Unit(1, t).cargo[1] = 3 * 1000 + 50;
     EXPECT_EQ(TextsAt(885, 681), std::vector<std::string>{std::string("Cargo : ") + productName(3)});
     Unit(1, t).cargo[1] = 0;
-    EXPECT_EQ(TextsAt(885, 681), std::vector<std::string>{"No cargos"});
+    EXPECT_EQ(TextsAt(885, 681), std::vector<std::string>{"No cargo"});
 }
 
 TEST_F(InfoPanelTest, ScoreOfASmallGame) {
@@ -206,6 +207,25 @@ TEST_F(InfoPanelTest, ScoreOfASmallGame) {
     } ranks[] = {{400, "Settler"}, {401, "Chieftain"}, {1000, "Noble"}, {1001, "Prince"},
                  {1650, "King"},   {1701, "Emperor"},  {2900, "Deity"}, {2901, "God"}};
     for (const Rank& r : ranks) EXPECT_STREQ(RankTitle(r.score), r.title) << r.score;
+}
+
+// The score at the top right keeps clear of the frame's right border (inner edge at 1014),
+// with the same room to spare the face needs over the width table.
+TEST_F(InfoPanelTest, ScoreStaysInsideTheFrame) {
+    Civ(1).powerHistory[0] = 5000;
+    for (int language : {1, 2}) {
+        game.language = static_cast<uint8_t>(language);
+        platform.ClearLog();
+        ui.frameDrawn = 1;
+        DrawInfoAboutCivilization();
+        int found = 0;
+        for (const DrawRecord& r : *platform.Log()) {
+            if (r.kind != DrawRecord::Text || (r.y != 5 && r.y != 18) || r.x < 900) continue;
+            ++found;
+            EXPECT_LE(r.x + TextWidth(r.name, 8) * 107 / 100, 1012) << r.name;
+        }
+        EXPECT_EQ(found, 2) << "the score's title and figure";
+    }
 }
 
 TEST_F(InfoPanelTest, NewsTextsAndPresses) {

@@ -140,8 +140,8 @@ TEST_F(MovementTest, APlaneOutOfFuelFallsUnlessItEndsInAnOwnCity) {
     EXPECT_EQ(Cell(13, 12).unitCount, 0);
     ASSERT_EQ(host.messages.size(), 1u);
     EXPECT_EQ(host.messages[0],
-              "Your plane falt because of out of fuel. Planes should be in any of our city when it "
-              "completed all its moves.");
+              "Your plane fell because it ran out of fuel. A plane should be in one of our cities when it "
+              "has used all its moves.");
 }
 
 TEST_F(MovementTest, LandUnitsBoardSailAlongAndGoAshore) {

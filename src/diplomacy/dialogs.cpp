@@ -286,7 +286,8 @@ std::string EnglishText(int code) {
                "use these people as settlers to build new villages and roads or to examine hills.";
     case 14:
         return "      Dear sir, our soldiers found a small tribe of warriors which is living in caves. Our "
-               "soldiers spoke with them and these people were impressed by the power of our army. They decided "
+               "soldiers spoke with them and these people were impressed by the power of our army. They "
+               "decided "
                "to "
                "join our army and defend our lands from enemies.";
     case 15:
@@ -296,12 +297,14 @@ std::string EnglishText(int code) {
         return "      Dear sir, our soldiers are going to enter a dangerous area with the order you gave. "
                "There "
                "is a native village near this land and this place may be a burial ground of these people. "
-               "Entering this land can damage our relationship with the natives. Are you sure you want to move our "
+               "Entering this land can damage our relationship with the natives. Are you sure you want to "
+               "move our "
                "soldiers into this land?";
     case 22:
         return "      These are the burial grounds of our ancient native fathers! You have trespassed on "
                "sacred "
-               "lands. This is a warning to you: if you make the same mistake again we will kill you and your "
+               "lands. This is a warning to you: if you make the same mistake again we will kill you and "
+               "your "
                "people!";
     case 23:
         return "      These are the burial grounds of our ancient native fathers! You have trespassed on "
@@ -312,7 +315,8 @@ std::string EnglishText(int code) {
     case 25:
         return "      We see that you are still trespassing on our burial grounds and damaging the buildings "
                "which "
-               "we built for our god. All the Incas have united in order to erase your civilization from this "
+               "we built for our god. All the Incas have united in order to erase your civilization from "
+               "this "
                "world. We will find and destroy your villages! We will hang the scalps of your people on our "
                "trees.";
     case 31:
@@ -324,9 +328,11 @@ std::string EnglishText(int code) {
     case 32: {
         const std::string city = CityOfParams();
         return "      Natives destroyed " + city +
-               ". All citizens were killed by native warriors. They hung the scalps of our people on the trees of " +
+               ". All citizens were killed by native warriors. They hung the scalps of our people on the "
+               "trees of " +
                city +
-               ". The chief also threatened you and said that one day he will take your scalp too. We must take "
+               ". The chief also threatened you and said that one day he will take your scalp too. We must "
+               "take "
                "revenge "
                "for this destruction.";
     }

@@ -431,7 +431,7 @@ int FoodAdvisory(const CityData& city) {
         lines[1] = {
             225, 114,
             Tr("Every citizen must eat two food per turn or die. ", "Her şehirli her tur iki tahıl yemeli, "
-                                                                     "yoksa ölür. ") +
+                                                                    "yoksa ölür. ") +
                 name +
                 Tr(" produces less food than it needs. Here, citizens are currently getting food from "
                    "stock. If the food in stock runs out your citizens start to die of starvation.",
@@ -529,8 +529,8 @@ int TreasuryAdvisory(const CityData& city) {
                     kDarkRed};
         lines[1] = {
             609, 102,
-            Tr("This city is spending too much gold on ", "Bu şehir şunun için çok altın harcıyor: ") +
-                what + Tr(". Decrease ", ". Hazinenizi artıda tutmak için ") + what +
+            Tr("This city is spending too much gold on ", "Bu şehir şunun için çok altın harcıyor: ") + what +
+                Tr(". Decrease ", ". Hazinenizi artıda tutmak için ") + what +
                 Tr(" budget in order to keep your treasury above zero.", " bütçesini azaltın."),
             kBlack};
     } else {
@@ -539,24 +539,24 @@ int TreasuryAdvisory(const CityData& city) {
             g >= 0 ? Tr("Our treasury is going down dangerously.", "Hazinemiz tehlikeli biçimde azalıyor.")
                    : Tr("We have no gold in our treasury.", "Hazinemizde hiç altın yok."),
             kDarkRed};
-        lines[1] = {
-            609, 102,
-            Tr("We have to earn more gold. Increase taxes and decrease the science and military budgets if they "
-               "are high. Build a marketplace to earn more from taxes.",
-               "Daha çok altın kazanmalıyız. Vergileri artırın, yüksekse bilim ve askeriye bütçesini "
-               "azaltın. Vergilerden daha çok kazanmak için pazar kurun."),
-            kBlack};
+        lines[1] = {609, 102,
+                    Tr("We have to earn more gold. Increase taxes and decrease the science and military "
+                       "budgets if they "
+                       "are high. Build a marketplace to earn more from taxes.",
+                       "Daha çok altın kazanmalıyız. Vergileri artırın, yüksekse bilim ve askeriye bütçesini "
+                       "azaltın. Vergilerden daha çok kazanmak için pazar kurun."),
+                    kBlack};
     }
     lines[2] = {
         609, 151,
-        g >= 0
-            ? Tr("If the treasury goes below zero, this city cannot produce any soldiers or develop new "
-                 "sciences.",
-                 "Hazine sıfırın altına düşerse bu şehir asker üretemez ve yeni bilimler geliştiremez.")
-            : Tr("The treasury is currently below zero. So none of your cities can produce soldiers or develop "
-                 "new sciences.",
-                 "Hazine şu an sıfırın altında. Bu yüzden hiçbir şehriniz asker üretemez ve yeni bilim "
-                 "geliştiremez."),
+        g >= 0 ? Tr("If the treasury goes below zero, this city cannot produce any soldiers or develop new "
+                    "sciences.",
+                    "Hazine sıfırın altına düşerse bu şehir asker üretemez ve yeni bilimler geliştiremez.")
+               : Tr("The treasury is currently below zero. So none of your cities can produce soldiers or "
+                    "develop "
+                    "new sciences.",
+                    "Hazine şu an sıfırın altında. Bu yüzden hiçbir şehriniz asker üretemez ve yeni bilim "
+                    "geliştiremez."),
         kBlack};
     return Advisory(604, 846, 625, 59, lines, 3);
 }

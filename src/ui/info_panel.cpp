@@ -366,16 +366,22 @@ void WriteGuidance() {
         WriteNextStepGuide(civ);
 }
 
+// The score's two lines stand centred at the top right, kept clear of the frame's
+// right border (its inner edge is at x = 1014).
+void WriteScoreLines(Pixel colour, const std::string& top, const std::string& bottom) {
+    const int half = std::max(TextWidth(top, 8), TextWidth(bottom, 8)) / 2 + 1;
+    const int centre = std::min(984, 1006 - half);
+    WriteCentred(centre, 5, colour, 8, top);
+    WriteCentred(centre, 18, colour, 8, bottom);
+}
+
 void WriteScore() {
     const int32_t score = Score();
     const Pixel colour = score > 1000 ? kLightGrey : kGrey;
-    if (PointerNear(984, 20, 18)) {
-        WriteCentred(984, 5, colour, 8, Tr("Ranking", "Sıralama"));
-        WriteCentred(984, 18, colour, 8, RankTitle(score));
-    } else {
-        WriteCentred(984, 5, colour, 8, Tr("Korvanescore", "Korvanescore"));
-        WriteCentred(984, 18, colour, 8, std::to_string(score));
-    }
+    if (PointerNear(984, 20, 18))
+        WriteScoreLines(colour, Tr("Ranking", "Sıralama"), RankTitle(score));
+    else
+        WriteScoreLines(colour, Tr("Korvanescore", "Korvanescore"), std::to_string(score));
 }
 
 void WritePanelButtonLabels() {

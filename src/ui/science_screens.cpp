@@ -68,11 +68,12 @@ bool Near(int x, int y, int cx, int cy, int radius) {
 const char* Description(int science) {
     switch (science) {
     case 6:
-        return Tr("After discovering Agriculture, our settlers can build cornfields, which increase food "
-                  "production by 1. Also, if there is a mill in the city, a cornfield's effect on food production "
-                  "becomes 2.",
-                  "Bu teknolojiyi bulduktan sonra işçileriniz istediğiniz alanlara tahıl tarlası yapıp o "
-                  "alanlardaki tahıl üretimini 1 birim arttırabilirler.");
+        return Tr(
+            "After discovering Agriculture, our settlers can build cornfields, which increase food "
+            "production by 1. Also, if there is a mill in the city, a cornfield's effect on food production "
+            "becomes 2.",
+            "Bu teknolojiyi bulduktan sonra işçileriniz istediğiniz alanlara tahıl tarlası yapıp o "
+            "alanlardaki tahıl üretimini 1 birim arttırabilirler.");
     case 7:
         return Tr(
             "After discovering mining our settlers can examine hills to find stone or gold deposits.",
@@ -83,9 +84,10 @@ const char* Description(int science) {
             "Bu teknolojiyi bulduktan sonra işçileriniz yol yapabilirler. Askerler yollar üzerinde üç kat "
             "daha hızlı giderler.");
     case 21:
-        return Tr("After discovering fertilization, cotton production in all the lands of our cities increases "
-                  "by 1.",
-                  "Bu teknolojiyi keşfettikten sonra şehrin alanlarındaki pamuk üretiminiz bir birim artar.");
+        return Tr(
+            "After discovering fertilization, cotton production in all the lands of our cities increases "
+            "by 1.",
+            "Bu teknolojiyi keşfettikten sonra şehrin alanlarındaki pamuk üretiminiz bir birim artar.");
     case 27:
         return Tr(
             "After discovering this research, our government system changes to monarchy. In monarchy, "

@@ -504,7 +504,8 @@ uint8_t Walk(int dx, int dy) {
         if (air && unit.movesLeft < 1 && !IsCityOf(target, civ)) {
             if (human)
                 ShowMessage(
-                    Tr("Your plane fell because it ran out of fuel. A plane should be in one of our cities when it "
+                    Tr("Your plane fell because it ran out of fuel. A plane should be in one of our cities "
+                       "when it "
                        "has used all its moves.",
                        "Uçağınız yakıtı bittiği için düştü. Uçaklar bütün hareketlerini tamamladıklarında "
                        "şehirlerimizden birinde olmalıdır."));

@@ -135,8 +135,7 @@ uint8_t BuildCityOrder(int civ, int slot, bool human) {
                "Hiçbir uygarlık 6 şehirden fazlasını kuramaz, bundan sonra şehir sayınızı artırmak için "
                "diğer uygarlıkların şehirlerini ele geçirmelisiniz."));
     else
-        Refuse(human,
-               "You cannot build a city on a square in the lowest or uppermost two rows of the map.",
+        Refuse(human, "You cannot build a city on a square in the lowest or uppermost two rows of the map.",
                "Haritanın en alt ya da en üst iki satırındaki bir kareye şehir kuramazsınız.");
     return 0;
 }
@@ -168,10 +167,8 @@ uint8_t CornfieldOrder(int civ, int slot, bool human) {
         return 0;
     }
     if (Civ(civ).gold < 4) {
-        Refuse(
-            human,
-            "Irrigating costs 4 gold; your treasury is not enough to irrigate a new square.",
-            "Sulama yapmak 4 altına mal olur, hazineniz yeni bir sulamaya yetmiyor.");
+        Refuse(human, "Irrigating costs 4 gold; your treasury is not enough to irrigate a new square.",
+               "Sulama yapmak 4 altına mal olur, hazineniz yeni bir sulamaya yetmiyor.");
         return 0;
     }
     StartJob(civ, slot, human, 33, 4, forest ? "buildCity" : "plant");
@@ -308,8 +305,8 @@ std::string CityNear(int civ, int x, int y) {
 void TellClearedForest(int civ, int special, int x, int y) {
     if (!IsHuman(civ)) return;
     const std::string name = CityNear(civ, x, y);
-    const std::string fertile =
-        std::string("Good news! After cutting the forest near ") + name + " our settler found a fertile area ";
+    const std::string fertile = std::string("Good news! After cutting the forest near ") + name +
+                                " our settler found a fertile area ";
     const std::string verimli = std::string("Güzel bir haber var! İşçiler ") + name +
                                 " çevresindeki bir alanda yaptıkları ağaç kesim işleminden sonra alanda ";
     switch (special) {
@@ -331,11 +328,12 @@ void TellClearedForest(int civ, int special, int x, int y) {
             Tr((fertile + "for grape production.").c_str(), (verimli + "üzüm verimi buldular.").c_str()));
         break;
     case kStoneSpecial:
-        ShowMessage(Tr(
-            ("Good news! While cutting the forest near " + name + " our settler found a new stone mine.").c_str(),
-            ("Güzel bir haber var! İşçiler " + name +
-             " çevresindeki bir alanda yaptıkları ağaç kesim işlemi sırasında alanda taş madeni buldular.")
-                .c_str()));
+        ShowMessage(
+            Tr(("Good news! While cutting the forest near " + name + " our settler found a new stone mine.")
+                   .c_str(),
+               ("Güzel bir haber var! İşçiler " + name +
+                " çevresindeki bir alanda yaptıkları ağaç kesim işlemi sırasında alanda taş madeni buldular.")
+                   .c_str()));
         break;
     case kGoldSpecial:
         ShowMessage(Tr(

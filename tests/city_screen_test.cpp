@@ -158,7 +158,7 @@ TEST_F(CityScreenTest, LoadingAWagonTrainThreeTimes) {
     EXPECT_EQ(Unit(kPerson, wagon).cargo[2], 1000 * kCloth + 100);
     EXPECT_EQ(city.stock[kCloth], 50);
     ProductMenuRow(city, kCloth, 3);
-    EXPECT_EQ(Count(DrawRecord::Message, "There is not a place for new cargo in this unit."), 1);
+    EXPECT_EQ(Count(DrawRecord::Message, "There is no room for new cargo in this unit."), 1);
     EXPECT_EQ(city.stock[kCloth], 50);
 }
 
@@ -253,7 +253,7 @@ TEST_F(CityScreenTest, MakeSettlerRefusedAtSizeOneAndOncePerTurn) {
     };
     settlerRow(1, 0);
     EXPECT_EQ(Count(DrawRecord::Message,
-                    "This city has population one so you cannot turn your only citizen to a settler."),
+                    "This city has a population of one, so you cannot turn your only citizen into a settler."),
               1);
     EXPECT_EQ(small.size, 1);
 

@@ -244,11 +244,11 @@ TEST_F(InfoPanelTest, NewsTextsAndPresses) {
         std::string text;
     } texts[] = {
         {NewsCode(5, 5, kWarrior), ownName + " produced Warrior. "},
-        {NewsCode(5, 5, kNewsGrew), ownName + "'s population is increased. "},
+        {NewsCode(5, 5, kNewsGrew), ownName + "'s population has increased. "},
         {NewsCode(20, 20, 100 + 10 * 1 + 2),
-         std::string(cityName(3, 2)) + " is taken by " + nationName(8) + " from " + nationName(3) + ". "},
+         std::string(cityName(3, 2)) + " was taken by " + nationName(8) + " from " + nationName(3) + ". "},
         {NewsCode(9, 9, 100 + 10 * 2 + 3),
-         std::string(" One of the native cities is destroyed by ") + nationName(3) + ". "},
+         std::string(" One of the native villages was destroyed by ") + nationName(3) + ". "},
         {NewsCode(5, 5, kNewsStoreFull + 4),
          std::string(productName(4)) + " stocks are full at " + ownName + ". "},
     };

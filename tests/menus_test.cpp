@@ -318,11 +318,11 @@ TEST_F(MenusTest, TheScoreScreenTakesTheGameOverScreensPlace) {
     DrawScoreMenu();
     EXPECT_TRUE(Text("Korvanescore"));
     EXPECT_FALSE(
-        Text(WrappedLines("Your civilization is completely erased from world.", 8, 626 - 399).front()));
+        Text(WrappedLines("Your civilization has been completely erased from the world.", 8, 626 - 399).front()));
     ui.scoreMenuOpen = 0;
     DrawGameOverMenu();
     EXPECT_TRUE(
-        Text(WrappedLines("Your civilization is completely erased from world.", 8, 626 - 399).front()));
+        Text(WrappedLines("Your civilization has been completely erased from the world.", 8, 626 - 399).front()));
 }
 
 // Saving onto a slot that holds a game asks first; "Cancel" keeps the old game there.

@@ -560,7 +560,7 @@ DialogContent DialogContentOf() {
         c.title = chief;
         break;
     case 7:
-        c.title = Tr("Natives become enemy to you.", "Yerliler size düşman oldu.");
+        c.title = Tr("The natives have become your enemy.", "Yerliler size düşman oldu.");
         break;
     case 8: {
         c.title = chief;
@@ -597,13 +597,13 @@ DialogContent DialogContentOf() {
         c.title = Tr("Our soldiers found 10 gold.", "Askerlerimiz 10 altın buldu.");
         break;
     case 12:
-        c.title = Tr("Our people learnt new science.", "Halkımız yeni bir bilim öğrendi.");
+        c.title = Tr("Our people learnt a new science.", "Halkımız yeni bir bilim öğrendi.");
         break;
     case 13:
-        c.title = Tr("Our soldiers found new settler.", "Askerlerimiz yeni bir işçi buldu.");
+        c.title = Tr("Our soldiers found a new settler.", "Askerlerimiz yeni bir işçi buldu.");
         break;
     case 14:
-        c.title = Tr("New soldiers joined to our army.", "Ordumuza yeni askerler katıldı.");
+        c.title = Tr("New soldiers joined our army.", "Ordumuza yeni askerler katıldı.");
         break;
     case 15:
     case 16:
@@ -631,7 +631,7 @@ DialogContent DialogContentOf() {
         c.title = adviser;
         break;
     case 32:
-        c.title = Tr("Our city destroyed!", "Şehrimiz yok edildi!");
+        c.title = Tr("Our city was destroyed!", "Şehrimiz yok edildi!");
         break;
     case 34: {
         const int founder = static_cast<int>(ui.dialogParams[6]);

@@ -57,7 +57,7 @@ string EnglishText(int code, const Words& w) {
         return "      Greetings discoverer, welcome to " + w.country +
                ". We have justly occupied all of these lands for our people. Although all of this land is "
                "rightfully ours, we propose a demarcation treaty, dividing all the land between two "
-               "countries. Will you agree to such partition and live with our country in a peace?";
+               "countries. Will you agree to such partition and live with our country in peace?";
     case 4:
         return "      Excellent. All of the land which you now occupy shall constitute the " + w.us +
                " sphere; the land which we occupy shall be " + w.rival +
@@ -65,13 +65,13 @@ string EnglishText(int code, const Words& w) {
                "this peaceful environment. Please remember not to trespass in those areas.";
     case 5:
         return "      Then the powerful " + w.rival + " shall mercilessly drive you from the lands of " +
-               w.country + ". You will pay your contempt with the blood of your people. Prepare for war! ";
+               w.country + ". You will pay for your contempt with the blood of your people. Prepare for war! ";
     case 6:
         switch (ui.dialogVariant) {
         case 1:
             return "      How dare you want gold from us for that! You made a big mistake. The powerful " +
                    w.rival + " shall mercilessly drive you from the lands of " + w.country +
-                   ". You will pay your contempt with the blood of your people. Prepare for war! ";
+                   ". You will pay for your contempt with the blood of your people. Prepare for war! ";
         case 2:
             return "      How dare you have the courage to refuse our tariffs? We, the " + w.rival +
                    " are the rightful owners of this land and have every right to demand this payment. By "
@@ -112,7 +112,7 @@ string EnglishText(int code, const Words& w) {
                " will remember this friendship, and our peoples will live side by side as allies.";
     case 45:
         return "      Welcome, friend. It is always a pleasure to receive an envoy of the " + w.us +
-               ". Tell us, what is the reason of your visit?";
+               ". Tell us, what is the reason for your visit?";
     case 46:
         return "      Our peoples are at war, and yet you send a representative to us. Speak, then: why have "
                "you come?";

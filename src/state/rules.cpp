@@ -27,7 +27,7 @@ const TextPair kGovernmentNames[kGovernments + 1] = {
     {"Anarchy", "Anarşi"},
     {"Despotism", "Despotluk"},
     {"Monarchy", "Monarşi"},
-    {"Communism", "Komunizm"},
+    {"Communism", "Komünizm"},
     {"Democracy", "Demokrasi"},
 };
 
@@ -59,7 +59,7 @@ const TextPair kCountryNames[kNations + 1] = {
     {"Germany", "Almanya"},
     {"Persia", "İran"},
     {"Roma Empire", "Roma İmparatorluğu"},
-    {"Turkey", "Turkiye"},
+    {"Turkey", "Türkiye"},
     {"Scandinavia", "İskandinavya"},
     {"", ""},
     {"", ""},
@@ -239,7 +239,7 @@ const ScienceRow kScienceTable[kSciences + 1] = {
     {{"Gunpowder", "Barut"}, 240, 150},
     {{"Education", "Eğitim"}, 200, 120},
     {{"Magnetism", "Manyetizma"}, 200, 120},
-    {{"Feudalism", "Feudalite"}, 100, 80},
+    {{"Feudalism", "Feodalizm"}, 100, 80},
     {{"Chemistry", "Kimya"}, 240, 180},
     {{"Physics", "Fizik"}, 320, 320},
     {{"Democracy", "Demokrasi"}, 320, 240},

@@ -131,7 +131,7 @@ void WriteTitleAndGrowth(const CityData& city) {
     } else if (city.production[kFood] < 2 * city.size) {
         growth = Tr("Starving - Collect more food", "Açlık var - Daha çok tahıl toplayın");
     } else {
-        growth = Tr("No Growing - Collect more food", "Büyümüyor - Daha çok tahıl toplayın");
+        growth = Tr("Not Growing - Collect more food", "Büyümüyor - Daha çok tahıl toplayın");
     }
     WriteCentred(511, 180, kBlack, 8, growth);
 }

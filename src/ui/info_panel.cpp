@@ -147,7 +147,7 @@ void WriteExperience() {
     const UnitRecord& unit = Unit(notice.civ, notice.slot);
     if (unit.x != x || unit.y != y || !ShownOnMap(x, y)) return;
     const MapView view = MainView();
-    const std::string text = std::string(unitTypeName(unit.type)) + Tr(" experienced!", " tecrübelendi!");
+    const std::string text = std::string(unitTypeName(unit.type)) + Tr(" gained experience!", " tecrübelendi!");
     Label(CellLeft(view, x) + 25 - TextWidth(text, 8) / 2, CellTop(view, y) - 14, text,
           CivColour(Civ(notice.civ).colour), kWhite);
 }
@@ -325,7 +325,7 @@ void WriteNextStepGuide(int civ) {
     int secondY = top + 71;
     if (size < 2 && !ui.firstCityOpened) {
         heading = Tr("Go to your first city!", "İlk şehrine git!");
-        first = Tr("Click on the  picture of your first city on the map to see details about that city.",
+        first = Tr("Click on the picture of your first city on the map to see details about that city.",
                    "O şehrin ayrıntılarını görmek için haritadaki ilk şehrinin resmine tıkla.");
         second =
             Tr("After opening that table, you can control production kinds of citizens, tax ratio or kind "
@@ -334,7 +334,7 @@ void WriteNextStepGuide(int civ) {
                "askeri birliğin türünü yönetebilirsin.");
     } else if (size < 2) {
         heading = Tr("Move your first unit!", "İlk birliğini yürüt!");
-        first = Tr("Click on the  picture of your first unit on the map and hold it and drag to target cell.",
+        first = Tr("Click on the picture of your first unit on the map, hold it and drag it to the target cell.",
                    "Haritadaki ilk birliğinin resmine tıkla, basılı tut ve hedef kareye sürükle.");
         second =
             Tr("Also you can use keypad to move your units. You can use keys \"1\" to \"9\" to move your "
@@ -344,7 +344,7 @@ void WriteNextStepGuide(int civ) {
         if (!IsEnglish()) secondY = top + 84;
     } else {
         heading = Tr("Now, build your second city!", "Şimdi ikinci şehrini kur!");
-        first = Tr("Click on the  picture of your first city on the map to make a new settler.",
+        first = Tr("Click on the picture of your first city on the map to make a new settler.",
                    "Yeni bir işçi yapmak için haritadaki ilk şehrinin resmine tıkla.");
         second = Tr("After opening that table, convert one of your citizens to a settler, by right clicking "
                     "him and selecting make settler option.",

@@ -260,7 +260,7 @@ void WriteScoreMenu() {
     WriteCentred(512, 299, kRed, 10, Tr("Korvanescore", "Kortuna Puan"));
     WriteCentred(512, 315, kLightGrey, 10, std::to_string(Score()));
     ThePlatform().BackBuffer().FrameRect({455, 315, 574, 343}, kGrey);
-    WriteText(399, 381, kGrey, 8, Tr("Press ESC key to return main menu.", "Çıkmak için ESC tuşuna basınız."),
+    WriteText(399, 381, kGrey, 8, Tr("Press the ESC key to return to the main menu.", "Çıkmak için ESC tuşuna basınız."),
               626);
 }
 
@@ -278,7 +278,7 @@ void WriteGameOverMenu() {
     const std::string name = nationName(Civ(1).nation);
     WriteText(
         399, 303, kOlive, 8,
-        Tr("Your civilization is completely erased from world.", "Medeniyetiniz dünyadan tamamen silindi."),
+        Tr("Your civilization has been completely erased from the world.", "Medeniyetiniz dünyadan tamamen silindi."),
         626);
     const std::string story =
         IsEnglish()
@@ -289,7 +289,7 @@ void WriteGameOverMenu() {
               "öldürüldünüz. Artık " +
                   name + " ne yazık gelecekte var olmayacak.";
     WriteText(399, 329, kLightGrey, 8, story, 626);
-    WriteText(399, 381, kGrey, 8, Tr("Press ESC key to return main menu.", "Çıkmak için ESC tuşuna basınız."),
+    WriteText(399, 381, kGrey, 8, Tr("Press the ESC key to return to the main menu.", "Çıkmak için ESC tuşuna basınız."),
               626);
 }
 

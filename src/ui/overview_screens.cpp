@@ -346,7 +346,7 @@ void WriteFinanceTexts() {
         if (pay > 0) {
             if (!PaysSoldiers(civ)) {
                 WriteText(340, armyY, kListGrey, 8,
-                          Tr("Army expenses   (Aztecs soldiers work free)",
+                          Tr("Army expenses   (Aztec soldiers work free)",
                              "Askeri giderler  (Aztek askerleri maaş almıyor)"),
                           1024);
             } else {

@@ -620,12 +620,14 @@ DialogContent DialogContentOf() {
         c.title = Tr("Natives declared war against us", "Yerliler bize savaş ilan etti");
         break;
     case 24:
-        // This one is told in English whatever the language.
-        c.title = "Military adviser says :";
+        c.title = adviser;
         c.text =
-            "      Dear sir, our soldiers died in a native trap. There were deep holes full of scorpions in "
-            "that land. This land belongs to natives if you wish we can take our revenge from natives. We "
-            "have to be careful while examining lands near native villages.";
+            Tr("      Dear sir, our soldiers died in a native trap. There were deep holes full of scorpions "
+               "in that land. This land belongs to the natives; if you wish, we can take our revenge on "
+               "them. We have to be careful while examining lands near native villages.",
+               "      Efendim, askerlerimiz bir yerli tuzağında öldü. O topraklarda akreplerle dolu derin "
+               "çukurlar vardı. Bu topraklar yerlilere ait; dilerseniz onlardan intikamımızı alabiliriz. "
+               "Yerli köylerinin yakınındaki toprakları araştırırken dikkatli olmalıyız.");
         break;
     case 31:
         c.title = adviser;
@@ -637,9 +639,16 @@ DialogContent DialogContentOf() {
         const int founder = static_cast<int>(ui.dialogParams[6]);
         const std::string nation = founder >= 1 && founder <= kMaxCivs ? NationOf(founder) : "";
         c.title = nation + Tr(" city destroyed!", " şehri yok edildi!");
-        c.text = "      Natives destroyed " + std::string(CityOfParams()) +
-                 ". All citizens killed by native warriors. After this village losing " + nation +
-                 " lost an important power. The war between natives and " + nation + " still continues.";
+        c.text = IsEnglish()
+                     ? "      Natives destroyed " + std::string(CityOfParams()) +
+                           ". All citizens were killed by native warriors. With the loss of this city the " +
+                           nation + " lost an important power. The war between the natives and the " +
+                           nation + " still goes on."
+                     : "      Yerliler " + std::string(CityOfParams()) +
+                           " şehrini yok etti. Bütün halk yerli savaşçılar tarafından öldürüldü. Bu şehri "
+                           "kaybeden " +
+                           nation + " önemli bir güç yitirdi. Yerlilerle " + nation +
+                           " arasındaki savaş sürüyor.";
         break;
     }
     case 35:

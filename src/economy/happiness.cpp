@@ -268,12 +268,12 @@ std::string UnhappinessAdvice(int worstReason, const std::string& cityName) {
             "Şehrinizin nüfusu 18'i geçtiği halde hastanesi yok. Hastane yapmak için önce hıfzıssıhhayı "
             "keşfetmelisiniz. Ayrıca en az bir şehirli bu hastanede çalışmalıdır.");
     case 6:
-        return Tr(
-            "Your city has a hospital, however there are not enough doctors working in it. You have to assign "
-            "some of your citizens to work in this hospital.",
-            "Şehrinizin hastanesi var, ancak orada çalışan yeterince doktor yok. Şehirlilerinizden "
-            "bazılarını "
-            "bu hastanede çalışmaya göndermelisiniz.");
+        return Tr("Your city has a hospital, however there are not enough doctors working in it. You have to "
+                  "assign "
+                  "some of your citizens to work in this hospital.",
+                  "Şehrinizin hastanesi var, ancak orada çalışan yeterince doktor yok. Şehirlilerinizden "
+                  "bazılarını "
+                  "bu hastanede çalışmaya göndermelisiniz.");
     case 7:
         return Tr(
             "Your city has no power plant, although its population is higher than 24. To build a power plant "
@@ -288,7 +288,8 @@ std::string UnhappinessAdvice(int worstReason, const std::string& cityName) {
             "nükleer gücü keşfetmelisiniz.");
     case 9:
         return Tr(
-            "There are no soldiers defending this city. Your citizens do not feel safe. To make your citizens "
+            "There are no soldiers defending this city. Your citizens do not feel safe. To make your "
+            "citizens "
             "happier you have to bring soldiers to your city.",
             "Bu şehri savunan hiç asker yok. Şehirlileriniz kendilerini güvende hissetmiyor. Onları daha "
             "mutlu etmek için şehrinize asker getirmelisiniz.");

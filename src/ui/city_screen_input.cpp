@@ -60,8 +60,9 @@ void Sell(CityData& city, int product) {
 
 void MakeSettler(CityData& city) {
     if (city.size <= 1) {
-        ShowMessage(Tr("This city has a population of one, so you cannot turn your only citizen into a settler.",
-                       "Bu şehrin nüfusu bir olduğu için tek şehirlinizi göçmene çeviremezsiniz."));
+        ShowMessage(
+            Tr("This city has a population of one, so you cannot turn your only citizen into a settler.",
+               "Bu şehrin nüfusu bir olduğu için tek şehirlinizi göçmene çeviremezsiniz."));
         return;
     }
     if (city.settlerReleased == 1) {

@@ -147,7 +147,8 @@ void WriteExperience() {
     const UnitRecord& unit = Unit(notice.civ, notice.slot);
     if (unit.x != x || unit.y != y || !ShownOnMap(x, y)) return;
     const MapView view = MainView();
-    const std::string text = std::string(unitTypeName(unit.type)) + Tr(" gained experience!", " tecrübelendi!");
+    const std::string text =
+        std::string(unitTypeName(unit.type)) + Tr(" gained experience!", " tecrübelendi!");
     Label(CellLeft(view, x) + 25 - TextWidth(text, 8) / 2, CellTop(view, y) - 14, text,
           CivColour(Civ(notice.civ).colour), kWhite);
 }
@@ -334,8 +335,9 @@ void WriteNextStepGuide(int civ) {
                "askeri birliğin türünü yönetebilirsin.");
     } else if (size < 2) {
         heading = Tr("Move your first unit!", "İlk birliğini yürüt!");
-        first = Tr("Click on the picture of your first unit on the map, hold it and drag it to the target cell.",
-                   "Haritadaki ilk birliğinin resmine tıkla, basılı tut ve hedef kareye sürükle.");
+        first =
+            Tr("Click on the picture of your first unit on the map, hold it and drag it to the target cell.",
+               "Haritadaki ilk birliğinin resmine tıkla, basılı tut ve hedef kareye sürükle.");
         second =
             Tr("Also you can use keypad to move your units. You can use keys \"1\" to \"9\" to move your "
                "units to 8 directions.",

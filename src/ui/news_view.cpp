@@ -170,11 +170,10 @@ std::string NewsText(int32_t code) {
         return city + Tr(" is enlarged; now this city has new lands. ",
                          " genişledi, artık bu şehrin yeni toprakları var. ");
     if (kind == 96)
-        return city + Tr(" lost one citizen because of unhappiness. ",
-                         " mutsuzluk yüzünden bir nüfus kaybetti. ");
-    if (kind == 97)
         return city +
-               Tr(" lost one citizen because of starvation. ", " açlık yüzünden bir nüfus kaybetti. ");
+               Tr(" lost one citizen because of unhappiness. ", " mutsuzluk yüzünden bir nüfus kaybetti. ");
+    if (kind == 97)
+        return city + Tr(" lost one citizen because of starvation. ", " açlık yüzünden bir nüfus kaybetti. ");
     if (kind == 98) return city + Tr("'s population has increased. ", " şehrinin nüfusu arttı. ");
     if (kind >= 100 && kind <= 199) {
         const int winner = (kind - 100) / 10, loser = (kind - 100) % 10;

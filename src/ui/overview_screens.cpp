@@ -576,7 +576,9 @@ void WriteOverviewTexts() {
 void WriteCitiesMenuTexts() {
     if (!ui.citiesMenuOpen) return;
     WriteText(351, 249, kBlack, 8,
-              "city name    |  happiness  |  military  |  science |  income  |  unit producing", 1024);
+              Tr("city name    |  happiness  |  military  |  science |  income  |  unit producing",
+                 "şehir adı      |  mutluluk   |  askeri    |  bilim   |  gelir   |  üretilen birim"),
+              1024);
     const int first = FirstShown(kCityRows), rows = ShownRows(kCityRows);
     for (int r = 0; r < rows; ++r) {
         const CityData* city = ListCity(first + r);

@@ -252,9 +252,10 @@ TEST_F(CityScreenTest, MakeSettlerRefusedAtSizeOneAndOncePerTurn) {
         Press(ui.popupX + 20, ui.popupY + 15 * n + 20);
     };
     settlerRow(1, 0);
-    EXPECT_EQ(Count(DrawRecord::Message,
-                    "This city has a population of one, so you cannot turn your only citizen into a settler."),
-              1);
+    EXPECT_EQ(
+        Count(DrawRecord::Message,
+              "This city has a population of one, so you cannot turn your only citizen into a settler."),
+        1);
     EXPECT_EQ(small.size, 1);
 
     EscapeKey();

@@ -238,10 +238,9 @@ TEST_F(HappinessTest, UnrestDrivesACitizenAwayButNeverTheLast) {
 TEST_F(HappinessTest, TheAdvisoryInBothLanguages) {
     EXPECT_EQ(UnhappinessHeading(1), "Your citizens are unhappy, because :");
     EXPECT_EQ(UnhappinessHeading(0), "Your citizens are unhappy.");
-    EXPECT_EQ(
-        UnhappinessAdvice(3, "Paris"),
-        "Our civilization is still ruled by despotism. The people of Paris want more freedom. You have "
-        "to discover monarchy to leave this form of government.");
+    EXPECT_EQ(UnhappinessAdvice(3, "Paris"),
+              "Our civilization is still ruled by despotism. The people of Paris want more freedom. You have "
+              "to discover monarchy to leave this form of government.");
     EXPECT_EQ(
         UnhappinessAdvice(9, "Paris"),
         "There are no soldiers defending this city. Your citizens do not feel safe. To make your citizens "

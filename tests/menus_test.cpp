@@ -317,12 +317,12 @@ TEST_F(MenusTest, TheScoreScreenTakesTheGameOverScreensPlace) {
     DrawGameOverMenu();
     DrawScoreMenu();
     EXPECT_TRUE(Text("Korvanescore"));
-    EXPECT_FALSE(
-        Text(WrappedLines("Your civilization has been completely erased from the world.", 8, 626 - 399).front()));
+    EXPECT_FALSE(Text(
+        WrappedLines("Your civilization has been completely erased from the world.", 8, 626 - 399).front()));
     ui.scoreMenuOpen = 0;
     DrawGameOverMenu();
-    EXPECT_TRUE(
-        Text(WrappedLines("Your civilization has been completely erased from the world.", 8, 626 - 399).front()));
+    EXPECT_TRUE(Text(
+        WrappedLines("Your civilization has been completely erased from the world.", 8, 626 - 399).front()));
 }
 
 // Saving onto a slot that holds a game asks first; "Cancel" keeps the old game there.

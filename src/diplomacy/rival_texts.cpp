@@ -65,7 +65,8 @@ string EnglishText(int code, const Words& w) {
                "this peaceful environment. Please remember not to trespass in those areas.";
     case 5:
         return "      Then the powerful " + w.rival + " shall mercilessly drive you from the lands of " +
-               w.country + ". You will pay for your contempt with the blood of your people. Prepare for war! ";
+               w.country +
+               ". You will pay for your contempt with the blood of your people. Prepare for war! ";
     case 6:
         switch (ui.dialogVariant) {
         case 1:

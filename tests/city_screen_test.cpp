@@ -158,7 +158,7 @@ TEST_F(CityScreenTest, LoadingAWagonTrainThreeTimes) {
     EXPECT_EQ(Unit(kPerson, wagon).cargo[2], 1000 * kCloth + 100);
     EXPECT_EQ(city.stock[kCloth], 50);
     ProductMenuRow(city, kCloth, 3);
-    EXPECT_EQ(Count(DrawRecord::Message, "There is not a place for new cargo in this unit."), 1);
+    EXPECT_EQ(Count(DrawRecord::Message, "There is no room for new cargo in this unit."), 1);
     EXPECT_EQ(city.stock[kCloth], 50);
 }
 
@@ -252,9 +252,10 @@ TEST_F(CityScreenTest, MakeSettlerRefusedAtSizeOneAndOncePerTurn) {
         Press(ui.popupX + 20, ui.popupY + 15 * n + 20);
     };
     settlerRow(1, 0);
-    EXPECT_EQ(Count(DrawRecord::Message,
-                    "This city has population one so you cannot turn your only citizen to a settler."),
-              1);
+    EXPECT_EQ(
+        Count(DrawRecord::Message,
+              "This city has a population of one, so you cannot turn your only citizen into a settler."),
+        1);
     EXPECT_EQ(small.size, 1);
 
     EscapeKey();

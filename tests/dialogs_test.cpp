@@ -251,7 +251,7 @@ TEST_F(DialogsTest, AnOpenDialogIsAnsweredAndTheGameGoesOn) {
 
     // While it is open the warrior stays selected and keys are not orders.
     for (int frame = 0; frame < 3; ++frame) TimerFunction();
-    EXPECT_TRUE(Logged(DrawRecord::Text, "5 golds"));
+    EXPECT_TRUE(Logged(DrawRecord::Text, "5 gold"));
     EXPECT_EQ(game.currentUnit, 1);
     FormKeyDown(VkNumpad(2), 0);
     EXPECT_EQ(Unit(kHuman, 1).y, 5);
@@ -293,8 +293,8 @@ TEST_F(DialogsTest, WagonSellsItsGoodsThenBuysWhatTheVillageHasInPlenty) {
 
     const DialogContent offer = DialogContentOf();
     ASSERT_EQ(offer.answers.size(), 3u);
-    EXPECT_EQ(offer.answers[0], "Sell 7 Cloth for 12.34 golds");
-    EXPECT_NE(offer.text.find("12.34 golds"), std::string::npos);
+    EXPECT_EQ(offer.answers[0], "Sell 7 Cloth for 12.34 gold");
+    EXPECT_NE(offer.text.find("12.34 gold"), std::string::npos);
 
     AnswerDialog(1);
     // Seven bales over three villages: the second, third, first, second ...
@@ -311,15 +311,15 @@ TEST_F(DialogsTest, WagonSellsItsGoodsThenBuysWhatTheVillageHasInPlenty) {
     const DialogContent plenty = DialogContentOf();
     ASSERT_EQ(plenty.answers.size(), 4u);
     EXPECT_EQ(plenty.answers[0],
-              "Buy 20 Cotton in exchange for " + HundredthsText(0.9 * 20 * productPrice(kCotton)) + " golds");
+              "Buy 20 Cotton in exchange for " + HundredthsText(0.9 * 20 * productPrice(kCotton)) + " gold");
     EXPECT_EQ(plenty.answers[1].substr(0, 15), "Buy 40 Tobacco ");
-    EXPECT_EQ(plenty.answers[2], "Buy 20 Grape in exchange for 1.44 golds");
+    EXPECT_EQ(plenty.answers[2], "Buy 20 Grape in exchange for 1.44 gold");
     EXPECT_EQ(plenty.answers[3], "No");
 
     // Too dear: refused with a message, the dialog stays.
     Civ(kHuman).gold = 1;
     EXPECT_FALSE(DialogAnswerAllowed(3));
-    EXPECT_TRUE(Logged(DrawRecord::Message, "not got enought gold"));
+    EXPECT_TRUE(Logged(DrawRecord::Message, "not got enough gold"));
     EXPECT_EQ(ui.dialogCode, 9);
 
     Civ(kHuman).gold = 10;
@@ -349,7 +349,7 @@ TEST_F(DialogsTest, NativesWishesAndPrices) {
     struct Case {
         int stock;
         const char* word;
-    } words[] = {{14, "excellent "}, {15, "valueable "}, {42, "good "}, {45, ""}};
+    } words[] = {{14, "excellent "}, {15, "valuable "}, {42, "good "}, {45, ""}};
     for (const Case& c : words) {
         game.nativeStock[kCoat] = static_cast<uint8_t>(c.stock);
         EXPECT_STREQ(ValueWord(kCoat), c.word) << c.stock;

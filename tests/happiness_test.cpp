@@ -238,19 +238,18 @@ TEST_F(HappinessTest, UnrestDrivesACitizenAwayButNeverTheLast) {
 TEST_F(HappinessTest, TheAdvisoryInBothLanguages) {
     EXPECT_EQ(UnhappinessHeading(1), "Your citizens are unhappy, because :");
     EXPECT_EQ(UnhappinessHeading(0), "Your citizens are unhappy.");
-    EXPECT_EQ(
-        UnhappinessAdvice(3, "Paris"),
-        "Our civilization still controlling by despotism. The people of Paris wants more freedom. You have "
-        "to discover monarchy to pass this form of government.");
+    EXPECT_EQ(UnhappinessAdvice(3, "Paris"),
+              "Our civilization is still ruled by despotism. The people of Paris want more freedom. You have "
+              "to discover monarchy to leave this form of government.");
     EXPECT_EQ(
         UnhappinessAdvice(9, "Paris"),
-        "There are no soldiers defending this city Your citizens do not feel safe. To make your citizen more "
+        "There are no soldiers defending this city. Your citizens do not feel safe. To make your citizens "
         "happier you have to bring soldiers to your city.");
     for (int reason = 0; reason <= 10; ++reason)
         EXPECT_FALSE(UnhappinessAdvice(reason, "Paris").empty()) << reason;
     EXPECT_EQ(UnhappinessAdvice(0, "x"), UnhappinessAdvice(11, "x"));
     game.language = 2;
-    EXPECT_EQ(UnhappinessHeading(1), "Bu şehirdeki insanların mutsuz, çünkü :");
+    EXPECT_EQ(UnhappinessHeading(1), "Bu şehirdeki insanlar mutsuz, çünkü :");
     EXPECT_EQ(UnhappinessNote().rfind("Eğer mutluluk oranı", 0), 0u);
 }
 

@@ -10,6 +10,7 @@
 #include "ui/input.h"
 #include "ui/news_view.h"
 #include "ui/screens.h"
+#include "ui/text.h"
 #include "units/orders.h"
 #include "units/unit_table.h"
 
@@ -168,7 +169,7 @@ TEST_F(InfoPanelTest, StatusLineAndUnitPanel) {
     Unit(1, t).cargo[1] = 3 * 1000 + 50;
     EXPECT_EQ(TextsAt(885, 681), std::vector<std::string>{std::string("Cargo : ") + productName(3)});
     Unit(1, t).cargo[1] = 0;
-    EXPECT_EQ(TextsAt(885, 681), std::vector<std::string>{"No cargos"});
+    EXPECT_EQ(TextsAt(885, 681), std::vector<std::string>{"No cargo"});
 }
 
 TEST_F(InfoPanelTest, ScoreOfASmallGame) {
@@ -208,6 +209,25 @@ TEST_F(InfoPanelTest, ScoreOfASmallGame) {
     for (const Rank& r : ranks) EXPECT_STREQ(RankTitle(r.score), r.title) << r.score;
 }
 
+// The score at the top right keeps clear of the frame's right border (inner edge at 1014),
+// with the same room to spare the face needs over the width table.
+TEST_F(InfoPanelTest, ScoreStaysInsideTheFrame) {
+    Civ(1).powerHistory[0] = 5000;
+    for (int language : {1, 2}) {
+        game.language = static_cast<uint8_t>(language);
+        platform.ClearLog();
+        ui.frameDrawn = 1;
+        DrawInfoAboutCivilization();
+        int found = 0;
+        for (const DrawRecord& r : *platform.Log()) {
+            if (r.kind != DrawRecord::Text || (r.y != 5 && r.y != 18) || r.x < 900) continue;
+            ++found;
+            EXPECT_LE(r.x + TextWidth(r.name, 8) * 107 / 100, 1012) << r.name;
+        }
+        EXPECT_EQ(found, 2) << "the score's title and figure";
+    }
+}
+
 TEST_F(InfoPanelTest, NewsTextsAndPresses) {
     // A city of the player at (5, 5) and one of the computer at (20, 20).
     MapCell& own = Cell(5, 5);
@@ -224,11 +244,11 @@ TEST_F(InfoPanelTest, NewsTextsAndPresses) {
         std::string text;
     } texts[] = {
         {NewsCode(5, 5, kWarrior), ownName + " produced Warrior. "},
-        {NewsCode(5, 5, kNewsGrew), ownName + "'s population is increased. "},
+        {NewsCode(5, 5, kNewsGrew), ownName + "'s population has increased. "},
         {NewsCode(20, 20, 100 + 10 * 1 + 2),
-         std::string(cityName(3, 2)) + " is taken by " + nationName(8) + " from " + nationName(3) + ". "},
+         std::string(cityName(3, 2)) + " was taken by " + nationName(8) + " from " + nationName(3) + ". "},
         {NewsCode(9, 9, 100 + 10 * 2 + 3),
-         std::string(" One of the native cities is destroyed by ") + nationName(3) + ". "},
+         std::string(" One of the native villages was destroyed by ") + nationName(3) + ". "},
         {NewsCode(5, 5, kNewsStoreFull + 4),
          std::string(productName(4)) + " stocks are full at " + ownName + ". "},
     };

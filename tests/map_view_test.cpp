@@ -10,6 +10,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 #include <ostream>
 #include <string>
@@ -442,6 +443,41 @@ TEST_F(MapViewTest, ACityWithItsPlatesWallsPictureAndFlag) {
     platform.ClearLog();
     DrawCityNames();
     EXPECT_TRUE(Copies().empty());
+}
+
+TEST_F(MapViewTest, PlatesGiveWayToAMarkerNorthOfTheCity) {
+    // A native village (natives' second name, 25 columns wide, so its plates reach only
+    // the cell to the north) at (4, 3), size 2: picture level 2, lift 7.
+    CityData& city = City(4, 3);
+    city.hasCity = 1;
+    city.owner = city.founder = 3;
+    city.nameIndex = 2;
+    city.size = 2;
+    const int top = 109;
+    struct Case {
+        const char* what;
+        int x, y, special;
+        int platesTop; // 0: drawn after the picture, below the city
+        bool after;
+    } cases[] = {
+        {"no marker near: above", 0, 0, 0, top + 7 - 33, false},
+        {"grapes to the north: below, over the picture's foot", 4, 2, 8, top + 38, true},
+        {"an oasis shows no marker: above", 4, 2, 13, top + 7 - 33, false},
+        {"a marker to the north-east is out of a short name's reach", 5, 2, 8, top + 7 - 33, false},
+    };
+    for (const Case& c : cases) {
+        for (int x = 3; x <= 5; ++x) Cell(x, 2).special = 0;
+        if (c.special) Cell(c.x, c.y).special = static_cast<uint8_t>(c.special);
+        platform.ClearLog();
+        DrawCityNames();
+        const std::vector<Copy> copies = Copies();
+        ASSERT_FALSE(copies.empty()) << c.what;
+        const auto plate = std::find_if(copies.begin(), copies.end(),
+                                        [](const Copy& k) { return k.sheet == "populationSprite.bmp"; });
+        ASSERT_NE(plate, copies.end()) << c.what;
+        EXPECT_EQ(plate->y, c.platesTop) << c.what;
+        EXPECT_EQ(plate != copies.begin(), c.after) << c.what;
+    }
 }
 
 TEST_F(MapViewTest, SmallMapColoursAndCityMarks) {

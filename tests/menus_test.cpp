@@ -174,15 +174,15 @@ TEST_F(MenusTest, MusicSwitchesAndTheMenuStays) {
     ui.musicOn = 0;
     OpenMainMenu();
     Frames(1);
-    EXPECT_TRUE(Text("Musics Off"));
+    EXPECT_TRUE(Text("Music Off"));
     PressItem(kMusicItem);
     Frames(8);
     EXPECT_EQ(ui.musicOn, 1);
     EXPECT_EQ(ui.mainMenuOpen, 1);
     platform.ClearLog();
     Frames(1);
-    EXPECT_TRUE(Text("Musics On"));
-    EXPECT_FALSE(Text("Musics Off"));
+    EXPECT_TRUE(Text("Music On"));
+    EXPECT_FALSE(Text("Music Off"));
 }
 
 TEST_F(MenusTest, ExitEndsTheProgramAndTheEncyclopediaOpens) {
@@ -317,12 +317,12 @@ TEST_F(MenusTest, TheScoreScreenTakesTheGameOverScreensPlace) {
     DrawGameOverMenu();
     DrawScoreMenu();
     EXPECT_TRUE(Text("Korvanescore"));
-    EXPECT_FALSE(
-        Text(WrappedLines("Your civilization is completely erased from world.", 8, 626 - 399).front()));
+    EXPECT_FALSE(Text(
+        WrappedLines("Your civilization has been completely erased from the world.", 8, 626 - 399).front()));
     ui.scoreMenuOpen = 0;
     DrawGameOverMenu();
-    EXPECT_TRUE(
-        Text(WrappedLines("Your civilization is completely erased from world.", 8, 626 - 399).front()));
+    EXPECT_TRUE(Text(
+        WrappedLines("Your civilization has been completely erased from the world.", 8, 626 - 399).front()));
 }
 
 // Saving onto a slot that holds a game asks first; "Cancel" keeps the old game there.

@@ -140,8 +140,8 @@ TEST_F(MovementTest, APlaneOutOfFuelFallsUnlessItEndsInAnOwnCity) {
     EXPECT_EQ(Cell(13, 12).unitCount, 0);
     ASSERT_EQ(host.messages.size(), 1u);
     EXPECT_EQ(host.messages[0],
-              "Your plane falt because of out of fuel. Planes should be in any of our city when it "
-              "completed all its moves.");
+              "Your plane fell because it ran out of fuel. A plane should be in one of our cities when it "
+              "has used all its moves.");
 }
 
 TEST_F(MovementTest, LandUnitsBoardSailAlongAndGoAshore) {
@@ -191,36 +191,36 @@ TEST_F(MovementTest, RefusedStepsKeepTheMovePointsAndEndTheRoute) {
     };
     const Case cases[] = {
         {"off the map", [] { return Place(1, kWarrior, 24, 10); }, 1,
-         "Units cannot move to a square which lies in out of game area."},
+         "Units cannot move to a square outside the game area."},
         {"land unit into the sea", [] { return Place(1, kWarrior, 9, 10); }, -1,
-         "Land units cannot move to a square which lies in sea."},
+         "Land units cannot move to a square at sea."},
         {"full ship",
          [] {
              const int ship = Place(1, kCaravel, 8, 10);
              Unit(1, ship).cargo[1] = Unit(1, ship).cargo[2] = 100099;
              return Place(1, kWarrior, 9, 10);
          },
-         -1, "Land units cannot move to a square which lies in sea."},
+         -1, "Land units cannot move to a square at sea."},
         {"ship onto land", [] { return Place(1, kGalleon, 8, 10); }, 1,
-         "Sailing units cannot move to a square which lies in land."},
+         "Sailing units cannot move to a square on land."},
         {"settler onto a foreign unit",
          [] {
              Place(2, kWarrior, 13, 10);
              return Place(1, kSettler, 12, 10);
          },
-         1, "Settlers cannot attack to an enemy."},
+         1, "Settlers cannot attack an enemy."},
         {"caravel onto a foreign ship",
          [] {
              Place(2, kGalleon, 7, 10);
              return Place(1, kCaravel, 6, 10);
          },
-         1, "Caravels cannot attack to an enemy."},
+         1, "Caravels cannot attack an enemy."},
         {"wagon train into a rival's city",
          [] {
              MakeCity(2, 13, 10);
              return Place(1, kWagonTrain, 12, 10);
          },
-         1, "Wagon trains cannot attack to an enemy."},
+         1, "Wagon trains cannot attack an enemy."},
         {"wagon train with nothing to sell",
          [] {
              MakeCity(kNatives, 13, 10);
@@ -494,8 +494,8 @@ TEST_F(MovementTest, AttacksAreHandedToTheFight) {
     Select(1, bomber);
     EXPECT_EQ(Walk(1, 0), 1);
     EXPECT_EQ(host.messages,
-              std::vector<std::string>{"This unit has no more rockets, air units can attack only one "
-                                       "time in every turn."});
+              std::vector<std::string>{"This unit has no more rockets; air units can attack only once "
+                                       "every turn."});
     EXPECT_EQ(Unit(1, bomber).movesLeft, 27);
     EXPECT_EQ(Walk(0, 1), 1);
     EXPECT_EQ(Unit(1, bomber).y, 13);

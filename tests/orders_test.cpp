@@ -58,8 +58,8 @@ TEST_F(OrdersTest, FoundingACityAndItsRefusals) {
         double gold;
         const char* message; // empty: the city is founded
     } cases[] = {
-        {2 + 4, 2, 100, "lowest or uppest two cordinates"},
-        {10, 10, 29.99, "costs 30 golds"},
+        {2 + 4, 2, 100, "lowest or uppermost two rows"},
+        {10, 10, 29.99, "costs 30 gold"},
         {10, 10, 30, ""},
         {12, 11, "costs"[0] ? 100 : 0, "within 2 squares"},
     };

@@ -377,7 +377,7 @@ TEST_F(OverviewTest, FinanceWritesEachCityAndTheTotalInTheirColours) {
     // The Aztecs' soldiers work free: no amount, and the total keeps it.
     Civ(kPerson).nation = 2;
     Frame();
-    EXPECT_EQ(TextAt(340, 281 + 21 * 2)->name, "Army expenses   (Aztecs soldiers work free)");
+    EXPECT_EQ(TextAt(340, 281 + 21 * 2)->name, "Army expenses   (Aztec soldiers work free)");
     EXPECT_FALSE(FindText("-" + money(army)));
     EXPECT_TRUE(FindText("-" + money(-(total + army))));
     // Under Anarchy there is no army label at all, but still the count.
@@ -594,7 +594,7 @@ TEST_F(OverviewTest, EveryLabelFitsItsPlaceInBothLanguages) {
                                  Tr("Destroyed", "Yok Edildi")})
             EXPECT_LE(437 + TextWidth(word, 8), 510) << word;
         for (const char* page : {Tr("Population Graph", "Nüfus Çizelgesi"),
-                                 Tr("Biggest 6 City", "En Büyük 6 Şehir"), Tr("Diplomacy", "Diplomasi")})
+                                 Tr("Biggest 6 Cities", "En Büyük 6 Şehir"), Tr("Diplomacy", "Diplomasi")})
             EXPECT_LE(10 + TextWidth(page, 8), 101) << page;
     }
     // The army line's label ends before the soldier count under every government.

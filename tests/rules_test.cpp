@@ -73,7 +73,7 @@ TEST(Rules, TextsComeInTheChosenLanguage) {
         {"nation", nationName, 3, "Britons", "İngilizler"},
         {"natives", nationName, 13, "Natives", "Yerliler"},
         {"country", countryName, 8, "Roma Empire", "Roma İmparatorluğu"},
-        {"terrain", terrainName, 7, "Artic", "Tundra"},
+        {"terrain", terrainName, 7, "Arctic", "Tundra"},
         {"product", productName, 14, "Coat", "Kürk"},
         {"experience", experienceName, 5, "Hero", "Kahraman"},
         {"unit", unitTypeName, 17, "H. Archer", "Atlı Okçu"},

@@ -243,102 +243,108 @@ std::string EnglishText(int code) {
                "are the "
                "first owners of all these lands. To celebrate our friendship, we generously offer you the "
                "land "
-               "you now occupy as a gift. Will you accept our treaty and live with us in a peace as "
+               "you now occupy as a gift. Will you accept our treaty and live with us in peace as "
                "brothers?";
     case 33:
         return "      We see that your people are making examinations in our burial lands. Our warriors do "
                "not "
-               "forgive this kind of mistakes. As a chief of natives I am warning you about not make this "
+               "forgive this kind of mistake. As chief of the natives I am warning you not to make this "
                "mistake again. We generously offer you the land you now occupy as a gift. Will you accept "
                "our "
-               "treaty and live with us in a peace as brothers?";
+               "treaty and live with us in peace as brothers?";
     case 2:
-        return std::string("      We are welcome peace our brothers the ") + NationOf(b) +
+        return std::string("      We welcome peace with our brothers the ") + NationOf(b) +
                ". Your wagon trains are always welcome in our villages in order to make trade. We are "
                "especially in need of " +
                productName(MostNeededProduct()) + " and " + productName(SecondNeededProduct()) +
-               ". We can buy these things with good price if you bring them to our villages with wagon "
+               ". We will buy these things at a good price if you bring them to our villages with wagon "
                "trains.";
     case 7:
-        return std::string("      Then the powerfull ") + NationOf(a) +
+        return std::string("      Then the powerful ") + NationOf(a) +
                " shall mercilessly drive you from the lands of " + CountryOf(a) +
-               ". You will pay your contempt with the bloods of your prople. Prepare for war! ";
+               ". You will pay for your contempt with the blood of your people. Prepare for war! ";
     case 11:
     case 21: {
         const bool rich = code == 21;
-        return std::string("      Dear sir, your expedition founded a small ") + (rich ? "and rich " : "") +
-               "village. In this place a friendly tribe is living. Our soldiers stayed at that village for "
+        return std::string("      Dear sir, your expedition found a small ") + (rich ? "and rich " : "") +
+               "village. In this place a friendly tribe lives. Our soldiers stayed at that village for "
                "some "
                "time. The chief of that tribe offered you a gift of " +
-               (rich ? "10" : "5") + " golds.";
+               (rich ? "10" : "5") + " gold.";
     }
     case 12: {
         const std::string science = scienceName(static_cast<int>(ui.dialogParams[0]));
-        return "      Dear sir, our soldiers founded a developed village of a friendly tribe. The chief "
+        return "      Dear sir, our soldiers found a developed village of a friendly tribe. The chief "
                "happily "
                "welcomed us. Our soldiers examined this developed village and they have learned " +
-               science + " during they were at that village. So our people know " + science + " after now.";
+               science + " while they were at that village. So our people know " + science + " from now on.";
     }
     case 13:
-        return "      Dear sir, our soldiers founded a small tribe which is living in caves. Our soldiers "
+        return "      Dear sir, our soldiers found a small tribe which is living in caves. Our soldiers "
                "spoke "
-               "with them and these people are impressed from our culture. They decided to live with us. We "
+               "with them and these people were impressed by our culture. They decided to live with us. We "
                "can "
-               "use these people as settler in order to build new village, roads or examining hills.";
+               "use these people as settlers to build new villages and roads or to examine hills.";
     case 14:
-        return "      Dear sir, our soldiers founded a small tribe of warriors which is living in caves. Our "
-               "soldiers spoke with them and these people are impressed from power of our army. They decided "
+        return "      Dear sir, our soldiers found a small tribe of warriors which is living in caves. Our "
+               "soldiers spoke with them and these people were impressed by the power of our army. They "
+               "decided "
                "to "
-               "join our army and defence our lands from enemies.";
+               "join our army and defend our lands from enemies.";
     case 15:
     case 16:
     case 17:
     case 18:
-        return "      Dear sir, our soldiers are going to enter to a dangerous area with the order you gave. "
+        return "      Dear sir, our soldiers are going to enter a dangerous area with the order you gave. "
                "There "
-               "is a native village near this land and this place can be a burial grounds of these people. "
-               "Entering this land can damage our relationship with natives. Are you sure about move of our "
-               "soldiers to this land?";
+               "is a native village near this land and this place may be a burial ground of these people. "
+               "Entering this land can damage our relationship with the natives. Are you sure you want to "
+               "move our "
+               "soldiers into this land?";
     case 22:
         return "      These are the burial grounds of our ancient native fathers! You have trespassed on "
                "sacred "
-               "lands. This is a warning to you, if you do same mistake again we will kill you and your "
+               "lands. This is a warning to you: if you make the same mistake again we will kill you and "
+               "your "
                "people!";
     case 23:
         return "      These are the burial grounds of our ancient native fathers! You have trespassed on "
                "sacred "
-               "lands again.We had warned you about not to pass these lands. However you did not listen us. "
+               "lands again. We had warned you not to cross these lands. However you did not listen to us. "
                "Now "
                "you must die!";
     case 25:
-        return "      We see that you are still trespassing to our burial grounds and damaging our buildings "
+        return "      We see that you are still trespassing on our burial grounds and damaging the buildings "
                "which "
-               "we built for god. All of Incas are connected in order to erase your civilization from this "
-               "world. We will find and destroy your villages! We will hang scalps of your people on our "
+               "we built for our god. All the Incas have united in order to erase your civilization from "
+               "this "
+               "world. We will find and destroy your villages! We will hang the scalps of your people on our "
                "trees.";
     case 31:
-        return std::string("      Congratulations. We have destroyed native  village ") + CityOfParams() +
-               ". Our  soldiers  found " + Number(ui.dialogParams[0]) +
-               " golds in the tent of chief  at destroyed  native village. Soldiers carried these golds to "
+        return std::string("      Congratulations. We have destroyed the native village ") + CityOfParams() +
+               ". Our soldiers found " + Number(ui.dialogParams[0]) +
+               " gold in the tent of the chief of the destroyed village. Soldiers carried this gold to "
                "our "
                "cities.";
     case 32: {
         const std::string city = CityOfParams();
         return "      Natives destroyed " + city +
-               ". All citizens killed by native warriors.They hanged scalps of our people on trees of " +
+               ". All citizens were killed by native warriors. They hung the scalps of our people on the "
+               "trees of " +
                city +
-               ". Chief also threated you and said that one day he will get your scalp too. We must take "
+               ". The chief also threatened you and said that one day he will take your scalp too. We must "
+               "take "
                "revenge "
-               "of this destruction.";
+               "for this destruction.";
     }
     case 35:
         return std::string("      The ") + NationOf(static_cast<int>(ui.dialogParams[0])) + " captured " +
                CityOfParams() + ". Their soldiers plundered " + Number(ui.dialogParams[1]) +
-               " golds from our treasury and the citizens of the city now serve them.";
+               " gold from our treasury and the citizens of the city now serve them.";
     case 36:
         return std::string("      Our soldiers captured ") + CityOfParams() + " from the " +
                NationOf(static_cast<int>(ui.dialogParams[2])) + ". They plundered " +
-               Number(ui.dialogParams[1]) + " golds and the citizens of the city now serve us.";
+               Number(ui.dialogParams[1]) + " gold and the citizens of the city now serve us.";
     default:
         return "";
     }
@@ -460,9 +466,9 @@ std::string TradeText() {
             text += "And we see that you have brought some " + wordA + productName(first) + " and " +
                     (wordA == wordB ? "" : wordB) + productName(second);
         else
-            text += "Luckly we see that you have brought some " + wordA + productName(first);
+            text += "Luckily we see that you have brought some " + wordA + productName(first);
         return text + " to trade with us. We offer you " + price +
-               " golds in exchange. What do you think about our offer?";
+               " gold in exchange. What do you think about our offer?";
     }
     std::string goods = productName(first);
     if (two) goods += std::string(" ve ") + productName(second);
@@ -481,9 +487,9 @@ std::string OffersText() {
         goods += productName(static_cast<int>(ui.dialogParams[3 * k]));
     }
     if (IsEnglish())
-        return "      Thanks for exchange. In addition our villagers have produced " + goods +
-               " in our lands. In our stocks We have more from these products than our needs. So we can sell "
-               "these products to your peoplke with cheaper price. Would you like to buy anyone of these "
+        return "      Thanks for the exchange. In addition our villagers have produced " + goods +
+               " in our lands. In our stocks we have more of these products than we need. So we can sell "
+               "these products to your people at a lower price. Would you like to buy any of these "
                "products?";
     return "      Takas için teşekkürler. Ayrıca köylülerimiz topraklarımızda " + goods +
            " üretti. Ambarlarımızda bu ürünlerden ihtiyacımızdan fazlası var, bu yüzden onları halkınıza "
@@ -525,7 +531,7 @@ const char* ValueWord(int product) {
     // With no village left the natives value goods as if they had one.
     const double r = game.nativeStock[product] / (game.nativeDemand[product] * std::max(Villages(), 1) * 1.0);
     if (r < 5) return Tr("excellent ", "mükemmel ");
-    if (r < 10) return Tr("valueable ", "değerli ");
+    if (r < 10) return Tr("valuable ", "değerli ");
     if (r < 15) return Tr("good ", "iyi ");
     return "";
 }
@@ -555,7 +561,7 @@ DialogContent DialogContentOf() {
         c.title = chief;
         break;
     case 7:
-        c.title = Tr("Natives become enemy to you.", "Yerliler size düşman oldu.");
+        c.title = Tr("The natives have become your enemy.", "Yerliler size düşman oldu.");
         break;
     case 8: {
         c.title = chief;
@@ -566,7 +572,7 @@ DialogContent DialogContentOf() {
             const std::string amount = std::to_string(CargoAmount(cargo)),
                               product = productName(CargoProduct(cargo));
             const std::string price = HundredthsText(ui.dialogParams[position - 1]);
-            c.answers.push_back(IsEnglish() ? "Sell " + amount + " " + product + " for " + price + " golds"
+            c.answers.push_back(IsEnglish() ? "Sell " + amount + " " + product + " for " + price + " gold"
                                             : amount + " " + product + ", " + price + " altına sat");
         }
         c.answers.push_back(Tr("Never mind", "Yok kalsın"));
@@ -580,25 +586,25 @@ DialogContent DialogContentOf() {
             const std::string amount = Number(ui.dialogParams[3 * k + 1]);
             const std::string price = HundredthsText(ui.dialogParams[3 * k + 2]);
             c.answers.push_back(IsEnglish()
-                                    ? "Buy " + amount + " " + product + " in exchange for " + price + " golds"
+                                    ? "Buy " + amount + " " + product + " in exchange for " + price + " gold"
                                     : amount + " " + product + ", " + price + " altın karşılığında al");
         }
         c.answers.push_back(Tr("No", "Hayır"));
         return c;
     case 11:
-        c.title = Tr("Our soldiers found 5 golds.", "Askerlerimiz 5 altın buldu.");
+        c.title = Tr("Our soldiers found 5 gold.", "Askerlerimiz 5 altın buldu.");
         break;
     case 21:
-        c.title = Tr("Our soldiers found 10 golds.", "Askerlerimiz 10 altın buldu.");
+        c.title = Tr("Our soldiers found 10 gold.", "Askerlerimiz 10 altın buldu.");
         break;
     case 12:
-        c.title = Tr("Our people learnt new science.", "Halkımız yeni bir bilim öğrendi.");
+        c.title = Tr("Our people learnt a new science.", "Halkımız yeni bir bilim öğrendi.");
         break;
     case 13:
-        c.title = Tr("Our soldiers found new settler.", "Askerlerimiz yeni bir işçi buldu.");
+        c.title = Tr("Our soldiers found a new settler.", "Askerlerimiz yeni bir işçi buldu.");
         break;
     case 14:
-        c.title = Tr("New soldiers joined to our army.", "Ordumuza yeni askerler katıldı.");
+        c.title = Tr("New soldiers joined our army.", "Ordumuza yeni askerler katıldı.");
         break;
     case 15:
     case 16:
@@ -609,32 +615,41 @@ DialogContent DialogContentOf() {
                      Tr("No, do not enter there", "Hayır, oraya girmeyin")};
         return c;
     case 22:
-        c.title = Tr("Natives are threating us", "Yerliler bizi tehdit ediyor");
+        c.title = Tr("Natives are threatening us", "Yerliler bizi tehdit ediyor");
         break;
     case 23:
-        c.title = Tr("Natives declared war aganist us", "Yerliler bize savaş ilan etti");
+        c.title = Tr("Natives declared war against us", "Yerliler bize savaş ilan etti");
         break;
     case 24:
-        // This one is told in English whatever the language.
-        c.title = "Military adviser says :";
+        c.title = adviser;
         c.text =
-            "      Dear sir, our soldiers died in a native trap. There were deep holes full of scorpions in "
-            "that land. This land belongs to natives if you wish we can take our revenge from natives. We "
-            "have to be careful while examining lands near native villages.";
+            Tr("      Dear sir, our soldiers died in a native trap. There were deep holes full of scorpions "
+               "in that land. This land belongs to the natives; if you wish, we can take our revenge on "
+               "them. We have to be careful while examining lands near native villages.",
+               "      Efendim, askerlerimiz bir yerli tuzağında öldü. O topraklarda akreplerle dolu derin "
+               "çukurlar vardı. Bu topraklar yerlilere ait; dilerseniz onlardan intikamımızı alabiliriz. "
+               "Yerli köylerinin yakınındaki toprakları araştırırken dikkatli olmalıyız.");
         break;
     case 31:
         c.title = adviser;
         break;
     case 32:
-        c.title = Tr("Our city destroyed!", "Şehrimiz yok edildi!");
+        c.title = Tr("Our city was destroyed!", "Şehrimiz yok edildi!");
         break;
     case 34: {
         const int founder = static_cast<int>(ui.dialogParams[6]);
         const std::string nation = founder >= 1 && founder <= kMaxCivs ? NationOf(founder) : "";
         c.title = nation + Tr(" city destroyed!", " şehri yok edildi!");
-        c.text = "      Natives destroyed " + std::string(CityOfParams()) +
-                 ". All citizens killed by native warriors. After this village losing " + nation +
-                 " lost an important power. The war between natives and " + nation + " still continues.";
+        c.text = IsEnglish()
+                     ? "      Natives destroyed " + std::string(CityOfParams()) +
+                           ". All citizens were killed by native warriors. With the loss of this city the " +
+                           nation + " lost an important power. The war between the natives and the " +
+                           nation + " still goes on."
+                     : "      Yerliler " + std::string(CityOfParams()) +
+                           " şehrini yok etti. Bütün halk yerli savaşçılar tarafından öldürüldü. Bu şehri "
+                           "kaybeden " +
+                           nation + " önemli bir güç yitirdi. Yerlilerle " + nation +
+                           " arasındaki savaş sürüyor.";
         break;
     }
     case 35:
@@ -656,7 +671,7 @@ bool DialogAnswerAllowed(int answer) {
     if (IsRivalDialog(ui.dialogCode)) return RivalAnswerAllowed(answer);
     if (ui.dialogCode == 9 && answer >= 1 && answer <= PurchaseCount() &&
         ui.dialogParams[3 * (answer - 1) + 2] / 100 > Civ(game.currentCiv).gold) {
-        ShowMessage(Tr("We have not got enought gold to buy this offer.",
+        ShowMessage(Tr("We have not got enough gold to buy this offer.",
                        "Bu teklifi almak için yeterli altınımız yok."));
         return false;
     }

@@ -24,7 +24,7 @@ DialogContent DialogContentOf();
 // lowest stock for the demand (the first on ties), and the next one after it. 0 = none.
 int MostNeededProduct();
 int SecondNeededProduct();
-// How much the natives value a product: "excellent ", "valueable ", "good " or "".
+// How much the natives value a product: "excellent ", "valuable ", "good " or "".
 const char* ValueWord(int product);
 
 // An amount held in hundredths of gold, as the natives name it: 1234 reads "12.34".

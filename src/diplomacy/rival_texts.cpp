@@ -57,7 +57,7 @@ string EnglishText(int code, const Words& w) {
         return "      Greetings discoverer, welcome to " + w.country +
                ". We have justly occupied all of these lands for our people. Although all of this land is "
                "rightfully ours, we propose a demarcation treaty, dividing all the land between two "
-               "countries. Will you agree to such partition and live with our country in a peace?";
+               "countries. Will you agree to such partition and live with our country in peace?";
     case 4:
         return "      Excellent. All of the land which you now occupy shall constitute the " + w.us +
                " sphere; the land which we occupy shall be " + w.rival +
@@ -65,13 +65,14 @@ string EnglishText(int code, const Words& w) {
                "this peaceful environment. Please remember not to trespass in those areas.";
     case 5:
         return "      Then the powerful " + w.rival + " shall mercilessly drive you from the lands of " +
-               w.country + ". You will pay your contempt with the blood of your people. Prepare for war! ";
+               w.country +
+               ". You will pay for your contempt with the blood of your people. Prepare for war! ";
     case 6:
         switch (ui.dialogVariant) {
         case 1:
             return "      How dare you want gold from us for that! You made a big mistake. The powerful " +
                    w.rival + " shall mercilessly drive you from the lands of " + w.country +
-                   ". You will pay your contempt with the blood of your people. Prepare for war! ";
+                   ". You will pay for your contempt with the blood of your people. Prepare for war! ";
         case 2:
             return "      How dare you have the courage to refuse our tariffs? We, the " + w.rival +
                    " are the rightful owners of this land and have every right to demand this payment. By "
@@ -100,19 +101,19 @@ string EnglishText(int code, const Words& w) {
         return "      Your people live on lands our fathers walked long before you came. If you wish for "
                "peace "
                "on these lands, you must pay us " +
-               Amount(0) + " golds. Refuse, and you will have the " + w.rival + " as your enemies.";
+               Amount(0) + " gold. Refuse, and you will have the " + w.rival + " as your enemies.";
     case 42:
         return "      We have been informed that your patrols were seen near our towns. Such soldiers on our "
                "lands trouble our people. We ask you to withdraw them to your own cities.";
     case 43:
         return "      Very well. Knowledge has its price, and we are ready to pay it: we offer you " +
-               Amount(1) + " golds for teaching us " + ScienceOf(0) + ".";
+               Amount(1) + " gold for teaching us " + ScienceOf(0) + ".";
     case 44:
         return "      We thank you for agreeing to our stipulations. The " + w.rival +
                " will remember this friendship, and our peoples will live side by side as allies.";
     case 45:
         return "      Welcome, friend. It is always a pleasure to receive an envoy of the " + w.us +
-               ". Tell us, what is the reason of your visit?";
+               ". Tell us, what is the reason for your visit?";
     case 46:
         return "      Our peoples are at war, and yet you send a representative to us. Speak, then: why have "
                "you come?";
@@ -145,7 +146,7 @@ string EnglishText(int code, const Words& w) {
                "want war, you shall have it.";
     case 55:
         return "      We do not wish for war with you. We will pay you " + Amount(0) +
-               " golds, and in return you will not attack us for " + w.years + " years.";
+               " gold, and in return you will not attack us for " + w.years + " years.";
     case 56:
         return "      By our last agreement no payment is due yet. Come back when its years have passed.";
     case 57:
@@ -174,7 +175,7 @@ string EnglishText(int code, const Words& w) {
         return "      Peace has a price. Our people have suffered in this war, and we will sign a treaty "
                "only "
                "if you pay us " +
-               Amount(0) + " golds.";
+               Amount(0) + " gold.";
     case 66:
         return "      You have broken too many agreements. No treaty signed with you is worth the ink it is "
                "written in. The war goes on.";
@@ -183,7 +184,7 @@ string EnglishText(int code, const Words& w) {
                "nothing.";
     case 69:
         return "      This war costs us dearly. We offer you " + Amount(0) +
-               " golds if you do not attack us for " + w.years + " years.";
+               " gold if you do not attack us for " + w.years + " years.";
     case 70:
         return "      Our last agreement still runs. We owe you nothing more until its years have passed.";
     case 71:
@@ -398,7 +399,7 @@ DialogContent RivalDialogContent(int code) {
         return c;
     case 4:
         TwoAnswers(c, en ? "Go in peace " + w.rival + " brothers." : "Tamam, barış bizimle olsun.",
-                   Tr("You have to pay us some golds to live in peace.",
+                   Tr("You have to pay us some gold to live in peace.",
                       "Dost olmamızı istiyorsanız bize haraç ödeyin."));
         return c;
     case 5:
@@ -416,14 +417,14 @@ DialogContent RivalDialogContent(int code) {
         const string science = ScienceOf(0);
         c.answers = {en ? "We accept teaching " + science + " to " + w.rival + "."
                         : "Size " + science + " bilimini öğretelim.",
-                     en ? "You have to pay golds to learn " + science
+                     en ? "You have to pay gold to learn " + science
                         : science + " için bize altın ödemelisiniz",
                      Tr("We do not accept your offer.", "Teklifinizi kabul etmiyoruz.")};
         return c;
     }
     case 43:
         TwoAnswers(c,
-                   en ? "We accept " + Amount(1) + " golds for " + ScienceOf(0)
+                   en ? "We accept " + Amount(1) + " gold for " + ScienceOf(0)
                       : ScienceOf(0) + " için " + Amount(1) + " altını kabul ediyoruz",
                    Tr("We do not accept your offer.", "Teklifinizi kabul etmiyoruz."));
         return c;
@@ -473,7 +474,7 @@ DialogContent RivalDialogContent(int code) {
         return c;
     case 55:
         TwoAnswers(c,
-                   en ? "We accept this deal and take " + Amount(0) + " golds"
+                   en ? "We accept this deal and take " + Amount(0) + " gold"
                       : "Bu anlaşmayı kabul ediyor ve " + Amount(0) + " altını alıyoruz",
                    Tr("We do not accept your deal, prepare for war!",
                       "Anlaşmanızı kabul etmiyoruz, savaşa hazırlanın!"));
@@ -489,7 +490,7 @@ DialogContent RivalDialogContent(int code) {
         TwoAnswers(c,
                    Tr("Ok, we can wait until you are able to pay us.",
                       "Tamam, ödeyebileceğiniz güne kadar bekleriz."),
-                   Tr("If you cannot pay us golds, then prepare for war!",
+                   Tr("If you cannot pay us gold, then prepare for war!",
                       "Bize altın ödeyemiyorsanız savaşa hazırlanın!"));
         return c;
     case 60:
@@ -500,13 +501,13 @@ DialogContent RivalDialogContent(int code) {
     case 65:
         TwoAnswers(
             c,
-            en ? "We accept paying " + Amount(0) + " golds for peace"
+            en ? "We accept paying " + Amount(0) + " gold for peace"
                : "Barış için " + Amount(0) + " altın ödemeyi kabul ediyoruz",
             Tr("We reject your silly offer, continue war!", "Saçma teklifinizi reddediyoruz, savaş sürsün!"));
         return c;
     case 69:
         TwoAnswers(c,
-                   en ? "We accept not attacking you and take " + Amount(0) + " golds"
+                   en ? "We accept not attacking you and take " + Amount(0) + " gold"
                       : "Saldırmamayı kabul ediyor ve " + Amount(0) + " altını alıyoruz",
                    Tr("Peace is not that cheap for you, continue war!",
                       "Barış sizin için o kadar ucuz değil, savaş sürsün!"));
@@ -520,7 +521,7 @@ DialogContent RivalDialogContent(int code) {
         return c;
     case 78:
         TwoAnswers(c,
-                   Tr("Ok, we understand the situation, so pay us golds.",
+                   Tr("Ok, we understand the situation, so pay us gold.",
                       "Tamam, anlıyoruz; o zaman bize altın ödeyin."),
                    Tr("If you cannot teach us anything, continue war!",
                       "Bize hiçbir şey öğretemiyorsanız savaş sürsün!"));

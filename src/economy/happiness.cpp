@@ -230,79 +230,80 @@ double HappinessDelta(const CityData& city, bool withTaxes) {
 
 std::string UnhappinessHeading(int worstReason) {
     if (worstReason != 0)
-        return Tr("Your citizens are unhappy, because :", "Bu şehirdeki insanların mutsuz, çünkü :");
-    return Tr("Your citizens are unhappy.", "Bu şehirdeki insanların mutsuz.");
+        return Tr("Your citizens are unhappy, because :", "Bu şehirdeki insanlar mutsuz, çünkü :");
+    return Tr("Your citizens are unhappy.", "Bu şehirdeki insanlar mutsuz.");
 }
 
 std::string UnhappinessAdvice(int worstReason, const std::string& cityName) {
     switch (worstReason) {
     case 1:
         return Tr(
-            "Taxes are very high in your city. In order to increase tax incomes you can build a marketplace "
-            "in your city. Marketplaces doubles tax incomes in the city it have built.",
+            "Taxes are very high in your city. In order to increase tax income you can build a marketplace "
+            "in your city. A marketplace doubles the tax income of the city it is built in.",
             "Şehrinizde vergiler çok yüksek. Vergi gelirlerini artırmak için şehrinize bir pazar "
             "kurabilirsiniz. Pazar, kurulduğu şehrin vergi gelirini iki katına çıkarır.");
     case 2:
         return Tr(
-            "Your city has no aqueduct, although its population is higher then 6. To build it you have to "
+            "Your city has no aqueduct, although its population is higher than 6. To build it you have to "
             "discover stonework first. And at least one citizen must collect stone.",
             "Şehrinizin nüfusu 6'yı geçtiği halde su kanalları yok. Su kanallarını yapmak için önce duvar "
             "örmeyi keşfetmelisiniz. Ayrıca en az bir şehirli taş toplamalıdır.");
     case 3:
         if (IsEnglish())
-            return "Our civilization still controlling by despotism. The people of " + cityName +
-                   " wants more freedom. You have to discover monarchy to pass this form of government.";
+            return "Our civilization is still ruled by despotism. The people of " + cityName +
+                   " want more freedom. You have to discover monarchy to leave this form of government.";
         return "Medeniyetimiz hâlâ despotlukla yönetiliyor. Şehrin halkı daha çok özgürlük istiyor. Bu "
                "yönetim "
                "biçiminden kurtulmak için monarşiyi keşfetmelisiniz.";
     case 4:
         return Tr(
-            "Your city has no sewer system, although its population is higher then 12. To build it you have "
+            "Your city has no sewer system, although its population is higher than 12. To build it you have "
             "to discover construction first. And at least one citizen must collect stone.",
             "Şehrinizin nüfusu 12'yi geçtiği halde kanalizasyonu yok. Kanalizasyonu yapmak için önce "
             "inşaatı keşfetmelisiniz. Ayrıca en az bir şehirli taş toplamalıdır.");
     case 5:
         return Tr(
-            "Your city has no hospital, although its population is higher then 18. To build it you have to "
+            "Your city has no hospital, although its population is higher than 18. To build it you have to "
             "discover sanitation first. And at least one citizen must work on this hospital.",
             "Şehrinizin nüfusu 18'i geçtiği halde hastanesi yok. Hastane yapmak için önce hıfzıssıhhayı "
             "keşfetmelisiniz. Ayrıca en az bir şehirli bu hastanede çalışmalıdır.");
     case 6:
-        return Tr(
-            "Your city has hospital, however there is not enought doctors working on it. You have to assign "
-            "some of your citizens to work in this hospital.",
-            "Şehrinizin hastanesi var, ancak orada çalışan yeterince doktor yok. Şehirlilerinizden "
-            "bazılarını "
-            "bu hastanede çalışmaya göndermelisiniz.");
+        return Tr("Your city has a hospital, however there are not enough doctors working in it. You have to "
+                  "assign "
+                  "some of your citizens to work in this hospital.",
+                  "Şehrinizin hastanesi var, ancak orada çalışan yeterince doktor yok. Şehirlilerinizden "
+                  "bazılarını "
+                  "bu hastanede çalışmaya göndermelisiniz.");
     case 7:
         return Tr(
-            "Your city has no power plant, although its population is higher then 24. To build a power plant "
-            "you have to discover electricty first.",
+            "Your city has no power plant, although its population is higher than 24. To build a power plant "
+            "you have to discover electricity first.",
             "Şehrinizin nüfusu 24'ü geçtiği halde elektrik santrali yok. Elektrik santrali yapmak için önce "
             "elektriği keşfetmelisiniz.");
     case 8:
         return Tr(
-            "Your city has no nuclear plant, although its population is higher then 30. To build a nuclear "
-            "plant you have to discover science of nuclear energy first.",
+            "Your city has no nuclear plant, although its population is higher than 30. To build a nuclear "
+            "plant you have to discover the science of nuclear energy first.",
             "Şehrinizin nüfusu 30'u geçtiği halde nükleer santrali yok. Nükleer santral yapmak için önce "
             "nükleer gücü keşfetmelisiniz.");
     case 9:
         return Tr(
-            "There are no soldiers defending this city Your citizens do not feel safe. To make your citizen "
-            "more happier you have to bring soldiers to your city.",
+            "There are no soldiers defending this city. Your citizens do not feel safe. To make your "
+            "citizens "
+            "happier you have to bring soldiers to your city.",
             "Bu şehri savunan hiç asker yok. Şehirlileriniz kendilerini güvende hissetmiyor. Onları daha "
             "mutlu etmek için şehrinize asker getirmelisiniz.");
     case 10:
         if (IsEnglish())
-            return "Our civilization still controlling by monarchy. The people of " + cityName +
-                   " wants more freedom. You have to discover democracy to pass this form of government.";
+            return "Our civilization is still ruled by monarchy. The people of " + cityName +
+                   " want more freedom. You have to discover democracy to leave this form of government.";
         return "Medeniyetimiz hâlâ monarşiyle yönetiliyor. Şehrin halkı daha çok özgürlük istiyor. Bu "
                "yönetim "
                "biçiminden kurtulmak için demokrasiyi keşfetmelisiniz.";
     default:
         return Tr(
-            "Try to decrease taxes to make them happier, also build temple or theatre if have not built yet. "
-            "One other way to increase happiness in city is placing citizens into temples as priests.",
+            "Try to decrease taxes to make them happier, and build a temple or theatre if you have not yet. "
+            "Another way to increase happiness in a city is placing citizens in temples as priests.",
             "İnsanları daha mutlu etmek için vergileri düşürün, henüz yapmadıysanız tapınak ya da tiyatro "
             "yapın. Şehirde mutluluğu artırmanın bir başka yolu da şehirlileri tapınaklara din adamı olarak "
             "yerleştirmektir.");
@@ -311,7 +312,7 @@ std::string UnhappinessAdvice(int worstReason, const std::string& cityName) {
 
 std::string UnhappinessNote() {
     return Tr(
-        "If happiness in your city decreases below 50, your citizens start to leave city. If it is above 90, "
+        "If happiness in your city falls below 50, your citizens start to leave the city. If it is above 90, "
         "production of all products in all city areas increases by one.",
         "Eğer mutluluk oranı 50'nin altına düşerse şehirliler şehri terk etmeye başlar. 90'ın üzerine "
         "çıkarsa şehir alanındaki bütün ürünlerin üretimi bir artar.");

@@ -27,7 +27,7 @@ const TextPair kGovernmentNames[kGovernments + 1] = {
     {"Anarchy", "Anarşi"},
     {"Despotism", "Despotluk"},
     {"Monarchy", "Monarşi"},
-    {"Communism", "Komunizm"},
+    {"Communism", "Komünizm"},
     {"Democracy", "Demokrasi"},
 };
 
@@ -59,7 +59,7 @@ const TextPair kCountryNames[kNations + 1] = {
     {"Germany", "Almanya"},
     {"Persia", "İran"},
     {"Roma Empire", "Roma İmparatorluğu"},
-    {"Turkey", "Turkiye"},
+    {"Turkey", "Türkiye"},
     {"Scandinavia", "İskandinavya"},
     {"", ""},
     {"", ""},
@@ -93,7 +93,7 @@ const TextPair kTerrainNames[kTerrains + 1] = {
     {"Savannah", "Maki"},
     {"Plain", "Bozkır"},
     {"Desert", "Çöl"},
-    {"Artic", "Tundra"},
+    {"Arctic", "Tundra"},
 };
 
 struct ProductRow {
@@ -239,7 +239,7 @@ const ScienceRow kScienceTable[kSciences + 1] = {
     {{"Gunpowder", "Barut"}, 240, 150},
     {{"Education", "Eğitim"}, 200, 120},
     {{"Magnetism", "Manyetizma"}, 200, 120},
-    {{"Feudalism", "Feudalite"}, 100, 80},
+    {{"Feudalism", "Feodalizm"}, 100, 80},
     {{"Chemistry", "Kimya"}, 240, 180},
     {{"Physics", "Fizik"}, 320, 320},
     {{"Democracy", "Demokrasi"}, 320, 240},
@@ -274,7 +274,7 @@ struct BuildingRow {
 const BuildingRow kBuildingTable[kBuildings + 1] = {
     {{"", ""}, 0, 0, 0},
     {{"Granary", "Tahıl Ambarı"}, 50, 0, 22},
-    {{"Werehouse", "Depo"}, 50, 0, 11},
+    {{"Warehouse", "Depo"}, 50, 0, 11},
     {{"Stockade", "Kazık Çit"}, 50, 0, 20},
     {{"Weaver House", "Kumaş Tezgahı"}, 50, 2, 7},
     {{"Cigar House", "Sigara Sarımevi"}, 50, 2, 8},
@@ -293,7 +293,7 @@ const BuildingRow kBuildingTable[kBuildings + 1] = {
     {{"Barracks", "Askeriye"}, 50, 2, 5},
     {{"Blacksmith", "Demirci"}, 100, 0, 15},
     {{"Workshop", "Atölye"}, 150, 0, 35},
-    {{"Missile Batery", "Misilci"}, 100, 0, 0},
+    {{"Missile Battery", "Misilci"}, 100, 0, 0},
     {{"Mill", "Değirmen"}, 50, 0, 13},
     {{"Bakery", "Fırın"}, 100, 2, 19},
     {{"Aqueduct", "Su Kanalları"}, 50, 0, 23},
@@ -313,7 +313,7 @@ const BuildingRow kBuildingTable[kBuildings + 1] = {
     {{"Theatre", "Tiyatro"}, 50, 0, 14},
     {{"Pyramids", "Piramitler"}, 200, 0, 39},
     {{"Hanging Gardens", "Asma Bahçe"}, 200, 0, 40},
-    {{"Colesseum", "Kolezyum"}, 200, 0, 41},
+    {{"Colosseum", "Kolezyum"}, 200, 0, 41},
     {{"The Great Wall", "Büyük Duvar"}, 200, 0, 42},
     {{"Colossus", "Rodos Heykeli"}, 200, 0, 43},
     {{"Hagia Sophia", "Ayasofya Camii"}, 200, 0, 44},

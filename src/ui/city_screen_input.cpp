@@ -60,8 +60,9 @@ void Sell(CityData& city, int product) {
 
 void MakeSettler(CityData& city) {
     if (city.size <= 1) {
-        ShowMessage(Tr("This city has population one so you cannot turn your only citizen to a settler.",
-                       "Bu şehrin nüfusu bir olduğu için tek şehirlinizi göçmene çeviremezsiniz."));
+        ShowMessage(
+            Tr("This city has a population of one, so you cannot turn your only citizen into a settler.",
+               "Bu şehrin nüfusu bir olduğu için tek şehirlinizi göçmene çeviremezsiniz."));
         return;
     }
     if (city.settlerReleased == 1) {
@@ -126,7 +127,7 @@ void ProductMenuPress(CityData& city, int button, int x, int y) {
         const int n = Carriers(city, carriers);
         if (row - 2 <= n && LoadCargo(city, carriers[row - 3], product) == LoadResult::NoPlace)
             ShowMessage(
-                Tr("There is not a place for new cargo in this unit.", "Bu birlikte yeni yük için yer yok."));
+                Tr("There is no room for new cargo in this unit.", "Bu birlikte yeni yük için yer yok."));
         ComputeProduction(city);
     }
 }

@@ -131,7 +131,7 @@ void WriteTitleAndGrowth(const CityData& city) {
     } else if (city.production[kFood] < 2 * city.size) {
         growth = Tr("Starving - Collect more food", "Açlık var - Daha çok tahıl toplayın");
     } else {
-        growth = Tr("No Growing - Collect more food", "Büyümüyor - Daha çok tahıl toplayın");
+        growth = Tr("Not Growing - Collect more food", "Büyümüyor - Daha çok tahıl toplayın");
     }
     WriteCentred(511, 180, kBlack, 8, growth);
 }
@@ -420,8 +420,8 @@ int FoodAdvisory(const CityData& city) {
                     kDarkRed};
         lines[1] = {
             225, 114,
-            Tr("Every citizen must eat two foods per turn or die. To produce new population your city must "
-               "produce at least one extra food in every turn. Collect more food to get new population.",
+            Tr("Every citizen must eat two food per turn or die. To grow, your city must "
+               "produce at least one extra food every turn. Collect more food to get new population.",
                "Her şehirli her tur iki tahıl yemeli, yoksa ölür. Yeni nüfus için şehriniz her tur en az bir "
                "fazla tahıl üretmeli. Yeni nüfus için daha çok tahıl toplayın."),
             kBlack};
@@ -430,23 +430,23 @@ int FoodAdvisory(const CityData& city) {
                     kDarkRed};
         lines[1] = {
             225, 114,
-            Tr("Every citizen must eat two foods per turn or die. ", "Her şehirli her tur iki tahıl yemeli, "
-                                                                     "yoksa ölür. ") +
+            Tr("Every citizen must eat two food per turn or die. ", "Her şehirli her tur iki tahıl yemeli, "
+                                                                    "yoksa ölür. ") +
                 name +
-                Tr(" produces less food than its needs. Here, citizens are currently getting food from "
-                   "stock. If food in stock finishes your citizens start to die from starving.",
+                Tr(" produces less food than it needs. Here, citizens are currently getting food from "
+                   "stock. If the food in stock runs out your citizens start to die of starvation.",
                    " ihtiyacından az tahıl üretiyor. Şehirliler şu an depodaki tahılla besleniyor. Depo "
                    "biterse şehirlileriniz açlıktan ölmeye başlar."),
             kBlack};
     } else {
         heading = 59;
-        lines[0] = {225, 79, name + Tr(" produces unnecessary food", " gereksiz yere tahıl üretiyor"),
+        lines[0] = {225, 79, name + Tr(" produces more food than needed", " gereksiz yere tahıl üretiyor"),
                     kDarkRed};
         lines[1] = {
             225, 101,
-            Tr("This city is producing more food than its needs. To make more profit your citizens have to "
+            Tr("This city is producing more food than it needs. To make more profit your citizens have to "
                "produce more valuable products. To see all choices right click on any citizen. To change "
-               "work area of any citizen left click it and hold and drag to other available areas.",
+               "the work area of a citizen, left click it, hold and drag it to another free area.",
                "Bu şehir ihtiyacından fazla tahıl üretiyor. Daha çok kazanmak için şehirlileriniz daha "
                "değerli ürünler üretmeli. Bütün seçenekleri görmek için bir şehirliye sağ tıklayın. Bir "
                "şehirlinin çalıştığı alanı değiştirmek için ona sol tıklayıp basılı tutun ve başka bir boş "
@@ -501,7 +501,7 @@ int ProductsAdvisory(const CityData& city, int top) {
         lines[1].text =
             Tr("This city has ", "Bu şehirde ") + Str(city.stock[full]) + " " + productName(full) +
             Tr(". And stocks of ", " var. ") + name +
-            Tr(" for this product are full. You have to sell this product by clicking on product amount.",
+            Tr(" for this product are full. You have to sell this product by clicking on its amount.",
                " bu ürün için depoları dolu. Ürün miktarına tıklayarak bu ürünü satmalısınız.");
     }
     const int shift = std::max(0, top - 353);
@@ -525,38 +525,38 @@ int TreasuryAdvisory(const CityData& city) {
         const bool military = city.scienceLevel < city.militaryLevel;
         const std::string what = military ? Tr("military", "askeriye") : Tr("science", "bilim");
         lines[0] = {609, 80,
-                    Tr("Spending too many golds to ", "Şunun için çok altın harcanıyor: ") + what + ".",
+                    Tr("Spending too much gold on ", "Şunun için çok altın harcanıyor: ") + what + ".",
                     kDarkRed};
         lines[1] = {
             609, 102,
-            Tr("This city is spending too many golds for ", "Bu şehir şunun için çok altın harcıyor: ") +
-                what + Tr(". Decrease ", ". Hazinenizi artıda tutmak için ") + what +
-                Tr(" budget in order to save your treasure at positive values.", " bütçesini azaltın."),
+            Tr("This city is spending too much gold on ", "Bu şehir şunun için çok altın harcıyor: ") + what +
+                Tr(". Decrease ", ". Hazinenizi artıda tutmak için ") + what +
+                Tr(" budget in order to keep your treasury above zero.", " bütçesini azaltın."),
             kBlack};
     } else {
         lines[0] = {
             609, 80,
-            g >= 0 ? Tr("Our treasure is dangerously going down.", "Hazinemiz tehlikeli biçimde azalıyor.")
-                   : Tr("We have no golds at our treasure.", "Hazinemizde hiç altın yok."),
+            g >= 0 ? Tr("Our treasury is going down dangerously.", "Hazinemiz tehlikeli biçimde azalıyor.")
+                   : Tr("We have no gold in our treasury.", "Hazinemizde hiç altın yok."),
             kDarkRed};
-        lines[1] = {
-            609, 102,
-            Tr("We have to earn more golds. Increase taxes and decrease science and military budget if they "
-               "are high. Build marketplace to earn more from taxes.",
-               "Daha çok altın kazanmalıyız. Vergileri artırın, yüksekse bilim ve askeriye bütçesini "
-               "azaltın. Vergilerden daha çok kazanmak için pazar kurun."),
-            kBlack};
+        lines[1] = {609, 102,
+                    Tr("We have to earn more gold. Increase taxes and decrease the science and military "
+                       "budgets if they "
+                       "are high. Build a marketplace to earn more from taxes.",
+                       "Daha çok altın kazanmalıyız. Vergileri artırın, yüksekse bilim ve askeriye bütçesini "
+                       "azaltın. Vergilerden daha çok kazanmak için pazar kurun."),
+                    kBlack};
     }
     lines[2] = {
         609, 151,
-        g >= 0
-            ? Tr("If treasure goes below zero, this city can not produce any soldier or develop new "
-                 "sciences.",
-                 "Hazine sıfırın altına düşerse bu şehir asker üretemez ve yeni bilimler geliştiremez.")
-            : Tr("Treasure is currently below zero. So none of your cities can produce soldiers or develop "
-                 "new sciences.",
-                 "Hazine şu an sıfırın altında. Bu yüzden hiçbir şehriniz asker üretemez ve yeni bilim "
-                 "geliştiremez."),
+        g >= 0 ? Tr("If the treasury goes below zero, this city cannot produce any soldiers or develop new "
+                    "sciences.",
+                    "Hazine sıfırın altına düşerse bu şehir asker üretemez ve yeni bilimler geliştiremez.")
+               : Tr("The treasury is currently below zero. So none of your cities can produce soldiers or "
+                    "develop "
+                    "new sciences.",
+                    "Hazine şu an sıfırın altında. Bu yüzden hiçbir şehriniz asker üretemez ve yeni bilim "
+                    "geliştiremez."),
         kBlack};
     return Advisory(604, 846, 625, 59, lines, 3);
 }
@@ -583,8 +583,8 @@ void StoneAdvisory(const CityData& city) {
         lines[1] = {
             22, 428,
             Tr("In order to build buildings in your city at least one of your citizens must collect stone. "
-               "Right click any of them and select stone to produce stone in your village and do not sell "
-               "these stones.",
+               "Right click any of them and select stone to produce stone in your city, and do not sell "
+               "this stone.",
                "Şehrinizde bina yapmak için şehirlilerinizden en az biri taş toplamalı. Birine sağ tıklayıp "
                "taşı seçin ve bu taşları satmayın."),
             kBlack};

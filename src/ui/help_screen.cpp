@@ -213,7 +213,7 @@ std::string EnglishUnit(int type) {
     return English(unitTypeName, type);
 }
 std::string EnglishBuilding(int b) {
-    if (b == 45) return "Copernic's Observatory";
+    if (b == 45) return "Copernicus' Observatory";
     return English(buildingName, b);
 }
 std::string EnglishScience(int s) {

@@ -62,8 +62,8 @@ constexpr Figure kFigures[] = {
     {"box_per_citizen", 2},     // growth points needed per citizen (the box is twice the size)
     {"granary_percent", 50},    // the Granary's extra growth: 1 point over the usual 2
     {"storage", 100},           // a city's store for each product
-    {"storage_werehouse", 200}, // with the Werehouse
-    {"storage_more", 100},      // what the Werehouse adds
+    {"storage_warehouse", 200}, // with the Warehouse
+    {"storage_more", 100},      // what the Warehouse adds
     {"cornfield_food", 1},      // food a cornfield adds
     {"mill_food", 1},           // what the Mill adds on a cornfield
     {"cornfield_mill_food", 2}, // a cornfield with the Mill

@@ -103,7 +103,7 @@ void WriteUnitPanel() {
         } else if (first != 0) {
             Write(885, y, Tr("Cargo : ", "Yük : ") + std::string(productName(first)));
         } else {
-            Write(885, y, Tr("No cargos", "Yük yok"));
+            Write(885, y, Tr("No cargo", "Yük yok"));
         }
         Write(885, y + 13, moves);
         return;
@@ -147,7 +147,8 @@ void WriteExperience() {
     const UnitRecord& unit = Unit(notice.civ, notice.slot);
     if (unit.x != x || unit.y != y || !ShownOnMap(x, y)) return;
     const MapView view = MainView();
-    const std::string text = std::string(unitTypeName(unit.type)) + Tr(" experienced!", " tecrübelendi!");
+    const std::string text =
+        std::string(unitTypeName(unit.type)) + Tr(" gained experience!", " tecrübelendi!");
     Label(CellLeft(view, x) + 25 - TextWidth(text, 8) / 2, CellTop(view, y) - 14, text,
           CivColour(Civ(notice.civ).colour), kWhite);
 }
@@ -294,7 +295,7 @@ void WriteFirstCityGuide() {
         895);
     WriteText(683, std::max(560, 521 + 13 * (lines + 1)), kBlack, 8,
               Tr("You can also build your first city on another area. To do this move your settler to that "
-                 "place. However this area is good enought.",
+                 "place. However, this area is good enough.",
                  "İlk şehrini başka bir yerde de kurabilirsin. Bunun için işçini oraya götür. Ama bu bölge "
                  "yeterince iyi."),
               895);
@@ -325,7 +326,7 @@ void WriteNextStepGuide(int civ) {
     int secondY = top + 71;
     if (size < 2 && !ui.firstCityOpened) {
         heading = Tr("Go to your first city!", "İlk şehrine git!");
-        first = Tr("Click on the  picture of your first city on the map to see details about that city.",
+        first = Tr("Click on the picture of your first city on the map to see details about that city.",
                    "O şehrin ayrıntılarını görmek için haritadaki ilk şehrinin resmine tıkla.");
         second =
             Tr("After opening that table, you can control production kinds of citizens, tax ratio or kind "
@@ -334,8 +335,9 @@ void WriteNextStepGuide(int civ) {
                "askeri birliğin türünü yönetebilirsin.");
     } else if (size < 2) {
         heading = Tr("Move your first unit!", "İlk birliğini yürüt!");
-        first = Tr("Click on the  picture of your first unit on the map and hold it and drag to target cell.",
-                   "Haritadaki ilk birliğinin resmine tıkla, basılı tut ve hedef kareye sürükle.");
+        first =
+            Tr("Click on the picture of your first unit on the map, hold it and drag it to the target cell.",
+               "Haritadaki ilk birliğinin resmine tıkla, basılı tut ve hedef kareye sürükle.");
         second =
             Tr("Also you can use keypad to move your units. You can use keys \"1\" to \"9\" to move your "
                "units to 8 directions.",
@@ -344,7 +346,7 @@ void WriteNextStepGuide(int civ) {
         if (!IsEnglish()) secondY = top + 84;
     } else {
         heading = Tr("Now, build your second city!", "Şimdi ikinci şehrini kur!");
-        first = Tr("Click on the  picture of your first city on the map to make a new settler.",
+        first = Tr("Click on the picture of your first city on the map to make a new settler.",
                    "Yeni bir işçi yapmak için haritadaki ilk şehrinin resmine tıkla.");
         second = Tr("After opening that table, convert one of your citizens to a settler, by right clicking "
                     "him and selecting make settler option.",
@@ -366,16 +368,22 @@ void WriteGuidance() {
         WriteNextStepGuide(civ);
 }
 
+// The score's two lines stand centred at the top right, kept clear of the frame's
+// right border (its inner edge is at x = 1014).
+void WriteScoreLines(Pixel colour, const std::string& top, const std::string& bottom) {
+    const int half = std::max(TextWidth(top, 8), TextWidth(bottom, 8)) / 2 + 1;
+    const int centre = std::min(984, 1006 - half);
+    WriteCentred(centre, 5, colour, 8, top);
+    WriteCentred(centre, 18, colour, 8, bottom);
+}
+
 void WriteScore() {
     const int32_t score = Score();
     const Pixel colour = score > 1000 ? kLightGrey : kGrey;
-    if (PointerNear(984, 20, 18)) {
-        WriteCentred(984, 5, colour, 8, Tr("Ranking", "Sıralama"));
-        WriteCentred(984, 18, colour, 8, RankTitle(score));
-    } else {
-        WriteCentred(984, 5, colour, 8, Tr("Korvanescore", "Korvanescore"));
-        WriteCentred(984, 18, colour, 8, std::to_string(score));
-    }
+    if (PointerNear(984, 20, 18))
+        WriteScoreLines(colour, Tr("Ranking", "Sıralama"), RankTitle(score));
+    else
+        WriteScoreLines(colour, Tr("Korvanescore", "Korvanescore"), std::to_string(score));
 }
 
 void WritePanelButtonLabels() {

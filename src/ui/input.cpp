@@ -174,12 +174,12 @@ bool PopupPress(int x, int y) {
     UnitRecord& u = Unit(civ, s);
     if (u.gotoX != 0) CancelGoto(u);
     if (u.movesLeft <= 0) {
-        ShowMessage(
-            Tr("This unit is so tired, wait next turn.", "Bu birlik çok yorgun, gelecek turu bekleyin."));
+        ShowMessage(Tr("This unit is too tired; wait for the next turn.",
+                       "Bu birlik çok yorgun, gelecek turu bekleyin."));
         return true;
     }
     if (u.jobTimer != 0) {
-        ShowMessage(Tr("This unit is doing works, wait him until he finishes his job.",
+        ShowMessage(Tr("This unit is at work; wait until he finishes his job.",
                        "Bu birlik çalışıyor, işini bitirene kadar bekleyin."));
         return true;
     }
@@ -266,10 +266,10 @@ bool SelectUnits(int button, int x, int y, int cx, int cy, bool overlayWasOpen) 
     }
     if (UnitRecord* chosen = CurrentUnitRecord(); chosen && chosen->gotoX != 0) CancelGoto(*chosen);
     if (!selected && tired)
-        ShowMessage(
-            Tr("This unit is so tired, wait next turn.", "Bu birlik çok yorgun, gelecek turu bekleyin."));
+        ShowMessage(Tr("This unit is too tired; wait for the next turn.",
+                       "Bu birlik çok yorgun, gelecek turu bekleyin."));
     else if (!selected && working)
-        ShowMessage(Tr("This unit is doing works, wait him until he finishes his job.",
+        ShowMessage(Tr("This unit is at work; wait until he finishes his job.",
                        "Bu birlik çalışıyor, işini bitirene kadar bekleyin."));
     return true;
 }

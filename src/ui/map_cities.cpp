@@ -31,6 +31,24 @@ bool NameSpan(int nation, int k, int& b, int& e) {
     return true;
 }
 
+// Whether the cell shows a special resource's marker (the oasis and hills show none of
+// their own).
+bool ShowsMarker(int x, int y) {
+    if (!InsideMap(x, y)) return false;
+    const MapCell& cell = Cell(x, y);
+    return cell.explored == 1 && cell.special != 0 && cell.special != 13 && cell.hill == 0;
+}
+
+// The plates stand above the city, over the lower half of the cell to the north. When a
+// marker shows there (or, for a long name, to the north-west or north-east) they go below
+// the city instead, into the upper margin of the cell to the south, where no marker
+// reaches, so the marker stays in sight.
+bool PlatesBelow(int x, int y, int halfWidth) {
+    const bool above =
+        ShowsMarker(x, y - 1) || (halfWidth > 33 && (ShowsMarker(x - 1, y - 1) || ShowsMarker(x + 1, y - 1)));
+    return above && y + 1 <= ViewRows(MainView()).last;
+}
+
 } // namespace
 
 int CityPictureLevel(int civ, int size) {
@@ -95,13 +113,18 @@ void DrawCityAndItsName(int x, int y) {
     const bool named = NameSpan(Civ(city.founder).nation, city.nameIndex, b, e);
     const int a = named ? (e - b + 22) / 2 : 11;
     const int colour = Civ(owner).colour;
-    DrawSprite(left + 25 - a, top + lift - 33,
-               {21 * (size - 1), 21 * (colour - 1), 21 * (size - 1) + 22, 21 * colour}, true,
-               Sheet::PopulationSprite);
-    if (named) {
-        const int row = art::CityNameRow(Civ(city.founder).nation);
-        DrawSprite(left + 48 - a, top + lift - 31, {b, row, e + 1, row + 18}, true, Sheet::CityNameSprite);
-    }
+    const bool below = PlatesBelow(x, y, a);
+    const int plates = below ? top + 38 : top + lift - 33;
+    const auto drawPlates = [&] {
+        DrawSprite(left + 25 - a, plates,
+                   {21 * (size - 1), 21 * (colour - 1), 21 * (size - 1) + 22, 21 * colour}, true,
+                   Sheet::PopulationSprite);
+        if (named) {
+            const int row = art::CityNameRow(Civ(city.founder).nation);
+            DrawSprite(left + 48 - a, plates + 2, {b, row, e + 1, row + 18}, true, Sheet::CityNameSprite);
+        }
+    };
+    if (!below) drawPlates();
     if (walls)
         DrawSprite(left - 5, top - 5, {60 * (wall + fortress - 1), 480, 60 * (wall + fortress) - 1, 539},
                    true, Sheet::CitySprite);
@@ -116,6 +139,8 @@ void DrawCityAndItsName(int x, int y) {
         DrawSprite(left - 4, top + kFrontWallTop[wall], {60 * fortress + 1, 514, 60 * fortress + 58, 527},
                    true, Sheet::CitySprite);
     }
+    // Below the city the plates lie over its foot, where they stay readable.
+    if (below) drawPlates();
 }
 
 } // namespace annals

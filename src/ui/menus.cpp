@@ -168,7 +168,7 @@ void WriteMainMenu() {
             text = Tr("Load Game", "Oyun Yükle");
             break;
         case kMusicItem:
-            text = ui.musicOn ? Tr("Musics On", "Müzikler Açık") : Tr("Musics Off", "Müzikler Kapalı");
+            text = ui.musicOn ? Tr("Music On", "Müzik Açık") : Tr("Music Off", "Müzik Kapalı");
             break;
         case kHelpItem:
             text = Tr("Korvanepedia", "Ansiklopedi");
@@ -260,8 +260,8 @@ void WriteScoreMenu() {
     WriteCentred(512, 299, kRed, 10, Tr("Korvanescore", "Kortuna Puan"));
     WriteCentred(512, 315, kLightGrey, 10, std::to_string(Score()));
     ThePlatform().BackBuffer().FrameRect({455, 315, 574, 343}, kGrey);
-    WriteText(399, 381, kGrey, 8, Tr("Press ESC key to return main menu.", "Çıkmak için ESC tuşuna basınız."),
-              626);
+    WriteText(399, 381, kGrey, 8,
+              Tr("Press the ESC key to return to the main menu.", "Çıkmak için ESC tuşuna basınız."), 626);
 }
 
 void DrawGameOverMenu() {
@@ -276,21 +276,21 @@ void WriteGameOverMenu() {
     // The score screen takes the game-over box's place; their texts would overlap.
     if (!game.gameOver || ui.mainMenuOpen || ui.helpMenuOpen || DialogShown() || ui.scoreMenuOpen) return;
     const std::string name = nationName(Civ(1).nation);
-    WriteText(
-        399, 303, kOlive, 8,
-        Tr("Your civilization is completely erased from world.", "Medeniyetiniz dünyadan tamamen silindi."),
-        626);
+    WriteText(399, 303, kOlive, 8,
+              Tr("Your civilization has been completely erased from the world.",
+                 "Medeniyetiniz dünyadan tamamen silindi."),
+              626);
     const std::string story =
         IsEnglish()
-            ? "Also you have been caught by enemy soldiers and killed at your palace. Whole civilization "
-              "of " +
-                  name + " is sadly erased from world."
+            ? "You have also been caught by enemy soldiers and killed in your palace. The whole civilization "
+              "of the " +
+                  name + " is sadly erased from the world."
             : "Ayrıca bu medeniyetin lideri olan siz de düşman askerleri tarafından yakalanıp "
               "öldürüldünüz. Artık " +
-                  name + " ne yazık gelecekte var olmayacak.";
+                  name + " ne yazık ki gelecekte var olmayacak.";
     WriteText(399, 329, kLightGrey, 8, story, 626);
-    WriteText(399, 381, kGrey, 8, Tr("Press ESC key to return main menu.", "Çıkmak için ESC tuşuna basınız."),
-              626);
+    WriteText(399, 381, kGrey, 8,
+              Tr("Press the ESC key to return to the main menu.", "Çıkmak için ESC tuşuna basınız."), 626);
 }
 
 } // namespace annals

@@ -167,21 +167,20 @@ std::string NewsText(int32_t code) {
         return city + Tr(" finished building ", " şehri ") + buildingName(kind - 35) +
                Tr(". ", " yapımını bitirdi. ");
     if (kind >= 91 && kind <= 95)
-        return city + Tr(" is enlarged, now this city have new lands. ",
+        return city + Tr(" is enlarged; now this city has new lands. ",
                          " genişledi, artık bu şehrin yeni toprakları var. ");
     if (kind == 96)
-        return city + Tr(" lost one population because of unhappiness. ",
-                         " mutsuzluk yüzünden bir nüfus kaybetti. ");
-    if (kind == 97)
         return city +
-               Tr(" lost one population because of starving. ", " açlık yüzünden bir nüfus kaybetti. ");
-    if (kind == 98) return city + Tr("'s population is increased. ", " şehrinin nüfusu arttı. ");
+               Tr(" lost one citizen because of unhappiness. ", " mutsuzluk yüzünden bir nüfus kaybetti. ");
+    if (kind == 97)
+        return city + Tr(" lost one citizen because of starvation. ", " açlık yüzünden bir nüfus kaybetti. ");
+    if (kind == 98) return city + Tr("'s population has increased. ", " şehrinin nüfusu arttı. ");
     if (kind >= 100 && kind <= 199) {
         const int winner = (kind - 100) / 10, loser = (kind - 100) % 10;
         if (loser == game.civCount)
-            return Tr(" One of the native cities is destroyed by ", " Yerlilerin köylerinden biri ") +
+            return Tr(" One of the native villages was destroyed by ", " Yerlilerin köylerinden biri ") +
                    std::string(NationOf(winner)) + Tr(". ", " tarafından yok edildi. ");
-        return city + Tr(" is taken by ", " şehri ") + NationOf(winner) + Tr(" from ", " tarafından ") +
+        return city + Tr(" was taken by ", " şehri ") + NationOf(winner) + Tr(" from ", " tarafından ") +
                NationOf(loser) + Tr(". ", " elinden alındı. ");
     }
     if (kind >= 274 && kind <= 281)
@@ -189,7 +188,7 @@ std::string NewsText(int32_t code) {
                Tr(" at ", " yapımına başladı: ") + city + ". ";
     if (kind >= 336 && kind <= 373)
         return std::string(OwnerNation(item)) + Tr("'s ", " uygarlığının ") + buildingName(kind - 335) +
-               Tr(" destroyed at enemy attack. ", " binası düşman saldırısında yıkıldı. ");
+               Tr(" destroyed in an enemy attack. ", " binası düşman saldırısında yıkıldı. ");
     if (kind >= 401 && kind <= 414)
         return std::string(productName(kind - 400)) + Tr(" stocks are full at ", " depoları dolu: ") + city +
                ". ";

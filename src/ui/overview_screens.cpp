@@ -346,7 +346,7 @@ void WriteFinanceTexts() {
         if (pay > 0) {
             if (!PaysSoldiers(civ)) {
                 WriteText(340, armyY, kListGrey, 8,
-                          Tr("Army expenses   (Aztecs soldiers work free)",
+                          Tr("Army expenses   (Aztec soldiers work free)",
                              "Askeri giderler  (Aztek askerleri maaş almıyor)"),
                           1024);
             } else {
@@ -576,7 +576,9 @@ void WriteOverviewTexts() {
 void WriteCitiesMenuTexts() {
     if (!ui.citiesMenuOpen) return;
     WriteText(351, 249, kHeading, 8,
-              "city name    |  happiness  |  military  |  science |  income  |  unit producing", 1024);
+              Tr("city name    |  happiness  |  military  |  science |  income  |  unit producing",
+                 "şehir adı      |  mutluluk   |  askeri    |  bilim   |  gelir   |  üretilen birim"),
+              1024);
     const int first = FirstShown(kCityRows), rows = ShownRows(kCityRows);
     for (int r = 0; r < rows; ++r) {
         const CityData* city = ListCity(first + r);

@@ -68,30 +68,32 @@ bool Near(int x, int y, int cx, int cy, int radius) {
 const char* Description(int science) {
     switch (science) {
     case 6:
-        return Tr("After discovering Agriculture, our settlers can build cornfields which increases food "
-                  "production by 1. Also if there is a mill in the city cornfield effect on food production "
-                  "becomes 2.",
-                  "Bu teknolojiyi bulduktan sonra işçileriniz istediğiniz alanlara tahıl tarlası yapıp o "
-                  "alanlardaki tahıl üretimini 1 birim arttırabilirler.");
+        return Tr(
+            "After discovering Agriculture, our settlers can build cornfields, which increase food "
+            "production by 1. Also, if there is a mill in the city, a cornfield's effect on food production "
+            "becomes 2.",
+            "Bu teknolojiyi bulduktan sonra işçileriniz istediğiniz alanlara tahıl tarlası yapıp o "
+            "alanlardaki tahıl üretimini 1 birim arttırabilirler.");
     case 7:
         return Tr(
             "After discovering mining our settlers can examine hills to find stone or gold deposits.",
             "Bu teknolojiyi bulduktan sonra işçileriniz dağlarda altın veya taş rezervi arayabilirler.");
     case 16:
         return Tr(
-            "Roads can be built after discovering the wheel. In roads units can go 3 times faster.",
+            "Roads can be built after discovering the wheel. On roads units can go 3 times faster.",
             "Bu teknolojiyi bulduktan sonra işçileriniz yol yapabilirler. Askerler yollar üzerinde üç kat "
             "daha hızlı giderler.");
     case 21:
-        return Tr("After discovering fertilization, cotton production in all lands our cities have increases "
-                  "by 1.",
-                  "Bu teknolojiyi keşfettikten sonra şehrin alanlarındaki pamuk üretiminiz bir birim artar.");
+        return Tr(
+            "After discovering fertilization, cotton production in all the lands of our cities increases "
+            "by 1.",
+            "Bu teknolojiyi keşfettikten sonra şehrin alanlarındaki pamuk üretiminiz bir birim artar.");
     case 27:
         return Tr(
             "After discovering this research, our government system changes to monarchy. In monarchy, "
-            "science research rate is higher then despotism. Unhappiness in bigger cities which "
-            "occuring because of despotism disapears. However tax increases easily effects citizens "
-            "negatively. Also soldiers get more salary in monarchy per turn.",
+            "the science research rate is higher than under despotism. Unhappiness in bigger cities "
+            "caused by despotism disappears. However tax increases easily affect citizens "
+            "negatively. Also soldiers get a higher salary per turn in monarchy.",
             "Bu yönetim şeklini bulduktan sonra artık monarşi ile yönetilmeye başlarsınız. Monarşi "
             "yönetim şeklinde bilimsel gelişme hızı daha fazladır ancak asker başına her tur daha fazla "
             "ödeme yapılır. Özellikle büyük şehirlerdeki despotism ile yönetilmekten dolayı mutsuzlaşan "
@@ -99,7 +101,7 @@ const char* Description(int science) {
     case 34:
         return Tr(
             "After discovering this research, our government system changes to democracy. In democracy, "
-            "science research rate increases, citizens become less resistant to high taxes.",
+            "the science research rate increases and citizens become less resistant to high taxes.",
             "Bu yönetim şeklini bulduktan sonra artık demokrasi ile yönetilmeye başlarsınız. Demokrasi "
             "yönetim şeklinde bilimsel gelişme hızı daha fazladır ancak asker başına her tur daha fazla "
             "ödeme yapılır.");
@@ -110,8 +112,8 @@ const char* Description(int science) {
                   "artar.");
     case 49:
         return Tr(
-            "After discovering genetics; cotton, tobacco and grape production in all lands our cities "
-            "have increases by 1.",
+            "After discovering genetics, cotton, tobacco and grape production in all the lands of our cities "
+            "increases by 1.",
             "Bu teknolojiyi keşfettikten sonra şehrin alanlarındaki pamuk, tütün ve üzüm üretiminiz bir "
             "birim artar.");
     default:

@@ -301,7 +301,7 @@ void WriteStatsTexts() {
     }
     const int page = Page();
     const char* labels[3] = {Tr("Population Graph", "Nüfus Çizelgesi"),
-                             Tr("Biggest 6 City", "En Büyük 6 Şehir"), Tr("Diplomacy", "Diplomasi")};
+                             Tr("Biggest 6 Cities", "En Büyük 6 Şehir"), Tr("Diplomacy", "Diplomasi")};
     for (int k = 0; k < 3; ++k) {
         const int shift = page == k + 1 ? 1 : 0;
         WriteText(kPagePlateX[k] + 10 + shift, 462 + shift, kHeading, 8, labels[k], 1024);

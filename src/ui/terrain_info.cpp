@@ -30,31 +30,31 @@ constexpr int kIconsTop = 464, kIconSize = 9, kIconPitch = 10; // small product 
 constexpr int kLines = 5;
 
 const char* CoverText(const MapCell& cell) {
-    if (cell.cornfield) return " + cornfield";
-    if (cell.river != 0) return " + river";
-    if (cell.forest) return " + forest";
-    if (cell.hill) return " + hill";
+    if (cell.cornfield) return Tr(" + cornfield", " + tarla");
+    if (cell.river != 0) return Tr(" + river", " + nehir");
+    if (cell.forest) return Tr(" + forest", " + orman");
+    if (cell.hill) return Tr(" + hill", " + tepe");
     return "";
 }
 
 const char* BonusText(int special) {
-    if (special >= 1 && special <= 5) return "+food bonus";
+    if (special >= 1 && special <= 5) return Tr("+food bonus", "+tahıl bonusu");
     switch (special) {
     case 6:
-        return "+cotton bonus";
+        return Tr("+cotton bonus", "+pamuk bonusu");
     case 7:
-        return "+tobacco bonus";
+        return Tr("+tobacco bonus", "+tütün bonusu");
     case 8:
-        return "+grape bonus";
+        return Tr("+grape bonus", "+üzüm bonusu");
     case 9:
-        return "+wood bonus";
+        return Tr("+wood bonus", "+odun bonusu");
     case 10:
-        return "+fur bonus";
+        return Tr("+fur bonus", "+kürk bonusu");
     case 11:
-        return "+stone bonus";
+        return Tr("+stone bonus", "+taş bonusu");
     case 12:
     case 14:
-        return "+gold bonus";
+        return Tr("+gold bonus", "+altın bonusu");
     default:
         return "";
     }

@@ -144,7 +144,7 @@ Fight Attack(UnitRecord& unit, int civ, int slot, int tx, int ty, bool human) {
         if (unit.attackedThisTurn) {
             Refuse(
                 unit, human,
-                Tr("This unit has no more rockets, air units can attack only one time in every turn.",
+                Tr("This unit has no more rockets; air units can attack only once every turn.",
                    "Bu birliğin roketi kalmadı, hava birlikleri her turda yalnızca bir kez saldırabilir."));
             return Fight::Refused;
         }
@@ -398,18 +398,18 @@ uint8_t Walk(int dx, int dy) {
 
     if (!InsideMap(tx, ty))
         return Refuse(unit, human,
-                      Tr("Units cannot move to a square which lies in out of game area.",
+                      Tr("Units cannot move to a square outside the game area.",
                          "Birlikler oyun alanının dışındaki bir kareye gidemez."));
     MapCell& target = Cell(tx, ty);
     const bool sea = target.terrain == kSea;
     const int carrier = ship ? 0 : CarrierWithRoom(civ, tx, ty);
     if (!(carrier != 0 || !sea || ship || air || (bombard && HoldsForeignUnits(target, civ))))
         return Refuse(unit, human,
-                      Tr("Land units cannot move to a square which lies in sea.",
+                      Tr("Land units cannot move to a square at sea.",
                          "Kara birlikleri denizdeki bir kareye gidemez."));
     if (!(sea || target.hasCity || HoldsForeignUnits(target, civ) || !ship))
         return Refuse(unit, human,
-                      Tr("Sailing units cannot move to a square which lies in land.",
+                      Tr("Sailing units cannot move to a square on land.",
                          "Deniz birlikleri karadaki bir kareye gidemez."));
 
     const int holder = target.unitOwner;
@@ -454,19 +454,19 @@ uint8_t Walk(int dx, int dy) {
                 return 1;
             }
             return Refuse(unit, human,
-                          Tr("Wagon trains cannot attack to an enemy.", "Kervanlar düşmana saldıramaz."));
+                          Tr("Wagon trains cannot attack an enemy.", "Kervanlar düşmana saldıramaz."));
         }
         if (type == kSettler && target.unitCount > 0) {
             if (human)
                 return Refuse(unit, human,
-                              Tr("Settlers cannot attack to an enemy.", "İşçiler düşmana saldıramaz."));
+                              Tr("Settlers cannot attack an enemy.", "İşçiler düşmana saldıramaz."));
             UnitActivity(1);
             return 1;
         }
         if (type == kCaravel && target.unitCount > 0) {
             if (human)
                 return Refuse(unit, human,
-                              Tr("Caravels cannot attack to an enemy.", "Karavelalar düşmana saldıramaz."));
+                              Tr("Caravels cannot attack an enemy.", "Karavelalar düşmana saldıramaz."));
             UnitActivity(1);
             return 1;
         }
@@ -504,8 +504,9 @@ uint8_t Walk(int dx, int dy) {
         if (air && unit.movesLeft < 1 && !IsCityOf(target, civ)) {
             if (human)
                 ShowMessage(
-                    Tr("Your plane falt because of out of fuel. Planes should be in any of our city when it "
-                       "completed all its moves.",
+                    Tr("Your plane fell because it ran out of fuel. A plane should be in one of our cities "
+                       "when it "
+                       "has used all its moves.",
                        "Uçağınız yakıtı bittiği için düştü. Uçaklar bütün hareketlerini tamamladıklarında "
                        "şehirlerimizden birinde olmalıdır."));
             KillUnit(civ, slot);

@@ -117,14 +117,14 @@ uint8_t BuildCityOrder(int civ, int slot, bool human) {
         Refuse(human, "This kind of unit cannot build cities. Only settlers can build a new city.",
                "Bu tür birlikler şehir kuramaz. Yeni bir şehri sadece işçiler kurabilir.");
     else if (cell.forest)
-        Refuse(human, "Settlers cannot build a city on a forest. You have to clear forest firstly.",
+        Refuse(human, "Settlers cannot build a city in a forest. You have to clear the forest first.",
                "İşçiler ormanda şehir kuramaz. Önce ormanı temizlemelisiniz.");
     else if (cell.hill)
         Refuse(human, "Settlers cannot build a city on a mountain.", "İşçiler dağda şehir kuramaz.");
     else if (cell.cornfield)
-        Refuse(human, "Settlers cannot build a city on a grain.", "İşçiler tarlada şehir kuramaz.");
+        Refuse(human, "Settlers cannot build a city on a cornfield.", "İşçiler tarlada şehir kuramaz.");
     else if (!gold)
-        Refuse(human, "Building a city costs 30 golds, your treasure is not enought to build a new city.",
+        Refuse(human, "Building a city costs 30 gold; your treasury is not enough to build a new city.",
                "Şehir kurmak 30 altına mal olur, hazineniz yeni bir şehir kurmaya yetmiyor.");
     else if (!free)
         Refuse(human, "A city cannot be built if there is another city within 2 squares.",
@@ -132,14 +132,13 @@ uint8_t BuildCityOrder(int civ, int slot, bool human) {
     else if (!room)
         // A computer player is told too: it is the one refusal that ends its plans.
         ShowMessage(
-            Tr("Any civilization cannot build more than 6 cities, to increase number of cities you owned "
-               "after now, you should capture cities of other civilizations.",
+            Tr("No civilization can build more than 6 cities. To increase the number of cities you own "
+               "from now on, you should capture cities of other civilizations.",
                "Hiçbir uygarlık 6 şehirden fazlasını kuramaz, bundan sonra şehir sayınızı artırmak için "
                "diğer uygarlıkların şehirlerini ele geçirmelisiniz."));
     else
-        Refuse(human,
-               "You can not build city to a square which lies in lowest or uppest two cordinates of map.",
-               "Haritanın en alt ya da en üst iki koordinatındaki bir kareye şehir kuramazsınız.");
+        Refuse(human, "You cannot build a city on a square in the lowest or uppermost two rows of the map.",
+               "Haritanın en alt ya da en üst iki satırındaki bir kareye şehir kuramazsınız.");
     return 0;
 }
 
@@ -157,7 +156,7 @@ uint8_t CornfieldOrder(int civ, int slot, bool human) {
     const UnitRecord& unit = Unit(civ, slot);
     const bool forest = Cell(unit.x, unit.y).forest != 0;
     if (unit.type != kSettler) {
-        Refuse(human, "Only settlers can make irrigation.", "Sadece işçiler sulama yapabilir.");
+        Refuse(human, "Only settlers can irrigate.", "Sadece işçiler sulama yapabilir.");
         return 0;
     }
     if (!Knows(civ, kAgriculture)) {
@@ -170,10 +169,8 @@ uint8_t CornfieldOrder(int civ, int slot, bool human) {
         return 0;
     }
     if (Civ(civ).gold < 4) {
-        Refuse(
-            human,
-            "Building an irrigation costs 4 golds, your treasure is not enought to build a new irrigation.",
-            "Sulama yapmak 4 altına mal olur, hazineniz yeni bir sulamaya yetmiyor.");
+        Refuse(human, "Irrigating costs 4 gold; your treasury is not enough to irrigate a new square.",
+               "Sulama yapmak 4 altına mal olur, hazineniz yeni bir sulamaya yetmiyor.");
         return 0;
     }
     StartJob(civ, slot, human, 33, 4, forest ? "buildCity" : "plant");
@@ -184,11 +181,11 @@ uint8_t ExamineHillOrder(int civ, int slot, bool human) {
     const UnitRecord& unit = Unit(civ, slot);
     const MapCell& cell = Cell(unit.x, unit.y);
     if (unit.type != kSettler) {
-        Refuse(human, "Only settlers can examine hill.", "Sadece işçiler tepe araştırabilir.");
+        Refuse(human, "Only settlers can examine hills.", "Sadece işçiler tepe araştırabilir.");
         return 0;
     }
     if (!cell.hill) {
-        Refuse(human, "Settlers can examine mine in only hills.",
+        Refuse(human, "Settlers can look for mines only on hills.",
                "İşçiler sadece tepelerde maden araştırabilir.");
         return 0;
     }
@@ -198,11 +195,11 @@ uint8_t ExamineHillOrder(int civ, int slot, bool human) {
         return 0;
     }
     if (cell.hillExamined) {
-        Refuse(human, "This hill is already examined.", "Bu tepe zaten araştırıldı.");
+        Refuse(human, "This hill has already been examined.", "Bu tepe zaten araştırıldı.");
         return 0;
     }
     if (Civ(civ).gold < 4) {
-        Refuse(human, "Examining hill costs 4 golds, your treasure is not enought to examine a new hill.",
+        Refuse(human, "Examining a hill costs 4 gold; your treasury is not enough to examine a new hill.",
                "Tepe araştırmak 4 altına mal olur, hazineniz yeni bir tepe araştırmaya yetmiyor.");
         return 0;
     }
@@ -214,21 +211,21 @@ uint8_t RoadOrder(int civ, int slot, bool human) {
     const UnitRecord& unit = Unit(civ, slot);
     const MapCell& cell = Cell(unit.x, unit.y);
     if (unit.type != kSettler) {
-        Refuse(human, "Only settlers can build road.", "Sadece işçiler yol yapabilir.");
+        Refuse(human, "Only settlers can build roads.", "Sadece işçiler yol yapabilir.");
         return 1;
     }
     if (!Knows(civ, kTheWheel)) {
-        Refuse(human, "Road cannot be built before discovering The Wheel.",
+        Refuse(human, "Roads cannot be built before discovering The Wheel.",
                "Tekerlek keşfedilmeden yol yapılamaz.");
         return 0;
     }
     if (Civ(civ).gold < 4) {
-        Refuse(human, "Building a road costs 4 golds, your treasure is not enought to build a new road.",
+        Refuse(human, "Building a road costs 4 gold; your treasury is not enough to build a new road.",
                "Yol yapmak 4 altına mal olur, hazineniz yeni bir yola yetmiyor.");
         return 0;
     }
     if (cell.road) {
-        Refuse(human, "There is already road here.", "Burada zaten yol var.");
+        Refuse(human, "There is already a road here.", "Burada zaten yol var.");
         return 0;
     }
     StartJob(civ, slot, human, cell.hill ? 64 : 62, 4, "buildRoad");
@@ -239,16 +236,16 @@ uint8_t MineOrder(int civ, int slot, bool human) {
     const UnitRecord& unit = Unit(civ, slot);
     const MapCell& cell = Cell(unit.x, unit.y);
     if (unit.type != kSettler) {
-        Refuse(human, "Only settlers can build mine.", "Sadece işçiler maden yapabilir.");
+        Refuse(human, "Only settlers can build mines.", "Sadece işçiler maden yapabilir.");
         return 0;
     }
     if (!Knows(civ, kMining)) {
-        Refuse(human, "Mine cannot be built before discovering Mining.",
+        Refuse(human, "Mines cannot be built before discovering Mining.",
                "Madencilik keşfedilmeden maden yapılamaz.");
         return 0;
     }
     if (Civ(civ).gold < 10 || cell.mine) {
-        Refuse(human, "Building a mine costs 10 golds, your treasure is not enought to build a new mine.",
+        Refuse(human, "Building a mine costs 10 gold; your treasury is not enough to build a new mine.",
                "Maden yapmak 10 altına mal olur, hazineniz yeni bir madene yetmiyor.");
         return 0;
     }
@@ -284,7 +281,7 @@ uint8_t BoardOrder(int civ, int slot, bool human) {
         }
         if (aboard) Unit(civ, oldCarrier).cargo[oldPosition] = kCarriedUnitMark + slot;
     }
-    ShowMessage(Tr("There is not a ship in this area to sail with.", "Bu bölgede binilecek bir gemi yok."));
+    ShowMessage(Tr("There is no ship in this area to sail with.", "Bu bölgede binilecek bir gemi yok."));
     return 0;
 }
 
@@ -320,8 +317,8 @@ std::string CityNear(int civ, int x, int y) {
 void TellClearedForest(int civ, int special, int x, int y) {
     if (!IsHuman(civ)) return;
     const std::string name = CityNear(civ, x, y);
-    const std::string fertile =
-        std::string("Good news! After cutting forest near ") + name + " our settler found fertile area ";
+    const std::string fertile = std::string("Good news! After cutting the forest near ") + name +
+                                " our settler found a fertile area ";
     const std::string verimli = std::string("Güzel bir haber var! İşçiler ") + name +
                                 " çevresindeki bir alanda yaptıkları ağaç kesim işleminden sonra alanda ";
     switch (special) {
@@ -332,7 +329,7 @@ void TellClearedForest(int civ, int special, int x, int y) {
         break;
     case 6:
         ShowMessage(
-            Tr((fertile + "for cotton productivity.").c_str(), (verimli + "pamuk verimi buldular.").c_str()));
+            Tr((fertile + "for cotton production.").c_str(), (verimli + "pamuk verimi buldular.").c_str()));
         break;
     case 7:
         ShowMessage(
@@ -343,15 +340,16 @@ void TellClearedForest(int civ, int special, int x, int y) {
             Tr((fertile + "for grape production.").c_str(), (verimli + "üzüm verimi buldular.").c_str()));
         break;
     case kStoneSpecial:
-        ShowMessage(Tr(
-            ("Good news! While cutting forest near " + name + " our settler found a new stone mine.").c_str(),
-            ("Güzel bir haber var! İşçiler " + name +
-             " çevresindeki bir alanda yaptıkları ağaç kesim işlemi sırasında alanda taş madeni buldular.")
-                .c_str()));
+        ShowMessage(
+            Tr(("Good news! While cutting the forest near " + name + " our settler found a new stone mine.")
+                   .c_str(),
+               ("Güzel bir haber var! İşçiler " + name +
+                " çevresindeki bir alanda yaptıkları ağaç kesim işlemi sırasında alanda taş madeni buldular.")
+                   .c_str()));
         break;
     case kGoldSpecial:
         ShowMessage(Tr(
-            ("Excellent news! While cutting forest near " + name + " our settler found a new gold mine.")
+            ("Excellent news! While cutting the forest near " + name + " our settler found a new gold mine.")
                 .c_str(),
             ("Harika bir haber var! İşçiler " + name +
              " çevresindeki bir alanda yaptıkları ağaç kesim işlemi sırasında alanda altın madeni buldular.")
@@ -510,14 +508,14 @@ void CompleteJob(int civ, int slot) {
         if (IsHuman(civ)) {
             if (cell.special == kStoneSpecial)
                 ShowMessage(Tr(
-                    "Good news! After examining hills our settler found a new stone fountain.",
+                    "Good news! After examining the hill our settler found a new stone quarry.",
                     "Güzel bir haber var! İşçimiz tepeleri araştırdıktan sonra yeni bir taş ocağı buldu."));
             else if (cell.special == kGoldSpecial)
-                ShowMessage(Tr("Great news! After examining hills our settler found a new gold fountain.",
+                ShowMessage(Tr("Great news! After examining the hill our settler found a new gold mine.",
                                "Harika bir haber var! İşçimiz tepeleri araştırdıktan sonra yeni bir altın "
                                "madeni buldu."));
             else
-                ShowMessage(Tr("After examining hills our settler cannot found anything.",
+                ShowMessage(Tr("After examining the hill our settler found nothing.",
                                "İşçimiz tepeleri araştırdı ama hiçbir şey bulamadı."));
         }
         break;

@@ -506,7 +506,7 @@ TEST_F(OverviewTest, DiplomacyNamesEachRivalsStanding) {
     const std::vector<Row> rows = {
         {"Friend", kLightGrey, true}, // the Romans, relation 30
         {"Enemy", kRed, true},        // the Turks, 10
-        {"Unknown", kBlack, false},   // the Aztecs, never met
+        {"Unknown", Rgb(232, 196, 120), false}, // the Aztecs, never met: gold on the dark window
         {"Destroyed", kGrey, false},  // the Vikings, nothing left
     };
     for (size_t g = 0; g < rows.size(); ++g) {

@@ -1,7 +1,9 @@
 // One step of a unit and what it sets off; routes and the way home.
+#include "economy/news.h"
 #include "state/host.h"
 #include "state/rules.h"
 #include "state/state.h"
+#include "ui/news_view.h"
 #include "units/movement.h"
 #include "units/unit_table.h"
 
@@ -511,6 +513,45 @@ TEST_F(MovementTest, AttacksAreHandedToTheFight) {
     EXPECT_EQ(CellList(13, 14), std::vector<int>{warrior});
     EXPECT_EQ(Cell(13, 14).unitOwner, 1);
     EXPECT_EQ(City(13, 14).owner, 1);
+}
+
+TEST_F(MovementTest, APersonSeesWhoFellAndHearsOfLossesInOthersTurns) {
+    // A person's Warrior beats one of two Warriors on a cell: the fallen one is named over
+    // the cell, which still holds the other, and the game waits a moment before going on.
+    Place(2, kWarrior, 13, 10);
+    Place(2, kWarrior, 13, 10);
+    Select(1, Place(1, kWarrior, 12, 10));
+    EXPECT_EQ(Walk(1, 0), 1);
+    EXPECT_EQ(Civ(2).unitCount, 1);
+    EXPECT_EQ(Cell(13, 10).unitCount, 1);
+    const FightNotice won = ui.fightNotice;
+    EXPECT_EQ(std::vector<int>({won.x, won.y, won.loserCiv, won.loserType}),
+              std::vector<int>({13, 10, 2, kWarrior}));
+    EXPECT_GT(won.frames, 0);
+    EXPECT_GE(host.frames, 16) << "the result is held on the screen";
+    EXPECT_EQ(Civ(1).newsCount, 0) << "he saw it himself";
+
+    // In a computer's turn the person's Warrior falls to an attack: he sees it, and his
+    // news tells him at his turn.
+    ui.fightNotice = {};
+    Select(2, Place(2, kLegion, 14, 12));
+    Place(1, kWarrior, 15, 12);
+    EXPECT_EQ(Walk(1, 0), 1);
+    EXPECT_EQ(ui.fightNotice.loserCiv, 1);
+    ASSERT_EQ(Civ(1).newsCount, 1);
+    EXPECT_EQ(Civ(1).news[1], NewsCode(15, 12, kNewsUnitLost + 36 + kWarrior));
+    game.language = 1;
+    EXPECT_EQ(NewsText(Civ(1).news[1]),
+              std::string("The ") + nationName(Civ(2).nation) + " attacked and our Warrior fell. ");
+
+    // Two computers fight where no person is involved: nothing is shown, nobody waits.
+    ui.fightNotice = {};
+    host.frames = 0;
+    Select(2, Place(2, kLegion, 14, 16));
+    Place(3, kWarrior, 15, 16);
+    EXPECT_EQ(Walk(1, 0), 1);
+    EXPECT_EQ(ui.fightNotice.frames, 0);
+    EXPECT_EQ(host.frames, 0);
 }
 
 TEST_F(MovementTest, AStoredRouteFollowsTheRoadAndCostsWhatItSaid) {

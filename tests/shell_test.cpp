@@ -317,3 +317,27 @@ TEST_F(FrameTest, AComputersTurnThatNothingDrivesGoesOn) {
     EXPECT_EQ(game.turn, turn + 1) << "the round came round to the person";
     EXPECT_FALSE(Has(Frame(), "computers")) << "nothing more to resume";
 }
+
+TEST_F(FrameTest, TheTurnAndTheFallenAreShownForAMomentThenGo) {
+    StartSmallGame();
+    game.mapWidth = game.mapHeight = 40;
+    game.viewX = game.viewY = 1;
+    game.year = 1250;
+    const Pixel notePlate = Rgb(236, 220, 160), lossPlate = Rgb(200, 60, 48);
+    auto count = [&](Pixel colour, int left, int top, int right, int bottom) {
+        const std::vector<Pixel>& pixels = platform.Screen().Pixels();
+        int n = 0;
+        for (int y = top; y < bottom; ++y)
+            for (int x = left; x < right; ++x) n += pixels[y * kScreenWidth + x] == colour;
+        return n;
+    };
+    ui.turnNoticeFrames = 2;
+    ui.fightNotice = {5, 5, 1, static_cast<uint8_t>(kWarrior), 2}; // the person's Warrior fell
+    for (int frame = 1; frame <= 3; ++frame) {
+        Frame();
+        const bool shown = frame <= 2;
+        // The year at the top of the map; the loss under the cell at (5, 5).
+        EXPECT_EQ(count(notePlate, 400, 45, 624, 75) > 1000, shown) << "frame " << frame;
+        EXPECT_EQ(count(lossPlate, 170, 255, 300, 285) > 300, shown) << "frame " << frame;
+    }
+}

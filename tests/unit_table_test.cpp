@@ -166,6 +166,7 @@ TEST_F(UnitTableTest, APersonKeepsTheTurnUntilHeEndsIt) {
     EXPECT_EQ(game.currentCiv, 2);
     EXPECT_EQ(game.currentUnit, 1);
     EXPECT_EQ(game.endTurnRequested, 0);
+    EXPECT_EQ(ui.turnNoticeFrames, 0) << "a computer's turn is not announced";
 }
 
 TEST_F(UnitTableTest, AComputerGoesTwiceThroughItsUnitsThenPasses) {
@@ -200,6 +201,8 @@ TEST_F(UnitTableTest, EndOfTurnRunsOncePerGameTurnAndEmptyCivilizationsAreSkippe
         EXPECT_EQ(game.currentCiv, 1);
         EXPECT_EQ(game.turn, turn + round);
         EXPECT_EQ(Unit(1, 1).movesLeft, 3) << "move points restored";
+        EXPECT_EQ(ui.turnNoticeFrames, kTurnNoticeFrames) << "the person is told the new year is his";
+        ui.turnNoticeFrames = 0;
         game.endTurnRequested = 1;
     }
     EXPECT_EQ(game.year, -4000 + 300);

@@ -16,4 +16,9 @@ void AddNews(int civ, int x, int y, int kind) {
     reader.news[reader.newsCount] = NewsCode(x, y, kind);
 }
 
+void AddUnitLostNews(int civ, int x, int y, int type, int enemy) {
+    if (civ == game.currentCiv || enemy < 1 || enemy > kMaxCivs || type < 1 || type > kUnitTypes) return;
+    AddNews(civ, x, y, kNewsUnitLost + (enemy - 1) * 36 + type);
+}
+
 } // namespace annals

@@ -17,6 +17,13 @@ constexpr int kNewsCitizenLeft = 96; // unhappiness drove a citizen away
 constexpr int kNewsStarved = 97;     // a citizen died of hunger
 constexpr int kNewsGrew = 98;        // the city has a new citizen
 constexpr int kNewsStoreFull = 400;  // + the product whose store is full
+// A person's unit fell in another's turn: 500 + (enemy - 1) * 36 + the fallen unit's type,
+// about the cell where it fell.
+constexpr int kNewsUnitLost = 500;
+
+// Tells a person that a unit of his of `type` fell at (x, y) to `enemy`, when it happened
+// in somebody else's turn (in his own turn he saw it).
+void AddUnitLostNews(int civ, int x, int y, int type, int enemy);
 
 // The number of a news item about the city at (x, y).
 int32_t NewsCode(int x, int y, int kind);

@@ -223,6 +223,12 @@ struct GameState {
 };
 
 // A unit that rose to a new level of experience, shown over its cell for a few frames.
+struct FightNotice {
+    uint8_t x, y;
+    uint8_t loserCiv, loserType;
+    int32_t frames;
+};
+
 struct PromotionNotice {
     int32_t cell;   // x * 100 + y
     int32_t frames; // frames left to show it
@@ -332,6 +338,10 @@ struct UiState {
     uint8_t crashStep;
     uint8_t crashFromX, crashFromY, crashToX, crashToY;
     uint8_t crashAtTarget;
+    // The outcome of the last fight a person took part in, shown over the loser's cell for
+    // a moment: the loser's civilization and type, and frames left to show it.
+    FightNotice fightNotice;
+    int32_t turnNoticeFrames; // "AD 1250 - your turn" stays on the map this many frames
 
     // map view
     uint8_t smallMapValid; // the small map picture is up to date

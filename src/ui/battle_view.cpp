@@ -1,10 +1,14 @@
 // The fight display, drawn from the state the fight leaves in UiState while it runs.
 #include "ui/battle_view.h"
 
+#include "platform/platform.h"
 #include "state/numbers.h"
 #include "state/rules.h"
 #include "state/state.h"
 #include "ui/drawing.h"
+#include "ui/text.h"
+
+#include <algorithm>
 
 namespace annals {
 
@@ -84,11 +88,47 @@ void DrawPromotion() {
                {kBadgeLeft, sy, kBadgeLeft + kBadgeWidth, sy + kBadgeHeight}, true, Sheet::OthersSprite);
 }
 
+// A line of text on a plate of its own, centred on x, kept inside the map view.
+void Plate(int centreX, int top, const std::string& text, Pixel plate, Pixel ink, int size) {
+    const int width = TextWidth(text, size) + 12, height = size + 10;
+    const int left = std::clamp(centreX - width / 2, kViewLeft + 2, kViewLeft + 1000 - width - 2);
+    top = std::clamp(top, kViewTop + 2, kViewTop + 750 - height - 2);
+    Surface& screen = ThePlatform().BackBuffer();
+    screen.FillRect({left - 1, top - 1, left + width + 1, top + height + 1}, Rgb(40, 28, 16));
+    screen.FillRect({left, top, left + width, top + height}, plate);
+    WriteText(left + 6, top + 4, ink, size, text, left + width);
+}
+
+// Who fell in the fight, over the cell where it fell: the cell may still hold others.
+void DrawFightResult() {
+    FightNotice& notice = ui.fightNotice;
+    if (notice.frames <= 0) return;
+    notice.frames -= 1;
+    int left = 0, top = 0;
+    if (!CellCorner(notice.x, notice.y, left, top) || notice.loserType < 1 || notice.loserType > kUnitTypes)
+        return;
+    const bool ours = IsHuman(notice.loserCiv);
+    const std::string text = std::string(unitTypeName(notice.loserType)) + Tr(" defeated", " yenildi");
+    Plate(left + kCellSize / 2, top + kCellSize + 2, text, ours ? Rgb(200, 60, 48) : Rgb(236, 220, 160),
+          ours ? Rgb(255, 255, 255) : Rgb(0, 0, 0), 8);
+}
+
+// The new year and the player's turn, at the top of the map for a moment.
+void DrawTurnNotice() {
+    if (ui.turnNoticeFrames <= 0) return;
+    if (!ui.innerFrame) ui.turnNoticeFrames -= 1;
+    if (!IsHuman(game.currentCiv)) return;
+    const std::string text = YearName(game.year) + Tr(" — your turn", " — sıra sizde");
+    Plate(kViewLeft + 500, kViewTop + 40, text, Rgb(236, 220, 160), Rgb(0, 0, 0), 10);
+}
+
 } // namespace
 
 void DrawBattle() {
     if (ui.crashStep >= 1 && ui.crashStep <= 8) DrawExplosion();
     DrawPromotion();
+    DrawFightResult();
+    DrawTurnNotice();
 }
 
 } // namespace annals

@@ -63,12 +63,22 @@ const char* OwnerNation(const NewsItem& item) {
                                                                      : "";
 }
 
+// The type of a person's unit that fell in another's turn, 0 when the item is about
+// something else; `enemy` receives the civilization that attacked.
+int LostUnitType(int kind, int* enemy = nullptr) {
+    if (kind <= kNewsUnitLost || kind > kNewsUnitLost + (kMaxCivs - 1) * 36 + kUnitTypes) return 0;
+    const int type = (kind - kNewsUnitLost) % 36;
+    if (enemy) *enemy = (kind - kNewsUnitLost) / 36 + 1;
+    return type >= 1 && type <= kUnitTypes ? type : 0;
+}
+
 Pixel StripColour(int kind) {
     if (kind >= 1 && kind <= 73) return Rgb(176, 196, 222);
     if ((kind >= 74 && kind <= 81) || (kind >= 100 && kind <= 199) || (kind >= 273 && kind <= 282))
         return Rgb(228, 200, 120);
     if ((kind >= 91 && kind <= 95) || kind == 98) return Rgb(170, 208, 150);
-    if (kind == 96 || kind == 97 || (kind >= 336 && kind <= 374) || (kind >= 401 && kind <= 453))
+    if (kind == 96 || kind == 97 || (kind >= 336 && kind <= 374) || (kind >= 401 && kind <= 453) ||
+        LostUnitType(kind) != 0)
         return Rgb(222, 152, 140);
     return Rgb(200, 200, 200);
 }
@@ -90,7 +100,12 @@ void DrawNewsPicture(const NewsItem& item, int x, int y) {
     const int kind = item.kind;
     const int owner = InsideMap(item.x, item.y) && Cell(item.x, item.y).hasCity ? Cell(item.x, item.y).owner
                                                                                 : game.currentCiv;
-    if (kind >= 1 && kind <= kUnitTypes) {
+    if (const int lost = LostUnitType(kind)) {
+        const int colour = std::clamp<int>(Civ(game.currentCiv).colour, 1, kMaxCivs);
+        const int left = 47 * (lost - 1) + 5, top = 47 * (colour - 1) + 5;
+        DrawSprite(x, y, {left, top, left + kIconSize, top + kIconSize}, true, Sheet::UnitSprite);
+        DrawSprite(x + 2, y + 2, {720 + 32 * 4, 586, 720 + 32 * 5, 618}, true, Sheet::Interfaces);
+    } else if (kind >= 1 && kind <= kUnitTypes) {
         const int colour = std::clamp<int>(Civ(owner).colour, 1, kMaxCivs);
         const int left = 47 * (kind - 1) + 5, top = 47 * (colour - 1) + 5;
         DrawSprite(x, y, {left, top, left + kIconSize, top + kIconSize}, true, Sheet::UnitSprite);
@@ -189,6 +204,10 @@ std::string NewsText(int32_t code) {
     if (kind >= 336 && kind <= 373)
         return std::string(OwnerNation(item)) + Tr("'s ", " uygarlığının ") + buildingName(kind - 335) +
                Tr(" destroyed in an enemy attack. ", " binası düşman saldırısında yıkıldı. ");
+    int enemy = 0;
+    if (const int lost = LostUnitType(kind, &enemy))
+        return std::string(Tr("The ", "")) + NationOf(enemy) + Tr(" attacked and our ", " saldırdı, ") +
+               unitTypeName(lost) + Tr(" fell. ", " birliğimiz düştü. ");
     if (kind >= 401 && kind <= 414)
         return std::string(productName(kind - 400)) + Tr(" stocks are full at ", " depoları dolu: ") + city +
                ". ";

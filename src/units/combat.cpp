@@ -237,6 +237,7 @@ uint8_t Shoot(int A, int a, int B, int x, int y, bool shown, bool visible) {
             if (visible) TheHost().Pause(300);
             if (victim.lives == 0) {
                 ui.battleUnits[B] = 0;
+                AddUnitLostNews(B, x, y, victim.type, A);
                 KillUnit(B, hit);
             }
         }

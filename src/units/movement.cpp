@@ -3,6 +3,7 @@
 #include "units/movement.h"
 
 #include "economy/end_of_turn.h"
+#include "economy/news.h"
 
 #include "state/host.h"
 #include "state/rules.h"
@@ -133,12 +134,29 @@ double CargoPrice(int32_t cargo) {
 
 enum class Fight { Refused, Lost, Stopped, Undecided, Won };
 
+constexpr int kFightNoticeFrames = 24, kFightHoldFrames = 16;
+
+// A person who fought or was attacked sees who fell, over the cell where it fell, before
+// the game moves on (and the view with it to the next unit).
+void ShowFallen(bool person, int x, int y, int loserCiv, int loserType) {
+    if (!person) return;
+    ui.fightNotice = {static_cast<uint8_t>(x), static_cast<uint8_t>(y), static_cast<uint8_t>(loserCiv),
+                      static_cast<uint8_t>(loserType), kFightNoticeFrames};
+}
+void HoldFightResult() {
+    for (int i = 0; i < kFightHoldFrames && ui.fightNotice.frames > 0; ++i) {
+        TheHost().NestedFrame();
+        TheHost().Pause(60);
+    }
+}
+
 Fight Attack(UnitRecord& unit, int civ, int slot, int tx, int ty, bool human) {
     MapCell& target = Cell(tx, ty);
     const int defCiv = target.unitOwner;
     const int type = unit.type;
     const bool shooter = IsShip(type) || IsBombard(type) || IsAir(type);
     const int defender = ChooseDefender(tx, ty, type);
+    const bool person = IsHuman(civ) || IsHuman(defCiv);
     Fight outcome = Fight::Won;
     if (defender != 0 || (shooter && target.hasCity)) {
         if (unit.attackedThisTurn) {
@@ -157,22 +175,37 @@ Fight Attack(UnitRecord& unit, int civ, int slot, int tx, int ty, bool human) {
         }
         if (result == 0) {
             if (human) PlaySound("die");
+            ShowFallen(person, unit.x, unit.y, civ, type);
             KillUnit(civ, slot);
+            HoldFightResult();
             return Fight::Lost;
         }
         if (result == 1) {
             // A plane over a city that nobody there can meet has beaten no one.
             if (defender != 0) {
                 if (IsHuman(defCiv)) PlaySound("die");
+                const int fallen = Unit(defCiv, defender).type;
+                ShowFallen(person, tx, ty, defCiv, fallen);
+                AddUnitLostNews(defCiv, tx, ty, fallen, civ);
                 KillUnit(defCiv, defender);
+                HoldFightResult();
             }
         } else {
             outcome = Fight::Undecided;
         }
     } else {
         // Nothing there can defend itself against this attacker.
-        for (int guard = 0; target.unitCount > 0 && guard <= 2 * kMaxCellUnits; ++guard)
-            KillUnit(defCiv, target.unitList[target.unitCount]);
+        bool anyFell = false;
+        for (int guard = 0; target.unitCount > 0 && guard <= 2 * kMaxCellUnits; ++guard) {
+            const int fallen = target.unitList[target.unitCount];
+            if (defCiv >= 1 && defCiv <= kMaxCivs && fallen >= 1 && fallen <= Civ(defCiv).unitCount) {
+                ShowFallen(person, tx, ty, defCiv, Unit(defCiv, fallen).type);
+                anyFell = true;
+                AddUnitLostNews(defCiv, tx, ty, Unit(defCiv, fallen).type, civ);
+            }
+            KillUnit(defCiv, fallen);
+        }
+        if (person && anyFell) HoldFightResult();
     }
     if (target.unitCount == 0 && target.hasCity && IsLandOrBombard(type)) CaptureCity(civ, tx, ty);
     return outcome;

@@ -178,7 +178,11 @@ void PassTurn() {
         if (human) CompleteHumanResearch(civ);
         // Wonders finished since this player's last turn are announced as it begins.
         if (human && ui.bigNewsCount[civ] > 0) ui.bigNewsOpen = 1;
-        if (HasUnitsOrCities(civ)) return;
+        if (HasUnitsOrCities(civ)) {
+            // The new year and the player's turn are shown on the map for a moment.
+            if (human) ui.turnNoticeFrames = kTurnNoticeFrames;
+            return;
+        }
     }
     game.gameOver = 1;
 }

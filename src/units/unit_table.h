@@ -12,6 +12,8 @@ void KillUnit(int civ, int slot);
 // (after the current unit was removed, the next one has moved into its slot). When no
 // unit is left the turn passes, as the rules for people and computers say.
 void NextUnit(int mode);
+// Frames (60 ms each) the new year and "your turn" stay on the map when a person's turn begins.
+constexpr int kTurnNoticeFrames = 25;
 // While a computer civilization is to move, lets it play unit by unit.
 void Looping();
 // Start of a civilization's turn: move points restored, attacks forgotten.

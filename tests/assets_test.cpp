@@ -178,25 +178,18 @@ TEST(Assets, EverySheetIsABitmapAtLeastItsTableSize) {
 }
 
 TEST(Assets, FinishedSheetsHoldNoStandIn) {
-    // The mark is found on the stand-in itself...
-    for (art::SheetId id : {art::kUnitSprite, art::kOthersSprite, art::kTerrainSprite}) {
-        const art::SheetInfo& sheet = art::kSheets[id];
-        cairo_surface_t* surface = cairo_image_surface_create(CAIRO_FORMAT_RGB24, sheet.width, sheet.height);
-        cairo_t* cr = cairo_create(surface);
-        art::DrawPlaceholder(cr, id, sheet.width, sheet.height);
-        cairo_destroy(cr);
-        cairo_surface_flush(surface);
-        std::vector<uint32_t> pixels(size_t(sheet.width) * sheet.height);
-        for (int y = 0; y < sheet.height; ++y)
-            std::memcpy(&pixels[size_t(y) * sheet.width],
-                        cairo_image_surface_get_data(surface) +
-                            size_t(y) * cairo_image_surface_get_stride(surface),
-                        size_t(sheet.width) * 4);
-        for (uint32_t& p : pixels) p &= 0xFFFFFF;
-        cairo_surface_destroy(surface);
-        EXPECT_GT(ChequerSquares(pixels, sheet.width, sheet.height), 0) << sheet.file;
+    // The mark is found on a chequered ground like the old stand-in's: 10-pixel squares of
+    // two greys 14 apart...
+    {
+        const int width = 60, height = 40;
+        std::vector<uint32_t> pixels(size_t(width) * height);
+        for (int y = 0; y < height; ++y)
+            for (int x = 0; x < width; ++x)
+                pixels[size_t(y) * width + x] = (x / 10 + y / 10) % 2 ? 0xC4C0B8u : 0xB6B2AAu;
+        EXPECT_GT(ChequerSquares(pixels, width, height), 0);
     }
-    // ...and on none of the sheets whose pictures are drawn.
+    // ...and on none of the game's sheets: every one of them is drawn.
+    EXPECT_EQ(std::size(art::kFinishedSheets), size_t(art::kSheetCount));
     for (art::SheetId id : art::kFinishedSheets) {
         const art::SheetInfo& sheet = art::kSheets[id];
         const assetfiles::BmpImage image = assetfiles::DecodeBmp(Load(kGameDir + "/Art/" + sheet.file));

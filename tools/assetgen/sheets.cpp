@@ -10,9 +10,7 @@
 
 namespace annals::art {
 
-// Each routine below is the whole art of its sheet. The map, its pieces and the frame are
-// drawn (kFinishedSheets); the rest still show the labelled stand-in until their
-// pictures are made.
+// Each routine below is the whole art of its sheet.
 
 void DrawInterfacesSheet(cairo_t* cr, int width, int height) {
     DrawInterfaceWindows(cr, width, height);

@@ -63,7 +63,7 @@ void DrawBackgroundWindows(cairo_t* cr, int width, int height);
 void DrawEntrancePictures(cairo_t* cr, int width, int height);
 void DrawEntranceButtons(cairo_t* cr, int width, int height);
 
-// The sheets whose every picture is drawn: the stand-in below never touches them.
+// The sheets, every one of which is drawn in full (the asset test checks them all).
 inline constexpr SheetId kFinishedSheets[] = {
     kTerrainSprite,     kCoastSprite,          kMixSprite,          kHillSprite,
     kRiverSprite,       kForestSprite,         kRoadSprite,         kRoadOnCornfieldSprite,
@@ -73,11 +73,6 @@ inline constexpr SheetId kFinishedSheets[] = {
     kCityNameBigSprite, kBuildingSprite,       kWonderSprite,       kInterfaces,
     kBackgrounds,       kScienceSprite,        kSciencesSprite,     kHelpSprite,
 };
-
-// Until the real pictures are drawn a sheet shows this: a neutral pattern, the sheet's
-// name, a coordinate grid every 50 pixels and every piece of the sheet table outlined
-// and labelled. It never uses the colour key.
-void DrawPlaceholder(cairo_t* cr, SheetId sheet, int width, int height);
 
 // Draws every sheet and writes it as a 24-bit BMP into artDir.
 bool WriteSheets(const std::string& artDir, std::string& error);

@@ -205,8 +205,9 @@ bool MainMenuMouseDown(int x, int y) {
 void DrawSaveLoadMenu() {
     DrawSprite(kMenuWindowX, kMenuWindowY, kMenuWindow, true, Sheet::Backgrounds);
     DrawSprite(474, 265, ui.saveMenuOpen ? kSaveTitle : kLoadTitle, true, Sheet::Backgrounds);
-    // The title plate carries no word of its own: the menu names itself in either language.
-    WriteCentred(512, 272, kBlack, 10,
+    // The title plate carries no word of its own: the menu names itself, in either
+    // language, in gold above it.
+    WriteCentred(512, 247, Rgb(232, 196, 120), 10,
                  ui.saveMenuOpen ? Tr("Save Game", "Oyunu Sakla") : Tr("Load Game", "Oyun Yükle"));
     for (int n = 1; n <= kSaveSlots; ++n) {
         if (ui.slotChoice == n)

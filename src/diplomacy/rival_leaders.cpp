@@ -25,7 +25,7 @@ constexpr int kResumeKey = 255; // the turn goes on with the selected unit
 constexpr int kEndMoveKey = 32; // the selected unit ends its move
 
 constexpr double kWar = 13, kTreaty = 25, kBoughtPeace = 28, kAlliance = 32;
-constexpr int kContactAFull = 20, kContactBFull = 10;
+constexpr int kContactAFull = 20;
 
 bool Valid(int civ) {
     return civ >= 1 && civ <= game.civCount;

@@ -207,8 +207,8 @@ void WriteProducts(const CityData& city) {
             ui.popupY = 330 + 13 * r;
         }
         WriteText(646, y, kBlack, 8, productName(p), 694);
-        WriteText(708, y, kBlack, 8, "+" + Str(city.production[p]), 736);
-        WriteText(738, y, kDarkRed, 8, "-" + Str(city.consumption[p]), 766);
+        WriteText(708, y, kBlack, 8, Prefixed("+", Str(city.production[p])), 736);
+        WriteText(738, y, kDarkRed, 8, Prefixed("-", Str(city.consumption[p])), 766);
         WriteText(768, y, kBlack, 8, Str(city.stock[p]) + "/" + Str(city.storageCapacity), 826);
     }
 }
@@ -322,7 +322,7 @@ void WriteWorkerMenu(CityData& city) {
             WriteText(left + 5, y + 1, kBlack, 8, productName(e.code), left + 70);
             WriteText(left + 71, y + 1, kBlack, 8, Str(e.yield) + Tr(" Tons", " Ton"), left + 114);
             WriteText(left + 115, y + 1, kDarkRed, 8,
-                      "(" + Fixed2(e.yield * productPrice(e.code) / 100.0) + Tr(" gold)", " altın)"),
+                      Prefixed("(", Fixed2(e.yield * productPrice(e.code) / 100.0)) + Tr(" gold)", " altın)"),
                       left + kWorkerMenuWidth);
         } else {
             WriteText(left + 5, y + 1, kBlack, 8, jobName(e.code - kProducts), left + kWorkerMenuWidth - 4);

@@ -239,7 +239,7 @@ std::string FirstTooltipLine(int amount, int product) {
     const std::string name = productName(product);
     if (IsEnglish())
         return " Click To Sell " + std::to_string(amount) + " " + name + (amount == 1 ? " " : "s ");
-    return " " + std::to_string(amount) + " " + name + " Satmak İçin Tıklayın";
+    return Prefixed(" ", std::to_string(amount)) + " " + name + " Satmak İçin Tıklayın";
 }
 
 void WriteProductTooltip() {
@@ -299,7 +299,7 @@ double NetIncome(const CityData& city) {
 
 // "+" in blue above zero, nothing in list grey at zero, "-" in red below.
 void WriteSigned(int centreX, int y, double value) {
-    const std::string text = (value > 0 ? "+" : value < 0 ? "-" : "") + MoneyText(value);
+    const std::string text = Prefixed(value > 0 ? "+" : value < 0 ? "-" : "", MoneyText(value));
     WriteCentred(centreX, y, value > 0 ? kBlue : value < 0 ? kRed : kListGrey, 8, text);
 }
 
@@ -357,7 +357,7 @@ void WriteFinanceTexts() {
                               ? "Army expenses   (" + rate + " gold per soldier in " + government + ")"
                               : "Askeri giderler (Asker başına " + rate + " altın, " + government + ")",
                           1024);
-                WriteCentred(649, armyY, kRed, 8, "-" + MoneyText(soldiers * pay));
+                WriteCentred(649, armyY, kRed, 8, Prefixed("-", MoneyText(soldiers * pay)));
             }
         }
         WriteCentred(606, armyY, kListGrey, 8, "x " + std::to_string(soldiers));

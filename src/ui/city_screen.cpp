@@ -264,7 +264,6 @@ constexpr Pixel kBoxEmpty = Rgb(60, 52, 40);
 constexpr Pixel kFoodColour = Rgb(214, 170, 40);
 constexpr Pixel kMilitaryColour = Rgb(190, 40, 30);
 constexpr Pixel kScienceColour = Rgb(40, 110, 210);
-constexpr Pixel kWhite = Rgb(255, 255, 255);
 
 Surface& Screen() {
     return ThePlatform().BackBuffer();

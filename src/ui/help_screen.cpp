@@ -38,7 +38,6 @@ constexpr Pixel kOrange = Rgb(255, 128, 0);
 constexpr Pixel kBlue = Rgb(0, 128, 255);
 constexpr Pixel kMagenta2 = Rgb(255, 0, 255);
 
-constexpr int kPageBottom = 597; // the page's lines end here
 constexpr int kLine = 13;        // size-8 lines are 13 pixels apart
 // The page's paragraphs wrap a little short of the frame: the face draws some letters
 // wider than the width table counts them.

@@ -274,7 +274,7 @@ void Sign(cairo_t* cr, double x, double y, Mark mark) {
 
 constexpr uint32_t kPlaster = 0xe8dcc0, kStone = 0xd8ccb0, kWood = 0xa87a4a, kBrick = 0xa8583a,
                    kTile = 0xb8502e, kSlate = 0x5a6470, kThatch = 0xc8a860, kMarble = 0xf0ece0,
-                   kGreenCopper = 0x6aa890, kGoldRoof = 0xe8c478;
+                   kGreenCopper = 0x6aa890;
 
 // A small house of a trade: plaster walls under a tiled gable, its sign at the door.
 void TradeHouse(cairo_t* cr, Mark mark, uint32_t wall = kPlaster, uint32_t roof = kTile) {

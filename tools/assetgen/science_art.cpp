@@ -12,7 +12,7 @@ namespace annals::art {
 namespace {
 
 constexpr double kPi = 3.14159265358979;
-constexpr uint32_t kSepia = 0x5c3c1c, kPaper = 0xf5e8c7, kPaperDark = 0xd6bf8f, kFillLight = 0xecdcb4;
+constexpr uint32_t kSepia = 0x5c3c1c, kPaper = 0xf5e8c7, kFillLight = 0xecdcb4;
 
 void Hex(cairo_t* cr, uint32_t c) {
     cairo_set_source_rgb(cr, ((c >> 16) & 0xFF) / 255.0, ((c >> 8) & 0xFF) / 255.0, (c & 0xFF) / 255.0);

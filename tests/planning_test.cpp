@@ -4,6 +4,7 @@
 #include "ai/computer_player.h"
 #include "ai/planning.h"
 #include "city_fixture.h"
+#include "shell/autoplay.h"
 #include "units/movement.h"
 #include "units/unit_table.h"
 #include "world/setup.h"
@@ -362,14 +363,7 @@ TEST_F(PlanningTest, AComputerFoundsItsFirstCitiesOnItsOwn) {
         DistanceCalculation();
         int firstCity = 0, secondCity = 0;
         for (long step = 0; step < 200000 && game.turn < 60 && secondCity == 0; ++step) {
-            if (ui.dialogCode != 0) ui.dialogCode = 0;
-            if (ui.distanceRecalcRequested) {
-                ui.distanceRecalcRequested = 0;
-                DistanceCalculation();
-            }
-            game.unitHandled = 0;
-            AI();
-            if (!game.unitHandled) NextUnit(1);
+            AutoplayStep();
             if (Civ(kComputer).gold < 30 && Civ(kComputer).cityCount == 0 && game.turn > 3)
                 Civ(kComputer).gold = 40; // the treasury fills (there is no city to pay in yet)
             if (firstCity == 0 && Civ(kComputer).citiesFounded >= 1) firstCity = game.turn;

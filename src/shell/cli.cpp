@@ -8,6 +8,7 @@
 #include "persist/state_json.h"
 #include "platform/headless_platform.h"
 #include "platform/keys.h"
+#include "shell/autoplay.h"
 #include "shell/program.h"
 #include "state/host.h"
 #include "state/random.h"
@@ -349,14 +350,7 @@ int Play(const Arguments& a, std::string& out, std::string& err) {
     // Far more steps than any number of rounds needs, so that a stuck game ends.
     const long long bound = rounds * 200000LL;
     for (long long step = 0; step < bound && game.turn < target && !game.gameOver; ++step) {
-        if (ui.dialogCode != 0) ui.dialogCode = 0; // nobody is there to answer
-        if (ui.distanceRecalcRequested) {
-            ui.distanceRecalcRequested = 0;
-            DistanceCalculation();
-        }
-        game.unitHandled = 0;
-        AI();
-        if (!game.unitHandled) NextUnit(1);
+        AutoplayStep(); // nobody is there to answer a dialog
         if (game.turn != lastTurn) {
             const auto now = std::chrono::steady_clock::now();
             const double ms = std::chrono::duration<double, std::milli>(now - started).count();

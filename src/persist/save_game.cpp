@@ -1,5 +1,6 @@
 #include "persist/save_game.h"
 
+#include "state/large_pages.h"
 #include "state/numbers.h"
 #include "state/rules.h"
 #include "state/state.h"
@@ -397,7 +398,8 @@ struct Staging {
     CivTable civs;
     GameState game;
 };
-Staging staging;
+alignas(kLargePage) Staging staging;
+[[maybe_unused]] const bool stagingInLargePages = (AdviseLargePages(&staging, sizeof staging), true);
 // Nothing has been read into the staging copy yet: it is still as the program started,
 // all zero, and clearing it would only cost the memory of every unit slot.
 bool stagingUsed = false;

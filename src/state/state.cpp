@@ -1,12 +1,14 @@
 #include "state/state.h"
 
+#include "state/large_pages.h"
+
 #include <cstring>
 #include <type_traits>
 
 namespace annals {
 
-MapCell worldMap[kMaxMapSize + 1][kMaxMapSize + 1];
-CivRecord civs[kMaxCivs + 1];
+alignas(kLargePage) MapCell worldMap[kMaxMapSize + 1][kMaxMapSize + 1];
+alignas(kLargePage) CivRecord civs[kMaxCivs + 1];
 GameState game;
 UiState ui;
 std::string gameFolder;
@@ -17,6 +19,9 @@ static_assert(std::is_trivially_copyable_v<GameState>);
 static_assert(std::is_trivially_copyable_v<UiState>);
 
 namespace {
+[[maybe_unused]] const bool inLargePages =
+    (AdviseLargePages(worldMap, sizeof worldMap), AdviseLargePages(civs, sizeof civs), true);
+
 // Where a stray index lands. Cleared on every such access, so nothing written there
 // is ever read back as game data.
 MapCell scratchCell;

@@ -168,3 +168,114 @@ TEST(Cli, ShotWritesAPngOfTheScreen) {
     }
     std::filesystem::remove_all(dir);
 }
+
+namespace {
+// A bitmap file of the given kind: 2 x 2 pixels, red, green / blue, white from the top.
+std::string BitmapBytes(int bits, bool topDown, uint32_t compression = 0) {
+    std::string b;
+    auto put = [&](uint32_t v, int bytes) {
+        for (int i = 0; i < bytes; ++i) b += static_cast<char>((v >> (8 * i)) & 255);
+    };
+    const Pixel colours[2][2] = {{Rgb(255, 0, 0), Rgb(0, 255, 0)}, {Rgb(0, 0, 255), Rgb(255, 255, 255)}};
+    const int paletteBytes = bits == 8 ? 4 * 4 : compression == 3 ? 12 : 0;
+    const int stride = (2 * bits / 8 + 3) & ~3;
+    const uint32_t offset = 54 + static_cast<uint32_t>(paletteBytes);
+    b += "BM";
+    put(offset + static_cast<uint32_t>(stride * 2), 4);
+    put(0, 4);
+    put(offset, 4);
+    put(40, 4);
+    put(2, 4);
+    put(topDown ? static_cast<uint32_t>(-2) : 2u, 4);
+    put(1, 2);
+    put(static_cast<uint32_t>(bits), 2);
+    put(compression, 4);
+    put(0, 4);
+    put(2835, 4);
+    put(2835, 4);
+    put(bits == 8 ? 4 : 0, 4);
+    put(0, 4);
+    if (bits == 8)
+        for (int y = 0; y < 2; ++y)
+            for (int x = 0; x < 2; ++x) put(colours[y][x] & 0xFFFFFF, 4);
+    if (compression == 3) {
+        put(0x0000FF00u, 4); // red, green, blue where a plain file has them the other way round
+        put(0x00FF0000u, 4);
+        put(0xFF000000u, 4);
+    }
+    for (int row = 0; row < 2; ++row) {
+        const int y = topDown ? row : 1 - row;
+        std::string line;
+        for (int x = 0; x < 2; ++x) {
+            const Pixel p = colours[y][x];
+            const uint8_t r = static_cast<uint8_t>(p >> 16), g = static_cast<uint8_t>(p >> 8),
+                          bl = static_cast<uint8_t>(p);
+            if (bits == 8)
+                line += static_cast<char>(y * 2 + x);
+            else if (bits == 24)
+                line += {static_cast<char>(bl), static_cast<char>(g), static_cast<char>(r)};
+            else if (compression == 3)
+                line += {0, static_cast<char>(r), static_cast<char>(g), static_cast<char>(bl)};
+            else
+                line += {static_cast<char>(bl), static_cast<char>(g), static_cast<char>(r), 0};
+        }
+        line.resize(static_cast<size_t>(stride), '\0');
+        b += line;
+    }
+    return b;
+}
+} // namespace
+
+TEST(Bitmaps, EveryKindOfSheetReadsAndDamagedFilesAreRefused) {
+    const std::string path = ::testing::TempDir() + "annals-bitmap.bmp";
+    auto load = [&](const std::string& bytes, Surface& out, std::string& error, int w = 0, int h = 0) {
+        std::ofstream(path, std::ios::binary) << bytes;
+        return LoadBitmapFile(path, out, error, w, h);
+    };
+    struct Good {
+        int bits;
+        bool topDown;
+        uint32_t compression;
+    };
+    for (const Good& c :
+         {Good{24, false, 0}, Good{24, true, 0}, Good{32, false, 0}, Good{32, true, 3}, Good{8, false, 0}}) {
+        SCOPED_TRACE(::testing::Message() << c.bits << " bits, top down " << c.topDown);
+        Surface s;
+        std::string error;
+        ASSERT_TRUE(load(BitmapBytes(c.bits, c.topDown, c.compression), s, error)) << error;
+        ASSERT_EQ(s.Width(), 2);
+        ASSERT_EQ(s.Height(), 2);
+        EXPECT_EQ(s.GetPixel(0, 0), Rgb(255, 0, 0));
+        EXPECT_EQ(s.GetPixel(1, 0), Rgb(0, 255, 0));
+        EXPECT_EQ(s.GetPixel(0, 1), Rgb(0, 0, 255));
+        EXPECT_EQ(s.GetPixel(1, 1), Rgb(255, 255, 255));
+    }
+
+    struct Bad {
+        std::string bytes;
+        int w, h;
+        std::string says;
+    };
+    const std::string plain = BitmapBytes(24, false);
+    std::string huge = plain;
+    huge[18] = huge[19] = huge[20] = '\x7f'; // a width of millions
+    const Bad bad[] = {
+        {plain.substr(0, 60), 0, 0, "cut short"},
+        {"GIF89a, not a bitmap at all....", 0, 0, "not a bitmap"},
+        {huge, 0, 0, "its header says"},
+        {plain, 3, 2, "the game expects 3 x 2"},
+        {BitmapBytes(24, false, 1), 0, 0, "does not read"},
+        {BitmapBytes(16, false), 0, 0, "does not read"},
+    };
+    for (const Bad& c : bad) {
+        Surface s;
+        std::string error;
+        EXPECT_FALSE(load(c.bytes, s, error, c.w, c.h)) << c.says;
+        EXPECT_NE(error.find(c.says), std::string::npos) << error;
+    }
+    Surface s;
+    std::string error;
+    EXPECT_FALSE(LoadBitmapFile(::testing::TempDir() + "no-such-sheet.bmp", s, error));
+    EXPECT_NE(error.find("cannot open"), std::string::npos) << error;
+    std::filesystem::remove(path);
+}

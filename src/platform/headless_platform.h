@@ -36,6 +36,7 @@ public:
 
     int DrawText(int x, int y, const std::string& utf8, int size, Pixel colour) override;
     int TextPixelWidth(const std::string& utf8, int size) override;
+    bool MeasuresText() const override { return backBuffer_.Valid() || recordDrawing_; }
 
     void PlayWave(const std::string& name) override;
     void StopWave(const std::string& name) override;

@@ -1,57 +1,94 @@
 #include "platform/platform.h"
 
-#include <SDL.h>
 #include <png.h>
 
 #include <cstdint>
 #include <cstdio>
 #include <string>
+#include <vector>
 
 namespace annals {
 
 namespace {
 
-// The picture size a bitmap file's header claims, read before anything is loaded so that
-// a file claiming a huge picture never makes the game allocate it.
-bool BitmapHeaderSize(const std::string& path, long& width, long& height, std::string& error) {
+uint32_t Little32(const unsigned char* at) {
+    return static_cast<uint32_t>(at[0]) | static_cast<uint32_t>(at[1]) << 8 |
+           static_cast<uint32_t>(at[2]) << 16 | static_cast<uint32_t>(at[3]) << 24;
+}
+uint32_t Little16(const unsigned char* at) {
+    return static_cast<uint32_t>(at[0]) | static_cast<uint32_t>(at[1]) << 8;
+}
+
+// One channel of a 32-bit pixel under a bit-field mask, scaled to 0..255.
+struct Field {
+    uint32_t mask = 0;
+    int shift = 0;
+    uint32_t top = 1; // the largest value the field holds
+
+    explicit Field(uint32_t m) : mask(m) {
+        if (mask == 0) return;
+        while (((mask >> shift) & 1u) == 0) ++shift;
+        top = mask >> shift;
+    }
+    uint32_t Of(uint32_t pixel) const {
+        const uint32_t value = (pixel & mask) >> shift;
+        return top == 255 ? value : value * 255 / top;
+    }
+};
+
+bool ReadWholeFile(const std::string& path, std::vector<unsigned char>& bytes, std::string& error) {
     FILE* file = std::fopen(path.c_str(), "rb");
     if (!file) {
         error = "cannot open " + path;
         return false;
     }
-    unsigned char h[26] = {};
-    const size_t got = std::fread(h, 1, sizeof h, file);
+    unsigned char chunk[1 << 16];
+    size_t got = 0;
+    while ((got = std::fread(chunk, 1, sizeof chunk, file)) > 0)
+        bytes.insert(bytes.end(), chunk, chunk + got);
+    const bool failed = std::ferror(file) != 0;
     std::fclose(file);
-    auto u32 = [&](int at) {
-        return static_cast<uint32_t>(h[at]) | static_cast<uint32_t>(h[at + 1]) << 8 |
-               static_cast<uint32_t>(h[at + 2]) << 16 | static_cast<uint32_t>(h[at + 3]) << 24;
-    };
-    if (got < 26 || h[0] != 'B' || h[1] != 'M') {
-        error = path + " is not a bitmap file";
-        return false;
-    }
-    const uint32_t headerSize = u32(14);
-    if (headerSize == 12) { // the oldest header: 16-bit sizes
-        width = static_cast<long>(h[18] | h[19] << 8);
-        height = static_cast<long>(h[20] | h[21] << 8);
-    } else if (headerSize >= 40) {
-        width = static_cast<int32_t>(u32(18));
-        height = static_cast<int32_t>(u32(22));
-        if (height < 0) height = -height; // rows stored from the top
-    } else {
-        error = path + " has a bitmap header of an unknown kind";
-        return false;
-    }
-    return true;
+    if (failed) error = "cannot read " + path;
+    return !failed;
 }
 
 } // namespace
 
+// Reads the uncompressed bitmaps the game's sheets are: 24-bit, 32-bit (plain or with
+// bit fields) and 8-bit with a palette, rows stored from the bottom or from the top.
+// The size the header claims is checked before anything is allocated, so a file that
+// claims a huge picture never makes the game allocate it.
 bool LoadBitmapFile(const std::string& path, Surface& out, std::string& error, int expectedWidth,
                     int expectedHeight) {
-    constexpr long kLargestSide = 8192; // no picture of the game comes near it
+    std::vector<unsigned char> d;
+    if (!ReadWholeFile(path, d, error)) return false;
+    if (d.size() < 26 || d[0] != 'B' || d[1] != 'M') {
+        error = path + " is not a bitmap file";
+        return false;
+    }
+    const uint32_t offset = Little32(&d[10]), headerSize = Little32(&d[14]);
     long width = 0, height = 0;
-    if (!BitmapHeaderSize(path, width, height, error)) return false;
+    bool topDown = false;
+    uint32_t bits = 0, compression = 0, paletteCount = 0;
+    if (headerSize == 12) { // the oldest header: 16-bit sizes
+        width = static_cast<long>(Little16(&d[18]));
+        height = static_cast<long>(Little16(&d[20]));
+        bits = Little16(&d[24]);
+    } else if (headerSize >= 40 && d.size() >= 54) {
+        width = static_cast<int32_t>(Little32(&d[18]));
+        height = static_cast<int32_t>(Little32(&d[22]));
+        if (height < 0) {
+            height = -height;
+            topDown = true;
+        }
+        bits = Little16(&d[28]);
+        compression = Little32(&d[30]);
+        paletteCount = Little32(&d[46]);
+    } else {
+        error = path + " has a bitmap header of an unknown kind";
+        return false;
+    }
+    constexpr long kLargestSide = 8192; // no picture of the game comes near it
     if (width < 1 || height < 1 || width > kLargestSide || height > kLargestSide ||
         (expectedWidth > 0 && (width != expectedWidth || height != expectedHeight))) {
         error =
@@ -61,25 +98,58 @@ bool LoadBitmapFile(const std::string& path, Surface& out, std::string& error, i
                      std::to_string(expectedHeight);
         return false;
     }
-    SDL_Surface* loaded = SDL_LoadBMP(path.c_str());
-    if (!loaded) {
-        error = SDL_GetError();
+    // Bit-field masks follow a 40-byte header, or sit inside a longer one.
+    uint32_t masks[3] = {0xFF0000u, 0xFF00u, 0xFFu};
+    const bool fields = compression == 3 && bits == 32;
+    if (fields) {
+        if (d.size() < 66) {
+            error = path + " is cut short";
+            return false;
+        }
+        for (int i = 0; i < 3; ++i) masks[i] = Little32(&d[54 + 4 * i]);
+    }
+    if ((compression != 0 && !fields) || (bits != 8 && bits != 24 && bits != 32)) {
+        error = path + " is a kind of bitmap the game does not read (" + std::to_string(bits) +
+                " bits, compression " + std::to_string(compression) + ")";
         return false;
     }
-    SDL_Surface* argb = SDL_ConvertSurfaceFormat(loaded, SDL_PIXELFORMAT_ARGB8888, 0);
-    SDL_FreeSurface(loaded);
-    if (!argb) {
-        error = SDL_GetError();
+    const Field red(masks[0]), green(masks[1]), blue(masks[2]);
+    std::vector<Pixel> palette;
+    if (bits == 8) {
+        const size_t entries = paletteCount == 0 || paletteCount > 256 ? 256 : paletteCount;
+        const size_t at = 14 + headerSize, step = headerSize == 12 ? 3 : 4;
+        if (at + entries * step > d.size()) {
+            error = path + " is cut short";
+            return false;
+        }
+        for (size_t i = 0; i < entries; ++i) {
+            const unsigned char* e = &d[at + i * step];
+            palette.push_back(0xFF000000u | static_cast<Pixel>(e[2]) << 16 | static_cast<Pixel>(e[1]) << 8 |
+                              e[0]);
+        }
+        palette.resize(256, 0xFF000000u);
+    }
+    const size_t stride = (static_cast<size_t>(width) * bits / 8 + 3) & ~static_cast<size_t>(3);
+    if (offset > d.size() || (d.size() - offset) / stride < static_cast<size_t>(height)) {
+        error = path + " is cut short";
         return false;
     }
-    out.Resize(argb->w, argb->h);
-    for (int y = 0; y < argb->h; ++y) {
-        const auto* in = reinterpret_cast<const uint32_t*>(static_cast<const uint8_t*>(argb->pixels) +
-                                                           static_cast<ptrdiff_t>(y) * argb->pitch);
-        Pixel* row = out.Row(y);
-        for (int x = 0; x < argb->w; ++x) row[x] = in[x] | 0xFF000000u;
+    out.Resize(static_cast<int>(width), static_cast<int>(height));
+    for (long y = 0; y < height; ++y) {
+        const unsigned char* in = &d[offset + stride * static_cast<size_t>(topDown ? y : height - 1 - y)];
+        Pixel* row = out.Row(static_cast<int>(y));
+        for (long x = 0; x < width; ++x) {
+            if (bits == 24) {
+                const unsigned char* p = in + x * 3;
+                row[x] = 0xFF000000u | static_cast<Pixel>(p[2]) << 16 | static_cast<Pixel>(p[1]) << 8 | p[0];
+            } else if (bits == 32) {
+                const uint32_t v = Little32(in + x * 4);
+                row[x] = 0xFF000000u | red.Of(v) << 16 | green.Of(v) << 8 | blue.Of(v);
+            } else {
+                row[x] = palette[in[x]];
+            }
+        }
     }
-    SDL_FreeSurface(argb);
     return true;
 }
 

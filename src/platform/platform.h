@@ -81,6 +81,9 @@ public:
     // Returns the width in pixels of what was drawn.
     virtual int DrawText(int x, int y, const std::string& utf8, int size, Pixel colour) = 0;
     virtual int TextPixelWidth(const std::string& utf8, int size) = 0;
+    // False where no text is ever seen or recorded: lines are then wrapped by the width
+    // table alone, and the font need not be opened at all.
+    virtual bool MeasuresText() const { return true; }
 
     // Sound effects by name ("click", "intro" ...) and MIDI music by file path. Both
     // are silent, without complaint, when there is no audio device.

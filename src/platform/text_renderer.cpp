@@ -3,6 +3,8 @@
 #include <SDL.h>
 #include <SDL_ttf.h>
 
+#include <dlfcn.h>
+
 #include <cmath>
 #include <map>
 #include <sys/stat.h>
@@ -25,6 +27,44 @@ inline Pixel Blend(Pixel under, Pixel colour, uint32_t a) {
     const uint32_t b = ((colour & 255) * a + (under & 255) * na + 127) / 255;
     return 0xFF000000u | (r << 16) | (g << 8) | b;
 }
+// The font library is opened when the first text is measured or drawn, not when the
+// program starts: the commands that draw nothing then start without it and the dozens of
+// libraries it brings.
+struct FontLibrary {
+    int (*init)() = nullptr;
+    void (*quit)() = nullptr;
+    TTF_Font* (*openFont)(const char*, int) = nullptr;
+    void (*closeFont)(TTF_Font*) = nullptr;
+    void (*setFontHinting)(TTF_Font*, int) = nullptr;
+    int (*sizeUtf8)(TTF_Font*, const char*, int*, int*) = nullptr;
+    SDL_Surface* (*renderUtf8Blended)(TTF_Font*, const char*, SDL_Color) = nullptr;
+    SDL_Surface* (*convertSurfaceFormat)(SDL_Surface*, Uint32, Uint32) = nullptr;
+    void (*freeSurface)(SDL_Surface*) = nullptr;
+    bool ok = false;
+};
+
+template <typename F> bool Find(void* library, const char* name, F& into) {
+    into = reinterpret_cast<F>(dlsym(library, name));
+    return into != nullptr;
+}
+
+const FontLibrary& Fonts() {
+    static const FontLibrary library = [] {
+        FontLibrary f;
+        void* ttf = dlopen("libSDL2_ttf-2.0.so.0", RTLD_NOW | RTLD_LOCAL);
+        void* sdl = dlopen("libSDL2-2.0.so.0", RTLD_NOW | RTLD_LOCAL);
+        if (!ttf || !sdl) return f;
+        f.ok = Find(ttf, "TTF_Init", f.init) && Find(ttf, "TTF_Quit", f.quit) &&
+               Find(ttf, "TTF_OpenFont", f.openFont) && Find(ttf, "TTF_CloseFont", f.closeFont) &&
+               Find(ttf, "TTF_SetFontHinting", f.setFontHinting) && Find(ttf, "TTF_SizeUTF8", f.sizeUtf8) &&
+               Find(ttf, "TTF_RenderUTF8_Blended", f.renderUtf8Blended) &&
+               Find(sdl, "SDL_ConvertSurfaceFormat", f.convertSurfaceFormat) &&
+               Find(sdl, "SDL_FreeSurface", f.freeSurface);
+        return f;
+    }();
+    return library;
+}
+
 } // namespace
 
 std::string FindFontFile() {
@@ -59,10 +99,10 @@ struct TextRenderer::Impl {
         TTF_Font* font = Font(size);
         if (!font) return nullptr;
         SDL_Color white{255, 255, 255, 255};
-        SDL_Surface* glyphs = TTF_RenderUTF8_Blended(font, utf8.c_str(), white);
+        SDL_Surface* glyphs = Fonts().renderUtf8Blended(font, utf8.c_str(), white);
         if (!glyphs) return nullptr;
-        SDL_Surface* argb = SDL_ConvertSurfaceFormat(glyphs, SDL_PIXELFORMAT_ARGB8888, 0);
-        SDL_FreeSurface(glyphs);
+        SDL_Surface* argb = Fonts().convertSurfaceFormat(glyphs, SDL_PIXELFORMAT_ARGB8888, 0);
+        Fonts().freeSurface(glyphs);
         if (!argb) return nullptr;
         Mask mask;
         mask.width = argb->w;
@@ -75,7 +115,7 @@ struct TextRenderer::Impl {
                 mask.coverage[static_cast<size_t>(row) * static_cast<size_t>(mask.width) +
                               static_cast<size_t>(col)] = static_cast<uint8_t>(in[col] >> 24);
         }
-        SDL_FreeSurface(argb);
+        Fonts().freeSurface(argb);
         // Texts that change all the time (a running count) must not grow the store forever.
         if (masks.size() >= 4096) masks.clear();
         return &masks.emplace(std::move(key), std::move(mask)).first->second;
@@ -87,15 +127,15 @@ struct TextRenderer::Impl {
     std::map<int, TTF_Font*> fonts; // by pixel size
 
     ~Impl() {
-        for (auto& [size, font] : fonts) TTF_CloseFont(font);
-        if (initialised) TTF_Quit();
+        for (auto& [size, font] : fonts) Fonts().closeFont(font);
+        if (initialised) Fonts().quit();
     }
 
     TTF_Font* Font(int points) {
         if (failed) return nullptr;
         if (!initialised) {
             fontPath = FindFontFile();
-            if (fontPath.empty() || TTF_Init() != 0) {
+            if (fontPath.empty() || !Fonts().ok || Fonts().init() != 0) {
                 failed = true;
                 return nullptr;
             }
@@ -105,12 +145,12 @@ struct TextRenderer::Impl {
         const int pixels = std::max(4, static_cast<int>(std::lround(points * 96.0 / 72.0)));
         auto it = fonts.find(pixels);
         if (it != fonts.end()) return it->second;
-        TTF_Font* font = TTF_OpenFont(fontPath.c_str(), pixels);
+        TTF_Font* font = Fonts().openFont(fontPath.c_str(), pixels);
         if (!font) {
             failed = true;
             return nullptr;
         }
-        TTF_SetFontHinting(font, TTF_HINTING_LIGHT);
+        Fonts().setFontHinting(font, TTF_HINTING_LIGHT);
         fonts[pixels] = font;
         return font;
     }
@@ -127,7 +167,7 @@ int TextRenderer::Width(const std::string& utf8, int size) {
     TTF_Font* font = impl_->Font(size);
     if (!font || utf8.empty()) return 0;
     int w = 0, h = 0;
-    if (TTF_SizeUTF8(font, utf8.c_str(), &w, &h) != 0) return 0;
+    if (Fonts().sizeUtf8(font, utf8.c_str(), &w, &h) != 0) return 0;
     return w;
 }
 

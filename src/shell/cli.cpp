@@ -511,7 +511,7 @@ std::string SlotLabelOfRunningGame() {
     return HeaderLabel(std::strtoll(text.c_str(), nullptr, 10));
 }
 
-int RunCli(const std::vector<std::string>& args, std::string& out, std::string& err) {
+int RunCli(const std::vector<std::string>& args, std::string& out, std::string& err, bool recordsFresh) {
     long long seed = 1;
     int language = 0;
     std::string folder = gameFolder;
@@ -587,7 +587,7 @@ int RunCli(const std::vector<std::string>& args, std::string& out, std::string& 
     // draws nothing and so reads no pictures.
     HeadlessPlatform platform(HeadlessOptions{.pixels = std::string(command->name) == "shot"});
     InstallShellHost(platform);
-    ResetState();
+    if (!recordsFresh) ResetState();
     gameFolder = folder;
     FormCreate(static_cast<uint64_t>(seed));
     int code = 0;

@@ -103,7 +103,9 @@ int TextWidth(const std::string& utf8, int size) {
 const std::vector<std::string>& WrappedLines(const std::string& utf8, int size, int width) {
     // The same few hundred texts are written every frame: each is wrapped once.
     static std::unordered_map<std::string, std::vector<std::string>> wrapped;
-    std::string key = std::to_string(size) + '|' + std::to_string(width) + '|' + utf8;
+    const bool measured = HasPlatform() && ThePlatform().MeasuresText();
+    std::string key = measured ? "m" : "t";
+    key += std::to_string(size) + '|' + std::to_string(width) + '|' + utf8;
     if (auto it = wrapped.find(key); it != wrapped.end()) return it->second;
     if (wrapped.size() >= 4096) wrapped.clear();
     std::vector<std::string> lines;
@@ -111,7 +113,7 @@ const std::vector<std::string>& WrappedLines(const std::string& utf8, int size, 
     // so that no line runs out of its box whatever the font.
     auto fits = [&](const std::u32string& line) {
         if (Width(line, size) > width) return false;
-        return !HasPlatform() || ThePlatform().TextPixelWidth(EncodeUtf8(line), size) <= width;
+        return !measured || ThePlatform().TextPixelWidth(EncodeUtf8(line), size) <= width;
     };
     std::u32string line, word;
     auto placeWord = [&] {

@@ -5,6 +5,7 @@
 #include "state/state.h"
 
 #include <algorithm>
+#include <array>
 #include <cstring>
 
 namespace annals {
@@ -106,6 +107,51 @@ bool BlobCandidateCell(int phase, uint8_t v) {
     }
 }
 
+// The free sides of the blob, in the order a scan of the grid finds them (column by
+// column, each column from the top, each cell's sides from the north): a count per slot in
+// a binary indexed tree, so that a round finds its chosen entry without listing them all.
+class FreeSides {
+public:
+    int Slot(int x, int y, int side) const { return ((x - 1) * height_ + (y - 1)) * 4 + (side - kNorth) + 1; }
+    void Set(int slot, bool free) {
+        if (on_[static_cast<size_t>(slot)] == free) return;
+        on_[static_cast<size_t>(slot)] = free;
+        const int change = free ? 1 : -1;
+        total_ += change;
+        for (int i = slot; i < kSlots; i += i & -i) tree_[static_cast<size_t>(i)] += change;
+    }
+    void Clear(int height) {
+        height_ = height;
+        on_.fill(false);
+        tree_.fill(0);
+        total_ = 0;
+    }
+    int Total() const { return total_; }
+    // The k-th free side (1-based) as its cell and side.
+    BlobCandidate Nth(int k) const {
+        int at = 0;
+        for (int step = kTop; step > 0; step >>= 1) {
+            const int next = at + step;
+            if (next < kSlots && tree_[static_cast<size_t>(next)] < k) {
+                at = next;
+                k -= tree_[static_cast<size_t>(next)];
+            }
+        }
+        const int index = at; // the slot at + 1, counted from 0
+        const int cell = index / 4;
+        return {static_cast<uint8_t>(cell / height_ + 1), static_cast<uint8_t>(cell % height_ + 1),
+                static_cast<uint8_t>(index % 4 + kNorth)};
+    }
+
+private:
+    static constexpr int kSlots = kMaxMapSize * kMaxMapSize * 4 + 1;
+    static constexpr int kTop = 1 << 13; // the highest power of two below kSlots
+    int height_ = 1;
+    int total_ = 0;
+    std::array<bool, kSlots> on_{};
+    std::array<int, kSlots> tree_{};
+};
+
 // Grows a blob of land from a seed near the middle in five phases of coarse and fine
 // blocks; each round adds one block chosen at random among all free sides.
 void GrowBlob(CodeGrid& code, bool lake) {
@@ -128,6 +174,7 @@ void GrowBlob(CodeGrid& code, bool lake) {
         Round(area * 0.008 * game.landFactor) + 1, Round(area * 0.13 * game.landFactor) + 1};
 
     static BlobCandidate candidates[kMaxBlobCandidates];
+    static FreeSides sides;
     int previous = 0; // the entry chosen by the last round that chose one
     for (int phase = 0; phase < 5; ++phase) {
         const int size = sizes[phase];
@@ -142,15 +189,38 @@ void GrowBlob(CodeGrid& code, bool lake) {
             }
             return true;
         };
+        // Where the scan itself draws (the second phase), or the rounds are few and the
+        // test is only the map's edge (the first), the grid is scanned every round. The
+        // others keep their free sides up to date around each block laid, which finds the
+        // very entries a scan would.
+        const bool kept = phase == 1 || phase == 3 || phase == 4;
+        auto refresh = [&](int x1, int y1, int x2, int y2) {
+            for (int x = std::max(x1, 1); x <= std::min(x2, w); ++x)
+                for (int y = std::max(y1, 1); y <= std::min(y2, h); ++y) {
+                    const bool candidate = BlobCandidateCell(phase, grid(x, y));
+                    for (int side = kNorth; side <= kWest; ++side)
+                        sides.Set(sides.Slot(x, y, side), candidate && acceptable(x, y, offsets[side]));
+                }
+        };
+        // How far from a cell its side blocks reach.
+        const int reach = std::max(size, Round(size / 2.0));
+        if (kept) {
+            sides.Clear(h);
+            refresh(1, 1, w, h);
+        }
         for (int round = 0; round < rounds[phase]; ++round) {
             int count = 0;
-            for (int x = 1; x <= w; ++x) {
-                for (int y = 1; y <= h; ++y) {
-                    if (!BlobCandidateCell(phase, grid(x, y)) || count == kMaxBlobCandidates) continue;
-                    for (int side = kNorth; side <= kWest && count < kMaxBlobCandidates; ++side) {
-                        if (!acceptable(x, y, offsets[side])) continue;
-                        candidates[count++] = {static_cast<uint8_t>(x), static_cast<uint8_t>(y),
-                                               static_cast<uint8_t>(side)};
+            if (kept) {
+                count = std::min(sides.Total(), kMaxBlobCandidates);
+            } else {
+                for (int x = 1; x <= w; ++x) {
+                    for (int y = 1; y <= h; ++y) {
+                        if (!BlobCandidateCell(phase, grid(x, y)) || count == kMaxBlobCandidates) continue;
+                        for (int side = kNorth; side <= kWest && count < kMaxBlobCandidates; ++side) {
+                            if (!acceptable(x, y, offsets[side])) continue;
+                            candidates[count++] = {static_cast<uint8_t>(x), static_cast<uint8_t>(y),
+                                                   static_cast<uint8_t>(side)};
+                        }
                     }
                 }
             }
@@ -160,11 +230,12 @@ void GrowBlob(CodeGrid& code, bool lake) {
             for (int draw = 1; index == previous && draw < kMaxDraws; ++draw) index = Random(count) + 1;
             if (index == previous) index = index % count + 1;
             previous = index;
-            const BlobCandidate& chosen = candidates[index - 1];
+            const BlobCandidate chosen = kept ? sides.Nth(index) : candidates[index - 1];
             const CellRect block = BlobBlock(chosen.x, chosen.y, chosen.side, size);
             for (int x = block.x1; x <= block.x2; ++x) {
                 for (int y = block.y1; y <= block.y2; ++y) grid(x, y) = static_cast<uint8_t>(phase + 3);
             }
+            if (kept) refresh(block.x1 - reach, block.y1 - reach, block.x2 + reach, block.y2 + reach);
         }
     }
     for (int x = 1; x <= w; ++x) {

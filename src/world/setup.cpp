@@ -14,6 +14,7 @@
 #include "world/map_generator.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <cstdlib>
 #include <cstring>
@@ -184,6 +185,32 @@ bool PlacePlayers() {
     // With fewer valued blocks than players no attempt could ever succeed.
     if (valued < players || players < 1) return false;
 
+    // The attempts weigh the same distances and blocks over and over: each is worked out
+    // once, with the very same arithmetic, so the choice is exactly what weighing them
+    // afresh would give.
+    static const auto spreadAt = [] {
+        std::array<std::array<double, kMaxMapSize + 1>, kMaxMapSize + 1> table{};
+        for (int ax = 0; ax <= kMaxMapSize; ++ax)
+            for (int ay = 0; ay <= kMaxMapSize; ++ay) {
+                const double dx = ax, dy = ay;
+                table[static_cast<size_t>(ax)][static_cast<size_t>(ay)] =
+                    0.2 * std::sqrt(dx * dx + dy * dy) + 0.8 * std::max(dx, dy);
+            }
+        return table;
+    }();
+    auto spreadOf = [&](int a, int c) {
+        const Block& p = block[static_cast<size_t>(a)];
+        const Block& q = block[static_cast<size_t>(c)];
+        return spreadAt[static_cast<size_t>(std::abs(p.site.x - q.site.x))]
+                       [static_cast<size_t>(std::abs(p.site.y - q.site.y))];
+    };
+    std::vector<double> lowPower(static_cast<size_t>(blocks) + 1), highRoot(static_cast<size_t>(blocks) + 1);
+    for (int b = 1; b <= blocks; ++b) {
+        if (block[static_cast<size_t>(b)].value <= 0) continue;
+        lowPower[static_cast<size_t>(b)] = std::pow(block[static_cast<size_t>(b)].value, 2.25);
+        highRoot[static_cast<size_t>(b)] = std::sqrt(block[static_cast<size_t>(b)].value);
+    }
+
     // Block numbers follow the draw order of the rows within each column.
     std::vector<int> drawn(static_cast<size_t>(players) + 1), chosen;
     double bestScore = 0;
@@ -196,24 +223,27 @@ bool PlacePlayers() {
             drawn[static_cast<size_t>(k)] = b;
         }
         bool same = false;
-        double low = 1e300, high = -1e300, spread = 1000;
+        double spread = 1000;
+        int lowest = 0, highest = 0; // the blocks of the lowest and the highest value
         for (int k = 1; k <= players && !same; ++k) {
-            const Block& a = block[static_cast<size_t>(drawn[static_cast<size_t>(k)])];
-            low = std::min(low, a.value);
-            high = std::max(high, a.value);
+            const int a = drawn[static_cast<size_t>(k)];
+            const double value = block[static_cast<size_t>(a)].value;
+            if (lowest == 0 || value < block[static_cast<size_t>(lowest)].value) lowest = a;
+            if (highest == 0 || value > block[static_cast<size_t>(highest)].value) highest = a;
             for (int j = k + 1; j <= players; ++j) {
-                if (drawn[static_cast<size_t>(j)] == drawn[static_cast<size_t>(k)]) {
+                const int c = drawn[static_cast<size_t>(j)];
+                if (c == a) {
                     same = true;
                     break;
                 }
-                const Block& c = block[static_cast<size_t>(drawn[static_cast<size_t>(j)])];
-                const double dx = a.site.x - c.site.x, dy = a.site.y - c.site.y;
-                spread = std::min(spread, 0.2 * std::sqrt(dx * dx + dy * dy) +
-                                              0.8 * std::max(std::abs(dx), std::abs(dy)));
+                spread = std::min(spread, spreadOf(a, c));
             }
         }
         if (same) continue;
-        const double score = high != 0 ? std::pow(low, 2.25) * spread / std::sqrt(high) : 0;
+        const double high = block[static_cast<size_t>(highest)].value;
+        const double score = high != 0 ? lowPower[static_cast<size_t>(lowest)] * spread /
+                                             highRoot[static_cast<size_t>(highest)]
+                                       : 0;
         if (score > bestScore) {
             bestScore = score;
             chosen = drawn;

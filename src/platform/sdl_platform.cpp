@@ -250,6 +250,7 @@ public:
 
     bool Minimized() const override { return minimized_; }
     bool Focused() const override { return focused_; }
+    bool HasFont() { return text_.Available(); }
 
     bool TakeDeviceLost() override {
         const bool lost = deviceLost_;
@@ -593,6 +594,9 @@ int SdlPlatform::Modal(const std::string& text, const std::vector<std::string>& 
 std::unique_ptr<Platform> CreateSdlPlatform(const WindowOptions& options, std::string& error) {
     auto platform = std::make_unique<SdlPlatform>();
     if (!platform->Open(options, error)) return nullptr;
+    if (!platform->HasFont())
+        platform->LogOnce("the font (DejaVu Sans through SDL2_ttf) cannot be opened; the game's texts will "
+                          "not show: install fonts-dejavu-core and libsdl2-ttf-2.0-0");
     return platform;
 }
 

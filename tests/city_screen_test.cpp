@@ -12,6 +12,7 @@
 #include "ui/drawing.h"
 #include "ui/input.h"
 #include "ui/map_view.h"
+#include "ui/text.h"
 #include "units/orders.h"
 #include "units/unit_table.h"
 
@@ -468,6 +469,27 @@ TEST_F(CityScreenTest, EveryTextHasATurkishForm) {
              {"WARNING", "turns", "Turns", "gold", "Tons", "Make settler", "Sell", "Load", "Destroy",
               "corruption", "per turn", "close", "stocks", "Taxes", "Unload"})
             EXPECT_EQ(r.name.find(english), std::string::npos) << r.name;
+    }
+}
+
+// The names beside the figures: each language has every one, written on one line at its
+// place, and no line runs past its box in the width table or in the letters drawn.
+TEST_F(CityScreenTest, EveryLabelIsWrittenInsideItsBoxInBothLanguages) {
+    CityData& city = OpenAt(8, 8, 3);
+    city.taxRate = 70; // a reason to be unhappy, so that the reasons' heading shows
+    for (int language : {1, 2}) {
+        game.language = static_cast<uint8_t>(language);
+        platform.ClearLog();
+        TextPass();
+        for (const CityLabel& l : kCityLabels) {
+            const std::string text = language == 1 ? l.english : l.turkish;
+            ASSERT_FALSE(text.empty());
+            if (language == 2) {
+                EXPECT_NE(text, l.english) << "an English label in a Turkish game";
+            }
+            EXPECT_EQ(WrappedLines(text, 8, l.right - l.left).size(), 1u) << text << " leaves its box";
+            EXPECT_TRUE(Wrote(l.left, l.top, text)) << text << " is not written";
+        }
     }
 }
 

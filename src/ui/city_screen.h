@@ -85,6 +85,16 @@ constexpr int kCargoMenuWidth = 150;
 // Closes every list and pop-up of the screen.
 void CloseCityPopups();
 
+// The names the screen writes beside its figures: each one line at (left, top), kept
+// left of `right`. The unhappiness heading shows only above reasons.
+struct CityLabel {
+    const char* english;
+    const char* turkish;
+    int left, top, right;
+};
+constexpr int kCityLabelCount = 11;
+extern const CityLabel kCityLabels[kCityLabelCount];
+
 } // namespace city_screen
 
 } // namespace annals

@@ -477,6 +477,7 @@ TEST_F(CityScreenTest, EveryTextHasATurkishForm) {
 TEST_F(CityScreenTest, EveryLabelIsWrittenInsideItsBoxInBothLanguages) {
     CityData& city = OpenAt(8, 8, 3);
     city.taxRate = 70; // a reason to be unhappy, so that the reasons' heading shows
+    city.buildItem = 35 + 39; // a wonder: the dearest building, its stone still to come
     for (int language : {1, 2}) {
         game.language = static_cast<uint8_t>(language);
         platform.ClearLog();
@@ -490,6 +491,9 @@ TEST_F(CityScreenTest, EveryLabelIsWrittenInsideItsBoxInBothLanguages) {
             EXPECT_EQ(WrappedLines(text, 8, l.right - l.left).size(), 1u) << text << " leaves its box";
             EXPECT_TRUE(Wrote(l.left, l.top, text)) << text << " is not written";
         }
+        // The building under construction says on one line, in the first job box, how
+        // much stone it still needs.
+        EXPECT_TRUE(Wrote(177, 415, language == 1 ? "200 stone remained" : "200 taş kaldı"));
     }
 }
 

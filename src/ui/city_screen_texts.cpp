@@ -196,7 +196,8 @@ void WriteJobBoxes(const CityData& city) {
     if (city.buildItem != 0 && n < kMaxJobBoxes) {
         const int left = 175 + 109 * (n / 4), top = 414 + 45 * (n % 4);
         const int need = std::max(0, buildCost(city.buildItem) - city.buildProgress);
-        WriteText(left + 3, top + 1, kInk, 8, Str(need) + Tr(" stone remained", " taş kaldı"), left + 100);
+        // One line above the marks, whatever the cost: it may use the whole slip.
+        WriteText(left + 2, top + 1, kInk, 8, Str(need) + Tr(" stone remained", " taş kaldı"), left + 104);
     }
 }
 

@@ -3,6 +3,7 @@
 #include "platform/platform.h"
 #include "state/state.h"
 
+#include <algorithm>
 #include <unordered_map>
 #include <vector>
 
@@ -98,6 +99,11 @@ int CharWidth(char32_t c, int size) {
 
 int TextWidth(const std::string& utf8, int size) {
     return Width(DecodeUtf8(utf8), size);
+}
+
+int LineWidth(const std::string& utf8, int size) {
+    const int table = TextWidth(utf8, size);
+    return HasPlatform() ? std::max(table, ThePlatform().TextPixelWidth(utf8, size)) : table;
 }
 
 const std::vector<std::string>& WrappedLines(const std::string& utf8, int size, int width) {

@@ -152,12 +152,13 @@ void WriteMilitaryProduction(const CityData& city) {
     const CivRecord& owner = Civ(city.owner);
     if ((item == kWarrior || item == kJaguar) && (owner.knows[2] == 1 || owner.knows[5] == 1) &&
         !ui.productionListOpen) {
-        Box({212, 249, 279, 375}, kAdvisoryPaper, kInk);
-        WriteText(
-            216, 253, kDarkRed, 8,
+        // Wide enough for the longest word of either language; as tall as its lines.
+        const std::string hint =
             Tr("Click on the picture of the warrior to see the other kinds of units that can be produced",
-               "Üretilebilecek diğer birlik türlerini görmek için savaşçının resmine tıklayın"),
-            WrapRight(279));
+               "Üretilebilecek diğer birlik türlerini görmek için savaşçının resmine tıklayın");
+        const int lines = static_cast<int>(WrappedLines(hint, 8, WrapRight(312) - 216).size());
+        Box({212, 249, 312, 253 + 13 * lines + 5}, kAdvisoryPaper, kInk);
+        WriteText(216, 253, kDarkRed, 8, hint, WrapRight(312));
     }
 }
 
@@ -481,6 +482,8 @@ int ProductsAdvisory(const CityData& city, int top) {
         {"cotton", "pamuk"}, {"tobacco", "tütün"}, {"grape", "üzüm"}, {"fur", "kürk"}};
     static const TextPair kMade[4] = {
         {"cloth", "kumaş"}, {"cigar", "sigara"}, {"wine", "şarap"}, {"coat", "kürk manto"}};
+    // The Turkish explanation opens with the product.
+    static const char* const kMadeOpening[4] = {"Kumaş", "Sigara", "Şarap", "Kürk manto"};
     const std::string name = CityName(city);
     AdvisoryLine lines[2];
     bool shown = false;
@@ -491,11 +494,13 @@ int ProductsAdvisory(const CityData& city, int top) {
         if (s <= 0 || s < (hasBuilding ? 3 : 6)) continue;
         const std::string raw = Tr(kRaw[p - 11]), made = Tr(kMade[p - 11]);
         const bool none = city.production[p] < 1;
-        lines[0].text = none ? name + Tr(" cannot produce ", " şunu üretemiyor: ") + productName(p)
+        lines[0].text = none ? (IsEnglish() ? name + " cannot produce " + productName(p)
+                                            : name + " " + made + " üretemiyor")
                              : name + Tr(" produces only ", " yalnızca ") + Str(city.production[p]) + " " +
                                    productName(p) + Tr("", " üretiyor");
         const std::string start =
-            Tr("To produce ", "") + made + Tr(" citizens have to use ", " üretmek için şehirliler ") + raw +
+            (IsEnglish() ? "To produce " + made : std::string(kMadeOpening[p - 11])) +
+            Tr(" citizens have to use ", " üretmek için şehirliler ") + raw +
             Tr(". This city has not got enough ", " kullanmalı. Bu şehirde yeterince ") + raw +
             Tr("", " yok");
         lines[1].text =

@@ -353,9 +353,8 @@ void WriteFinanceTexts() {
                 const std::string rate = MoneyText(pay);
                 const std::string government = governmentName(Civ(civ).government);
                 WriteText(340, armyY, kListGrey, 8,
-                          IsEnglish()
-                              ? "Army expenses   (" + rate + " gold per soldier in " + government + ")"
-                              : "Askeri giderler (Asker başına " + rate + " altın, " + government + ")",
+                          IsEnglish() ? "Army expenses (" + rate + " gold per soldier, " + government + ")"
+                                      : "Askeri gider (asker başına " + rate + " altın, " + government + ")",
                           1024);
                 WriteCentred(649, armyY, kRed, 8, Prefixed("-", MoneyText(soldiers * pay)));
             }

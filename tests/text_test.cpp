@@ -41,6 +41,7 @@ TEST(TextWriter, CharacterWidths) {
         {U'ı', 2, 3},
         {U'Ö', 8, 10},
         {U'ü', 6, 7},
+        {U'â', 6, 8},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(CharWidth(c.c, 8), c.size8) << static_cast<uint32_t>(c.c);

@@ -41,6 +41,15 @@ char32_t LatinBase(char32_t c) {
         return U'u';
     case U'Ü':
         return U'U';
+    // The circumflex of "hâlâ", "kâr" and "kâşif".
+    case U'â':
+        return U'a';
+    case U'Â':
+        return U'A';
+    case U'î':
+        return U'i';
+    case U'û':
+        return U'u';
     default:
         return c;
     }

@@ -71,6 +71,7 @@ int Width8(char32_t c) {
     if (In(c, U"/ABCDEGKPSTUVXYZ\\")) return 7;
     if (In(c, U"%@HNOQRmw")) return 8;
     if (c == U'M') return 9;
+    if (c == U'—') return 10;
     if (c == U'W') return 11;
     return 60;
 }
@@ -85,7 +86,7 @@ int Width10(char32_t c) {
     if (In(c, U"ABCEPSTVYw")) return 9;
     if (In(c, U"/@DGHNOQRU\\")) return 10;
     if (In(c, U"Mm")) return 11;
-    if (c == U'%') return 12;
+    if (c == U'%' || c == U'—') return 12;
     if (c == U'W') return 13;
     return 60;
 }

@@ -438,13 +438,14 @@ TEST_F(OverviewTest, CitiesScreenShowsEachCitysState) {
     EXPECT_EQ(TextAt(356, 273)->name, "Paris");
     EXPECT_EQ(TextAt(431, 273)->name, "71");
     EXPECT_EQ(TextAt(431, 273)->colour, kListGrey);
-    // The unit it works towards and the building it constructs, each cut to the row.
-    ASSERT_TRUE(SpriteAt(621, 262));
-    EXPECT_EQ(SpriteAt(621, 262)->source.left, 50 * (city.unitBuildItem - 1));
-    EXPECT_EQ(SpriteAt(621, 262)->source.Height(), 34);
+    // The unit it works towards, cut to its card inside the row, and the building it
+    // constructs, cut to the row.
+    ASSERT_TRUE(SpriteAt(621, 265));
+    EXPECT_EQ(SpriteAt(621, 265)->source.left, 50 * (city.unitBuildItem - 1));
+    EXPECT_EQ(SpriteAt(621, 265)->source.Height(), 28);
     const int picture = buildingPicture(5);
-    ASSERT_TRUE(SpriteAt(652, 262));
-    EXPECT_EQ(SpriteAt(652, 262)->source.left, (picture - 1) % 10 * 48);
+    ASSERT_TRUE(SpriteAt(668, 262));
+    EXPECT_EQ(SpriteAt(668, 262)->source.left, (picture - 1) % 10 * 48);
 }
 
 // ---------------------------------------------------------------------------

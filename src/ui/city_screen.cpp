@@ -434,10 +434,10 @@ void DrawJobBoxes(const CityData& city) {
     if (city.buildItem != 0 && n < kMaxJobBoxes) {
         const Rect box = JobBoxRect(n);
         DrawSprite(box.left, box.top, kJobBox, true, Sheet::Interfaces);
-        DrawBuildingPicture(box.left + 2, box.top + 16, buildingPicture(city.buildItem - kUnitTypes), 12);
+        DrawBuildingPicture(box.left + 2, box.top + 14, buildingPicture(city.buildItem - kUnitTypes), 10);
         const int marks = std::min(buildCost(city.buildItem) / 10, 28);
         for (int i = 0; i < marks; ++i) {
-            const int x = box.left + 30 + 5 * (i % 14), y = box.top + 18 + 9 * (i / 14);
+            const int x = box.left + 32 + 5 * (i % 14), y = box.top + 18 + 9 * (i / 14);
             Screen().FillRect({x, y, x + 4, y + 6},
                               city.buildProgress >= 10 * (i + 1) ? Rgb(150, 150, 160) : kBoxEmpty);
         }

@@ -390,8 +390,8 @@ void DrawWorkers(const CityData& city) {
 }
 
 void DrawBars(const CityData& city) {
-    const int science = std::min(Round(CityScience(city)), 48),
-              military = std::min(Round(CityMilitary(city)), 48);
+    const int science = std::min(Round(CityScience(city)), kLongestBar),
+              military = std::min(Round(CityMilitary(city)), kLongestBar);
     if (science > 0) Screen().FillRect({768, 203, 768 + 2 * science, 209}, kScienceColour);
     if (military > 0) Screen().FillRect({768, 217, 768 + 2 * military, 223}, kMilitaryColour);
 }

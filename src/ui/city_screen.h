@@ -37,6 +37,9 @@ namespace city_screen {
 constexpr int kFrameX = 157, kFrameY = 110;
 // The 5 x 5 work area and its cells of 50 pixels.
 constexpr int kAreaLeft = 387, kAreaTop = 195;
+// The science and military bars: two pixels a point, up to this many points, so that
+// the bar and its figure stay inside the window.
+constexpr int kLongestBar = 30;
 // The products column: at most nine rows.
 constexpr int kMaxProductRows = 9;
 

@@ -164,8 +164,8 @@ void WriteMilitaryProduction(const CityData& city) {
 
 void WriteSpending(const CityData& city) {
     const int science = Round(CityScience(city)), military = Round(CityMilitary(city));
-    WriteText(768 + 2 * std::min(science, 48) + 4, 201, kBlack, 8, Str(science), 1020);
-    WriteText(768 + 2 * std::min(military, 48) + 4, 215, kBlack, 8, Str(military), 1020);
+    WriteText(768 + 2 * std::min(science, kLongestBar) + 4, 201, kBlack, 8, Str(science), 1020);
+    WriteText(768 + 2 * std::min(military, kLongestBar) + 4, 215, kBlack, 8, Str(military), 1020);
     WriteText(717, 201, kBlack, 8, Str(city.scienceLevel), 760);
     WriteText(717, 215, kBlack, 8, Str(city.militaryLevel), 760);
     WriteText(715, 242, kBlack, 8, Str(city.taxRate) + "%", 760);

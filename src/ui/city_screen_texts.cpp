@@ -354,7 +354,7 @@ void WriteWorkerMenu(CityData& city) {
         ui.workerMenuRow = 99;
         Screen().FillRect({left + 1, y, left + kWorkerMenuWidth - 1, y + 20}, kPaperLit);
     }
-    WriteText(left + 5, y + 4, kDarkRed, 8, Tr("Make settler", "Göçmen yap"), left + kWorkerMenuWidth - 4);
+    WriteText(left + 5, y + 4, kDarkRed, 8, Tr("Make settler", "İşçi yap"), left + kWorkerMenuWidth - 4);
 }
 
 void WriteProductMenu(const CityData& city) {

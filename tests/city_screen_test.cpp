@@ -12,9 +12,11 @@
 #include "ui/drawing.h"
 #include "ui/input.h"
 #include "ui/map_view.h"
+#include "ui/text.h"
 #include "units/orders.h"
 #include "units/unit_table.h"
 
+#include <algorithm>
 #include <string>
 
 namespace city_test {
@@ -435,6 +437,40 @@ TEST_F(CityScreenTest, AdvisoriesShowWhenTheirConditionsHold) {
     }
 }
 
+// Every advisory's box holds all the lines its texts wrap to, in both languages: the
+// first and last row of each line stand on the box's paper.
+TEST_F(CityScreenTest, AdvisoryLinesStayInsideTheirBoxes) {
+    HeadlessPlatform drawn{HeadlessOptions{true, true}};
+    if (!drawn.TextPixelWidth("O", 8)) GTEST_SKIP() << "no font on this machine";
+    InstallShellHost(drawn);
+    CityData& city = OpenAt(8, 8, 3);
+    city.production[kFood] = 1;                 // starving
+    city.stock[kCotton] = city.storageCapacity; // a full store
+    city.scienceLevel = 5;                      // spending beyond the treasury
+    Civ(kPerson).gold = 20;
+    city.happiness = 50; // unhappy, taxed hard
+    city.taxRate = 70;
+    const Pixel paper = Rgb(250, 240, 200), outside = Rgb(255, 0, 255);
+    const int lineStarts[] = {22, 225, 609, 785, 847}; // stone, food, treasury, unhappiness, products
+    for (int language : {1, 2}) {
+        game.language = static_cast<uint8_t>(language);
+        drawn.BackBuffer().FillRect({0, 0, 1024, 768}, outside);
+        drawn.ClearLog();
+        TextPass();
+        int lines = 0;
+        for (const DrawRecord& r : *drawn.Log()) {
+            if (r.kind != DrawRecord::Text || r.size != 8 ||
+                std::find(std::begin(lineStarts), std::end(lineStarts), r.x) == std::end(lineStarts))
+                continue;
+            ++lines;
+            EXPECT_EQ(drawn.Screen().GetPixel(r.x - 2, r.y), paper) << r.name;
+            EXPECT_EQ(drawn.Screen().GetPixel(r.x - 2, r.y + 13), paper) << r.name << " runs below its box";
+        }
+        EXPECT_GT(lines, 20) << "every advisory is shown";
+    }
+    InstallShellHost(platform);
+}
+
 TEST_F(CityScreenTest, EveryTextHasATurkishForm) {
     CityData& city = OpenAt(8, 8, 3);
     city.stock[kCotton] = city.storageCapacity;
@@ -468,6 +504,31 @@ TEST_F(CityScreenTest, EveryTextHasATurkishForm) {
              {"WARNING", "turns", "Turns", "gold", "Tons", "Make settler", "Sell", "Load", "Destroy",
               "corruption", "per turn", "close", "stocks", "Taxes", "Unload"})
             EXPECT_EQ(r.name.find(english), std::string::npos) << r.name;
+    }
+}
+
+// The names beside the figures: each language has every one, written on one line at its
+// place, and no line runs past its box in the width table or in the letters drawn.
+TEST_F(CityScreenTest, EveryLabelIsWrittenInsideItsBoxInBothLanguages) {
+    CityData& city = OpenAt(8, 8, 3);
+    city.taxRate = 70;        // a reason to be unhappy, so that the reasons' heading shows
+    city.buildItem = 35 + 39; // a wonder: the dearest building, its stone still to come
+    for (int language : {1, 2}) {
+        game.language = static_cast<uint8_t>(language);
+        platform.ClearLog();
+        TextPass();
+        for (const CityLabel& l : kCityLabels) {
+            const std::string text = language == 1 ? l.english : l.turkish;
+            ASSERT_FALSE(text.empty());
+            if (language == 2) {
+                EXPECT_NE(text, l.english) << "an English label in a Turkish game";
+            }
+            EXPECT_EQ(WrappedLines(text, 8, l.right - l.left).size(), 1u) << text << " leaves its box";
+            EXPECT_TRUE(Wrote(l.left, l.top, text)) << text << " is not written";
+        }
+        // The building under construction says on one line, in the first job box, how
+        // much stone it still needs.
+        EXPECT_TRUE(Wrote(177, 415, language == 1 ? "200 stone remained" : "200 taş kaldı"));
     }
 }
 

@@ -371,8 +371,21 @@ TEST_F(OverviewTest, FinanceWritesEachCityAndTheTotalInTheirColours) {
         EXPECT_EQ(r->name, e.text);
         EXPECT_EQ(r->colour, e.colour) << e.text;
     }
-    EXPECT_EQ(TextAt(340, 281 + 21 * 2)->name, "Army expenses   (0.10 gold per soldier in Despotism)");
+    EXPECT_EQ(TextAt(340, 281 + 21 * 2)->name, "Army expenses (0.10 gold per soldier, Despotism)");
     EXPECT_EQ(TextAt(340, 302 + 21 * 2)->name, "Total profit per turn");
+    // Under every paying government, in both languages, the line ends before the count.
+    const std::string count = "x " + std::to_string(soldiers);
+    for (int language : {1, 2})
+        for (int government : {2, 3, 5}) {
+            game.language = static_cast<uint8_t>(language);
+            Civ(kPerson).government = static_cast<uint8_t>(government);
+            Frame();
+            const DrawRecord* line = TextAt(340, 281 + 21 * 2);
+            ASSERT_TRUE(line);
+            EXPECT_LT(340 + LineWidth(line->name, 8), 606 - TextWidth(count, 8) / 2) << line->name;
+        }
+    game.language = 1;
+    Civ(kPerson).government = 2;
 
     // The Aztecs' soldiers work free: no amount, and the total keeps it.
     Civ(kPerson).nation = 2;
@@ -425,13 +438,14 @@ TEST_F(OverviewTest, CitiesScreenShowsEachCitysState) {
     EXPECT_EQ(TextAt(356, 273)->name, "Paris");
     EXPECT_EQ(TextAt(431, 273)->name, "71");
     EXPECT_EQ(TextAt(431, 273)->colour, kListGrey);
-    // The unit it works towards and the building it constructs, each cut to the row.
-    ASSERT_TRUE(SpriteAt(621, 262));
-    EXPECT_EQ(SpriteAt(621, 262)->source.left, 50 * (city.unitBuildItem - 1));
-    EXPECT_EQ(SpriteAt(621, 262)->source.Height(), 34);
+    // The unit it works towards, cut to its card inside the row, and the building it
+    // constructs, cut to the row.
+    ASSERT_TRUE(SpriteAt(621, 265));
+    EXPECT_EQ(SpriteAt(621, 265)->source.left, 50 * (city.unitBuildItem - 1));
+    EXPECT_EQ(SpriteAt(621, 265)->source.Height(), 28);
     const int picture = buildingPicture(5);
-    ASSERT_TRUE(SpriteAt(652, 262));
-    EXPECT_EQ(SpriteAt(652, 262)->source.left, (picture - 1) % 10 * 48);
+    ASSERT_TRUE(SpriteAt(668, 262));
+    EXPECT_EQ(SpriteAt(668, 262)->source.left, (picture - 1) % 10 * 48);
 }
 
 // ---------------------------------------------------------------------------
@@ -504,10 +518,10 @@ TEST_F(OverviewTest, DiplomacyNamesEachRivalsStanding) {
         bool talk;
     };
     const std::vector<Row> rows = {
-        {"Friend", kLightGrey, true}, // the Romans, relation 30
-        {"Enemy", kRed, true},        // the Turks, 10
+        {"Friend", kLightGrey, true},           // the Romans, relation 30
+        {"Enemy", kRed, true},                  // the Turks, 10
         {"Unknown", Rgb(232, 196, 120), false}, // the Aztecs, never met: gold on the dark window
-        {"Destroyed", kGrey, false},  // the Vikings, nothing left
+        {"Destroyed", kGrey, false},            // the Vikings, nothing left
     };
     for (size_t g = 0; g < rows.size(); ++g) {
         const int y = 273 + 31 * static_cast<int>(g);

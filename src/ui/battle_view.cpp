@@ -90,7 +90,7 @@ void DrawPromotion() {
 
 // A line of text on a plate of its own, centred on x, kept inside the map view.
 void Plate(int centreX, int top, const std::string& text, Pixel plate, Pixel ink, int size) {
-    const int width = TextWidth(text, size) + 12, height = size + 10;
+    const int width = LineWidth(text, size) + 12, height = size + 10;
     const int left = std::clamp(centreX - width / 2, kViewLeft + 2, kViewLeft + 1000 - width - 2);
     top = std::clamp(top, kViewTop + 2, kViewTop + 750 - height - 2);
     Surface& screen = ThePlatform().BackBuffer();

@@ -249,7 +249,9 @@ void CloseCityScreen(bool reopenList) {
 namespace {
 
 constexpr Rect kFramePiece{0, 115, 710, 623};
-constexpr Rect kTurkishLabels{510, 630, 560, 740};
+constexpr Rect kMinusButton{510, 630, 524, 644};
+constexpr Rect kPlusButton{526, 630, 540, 644};
+constexpr Rect kBuildingButton{510, 650, 540, 680};
 constexpr Rect kProductionLit{560, 630, 610, 680};
 constexpr Rect kBuildingLit{610, 630, 640, 660};
 constexpr Rect kSpendingLit{640, 630, 654, 644};
@@ -267,6 +269,13 @@ constexpr Pixel kScienceColour = Rgb(40, 110, 210);
 
 Surface& Screen() {
     return ThePlatform().BackBuffer();
+}
+
+// The window's own picture over a part of the screen.
+void FrameBehind(Rect r) {
+    const int top = kFramePiece.top - kFrameY;
+    DrawSprite(r.left, r.top, {r.left - kFrameX, r.top + top, r.right - kFrameX, r.bottom + top}, false,
+               Sheet::Interfaces);
 }
 
 int CitizenStyle(int owner) {
@@ -381,8 +390,8 @@ void DrawWorkers(const CityData& city) {
 }
 
 void DrawBars(const CityData& city) {
-    const int science = std::min(Round(CityScience(city)), 48),
-              military = std::min(Round(CityMilitary(city)), 48);
+    const int science = std::min(Round(CityScience(city)), kLongestBar),
+              military = std::min(Round(CityMilitary(city)), kLongestBar);
     if (science > 0) Screen().FillRect({768, 203, 768 + 2 * science, 209}, kScienceColour);
     if (military > 0) Screen().FillRect({768, 217, 768 + 2 * military, 223}, kMilitaryColour);
 }
@@ -425,10 +434,10 @@ void DrawJobBoxes(const CityData& city) {
     if (city.buildItem != 0 && n < kMaxJobBoxes) {
         const Rect box = JobBoxRect(n);
         DrawSprite(box.left, box.top, kJobBox, true, Sheet::Interfaces);
-        DrawBuildingPicture(box.left + 2, box.top + 16, buildingPicture(city.buildItem - kUnitTypes), 12);
+        DrawBuildingPicture(box.left + 2, box.top + 14, buildingPicture(city.buildItem - kUnitTypes), 10);
         const int marks = std::min(buildCost(city.buildItem) / 10, 28);
         for (int i = 0; i < marks; ++i) {
-            const int x = box.left + 30 + 5 * (i % 14), y = box.top + 18 + 9 * (i / 14);
+            const int x = box.left + 32 + 5 * (i % 14), y = box.top + 18 + 9 * (i / 14);
             Screen().FillRect({x, y, x + 4, y + 6},
                               city.buildProgress >= 10 * (i + 1) ? Rgb(150, 150, 160) : kBoxEmpty);
         }
@@ -485,12 +494,16 @@ void DrawCityMenu() {
     const int mx = ui.mouseX, my = ui.mouseY;
     // The window is a solid rectangle: a plain copy, without looking for see-through pixels.
     DrawSprite(kFrameX, kFrameY, kFramePiece, false, Sheet::Interfaces);
-    if (!IsEnglish()) DrawSprite(645, 196, kTurkishLabels, true, Sheet::Interfaces);
     DrawTitle(city);
     if (TerrainNear(city.cityX, city.cityY, kSea))
         DrawSprite(178, 352, kHarbourWater, true, Sheet::CitySprite);
     Screen().FillRect({kAreaLeft, kAreaTop, kAreaLeft + 250, kAreaTop + 250}, kBlack);
     DrawTerrain(kAreaLeft, kAreaTop, city.cityX - 2, city.cityY - 2, 5, 5);
+    // Trees and hills of the outer cells reach past the area: the window covers them again.
+    FrameBehind({kAreaLeft - 20, kAreaTop - 30, kAreaLeft + 270, kAreaTop});
+    FrameBehind({kAreaLeft - 20, kAreaTop, kAreaLeft, kAreaTop + 270});
+    FrameBehind({kAreaLeft + 250, kAreaTop, kAreaLeft + 270, kAreaTop + 270});
+    FrameBehind({kAreaLeft, kAreaTop + 250, kAreaLeft + 250, kAreaTop + 270});
     const int owner = city.owner;
     const int level = CityPictureLevel(owner, city.size), style = CityStyle(owner);
     DrawSprite(482, 290, {60 * (level - 1), 60 * (style - 1), 60 * level - 1, 60 * style - 1}, true,
@@ -512,6 +525,7 @@ void DrawCityMenu() {
     DrawProductIcons(city);
     if (ui.productionListOpen || Near(mx, my, 209, 223, 25))
         DrawSprite(184, 198, kProductionLit, true, Sheet::Interfaces);
+    DrawSprite(351, 284, kBuildingButton, true, Sheet::Interfaces);
     if (ui.buildingListOpen || Near(mx, my, 366, 299, 15))
         DrawSprite(351, 284, kBuildingLit, true, Sheet::Interfaces);
     DrawProgress(city);
@@ -519,9 +533,12 @@ void DrawCityMenu() {
     if (ui.workerDragging && HasPickedWorker(city)) DrawCitizen(mx - 11, my - 14, owner, true);
     static constexpr int kButtons[6][2] = {{705, 207}, {735, 207}, {705, 221},
                                            {735, 221}, {705, 248}, {745, 248}};
-    for (const auto& b : kButtons)
+    for (int i = 0; i < 6; ++i) {
+        const auto& b = kButtons[i];
+        DrawSprite(b[0] - 7, b[1] - 7, i % 2 ? kPlusButton : kMinusButton, true, Sheet::Interfaces);
         if (Near(mx, my, b[0], b[1], 7))
             DrawSprite(b[0] - 7, b[1] - 7, kSpendingLit, true, Sheet::Interfaces);
+    }
     if (Owns(city, annals::kColossus)) DrawSprite(236, 296, kColossusPiece, true, Sheet::CitySprite);
 }
 

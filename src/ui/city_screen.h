@@ -37,6 +37,9 @@ namespace city_screen {
 constexpr int kFrameX = 157, kFrameY = 110;
 // The 5 x 5 work area and its cells of 50 pixels.
 constexpr int kAreaLeft = 387, kAreaTop = 195;
+// The science and military bars: two pixels a point, up to this many points, so that
+// the bar and its figure stay inside the window.
+constexpr int kLongestBar = 30;
 // The products column: at most nine rows.
 constexpr int kMaxProductRows = 9;
 
@@ -84,6 +87,16 @@ constexpr int kCargoMenuWidth = 150;
 
 // Closes every list and pop-up of the screen.
 void CloseCityPopups();
+
+// The names the screen writes beside its figures: each one line at (left, top), kept
+// left of `right`. The unhappiness heading shows only above reasons.
+struct CityLabel {
+    const char* english;
+    const char* turkish;
+    int left, top, right;
+};
+constexpr int kCityLabelCount = 11;
+extern const CityLabel kCityLabels[kCityLabelCount];
 
 } // namespace city_screen
 

@@ -62,7 +62,7 @@ void MakeSettler(CityData& city) {
     if (city.size <= 1) {
         ShowMessage(
             Tr("This city has a population of one, so you cannot turn your only citizen into a settler.",
-               "Bu şehrin nüfusu bir olduğu için tek şehirlinizi göçmene çeviremezsiniz."));
+               "Bu şehrin nüfusu bir olduğu için tek şehirlinizi işçiye çeviremezsiniz."));
         return;
     }
     if (city.settlerReleased == 1) {

@@ -10,6 +10,7 @@
 #include "state/rules.h"
 #include "state/state.h"
 #include "ui/city_screen.h"
+#include "ui/drawing.h"
 #include "ui/text.h"
 
 #include <algorithm>
@@ -18,6 +19,24 @@
 #include <string>
 
 namespace annals {
+
+namespace city_screen {
+
+const CityLabel kCityLabels[kCityLabelCount] = {
+    {"Growth", "Büyüme", 414, 168, 458},
+    {"Science", "Bilim", 646, 201, 697},
+    {"Military", "Askeriye", 646, 215, 697},
+    {"Taxes", "Vergi", 646, 242, 697},
+    {"Culture", "Kültür", 646, 256, 705},
+    {"Income", "Gelir", 646, 299, 708},
+    {"Products", "Ürünler", 646, 331, 706},
+    {"Made", "Üretim", 702, 331, 737},
+    {"Used", "Gider", 740, 331, 767},
+    {"Stock", "Depo", 768, 331, 826},
+    {"Why citizens are unhappy", "Mutsuzluğun nedenleri", 653, 472, 862},
+};
+
+} // namespace city_screen
 
 using namespace city_screen;
 
@@ -33,10 +52,10 @@ constexpr Pixel kAdvisoryPaper = Rgb(250, 240, 200);
 constexpr Pixel kInk = Rgb(60, 44, 24);
 
 constexpr int kFood = 1, kStone = 7;
-// The letters drawn run up to a tenth wider than the writer's width table: the long
-// texts of the advisories wrap that much earlier, so that they stay inside their boxes.
-int WrapRight(int x, int boxRight) {
-    return x + (boxRight - 8 - x) * 7 / 8;
+constexpr int kProductsHeading = 6;
+// Long texts wrap a little inside their box's right edge.
+int WrapRight(int boxRight) {
+    return boxRight - 8;
 }
 
 Surface& Screen() {
@@ -47,27 +66,15 @@ std::string Str(long long v) {
     return std::to_string(v);
 }
 
+// "3 turns remained", and "1 turn remained" for one.
+std::string TurnsRemained(int n) {
+    return Str(n) + (n == 1 ? Tr(" turn remained", " tur kaldı") : Tr(" turns remained", " tur kaldı"));
+}
+
 std::string Fixed2(double v) {
     char text[32];
     std::snprintf(text, sizeof text, "%.2f", v);
     return text;
-}
-
-// The lines WriteText would write for a text.
-int LineCount(const std::string& text, int size, int width) {
-    std::u32string line;
-    int w = 0, lines = 0;
-    for (char32_t c : DecodeUtf8(text)) {
-        line += c;
-        w += CharWidth(c, size);
-        if (w <= width) continue;
-        const size_t space = line.rfind(U' ');
-        line = space != std::u32string::npos ? line.substr(space + 1) : std::u32string(1, c);
-        ++lines;
-        w = 0;
-        for (char32_t d : line) w += CharWidth(d, size);
-    }
-    return lines + (line.empty() ? 0 : 1);
 }
 
 void Box(Rect r, Pixel fill, Pixel border) {
@@ -102,14 +109,14 @@ int Advisory(int left, int right, int headingX, int headingY, const AdvisoryLine
     int tops[4];
     for (int i = 0; i < count; ++i) {
         tops[i] = std::max(lines[i].y, y);
-        const int n = LineCount(lines[i].text, 8, WrapRight(lines[i].x, right) - lines[i].x);
+        const int n = static_cast<int>(WrappedLines(lines[i].text, 8, WrapRight(right) - lines[i].x).size());
         bottom = tops[i] + 13 * n;
         y = bottom + 6;
     }
     RoundedBox({left, headingY - 6, right, bottom + 6});
     WriteText(headingX, headingY, kDarkRed, 10, heading, right);
     for (int i = 0; i < count; ++i)
-        WriteText(lines[i].x, tops[i], lines[i].colour, 8, lines[i].text, WrapRight(lines[i].x, right));
+        WriteText(lines[i].x, tops[i], lines[i].colour, 8, lines[i].text, WrapRight(right));
     return bottom + 6;
 }
 
@@ -126,8 +133,7 @@ void WriteTitleAndGrowth(const CityData& city) {
     std::string growth;
     if (g > 0) {
         const int box = city.size > 4 ? 20 : 10;
-        growth = Str(std::max(0, Trunc((box - city.foodBox) / static_cast<double>(g) + 0.99999))) +
-                 Tr(" turns remained", " tur kaldı");
+        growth = TurnsRemained(std::max(0, Trunc((box - city.foodBox) / static_cast<double>(g) + 0.99999)));
     } else if (city.production[kFood] < 2 * city.size) {
         growth = Tr("Starving - Collect more food", "Açlık var - Daha çok tahıl toplayın");
     } else {
@@ -141,25 +147,25 @@ void WriteMilitaryProduction(const CityData& city) {
     if (item < 1 || item > kUnitTypes) return;
     WriteText(240, 201, kBlack, 8, unitTypeName(item), 380);
     const int n = TurnsLeft(buildCost(item) - city.militaryProgress, CityMilitary(city));
-    const std::string turns = n < 0 ? Tr("No military production", "Askeri üretim yok")
-                                    : Str(n) + Tr(" turns remained", " tur kaldı");
+    const std::string turns = n < 0 ? Tr("No military production", "Askeri üretim yok") : TurnsRemained(n);
     WriteCentred(292, 228, kBlack, 8, turns);
     const CivRecord& owner = Civ(city.owner);
     if ((item == kWarrior || item == kJaguar) && (owner.knows[2] == 1 || owner.knows[5] == 1) &&
         !ui.productionListOpen) {
-        Box({212, 249, 279, 375}, kAdvisoryPaper, kInk);
-        WriteText(
-            216, 253, kDarkRed, 8,
+        // Wide enough for the longest word of either language; as tall as its lines.
+        const std::string hint =
             Tr("Click on the picture of the warrior to see the other kinds of units that can be produced",
-               "Üretilebilecek diğer birlik türlerini görmek için savaşçının resmine tıklayın"),
-            WrapRight(216, 279));
+               "Üretilebilecek diğer birlik türlerini görmek için savaşçının resmine tıklayın");
+        const int lines = static_cast<int>(WrappedLines(hint, 8, WrapRight(312) - 216).size());
+        Box({212, 249, 312, 253 + 13 * lines + 5}, kAdvisoryPaper, kInk);
+        WriteText(216, 253, kDarkRed, 8, hint, WrapRight(312));
     }
 }
 
 void WriteSpending(const CityData& city) {
     const int science = Round(CityScience(city)), military = Round(CityMilitary(city));
-    WriteText(768 + 2 * std::min(science, 48) + 4, 201, kBlack, 8, Str(science), 1020);
-    WriteText(768 + 2 * std::min(military, 48) + 4, 215, kBlack, 8, Str(military), 1020);
+    WriteText(768 + 2 * std::min(science, kLongestBar) + 4, 201, kBlack, 8, Str(science), 1020);
+    WriteText(768 + 2 * std::min(military, kLongestBar) + 4, 215, kBlack, 8, Str(military), 1020);
     WriteText(717, 201, kBlack, 8, Str(city.scienceLevel), 760);
     WriteText(717, 215, kBlack, 8, Str(city.militaryLevel), 760);
     WriteText(715, 242, kBlack, 8, Str(city.taxRate) + "%", 760);
@@ -169,6 +175,16 @@ void WriteSpending(const CityData& city) {
     WriteText(710, 299, kBlack, 8,
               Str(city.taxRate) + "%" + "  (" + Str(Round(TaxIncome(city))) + Tr(" per turn)", " her tur)"),
               860);
+}
+
+void WriteLabel(int i, Pixel colour) {
+    const CityLabel& l = kCityLabels[i];
+    WriteText(l.left, l.top, colour, 8, Tr(l.english, l.turkish), l.right);
+}
+
+// The names of the rows and columns of figures; the products column has a heading.
+void WriteLabels() {
+    for (int i = 0; i < kCityLabelCount - 1; ++i) WriteLabel(i, i == kProductsHeading ? kDarkRed : kInk);
 }
 
 void WriteJobBoxes(const CityData& city) {
@@ -181,7 +197,8 @@ void WriteJobBoxes(const CityData& city) {
     if (city.buildItem != 0 && n < kMaxJobBoxes) {
         const int left = 175 + 109 * (n / 4), top = 414 + 45 * (n % 4);
         const int need = std::max(0, buildCost(city.buildItem) - city.buildProgress);
-        WriteText(left + 3, top + 1, kInk, 8, Str(need) + Tr(" stone remained", " taş kaldı"), left + 100);
+        // One line above the marks, whatever the cost: it may use the whole slip.
+        WriteText(left + 2, top + 1, kInk, 8, Str(need) + Tr(" stone remained", " taş kaldı"), left + 104);
     }
 }
 
@@ -201,6 +218,8 @@ void WriteProducts(const CityData& city) {
         const int p = rows[r], y = 333 + 13 * r;
         if (free && mx > 643 && mx < 813 && my > 332 + 13 * r && my <= 345 + 13 * r) {
             Screen().FillRect({644, 333 + 13 * r, 813, 346 + 13 * r}, kPaperLit);
+            // The band covered the product's icon: it shows again over it.
+            DrawSprite(694, 335 + 13 * r, {10 * (p - 1), 464, 10 * p - 1, 473}, true, Sheet::OthersSprite);
             ui.productMenu = 100 * p + r;
             ui.productMenuHovered = 1;
             ui.popupX = 850;
@@ -239,6 +258,7 @@ void WriteReasons(const CityData& city) {
         const int code = ui.reasons[order[k]][0], weight = ui.reasons[order[k]][1];
         if (weight == 0) break;
         if (code < 1 || code > 13) continue;
+        if (k == 0) WriteLabel(kCityLabelCount - 1, kDarkRed);
         const Pixel colour = weight >= 90 ? kRed : weight >= 50 ? kDarkRed : kBlack;
         const std::string text =
             std::string(Tr(kReasonTexts[code])) + (weight >= 90 ? "!!!" : ".") + " (" + Str(weight) + "%)";
@@ -334,7 +354,7 @@ void WriteWorkerMenu(CityData& city) {
         ui.workerMenuRow = 99;
         Screen().FillRect({left + 1, y, left + kWorkerMenuWidth - 1, y + 20}, kPaperLit);
     }
-    WriteText(left + 5, y + 4, kDarkRed, 8, Tr("Make settler", "Göçmen yap"), left + kWorkerMenuWidth - 4);
+    WriteText(left + 5, y + 4, kDarkRed, 8, Tr("Make settler", "İşçi yap"), left + kWorkerMenuWidth - 4);
 }
 
 void WriteProductMenu(const CityData& city) {
@@ -462,6 +482,8 @@ int ProductsAdvisory(const CityData& city, int top) {
         {"cotton", "pamuk"}, {"tobacco", "tütün"}, {"grape", "üzüm"}, {"fur", "kürk"}};
     static const TextPair kMade[4] = {
         {"cloth", "kumaş"}, {"cigar", "sigara"}, {"wine", "şarap"}, {"coat", "kürk manto"}};
+    // The Turkish explanation opens with the product.
+    static const char* const kMadeOpening[4] = {"Kumaş", "Sigara", "Şarap", "Kürk manto"};
     const std::string name = CityName(city);
     AdvisoryLine lines[2];
     bool shown = false;
@@ -472,11 +494,13 @@ int ProductsAdvisory(const CityData& city, int top) {
         if (s <= 0 || s < (hasBuilding ? 3 : 6)) continue;
         const std::string raw = Tr(kRaw[p - 11]), made = Tr(kMade[p - 11]);
         const bool none = city.production[p] < 1;
-        lines[0].text = none ? name + Tr(" cannot produce ", " şunu üretemiyor: ") + productName(p)
+        lines[0].text = none ? (IsEnglish() ? name + " cannot produce " + productName(p)
+                                            : name + " " + made + " üretemiyor")
                              : name + Tr(" produces only ", " yalnızca ") + Str(city.production[p]) + " " +
                                    productName(p) + Tr("", " üretiyor");
         const std::string start =
-            Tr("To produce ", "") + made + Tr(" citizens have to use ", " üretmek için şehirliler ") + raw +
+            (IsEnglish() ? "To produce " + made : std::string(kMadeOpening[p - 11])) +
+            Tr(" citizens have to use ", " üretmek için şehirliler ") + raw +
             Tr(". This city has not got enough ", " kullanmalı. Bu şehirde yeterince ") + raw +
             Tr("", " yok");
         lines[1].text =
@@ -524,15 +548,20 @@ int TreasuryAdvisory(const CityData& city) {
     if (spending) {
         const bool military = city.scienceLevel < city.militaryLevel;
         const std::string what = military ? Tr("military", "askeriye") : Tr("science", "bilim");
+        // Turkish puts the field before the verb, in the dative: "bilime", "askeriyeye".
+        const std::string onWhat = military ? "askeriyeye" : "bilime";
         lines[0] = {609, 80,
-                    Tr("Spending too much gold on ", "Şunun için çok altın harcanıyor: ") + what + ".",
+                    IsEnglish()
+                        ? "Spending too much gold on " + what + "."
+                        : Prefixed(military ? "Askeriyeye" : "Bilime", " çok fazla altın harcanıyor."),
                     kDarkRed};
-        lines[1] = {
-            609, 102,
-            Tr("This city is spending too much gold on ", "Bu şehir şunun için çok altın harcıyor: ") + what +
-                Tr(". Decrease ", ". Hazinenizi artıda tutmak için ") + what +
-                Tr(" budget in order to keep your treasury above zero.", " bütçesini azaltın."),
-            kBlack};
+        lines[1] = {609, 102,
+                    IsEnglish()
+                        ? "This city is spending too much gold on " + what + ". Decrease " + what +
+                              " budget in order to keep your treasury above zero."
+                        : "Bu şehir " + onWhat + " çok fazla altın harcıyor. Hazinenizi artıda tutmak için " +
+                              what + " bütçesini azaltın.",
+                    kBlack};
     } else {
         lines[0] = {
             609, 80,
@@ -600,7 +629,7 @@ void StoneAdvisory(const CityData& city) {
                "simgeli düğmeye basın."),
             kBlack};
     }
-    Advisory(16, 184, 38, 386, lines, 2);
+    Advisory(16, 173, 38, 386, lines, 2);
 }
 
 } // namespace
@@ -611,6 +640,7 @@ void WriteCityMenuTexts() {
     CityData& city = *open;
     WriteTitleAndGrowth(city);
     WriteMilitaryProduction(city);
+    WriteLabels();
     WriteSpending(city);
     WriteJobBoxes(city);
     WriteProducts(city);

@@ -45,7 +45,7 @@ bool PointerNear(int cx, int cy, double radius) {
 
 // A label on a box of its own.
 void Label(int x, int y, const std::string& text, Pixel box = kLabelBox, Pixel ink = kBlack) {
-    Screen().FillRect({x - 1, y - 1, x + TextWidth(text, 8) + 1, y + 13}, box);
+    Screen().FillRect({x - 1, y - 1, x + LineWidth(text, 8) + 1, y + 13}, box);
     Write(x, y, text, ink);
 }
 
@@ -149,7 +149,7 @@ void WriteExperience() {
     const MapView view = MainView();
     const std::string text =
         std::string(unitTypeName(unit.type)) + Tr(" gained experience!", " tecrübelendi!");
-    Label(CellLeft(view, x) + 25 - TextWidth(text, 8) / 2, CellTop(view, y) - 14, text,
+    Label(CellLeft(view, x) + 25 - LineWidth(text, 8) / 2, CellTop(view, y) - 14, text,
           CivColour(Civ(notice.civ).colour), kWhite);
 }
 
@@ -179,7 +179,6 @@ void WriteComputerTurn() {
     if (civ < 1 || civ > game.civCount || IsHuman(civ) || ui.dialogCode != 0 || ui.mainMenuOpen ||
         game.gameOver)
         return;
-    if (Civ(civ).unitCount > 0) WriteCentred(512, 686, kWhite, 8, nationName(Civ(civ).nation));
 
     // How far the computers of this round are through their units.
     const int n = game.civCount;
@@ -199,12 +198,18 @@ void WriteComputerTurn() {
         }
         if (mover.unitCount > 0) ui.aiProgressColour = CivColour(mover.colour);
     }
-    if (done + remaining <= 0) return;
-    const double f = done / (done + remaining);
-    if (f > 0.02 && f < 0.98) ui.aiProgressMark = std::max(ui.aiProgressMark, f);
-    const int mark = 395 + Round(std::min(ui.aiProgressMark, 1.0) * 242);
-    if (f > 0.02) Screen().FillRect({396, 684, mark, 705}, ui.aiProgressColour);
-    if (f > 0.02 && f < 0.98) Screen().Line(mark, 683, mark, 705, ui.aiProgressColour);
+    if (done + remaining > 0) {
+        const double f = done / (done + remaining);
+        if (f > 0.02 && f < 0.98) ui.aiProgressMark = std::max(ui.aiProgressMark, f);
+        const int mark = 395 + Round(std::min(ui.aiProgressMark, 1.0) * 242);
+        if (f > 0.02) Screen().FillRect({396, 684, mark, 705}, ui.aiProgressColour);
+        if (f > 0.02 && f < 0.98) Screen().Line(mark, 683, mark, 705, ui.aiProgressColour);
+    }
+    // The name over the bar, shadowed so that it reads on every nation's colour.
+    if (Civ(civ).unitCount > 0) {
+        WriteCentred(513, 687, kBlack, 8, nationName(Civ(civ).nation));
+        WriteCentred(512, 686, kWhite, 8, nationName(Civ(civ).nation));
+    }
 }
 
 // The units of the pop-up: name, moves and what each is doing.

@@ -179,8 +179,8 @@ std::string NewsText(int32_t code) {
     if (kind >= 1 && kind <= kUnitTypes)
         return city + Tr(" produced ", " şehri ") + unitTypeName(kind) + Tr(". ", " üretti. ");
     if (kind >= 36 && kind <= 81)
-        return city + Tr(" finished building ", " şehri ") + buildingName(kind - 35) +
-               Tr(". ", " yapımını bitirdi. ");
+        return city + Tr(" finished building ", " şehrinde ") + buildingName(kind - 35) +
+               Tr(". ", " tamamlandı. ");
     if (kind >= 91 && kind <= 95)
         return city + Tr(" is enlarged; now this city has new lands. ",
                          " genişledi, artık bu şehrin yeni toprakları var. ");
@@ -286,8 +286,8 @@ void WriteBigNews() {
     const int wonder = AnnouncedWonder(game.currentCiv);
     if (wonder != 0) {
         WriteText(353, 407, kLightGrey, 8,
-                  WonderCity(wonder) + Tr(" finished building ", " şehri ") + buildingName(wonder) +
-                      Tr(".", " yapımını bitirdi."),
+                  WonderCity(wonder) + Tr(" finished building ", " şehrinde ") + buildingName(wonder) +
+                      Tr(".", " tamamlandı."),
                   751);
         WriteText(353, 426, kGrey, 8, ItemDescription(3, wonder), 703);
     }

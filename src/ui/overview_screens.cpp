@@ -353,9 +353,8 @@ void WriteFinanceTexts() {
                 const std::string rate = MoneyText(pay);
                 const std::string government = governmentName(Civ(civ).government);
                 WriteText(340, armyY, kListGrey, 8,
-                          IsEnglish()
-                              ? "Army expenses   (" + rate + " gold per soldier in " + government + ")"
-                              : "Askeri giderler (Asker başına " + rate + " altın, " + government + ")",
+                          IsEnglish() ? "Army expenses (" + rate + " gold per soldier, " + government + ")"
+                                      : "Askeri gider (asker başına " + rate + " altın, " + government + ")",
                           1024);
                 WriteCentred(649, armyY, kRed, 8, Prefixed("-", MoneyText(soldiers * pay)));
             }
@@ -367,8 +366,7 @@ void WriteFinanceTexts() {
             if (const CityData* city = ListCity(k)) total += NetIncome(*city);
         if (pay > 0 && PaysSoldiers(civ)) total -= soldiers * pay;
         const int totalY = 302 + kFinanceRowHeight * last;
-        WriteText(340, totalY, kListGrey, 8, Tr("Total profit per turn", "Bir turda edilen toplam kar"),
-                  1024);
+        WriteText(340, totalY, kListGrey, 8, Tr("Total profit per turn", "Tur başına toplam kâr"), 1024);
         WriteSigned(649, totalY, total);
     }
     // The hint stands where a full list ends; it gives way to the total.
@@ -541,7 +539,8 @@ void DrawCitiesMenu() {
         CityData* city = ListCity(first + r);
         if (!city) continue;
         const int top = kCityRowHeight * r;
-        DrawCityPicture(*city, 319, 263 + top, kCityRowHeight - 1);
+        // Left of the name, which it would hide.
+        DrawCityPicture(*city, 290, 263 + top, kCityRowHeight - 1);
         const std::string happiness = std::to_string(Trunc(city->happiness));
         const double mood = HappinessDelta(*city, true);
         if (mood > 0.4)
@@ -554,13 +553,18 @@ void DrawCitiesMenu() {
         // The unit and building pictures are taller than a row; each keeps to its own.
         const int bandTop = 262 + top, bandBottom = bandTop + kCityRowHeight;
         const int type = city->unitBuildItem;
-        if (type >= 1 && type <= kUnitTypes)
+        if (type >= 1 && type <= kUnitTypes) {
+            // The unit's dark outline stands on a small parchment card, or the panel would hide it.
+            Surface& screen = ThePlatform().BackBuffer();
+            screen.FillRect({624, bandTop + 2, 668, bandBottom - 2}, Rgb(222, 204, 160));
+            screen.FrameRect({624, bandTop + 2, 668, bandBottom - 2}, Rgb(176, 138, 84));
             DrawInBand(621, 258 + top, {50 * (type - 1), 0, 50 * (type - 1) + 49, 48},
-                       Sheet::UnitOutlinesSprite, bandTop, bandBottom);
+                       Sheet::UnitOutlinesSprite, bandTop + 3, bandBottom - 3);
+        }
         const int picture = city->buildItem != 0 ? buildingPicture(city->buildItem - kUnitTypes) : 0;
         if (picture > 0) {
             const int left = (picture - 1) % 10 * 48, pictureTop = (picture - 1) / 10 * 48;
-            DrawInBand(676 - 24, 280 + top - 24, {left, pictureTop, left + 48, pictureTop + 48},
+            DrawInBand(692 - 24, 280 + top - 24, {left, pictureTop, left + 48, pictureTop + 48},
                        Sheet::BuildingSprite, bandTop, bandBottom);
         }
     }

@@ -167,7 +167,7 @@ void DrawBiggestCities() {
     for (int r = 1; r <= list.count; ++r) {
         const CityData& city = *list.cities[r - 1];
         const int nation = Civ(city.owner).nation;
-        DrawCityPicture(city, o + 289, 230 + 32 * r, 32);
+        DrawCityPicture(city, o + 263, 230 + 32 * r, 32); // left of the name
         DrawNationFlag(nation, o + 389, 231 + 32 * r);
         const int style = citizenStyle(nation);
         for (int i = 1; i <= std::min<int>(city.size, 40); ++i)

@@ -3,6 +3,7 @@
 #include "platform/platform.h"
 #include "state/state.h"
 
+#include <algorithm>
 #include <unordered_map>
 #include <vector>
 
@@ -40,6 +41,15 @@ char32_t LatinBase(char32_t c) {
         return U'u';
     case U'Ü':
         return U'U';
+    // The circumflex of "hâlâ", "kâr" and "kâşif".
+    case U'â':
+        return U'a';
+    case U'Â':
+        return U'A';
+    case U'î':
+        return U'i';
+    case U'û':
+        return U'u';
     default:
         return c;
     }
@@ -61,6 +71,7 @@ int Width8(char32_t c) {
     if (In(c, U"/ABCDEGKPSTUVXYZ\\")) return 7;
     if (In(c, U"%@HNOQRmw")) return 8;
     if (c == U'M') return 9;
+    if (c == U'—') return 10;
     if (c == U'W') return 11;
     return 60;
 }
@@ -75,7 +86,7 @@ int Width10(char32_t c) {
     if (In(c, U"ABCEPSTVYw")) return 9;
     if (In(c, U"/@DGHNOQRU\\")) return 10;
     if (In(c, U"Mm")) return 11;
-    if (c == U'%') return 12;
+    if (c == U'%' || c == U'—') return 12;
     if (c == U'W') return 13;
     return 60;
 }
@@ -98,6 +109,11 @@ int CharWidth(char32_t c, int size) {
 
 int TextWidth(const std::string& utf8, int size) {
     return Width(DecodeUtf8(utf8), size);
+}
+
+int LineWidth(const std::string& utf8, int size) {
+    const int table = TextWidth(utf8, size);
+    return HasPlatform() ? std::max(table, ThePlatform().TextPixelWidth(utf8, size)) : table;
 }
 
 const std::vector<std::string>& WrappedLines(const std::string& utf8, int size, int width) {

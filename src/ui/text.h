@@ -27,6 +27,9 @@ inline std::string Prefixed(const char* mark, const std::string& text) {
     joined += text;
     return joined;
 }
+// The width one unwrapped line takes on the screen: the larger of the width table's and
+// the drawn letters'. Boxes drawn round a line are this wide.
+int LineWidth(const std::string& utf8, int size);
 // The lines WriteText draws for a text in a box `width` pixels wide.
 const std::vector<std::string>& WrappedLines(const std::string& utf8, int size, int width);
 // Writes text centred on x (starting at x - TextWidth div 2).

@@ -238,6 +238,87 @@ void LitRing(cairo_t* cr, double x, double y, double size, double line) {
     cairo_stroke(cr);
 }
 
+// A small round wooden button with a gilt rim and a light minus or plus: the city
+// screen's spending buttons, `size` across.
+void SpendButton(cairo_t* cr, double x, double y, double size, bool plus) {
+    const double cx = x + size / 2, cy = y + size / 2, r = size / 2 - 0.5;
+    Rgb(cr, 0x2a1a0c);
+    cairo_arc(cr, cx, cy, r, 0, 2 * M_PI);
+    cairo_fill(cr);
+    cairo_pattern_t* p = cairo_pattern_create_linear(x, y, x + size, y + size);
+    cairo_pattern_add_color_stop_rgb(p, 0, 0x8a / 255.0, 0x62 / 255.0, 0x36 / 255.0);
+    cairo_pattern_add_color_stop_rgb(p, 1, 0x4a / 255.0, 0x30 / 255.0, 0x18 / 255.0);
+    cairo_set_source(cr, p);
+    cairo_arc(cr, cx, cy, r - 1, 0, 2 * M_PI);
+    cairo_fill(cr);
+    cairo_pattern_destroy(p);
+    Rgb(cr, 0xe8c478);
+    cairo_set_line_width(cr, 0.8);
+    cairo_arc(cr, cx, cy, r - 1.2, M_PI, 1.5 * M_PI);
+    cairo_stroke(cr);
+    Rgb(cr, 0xf5e8c7);
+    const double arm = size * 0.28;
+    Box(cr, cx - arm, cy - 1, 2 * arm, 2, 0xf5e8c7);
+    if (plus) Box(cr, cx - 1, cy - arm, 2, 2 * arm, 0xf5e8c7);
+}
+
+// The button that opens the list of buildings: a raised round plate, `size` across, with
+// a mason's hammer crossed over a trowel.
+void ToolButton(cairo_t* cr, double x, double y, double size) {
+    const double cx = x + size / 2, cy = y + size / 2, r = size / 2 - 0.5;
+    Rgb(cr, 0x2a1a0c);
+    cairo_arc(cr, cx, cy, r, 0, 2 * M_PI);
+    cairo_fill(cr);
+    Rgb(cr, 0xb08a54);
+    cairo_arc(cr, cx, cy, r - 1, 0, 2 * M_PI);
+    cairo_fill(cr);
+    cairo_pattern_t* p = cairo_pattern_create_linear(x, y, x + size, y + size);
+    cairo_pattern_add_color_stop_rgb(p, 0, 0xf5 / 255.0, 0xe8 / 255.0, 0xc7 / 255.0);
+    cairo_pattern_add_color_stop_rgb(p, 1, 0xc8 / 255.0, 0xac / 255.0, 0x78 / 255.0);
+    cairo_set_source(cr, p);
+    cairo_arc(cr, cx, cy, r - 2.5, 0, 2 * M_PI);
+    cairo_fill(cr);
+    cairo_pattern_destroy(p);
+    const double u = size / 30.0;
+    cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
+    // The trowel: a handle down to the lower left, its blade a diamond up to the right.
+    cairo_save(cr);
+    cairo_translate(cr, cx, cy);
+    cairo_rotate(cr, M_PI / 4);
+    Rgb(cr, 0x6a4824);
+    cairo_set_line_width(cr, 2.4 * u);
+    cairo_move_to(cr, 0, 10 * u);
+    cairo_line_to(cr, 0, 4 * u);
+    cairo_stroke(cr);
+    Rgb(cr, 0x8a949c);
+    cairo_move_to(cr, 0, 3.5 * u);
+    cairo_line_to(cr, -4.5 * u, -2 * u);
+    cairo_line_to(cr, 0, -10 * u);
+    cairo_line_to(cr, 4.5 * u, -2 * u);
+    cairo_close_path(cr);
+    cairo_fill_preserve(cr);
+    Rgb(cr, 0x3a3430);
+    cairo_set_line_width(cr, 0.8 * u);
+    cairo_stroke(cr);
+    cairo_restore(cr);
+    // The hammer across it: a wooden handle and an iron head.
+    cairo_save(cr);
+    cairo_translate(cr, cx, cy);
+    cairo_rotate(cr, -M_PI / 4);
+    Rgb(cr, 0x7a5430);
+    cairo_set_line_width(cr, 2.4 * u);
+    cairo_move_to(cr, 0, 10 * u);
+    cairo_line_to(cr, 0, -6 * u);
+    cairo_stroke(cr);
+    Rgb(cr, 0x4a4440);
+    cairo_rectangle(cr, -5.5 * u, -10 * u, 11 * u, 4.5 * u);
+    cairo_fill(cr);
+    Rgb(cr, 0x9aa4ac);
+    cairo_rectangle(cr, -5.5 * u, -10 * u, 11 * u, 1.2 * u);
+    cairo_fill(cr);
+    cairo_restore(cr);
+}
+
 // Frame `f` of the battle's blast: a star of fire that swells, then breaks into smoke.
 void Explosion(cairo_t* cr, double x, double y, int f) {
     const double cx = x + 16, cy = y + 16;
@@ -387,6 +468,9 @@ void DrawInterfaceWindows(cairo_t* cr, int width, int height) {
         LitRing(c, 560, 630, 50, 3);         // production button lit
         LitRing(c, 610, 630, 30, 2);         // building button lit
         LitRing(c, 640, 630, 14, 1.5);       // spending button lit
+        SpendButton(c, 510, 630, 14, false); // spending buttons: minus
+        SpendButton(c, 526, 630, 14, true);  // and plus
+        ToolButton(c, 510, 650, 30);         // building button
         // The job box: a small parchment slip in a thin wooden frame.
         Box(c, 660, 630, 104, 43, 0x38240f);
         VerticalGradient(c, 662, 632, 100, 39, 0xf5e8c7, 0xd6bf8f);

@@ -118,6 +118,25 @@ TEST_F(CliTest, ShotOfASavedGameAndUsage) {
     EXPECT_EQ(Run({"play", Path("game.txt"), Path("p.txt"), "--rounds", "0"}), 2);
 }
 
+TEST_F(CliTest, ShotCanKeepAScreenShownOnTheWay) {
+    auto bytes = [](const std::string& path) {
+        std::ifstream in(path, std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(in), {});
+    };
+    // The menu opens after the first frame: the first screen is the map, the last the menu.
+    const std::string script = "frames:1,key:27,frames:2";
+    ASSERT_EQ(Run({"shot", Path("game.txt"), "--out", Path("first.png"), "--script", script, "--at", "1"}), 0)
+        << err;
+    ASSERT_EQ(Run({"shot", Path("game.txt"), "--out", Path("map.png")}), 0) << err;
+    ASSERT_EQ(Run({"shot", Path("game.txt"), "--out", Path("last.png"), "--script", script}), 0) << err;
+    EXPECT_EQ(bytes(Path("first.png")), bytes(Path("map.png")));
+    EXPECT_NE(bytes(Path("first.png")), bytes(Path("last.png")));
+
+    EXPECT_EQ(Run({"shot", Path("game.txt"), "--out", Path("x.png"), "--at", "500"}), 1);
+    EXPECT_NE(err.find("screens were shown"), std::string::npos) << err;
+    EXPECT_FALSE(fs::exists(Path("x.png")));
+}
+
 TEST_F(CliTest, OnlyTheScreenshotReadsThePictures) {
     // A game folder without Art: the commands that draw nothing never miss it.
     const fs::path bare = dir / "bare";

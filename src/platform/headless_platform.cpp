@@ -19,6 +19,7 @@ void HeadlessPlatform::Record(DrawRecord record) {
 
 void HeadlessPlatform::Present() {
     ++presents_;
+    if (presents_ == keepAt_) kept_ = backBuffer_;
     Record({DrawRecord::Present, {}, {}, 0, 0, 0, 0, false});
 }
 

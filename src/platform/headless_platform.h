@@ -57,6 +57,14 @@ public:
     }
     void SimulateDeviceLost() { deviceLost_ = true; }
     int PresentCount() const { return presents_; }
+    // Keeps a copy of the screen as the n-th flip from now shows it (frames drawn inside an
+    // action count too), for a look at what passes within one frame: a fight, the
+    // computers' turn. Kept() is that copy, or null until it is made.
+    void KeepPresent(int n) {
+        keepAt_ = presents_ + n;
+        kept_ = Surface();
+    }
+    const Surface* Kept() const { return kept_.Valid() ? &kept_ : nullptr; }
     bool Fullscreen() const { return fullscreen_; }
     void ClearLog() { log_.clear(); }
     void SetAskAnswer(bool yes) { askAnswer_ = yes; }
@@ -70,6 +78,8 @@ private:
     bool focused_ = true, minimized_ = false, deviceLost_ = false, fullscreen_ = true;
     uint64_t clockMs_ = 0;
     int presents_ = 0;
+    int keepAt_ = 0;
+    Surface kept_;
     bool askAnswer_ = true;
     std::deque<InputEvent> events_;
     std::vector<DrawRecord> log_;

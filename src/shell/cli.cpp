@@ -383,9 +383,12 @@ int Play(const Arguments& a, std::string& out, std::string& err) {
 }
 
 int Shot(const Arguments& a, std::string& out, std::string& err) {
-    long long frames = 1;
+    long long frames = 1, at = 0;
     if (!IntOption(a, "frames", 1, 100000, frames, err)) return 2;
+    if (!IntOption(a, "at", 0, 1000000, at, err)) return 2;
     if (!a.files.empty() && !LoadGame(a.files[0], err)) return 1;
+    auto* headless = dynamic_cast<HeadlessPlatform*>(&ThePlatform());
+    if (at > 0 && headless) headless->KeepPresent(static_cast<int>(at));
     // As after a load in the game: the view on the unit that is to move.
     if (!a.files.empty() && IsHuman(game.currentCiv)) MoveViewToSelection(true);
     if (auto reveal = a.options.find("reveal"); reveal != a.options.end() && reveal->second == "yes") {
@@ -399,7 +402,13 @@ int Shot(const Arguments& a, std::string& out, std::string& err) {
     for (long long i = 0; i < frames; ++i) TimerFunction();
     const std::string& file = a.options.at("out");
     std::string error;
-    if (!WritePngFile(file, ThePlatform().Screen(), error)) {
+    const Surface* kept = at > 0 && headless ? headless->Kept() : nullptr;
+    if (at > 0 && !kept) {
+        err = "shot: only " + std::to_string(headless ? headless->PresentCount() : 0) +
+              " screens were shown, not " + std::to_string(at) + "\n";
+        return 1;
+    }
+    if (!WritePngFile(file, kept ? *kept : ThePlatform().Screen(), error)) {
         err = "shot: " + error + "\n";
         return 1;
     }
@@ -455,12 +464,14 @@ const std::vector<Command>& Commands() {
          0,
          1,
          {"out"},
-         "shot [IN] --out PNG [--frames N] [--script S] [--reveal yes] [--save OUT]",
+         "shot [IN] --out PNG [--frames N] [--script S] [--reveal yes] [--at K] [--save OUT]",
          "draw N frames (default 1) of the entrance screen, or of the game in IN, and write the screen to a "
          "PNG "
          "file; the script (key:N, click:X:Y, rclick:X:Y, drag:X:Y:X2:Y2, move:X:Y, frames:N, talk:CIV, "
          "comma-separated) runs first; "
-         "--reveal yes shows every cell of the map; --save OUT then saves the game as it stands to OUT",
+         "--reveal yes shows every cell of the map; --at K writes the K-th screen shown after the load "
+         "instead (frames drawn inside an action count: a fight, the computers' turn); --save OUT then saves "
+         "the game as it stands to OUT",
          Shot},
     };
     return commands;

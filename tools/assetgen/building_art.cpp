@@ -3,6 +3,7 @@
 // dark outline of the map's pieces. Every picture is composed of a few shared parts
 // (walls, roofs, domes, towers, a sign with the trade's mark) in a 48-unit square; a
 // wonder's large picture is the same drawing, enlarged before a landscape.
+#include "paint.h"
 #include "sheets.h"
 #include "svg_art.h"
 
@@ -18,18 +19,6 @@ constexpr double kPi = 3.14159265358979;
 constexpr uint32_t kInk = 0x2a1e16;
 
 double gLine = 1.1; // the outline's width in the picture's units
-
-void Hex(cairo_t* cr, uint32_t c) {
-    cairo_set_source_rgb(cr, ((c >> 16) & 0xFF) / 255.0, ((c >> 8) & 0xFF) / 255.0, (c & 0xFF) / 255.0);
-}
-
-uint32_t Scale(uint32_t c, double f) {
-    auto ch = [&](int s) {
-        const double v = ((c >> s) & 0xFF) * f;
-        return uint32_t(v > 255 ? 255 : v) << s;
-    };
-    return ch(16) | ch(8) | ch(0);
-}
 
 // Fills the current path and outlines it.
 void Paint(cairo_t* cr, uint32_t c, bool outline = true) {
@@ -774,9 +763,7 @@ void Sky(cairo_t* cr, double w, double h) {
 } // namespace
 
 void DrawBuildingPictures(cairo_t* cr, int width, int height) {
-    cairo_set_source_rgb(cr, 1, 0, 1);
-    cairo_rectangle(cr, 0, 0, width, height);
-    cairo_fill(cr);
+    FillKey(cr, width, height);
     gLine = 1.1;
     for (int id = 1; id <= 50; ++id) {
         const int left = (id - 1) % 10 * 48, top = (id - 1) / 10 * 48;
@@ -790,9 +777,7 @@ void DrawBuildingPictures(cairo_t* cr, int width, int height) {
 }
 
 void DrawWonderPictures(cairo_t* cr, int width, int height) {
-    cairo_set_source_rgb(cr, 1, 0, 1);
-    cairo_rectangle(cr, 0, 0, width, height);
-    cairo_fill(cr);
+    FillKey(cr, width, height);
     constexpr int kW = 352, kH = 214;
     for (int w = 0; w < 8; ++w) {
         const int left = w % 2 * kW, top = w / 2 * kH;

@@ -2,6 +2,7 @@
 // pictures of the other dialog groups (the natives' chief, the wagon trade, a find, the
 // adviser, ruins). One portrait template, varied per nation by skin, hair, beard, dress
 // and headgear; flat colour with one shade and one highlight, light from the top left.
+#include "paint.h"
 #include "sheets.h"
 
 #include <cmath>
@@ -12,18 +13,6 @@ namespace annals::art {
 namespace {
 
 constexpr double kPi = 3.14159265358979;
-
-void Hex(cairo_t* cr, uint32_t c) {
-    cairo_set_source_rgb(cr, ((c >> 16) & 0xFF) / 255.0, ((c >> 8) & 0xFF) / 255.0, (c & 0xFF) / 255.0);
-}
-
-uint32_t Scale(uint32_t c, double f) {
-    auto ch = [&](int s) {
-        const double v = ((c >> s) & 0xFF) * f;
-        return uint32_t(v > 255 ? 255 : v) << s;
-    };
-    return ch(16) | ch(8) | ch(0);
-}
 
 void Ellipse(cairo_t* cr, double cx, double cy, double rx, double ry) {
     cairo_save(cr);
@@ -1117,9 +1106,7 @@ void InBox(cairo_t* cr, double x, double y, const std::function<void(cairo_t*)>&
 } // namespace
 
 void DrawLeaderPictures(cairo_t* cr, int width, int height) {
-    cairo_set_source_rgb(cr, 1, 0, 1);
-    cairo_rectangle(cr, 0, 0, width, height);
-    cairo_fill(cr);
+    FillKey(cr, width, height);
     for (int n = 1; n <= 13; ++n)
         InBox(cr, (n - 1) % 5 * 180, (n - 1) / 5 * 200, [n](cairo_t* c) { DrawPortrait(c, kLooks[n - 1]); });
     InBox(cr, 720, 400, [](cairo_t* c) { DrawPortrait(c, kLooks[7]); }); // a spare place

@@ -1,4 +1,5 @@
 #include "piece_art.h"
+#include "paint.h"
 
 #include "map_art.h"
 #include "sheets.h"
@@ -91,9 +92,7 @@ bool IsShipOrPlane(int t) {
 } // namespace
 
 void DrawUnitPieces(cairo_t* cr, int width, int height) {
-    cairo_set_source_rgb(cr, 1, 0, 1);
-    cairo_rectangle(cr, 0, 0, width, height);
-    cairo_fill(cr);
+    FillKey(cr, width, height);
     for (int k = 1; k <= 8; ++k) {
         for (int t = 1; t <= 35; ++t) {
             const double x = 47 * (t - 1), y = 47 * (k - 1);
@@ -107,9 +106,7 @@ void DrawUnitPieces(cairo_t* cr, int width, int height) {
 }
 
 void DrawUnitOutlinePieces(cairo_t* cr, int width, int height) {
-    cairo_set_source_rgb(cr, 1, 0, 1);
-    cairo_rectangle(cr, 0, 0, width, height);
-    cairo_fill(cr);
+    FillKey(cr, width, height);
     for (int t = 1; t <= 35; ++t)
         DrawSvg(cr, std::string("units/") + kUnitFiles[t], 50 * (t - 1) + 1.5, 0.5, 46, 46,
                 SvgMode::Silhouette, CivColours(8), 0x3a2c20);

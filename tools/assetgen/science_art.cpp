@@ -1,6 +1,7 @@
 // The sciences' pictures: small engraving-like vignettes of each idea, sepia lines and
 // hatching on parchment with one accent colour; and the science tree's pages, its
 // known-science marker and its page buttons.
+#include "paint.h"
 #include "sheets.h"
 #include "svg_art.h"
 
@@ -13,10 +14,6 @@ namespace {
 
 constexpr double kPi = 3.14159265358979;
 constexpr uint32_t kSepia = 0x5c3c1c, kPaper = 0xf5e8c7, kFillLight = 0xecdcb4;
-
-void Hex(cairo_t* cr, uint32_t c) {
-    cairo_set_source_rgb(cr, ((c >> 16) & 0xFF) / 255.0, ((c >> 8) & 0xFF) / 255.0, (c & 0xFF) / 255.0);
-}
 
 using PathFn = std::function<void(cairo_t*)>;
 
@@ -814,9 +811,7 @@ void Parchment(cairo_t* cr, double w, double h) {
 } // namespace
 
 void DrawSciencePictures(cairo_t* cr, int width, int height) {
-    cairo_set_source_rgb(cr, 1, 0, 1);
-    cairo_rectangle(cr, 0, 0, width, height);
-    cairo_fill(cr);
+    FillKey(cr, width, height);
     for (int s = 1; s <= 35; ++s) {
         cairo_save(cr);
         const int left = (s - 1) % 5 * 210, top = (s - 1) / 5 * 215;
@@ -836,9 +831,7 @@ void DrawTreePieces(cairo_t* cr);
 // The tree's four pages: a dark slate, three columns of sockets joined by faint rules
 // (the names are written over it); the marker of a known science; the page buttons.
 void DrawScienceTree(cairo_t* cr, int width, int height) {
-    cairo_set_source_rgb(cr, 1, 0, 1);
-    cairo_rectangle(cr, 0, 0, width, height);
-    cairo_fill(cr);
+    FillKey(cr, width, height);
     for (int page = 0; page < 4; ++page) {
         const double left = page * 300;
         Hex(cr, 0x24201c);

@@ -1,4 +1,5 @@
 #include "sheets.h"
+#include "paint.h"
 
 #include "asset_files.h"
 #include "map_art.h"
@@ -99,9 +100,7 @@ void DrawEnteranceSheet(cairo_t* cr, int width, int height) {
 }
 void DrawHelpSheet(cairo_t* cr, int width, int height) {
     // The pieces stand on the colour key.
-    cairo_set_source_rgb(cr, 1, 0, 1);
-    cairo_rectangle(cr, 0, 0, width, height);
-    cairo_fill(cr);
+    FillKey(cr, width, height);
     DrawHelpPanels(cr);
 }
 

@@ -2,6 +2,7 @@
 // join without a seam, the edges where terrains meet, shores, rivers, forests, hills,
 // roads and fields. Computed with Cairo; the light comes from the top left.
 #include "map_art.h"
+#include "paint.h"
 #include "sheets.h"
 #include "svg_art.h"
 
@@ -122,15 +123,6 @@ struct Pixels {
             reinterpret_cast<uint32_t*>(data + size_t(y) * stride)[x] = c;
     }
 };
-
-void FillKey(cairo_t* cr, int width, int height) {
-    cairo_save(cr);
-    cairo_set_antialias(cr, CAIRO_ANTIALIAS_NONE);
-    cairo_set_source_rgb(cr, 1, 0, 1);
-    cairo_rectangle(cr, 0, 0, width, height);
-    cairo_fill(cr);
-    cairo_restore(cr);
-}
 
 // The marks of a terrain inside a tile, kept away from the edges so that every variant
 // joins every other.

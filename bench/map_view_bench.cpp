@@ -96,24 +96,44 @@ std::string GameFolder() {
     return error ? std::string("build/game") : exe.parent_path().string();
 }
 
-void BM_GameScreenFrame(benchmark::State& state) {
-    HeadlessPlatform platform({.pixels = state.range(0) == 1, .recordDrawing = false});
-    InstallShellHost(platform);
-    gameFolder = GameFolder();
-    if (!LoadSurfaces(1)) {
-        state.SkipWithError(("no pictures " + SheetLoadError()).c_str());
+// A late game on a headless screen with the pictures loaded, for one frame benchmark;
+// everything is put back when it goes.
+class FrameBench {
+public:
+    FrameBench(benchmark::State& state, bool pixels) : platform_({.pixels = pixels, .recordDrawing = false}) {
+        InstallShellHost(platform_);
+        gameFolder = GameFolder();
+        ready_ = LoadSurfaces(1);
+        if (!ready_) {
+            state.SkipWithError(("no pictures " + SheetLoadError()).c_str());
+            return;
+        }
+        MakeLateGame();
+    }
+    ~FrameBench() {
+        if (ready_) FreeSurfaces();
         UninstallShellHost();
-        return;
+        ResetState();
     }
-    MakeLateGame();
+    bool Ready() const { return ready_; }
+    // The timed frames.
+    void Run(benchmark::State& state) {
+        for (auto _ : state) {
+            TimerFunction();
+            benchmark::DoNotOptimize(platform_.Screen().GetPixel(500, 300));
+        }
+    }
+
+private:
+    HeadlessPlatform platform_;
+    bool ready_ = false;
+};
+
+void BM_GameScreenFrame(benchmark::State& state) {
+    FrameBench bench(state, state.range(0) == 1);
+    if (!bench.Ready()) return;
     TimerFunction(); // the small map is drawn once, then kept
-    for (auto _ : state) {
-        TimerFunction();
-        benchmark::DoNotOptimize(platform.Screen().GetPixel(500, 300));
-    }
-    FreeSurfaces();
-    UninstallShellHost();
-    ResetState();
+    bench.Run(state);
 }
 
 BENCHMARK(BM_GameScreenFrame)
@@ -128,15 +148,8 @@ BENCHMARK(BM_GameScreenFrame)
 // every row full and the sale offer under the pointer, the finance screen, the cities
 // screen, and the statistics graph of a long game.
 void BM_OverviewScreenFrame(benchmark::State& state) {
-    HeadlessPlatform platform({.pixels = true, .recordDrawing = false});
-    InstallShellHost(platform);
-    gameFolder = GameFolder();
-    if (!LoadSurfaces(1)) {
-        state.SkipWithError(("no pictures " + SheetLoadError()).c_str());
-        UninstallShellHost();
-        return;
-    }
-    MakeLateGame();
+    FrameBench bench(state, true);
+    if (!bench.Ready()) return;
     game.turn = 280;
     for (int c = 1; c <= 8; ++c) {
         for (int t = 1; t < game.turn; ++t) Civ(c).powerHistory[t] = 50 + (t * c) % 200;
@@ -159,13 +172,7 @@ void BM_OverviewScreenFrame(benchmark::State& state) {
     BaseMouseDown(0, 0, kButtons[screen][0], kButtons[screen][1]);
     BaseMouseUp(0, 0, kButtons[screen][0], kButtons[screen][1]);
     BaseMouseMove(0, 540, 300); // a product box, a row, a column of the graph
-    for (auto _ : state) {
-        TimerFunction();
-        benchmark::DoNotOptimize(platform.Screen().GetPixel(500, 300));
-    }
-    FreeSurfaces();
-    UninstallShellHost();
-    ResetState();
+    bench.Run(state);
 }
 
 BENCHMARK(BM_OverviewScreenFrame)
@@ -179,15 +186,8 @@ BENCHMARK(BM_OverviewScreenFrame)
 // workers on its land and in its buildings, goods in store, a wagon train at the gate,
 // and the pointer resting on a product's row.
 void BM_CityScreenFrame(benchmark::State& state) {
-    HeadlessPlatform platform({.pixels = state.range(0) == 1, .recordDrawing = false});
-    InstallShellHost(platform);
-    gameFolder = GameFolder();
-    if (!LoadSurfaces(1)) {
-        state.SkipWithError(("no pictures " + SheetLoadError()).c_str());
-        UninstallShellHost();
-        return;
-    }
-    MakeLateGame();
+    FrameBench bench(state, state.range(0) == 1);
+    if (!bench.Ready()) return;
     const int x = Civ(1).cities[1].x, y = Civ(1).cities[1].y;
     CityData& city = City(x, y);
     for (int dx = -2; dx <= 2; ++dx)
@@ -207,13 +207,7 @@ void BM_CityScreenFrame(benchmark::State& state) {
     ShowCityScreen(x, y, CityScreenFrom::Map);
     BaseMouseMove(0, 700, 360);
     TimerFunction();
-    for (auto _ : state) {
-        TimerFunction();
-        benchmark::DoNotOptimize(platform.Screen().GetPixel(500, 300));
-    }
-    FreeSurfaces();
-    UninstallShellHost();
-    ResetState();
+    bench.Run(state);
 }
 
 BENCHMARK(BM_CityScreenFrame)

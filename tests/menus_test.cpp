@@ -119,6 +119,9 @@ TEST_F(MenusTest, SaveFromTheMenuThenLoadItBack) {
     EXPECT_EQ(ui.gameStarted, 1);
     EXPECT_EQ(ui.smallMapValid, 1) << "the small map is drawn again";
     EXPECT_EQ(Messages(), 0);
+    platform.ClearLog();
+    Frames(1);
+    EXPECT_NE(Text("BC 4000 — your turn"), nullptr) << "the loaded game begins with the player's turn";
 }
 
 TEST_F(MenusTest, RefusedChoicesLeaveTheGameAsItWas) {

@@ -386,8 +386,9 @@ int Shot(const Arguments& a, std::string& out, std::string& err) {
     long long frames = 1;
     if (!IntOption(a, "frames", 1, 100000, frames, err)) return 2;
     if (!a.files.empty() && !LoadGame(a.files[0], err)) return 1;
-    // As after a load in the game: the view on the unit that is to move.
+    // As after a load in the game: the view on the unit that is to move, the year announced.
     if (!a.files.empty() && IsHuman(game.currentCiv)) MoveViewToSelection(true);
+    if (!a.files.empty()) AnnounceTurn();
     if (auto reveal = a.options.find("reveal"); reveal != a.options.end() && reveal->second == "yes") {
         // For looking at a world: every cell shown, as if explored (nothing is saved).
         for (int x = 1; x <= game.mapWidth; ++x)

@@ -461,6 +461,7 @@ void LoadPress(int x, int y) {
         if (!Load(slot)) return;
         BuildOrderButtons();
         if (IsHuman(game.currentCiv)) MoveViewToSelection(true);
+        AnnounceTurn();
         ui.loadScreen = 0;
         StopSound("intro");
         return;

@@ -119,6 +119,7 @@ void SlotChoiceTakesEffect() {
                     game.seaBodyCount = std::max(game.seaBodyCount, Cell(x, y).seaBody);
             BuildOrderButtons();
             if (IsHuman(game.currentCiv)) MoveViewToSelection(true);
+            AnnounceTurn();
         }
     }
     ui.smallMapValid = 0;

@@ -318,6 +318,32 @@ TEST_F(FrameTest, AComputersTurnThatNothingDrivesGoesOn) {
     EXPECT_FALSE(Has(Frame(), "computers")) << "nothing more to resume";
 }
 
+// The nation, its government and the emblem beside them keep a margin inside the status
+// panel, whatever the names, in both languages.
+TEST_F(FrameTest, TheStatusLineKeepsClearOfItsPanelsEdges) {
+    StartSmallGame();
+    game.viewCiv = 1;
+    game.mapWidth = game.mapHeight = 40;
+    game.viewX = game.viewY = 1;
+    for (int language : {1, 2}) {
+        game.language = static_cast<uint8_t>(language);
+        for (int nation = 1; nation <= 10; ++nation)
+            for (int government = 1; government <= kGovernments; ++government) {
+                Civ(1).nation = static_cast<uint8_t>(nation);
+                Civ(1).government = static_cast<uint8_t>(government);
+                Frame();
+                const std::vector<Pixel>& pixels = platform.Screen().Pixels();
+                const Pixel parchment = pixels[745 * kScreenWidth + 620];
+                // The panel's inside runs from y 726 to 764: three rows at either edge stay bare.
+                for (int y : {726, 727, 728, 762, 763, 764})
+                    for (int x = 450; x < 640; ++x)
+                        ASSERT_EQ(pixels[y * kScreenWidth + x], parchment)
+                            << nationName(nation) << ", " << governmentName(government) << " at " << x << ","
+                            << y;
+            }
+    }
+}
+
 TEST_F(FrameTest, TheTurnAndTheFallenAreShownForAMomentThenGo) {
     StartSmallGame();
     game.mapWidth = game.mapHeight = 40;

@@ -119,8 +119,9 @@ void WriteStatusLine() {
     Write(762, 723, ResearchStatus(game.viewCiv));
     Write(833, 746, std::to_string(Trunc(civ.gold)));
     Write(756, 746, FormatYear(game.year));
-    WriteCentred(532, 739, kGrey, 8, nationName(civ.nation));
-    WriteCentred(532, 753, kGrey, 8, governmentName(civ.government));
+    // Both rows keep a margin inside the panel, the government's descenders included.
+    WriteCentred(532, kStatusNationY, kGrey, 8, nationName(civ.nation));
+    WriteCentred(532, kStatusNationY + 14, kGrey, 8, governmentName(civ.government));
 }
 
 // Foreign computer units under the pointer: how many, and whose.

@@ -92,7 +92,8 @@ void DrawNationEmblem() {
     const CivRecord& civ = Civ(game.viewCiv);
     const int m = civ.nation;
     const int d = std::max(TextWidth(governmentName(civ.government), 8), TextWidth(nationName(m), 8));
-    DrawSprite(500 - Round(d / 2.0), 737, {31 * (m - 1) + 1, 430, 31 * m, 460}, true, Sheet::OthersSprite);
+    DrawSprite(500 - Round(d / 2.0), kStatusNationY - 1, {31 * (m - 1) + 1, 430, 31 * m, 460}, true,
+               Sheet::OthersSprite);
 }
 
 void FillBlock(Surface& map, int left, int top, int size, Pixel colour) {

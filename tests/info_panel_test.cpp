@@ -1,5 +1,6 @@
 // The information panel: the order buttons a unit offers, the status texts, the score,
 // the news column and the wonder announcements, through the headless host's log.
+#include "economy/city.h"
 #include "economy/news.h"
 #include "economy/score.h"
 #include "platform/headless_platform.h"
@@ -170,6 +171,38 @@ TEST_F(InfoPanelTest, StatusLineAndUnitPanel) {
     EXPECT_EQ(TextsAt(885, 681), std::vector<std::string>{std::string("Cargo : ") + productName(3)});
     Unit(1, t).cargo[1] = 0;
     EXPECT_EQ(TextsAt(885, 681), std::vector<std::string>{"No cargo"});
+}
+
+// The science being researched shares its row with the unit panel's move points, which
+// start at x 883: every science's name with its turns ends before them, in both languages,
+// and leaves the nation's name its room on the left.
+TEST_F(InfoPanelTest, TheResearchEndsBeforeTheUnitPanel) {
+    FoundCity(10, 10);
+    ASSERT_GT(CityScience(City(10, 10)), 0.0);
+    for (int language : {1, 2}) {
+        game.language = static_cast<uint8_t>(language);
+        for (int science = 1; science <= kSciences; ++science) {
+            Civ(1).research = static_cast<uint8_t>(science);
+            Civ(1).researchLeft = 499 * CityScience(City(10, 10)); // " (499)": a slow science
+            platform.ClearLog();
+            ui.frameDrawn = 1;
+            DrawInfoAboutCivilization();
+            const std::string text = ResearchStatus(1);
+            ASSERT_EQ(text.substr(text.size() - 6), " (499)");
+            int found = 0;
+            for (const DrawRecord& r : *platform.Log()) {
+                if (r.kind != DrawRecord::Text || r.name != text) continue;
+                ++found;
+                EXPECT_EQ(r.y, 723);
+                EXPECT_GE(r.x, 600) << text;
+                EXPECT_LE(r.x + std::max(TextWidth(text, 8), platform.TextPixelWidth(text, 8)), 880) << text;
+            }
+            EXPECT_EQ(found, 1) << text;
+        }
+    }
+    // Nothing researched: "Yok" where "None" always stood.
+    Civ(1).research = 0;
+    EXPECT_EQ(TextsAt(762, 723), std::vector<std::string>{"Yok"});
 }
 
 TEST_F(InfoPanelTest, ScoreOfASmallGame) {

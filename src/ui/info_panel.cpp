@@ -116,7 +116,11 @@ void WriteUnitPanel() {
 
 void WriteStatusLine() {
     const CivRecord& civ = Civ(game.viewCiv);
-    Write(762, 723, ResearchStatus(game.viewCiv));
+    // The research shares its row with the unit panel's move points (from x 883): a long
+    // name with many turns starts further left rather than run into them.
+    const std::string research = ResearchStatus(game.viewCiv);
+    const int width = std::max(TextWidth(research, 8), ThePlatform().TextPixelWidth(research, 8));
+    Write(std::min(762, 880 - width), 723, research);
     Write(833, 746, std::to_string(Trunc(civ.gold)));
     Write(756, 746, FormatYear(game.year));
     // Both rows keep a margin inside the panel, the government's descenders included.

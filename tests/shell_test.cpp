@@ -344,6 +344,21 @@ TEST_F(FrameTest, TheStatusLineKeepsClearOfItsPanelsEdges) {
     }
 }
 
+// The dark gaps beside the map view are painted every frame: nothing of an earlier
+// screen (the entrance picture) stays there once a game is shown.
+TEST_F(FrameTest, NothingOfTheEntranceStaysBesideTheView) {
+    StartSmallGame();
+    game.viewCiv = 1;
+    game.mapWidth = game.mapHeight = 40;
+    game.viewX = game.viewY = 1;
+    const Pixel stale = Rgb(147, 102, 114);
+    platform.BackBuffer().FillRect({0, 0, kScreenWidth, kScreenHeight}, stale);
+    Frame();
+    const std::vector<Pixel>& pixels = platform.Screen().Pixels();
+    for (int y = 8; y < 610; ++y)
+        for (int x : {8, 11, 1012, 1015}) ASSERT_NE(pixels[y * kScreenWidth + x], stale) << x << "," << y;
+}
+
 TEST_F(FrameTest, TheTurnAndTheFallenAreShownForAMomentThenGo) {
     StartSmallGame();
     game.mapWidth = game.mapHeight = 40;

@@ -1,5 +1,6 @@
 // The frame around the map view with the panel pictures (the selected unit, the panel
 // buttons, the order buttons, the nation's emblem), and the small map of the world.
+#include "platform/platform.h"
 #include "state/numbers.h"
 #include "state/rules.h"
 #include "state/state.h"
@@ -104,6 +105,11 @@ void FillBlock(Surface& map, int left, int top, int size, Pixel colour) {
 } // namespace
 
 void DrawEdgesAndSmallMap() {
+    // The frame leaves a dark gap of four pixels on either side of the view, which nothing
+    // else paints: without this, the entrance picture would still show there in a game.
+    Surface& screen = ThePlatform().BackBuffer();
+    screen.FillRect({8, 8, 12, kScreenHeight}, Rgb(0, 0, 0));
+    screen.FillRect({1012, 8, 1016, kScreenHeight}, Rgb(0, 0, 0));
     DrawSprite(0, 0, {0, 0, kScreenWidth, kScreenHeight}, true, Sheet::OutlineSprite);
     RenderSmallMap();
 

@@ -337,6 +337,55 @@ TEST_F(InfoPanelTest, TwoWondersAreAnnouncedOneAfterTheOther) {
 
 // The first-turns guidance box holds its whole text in both languages, and it shows
 // only while the settler that can found the city is the selected unit.
+// The guide after the first city, in each of its three steps and both languages, with its
+// box above or below the city: every line ends inside the box's inner border.
+TEST_F(InfoPanelTest, NextStepGuideStaysInItsBox) {
+    HeadlessPlatform drawn{HeadlessOptions{true, true}};
+    UninstallShellHost();
+    InstallShellHost(drawn);
+    FoundCity(10, 10);
+    Civ(1).citiesFounded = 1;
+    struct Step {
+        int size;
+        bool opened;
+    } steps[] = {{1, false}, {1, true}, {2, true}};
+    for (int language : {1, 2})
+        for (const Step& step : steps)
+            for (double viewY : {1.0, 6.0}) { // the city in the upper or the lower half
+                game.language = static_cast<uint8_t>(language);
+                Cell(10, 10).size = static_cast<uint8_t>(step.size);
+                ui.firstCityOpened = step.opened;
+                game.viewY = viewY;
+                drawn.ClearLog();
+                ui.frameDrawn = 1;
+                DrawInfoAboutCivilization();
+                // The heading stands 8 right and 7 below the box's corner; the box ends at
+                // its grey border below.
+                const DrawRecord* heading = nullptr;
+                for (const DrawRecord& r : *drawn.Log())
+                    if (r.kind == DrawRecord::Text && r.colour == Rgb(128, 0, 0)) heading = &r;
+                ASSERT_TRUE(heading) << language << " " << step.size;
+                const int left = heading->x - 8, top = heading->y - 7;
+                const std::vector<Pixel>& pixels = drawn.Screen().Pixels();
+                int bottom = top + 3;
+                while (bottom < kScreenHeight &&
+                       pixels[bottom * kScreenWidth + left + 100] != Rgb(128, 128, 128))
+                    ++bottom;
+                int lines = 0;
+                for (const DrawRecord& r : *drawn.Log()) {
+                    if (r.kind != DrawRecord::Text || r.x < left || r.x >= left + 225 || r.y < top ||
+                        r.y > bottom)
+                        continue;
+                    ++lines;
+                    EXPECT_LE(r.x + drawn.TextPixelWidth(r.name, 8), left + 225 - 3) << r.name;
+                    EXPECT_LE(r.y + 13, bottom - 2) << r.name;
+                }
+                EXPECT_GE(lines, 4) << language << " " << step.size;
+            }
+    UninstallShellHost();
+    InstallShellHost(platform);
+}
+
 TEST_F(InfoPanelTest, FirstCityGuideStaysInItsBoxAndFollowsTheSettler) {
     const int settler = Add(1, kSettler, 10, 10);
     const int warrior = Add(1, kWarrior, 10, 10);

@@ -390,11 +390,12 @@ DialogContent RivalDialogContent(int code) {
     const bool en = IsEnglish();
     DialogContent c;
     c.text = en ? EnglishText(code, w) : TurkishText(code, w);
-    c.title = en ? "Leader of " + w.rival + " says :" : Genitive(w.rival) + " lideri diyor ki :";
-    const string war = en ? w.rival + " declared war against you." : w.rival + " size savaş ilan etti.";
+    c.title = en ? "Leader of the " + w.rival + " says :" : Genitive(w.rival) + " lideri diyor ki :";
+    const string war =
+        en ? "The " + w.rival + " declared war against you." : w.rival + " size savaş ilan etti.";
     switch (code) {
     case 3:
-        c.title = en ? "Meeting With " + w.rival : w.rival + " ile karşılaşma";
+        c.title = en ? "Meeting with the " + w.rival : w.rival + " ile karşılaşma";
         TwoAnswers(c, Tr("Yes", "Evet"), Tr("No", "Hayır"));
         return c;
     case 4:

@@ -735,6 +735,11 @@ TEST(RivalDialogLayout, EveryDialogKeepsItsWordsInsideItsFrame) {
         ui.dialogCode = static_cast<uint8_t>(code);
         EXPECT_EQ(DialogContentOf().title, title);
     }
+    // ... and the possessive its apostrophe: "the Britons' sphere".
+    ui.dialogCode = 4;
+    ui.dialogVariant = 0;
+    EXPECT_NE(DialogContentOf().text.find("the Britons' sphere"), std::string::npos)
+        << DialogContentOf().text;
     UninstallShellHost();
     ResetState();
 }

@@ -374,7 +374,7 @@ void WriteFinanceTexts() {
             if (const CityData* city = ListCity(k)) total += NetIncome(*city);
         if (pay > 0 && PaysSoldiers(civ)) total -= soldiers * pay;
         const int totalY = 302 + kFinanceRowHeight * last;
-        WriteText(340, totalY, kListGrey, 8, Tr("Total profit per turn", "Bir turda edilen toplam kâr"),
+        WriteText(340, totalY, kListGrey, 8, Tr("Total profit per turn", "Bir turda edilen toplam kar"),
                   1024);
         WriteSigned(649, totalY, total);
     }

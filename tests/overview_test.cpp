@@ -433,13 +433,6 @@ TEST_F(OverviewTest, CitiesScreenShowsEachCitysState) {
     Press(147, 691);
     Frame();
     EXPECT_EQ(TextAt(356, 273)->name, "Paris");
-    // The city's picture keeps left of its name, whatever the city's size.
-    for (int size : {1, 4, 9, 16, 30}) {
-        city.size = static_cast<uint8_t>(size);
-        Frame();
-        ASSERT_TRUE(SpriteAt(319, 263)) << size;
-        EXPECT_LT(319 + SpriteAt(319, 263)->source.Width(), 356) << size;
-    }
     EXPECT_EQ(TextAt(431, 273)->name, "71");
     EXPECT_EQ(TextAt(431, 273)->colour, kListGrey);
     // The unit it works towards and the building it constructs, each cut to the row.

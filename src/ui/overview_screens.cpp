@@ -144,10 +144,9 @@ void DrawCityPicture(const CityData& city, int x, int y, int rows) {
     const int owner = city.owner;
     const int level = CityPictureLevel(owner, city.size), style = CityStyle(owner);
     // The map draws a 59-pixel picture five pixels around its 50-pixel cell; a row of a
-    // list holds the lower part of the cell, where the city stands, and its middle 35
-    // columns: the name written 36 pixels further right stays on the list's ground.
-    const int bottom = 60 * (style - 1) + kCityPictureGround, left = 60 * (level - 1) + 12;
-    DrawSprite(x, y, {left, bottom - rows, left + kListCityPictureWidth, bottom}, true, Sheet::CitySprite);
+    // list holds the lower part of the cell, where the city stands.
+    const int bottom = 60 * (style - 1) + kCityPictureGround;
+    DrawSprite(x, y, {60 * (level - 1), bottom - rows, 60 * level - 1, bottom}, true, Sheet::CitySprite);
 }
 
 void DrawInBand(int x, int y, Rect source, Sheet sheet, int bandTop, int bandBottom) {

@@ -69,10 +69,8 @@ bool ScrollPress(int x, int y, int rows);
 void OpenCityFromList(int k, uint8_t& from);
 
 // The lower `rows` rows of a city's picture as the map shows it (the ground of the cell
-// is kCityPictureGround rows below the picture's top), its middle kListCityPictureWidth
-// columns from x.
+// is kCityPictureGround rows below the picture's top).
 constexpr int kCityPictureGround = 55;
-constexpr int kListCityPictureWidth = 35;
 void DrawCityPicture(const CityData& city, int x, int y, int rows);
 // A picture cut to the rows bandTop..bandBottom - 1 of the screen.
 void DrawInBand(int x, int y, Rect source, Sheet sheet, int bandTop, int bandBottom);

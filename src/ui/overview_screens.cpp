@@ -346,27 +346,24 @@ void WriteFinanceTexts() {
         const int soldiers = SoldierCount(civ);
         const double pay = SoldierPay(civ);
         const int armyY = 281 + kFinanceRowHeight * last;
-        int armyRight = 0; // where the army label's letters end
-        auto writeLabel = [&](const std::string& label) {
-            WriteText(340, armyY, kListGrey, 8, label, 1024);
-            armyRight = 340 + std::max(TextWidth(label, 8), ThePlatform().TextPixelWidth(label, 8));
-        };
         if (pay > 0) {
             if (!PaysSoldiers(civ)) {
-                writeLabel(Tr("Army expenses (Aztec soldiers work free)",
-                              "Askeri giderler (Aztek askerleri maaş almıyor)"));
+                WriteText(340, armyY, kListGrey, 8,
+                          Tr("Army expenses   (Aztec soldiers work free)",
+                             "Askeri giderler  (Aztek askerleri maaş almıyor)"),
+                          1024);
             } else {
                 const std::string rate = MoneyText(pay);
                 const std::string government = governmentName(Civ(civ).government);
-                writeLabel(IsEnglish()
-                               ? "Army expenses (" + rate + " gold per soldier in " + government + ")"
-                               : "Askeri giderler (Asker başına " + rate + " altın, " + government + ")");
+                WriteText(340, armyY, kListGrey, 8,
+                          IsEnglish()
+                              ? "Army expenses   (" + rate + " gold per soldier in " + government + ")"
+                              : "Askeri giderler (Asker başına " + rate + " altın, " + government + ")",
+                          1024);
                 WriteCentred(649, armyY, kRed, 8, Prefixed("-", MoneyText(soldiers * pay)));
             }
         }
-        // The count stands under its column, or just after a label that reaches it.
-        const std::string count = "x " + std::to_string(soldiers);
-        WriteText(std::max(606 - TextWidth(count, 8) / 2, armyRight + 2), armyY, kListGrey, 8, count, 1024);
+        WriteCentred(606, armyY, kListGrey, 8, "x " + std::to_string(soldiers));
         // The total counts every city, also those past the ninth row.
         double total = 0;
         for (int k = 1; k <= ListCityCount(); ++k)

@@ -387,9 +387,9 @@ int Shot(const Arguments& a, std::string& out, std::string& err) {
     long long frames = 1;
     if (!IntOption(a, "frames", 1, 100000, frames, err)) return 2;
     if (!a.files.empty() && !LoadGame(a.files[0], err)) return 1;
-    // As after a load in the game: the view on the unit that is to move, the year announced.
+    // As after a load in the game: the view on the unit that is to move.
     if (!a.files.empty() && IsHuman(game.currentCiv)) MoveViewToSelection(true);
-    if (!a.files.empty()) {
+    if (!a.files.empty()) { // the year announced, a pending choice of science asked for
         AnnounceTurn();
         ResumeHumanResearch(game.currentCiv);
     }

@@ -47,7 +47,15 @@ protected:
         Press(openerX, openerY);
         Press(listX, top + 16 * r + 8);
     }
-    HeadlessPlatform platform;
+    // Whether the frame just drawn wrote `text`; the log is emptied for the next look.
+    bool Drew(const std::string& text) {
+        bool found = false;
+        for (const DrawRecord& r : *platform.Log())
+            found = found || (r.kind == DrawRecord::Text && r.name == text);
+        platform.ClearLog();
+        return found;
+    }
+    HeadlessPlatform platform{{.recordDrawing = true}};
     fs::path root;
 };
 
@@ -200,4 +208,37 @@ TEST_F(EntranceTest, ListRowsAreWhereTheyAreDrawn) {
     Press(245, 180);                  // map sizes: five rows
     Press(180, 193 + 1 + 16 * 5 + 1); // the frame's bottom pixel
     EXPECT_EQ(game.mapWidth, 42) << "nothing chosen";
+}
+
+// The player is told the year and that the turn is his as a new game begins and as a
+// loaded one does, in his language; a game loaded in a computer's turn waits for his.
+TEST_F(EntranceTest, ANewOrLoadedGameBeginsWithTheYearAndThePlayersTurn) {
+    OpenSettings();
+    Press(100, 570); // start
+    ASSERT_EQ(ui.gameStarted, 1);
+    TimerFunction();
+    EXPECT_TRUE(Drew("BC 4000 — your turn"));
+    Save(2);
+    game.currentCiv = 2; // a computer's
+    Save(3);
+
+    struct Case {
+        int slot, language;
+        const char* notice;
+    } cases[] = {{2, 2, "MÖ 4000 — sıra sizde"}, {2, 1, "BC 4000 — your turn"}, {3, 1, nullptr}};
+    for (const Case& c : cases) {
+        ResetState();
+        FormCreate(3);
+        game.language = static_cast<uint8_t>(c.language);
+        Press(620, 380);                     // load game
+        Press(150, 290 + 36 * (c.slot - 1)); // the slot's row
+        ASSERT_EQ(ui.gameStarted, 1) << c.slot;
+        if (!c.notice) {
+            EXPECT_EQ(ui.turnNoticeFrames, 0) << "nothing is announced while a computer moves";
+            continue;
+        }
+        platform.ClearLog();
+        TimerFunction();
+        EXPECT_TRUE(Drew(c.notice)) << c.notice;
+    }
 }

@@ -1,5 +1,6 @@
 // The information panel: the order buttons a unit offers, the status texts, the score,
 // the news column and the wonder announcements, through the headless host's log.
+#include "economy/city.h"
 #include "economy/news.h"
 #include "economy/score.h"
 #include "platform/headless_platform.h"
@@ -172,6 +173,38 @@ TEST_F(InfoPanelTest, StatusLineAndUnitPanel) {
     EXPECT_EQ(TextsAt(885, 681), std::vector<std::string>{"No cargo"});
 }
 
+// The science being researched shares its row with the unit panel's move points, which
+// start at x 883: every science's name with its turns ends before them, in both languages,
+// and leaves the nation's name its room on the left.
+TEST_F(InfoPanelTest, TheResearchEndsBeforeTheUnitPanel) {
+    FoundCity(10, 10);
+    ASSERT_GT(CityScience(City(10, 10)), 0.0);
+    for (int language : {1, 2}) {
+        game.language = static_cast<uint8_t>(language);
+        for (int science = 1; science <= kSciences; ++science) {
+            Civ(1).research = static_cast<uint8_t>(science);
+            Civ(1).researchLeft = 499 * CityScience(City(10, 10)); // " (499)": a slow science
+            platform.ClearLog();
+            ui.frameDrawn = 1;
+            DrawInfoAboutCivilization();
+            const std::string text = ResearchStatus(1);
+            ASSERT_EQ(text.substr(text.size() - 6), " (499)");
+            int found = 0;
+            for (const DrawRecord& r : *platform.Log()) {
+                if (r.kind != DrawRecord::Text || r.name != text) continue;
+                ++found;
+                EXPECT_EQ(r.y, 723);
+                EXPECT_GE(r.x, 600) << text;
+                EXPECT_LE(r.x + std::max(TextWidth(text, 8), platform.TextPixelWidth(text, 8)), 880) << text;
+            }
+            EXPECT_EQ(found, 1) << text;
+        }
+    }
+    // Nothing researched: "Yok" where "None" always stood.
+    Civ(1).research = 0;
+    EXPECT_EQ(TextsAt(762, 723), std::vector<std::string>{"Yok"});
+}
+
 TEST_F(InfoPanelTest, ScoreOfASmallGame) {
     game.civCount = 4; // two rivals and the natives
     Civ(2).aiLevel = 3;
@@ -304,6 +337,55 @@ TEST_F(InfoPanelTest, TwoWondersAreAnnouncedOneAfterTheOther) {
 
 // The first-turns guidance box holds its whole text in both languages, and it shows
 // only while the settler that can found the city is the selected unit.
+// The guide after the first city, in each of its three steps and both languages, with its
+// box above or below the city: every line ends inside the box's inner border.
+TEST_F(InfoPanelTest, NextStepGuideStaysInItsBox) {
+    HeadlessPlatform drawn{HeadlessOptions{true, true}};
+    UninstallShellHost();
+    InstallShellHost(drawn);
+    FoundCity(10, 10);
+    Civ(1).citiesFounded = 1;
+    struct Step {
+        int size;
+        bool opened;
+    } steps[] = {{1, false}, {1, true}, {2, true}};
+    for (int language : {1, 2})
+        for (const Step& step : steps)
+            for (double viewY : {1.0, 6.0}) { // the city in the upper or the lower half
+                game.language = static_cast<uint8_t>(language);
+                Cell(10, 10).size = static_cast<uint8_t>(step.size);
+                ui.firstCityOpened = step.opened;
+                game.viewY = viewY;
+                drawn.ClearLog();
+                ui.frameDrawn = 1;
+                DrawInfoAboutCivilization();
+                // The heading stands 8 right and 7 below the box's corner; the box ends at
+                // its grey border below.
+                const DrawRecord* heading = nullptr;
+                for (const DrawRecord& r : *drawn.Log())
+                    if (r.kind == DrawRecord::Text && r.colour == Rgb(128, 0, 0)) heading = &r;
+                ASSERT_TRUE(heading) << language << " " << step.size;
+                const int left = heading->x - 8, top = heading->y - 7;
+                const std::vector<Pixel>& pixels = drawn.Screen().Pixels();
+                int bottom = top + 3;
+                while (bottom < kScreenHeight &&
+                       pixels[bottom * kScreenWidth + left + 100] != Rgb(128, 128, 128))
+                    ++bottom;
+                int lines = 0;
+                for (const DrawRecord& r : *drawn.Log()) {
+                    if (r.kind != DrawRecord::Text || r.x < left || r.x >= left + 225 || r.y < top ||
+                        r.y > bottom)
+                        continue;
+                    ++lines;
+                    EXPECT_LE(r.x + drawn.TextPixelWidth(r.name, 8), left + 225 - 3) << r.name;
+                    EXPECT_LE(r.y + 13, bottom - 2) << r.name;
+                }
+                EXPECT_GE(lines, 4) << language << " " << step.size;
+            }
+    UninstallShellHost();
+    InstallShellHost(platform);
+}
+
 TEST_F(InfoPanelTest, FirstCityGuideStaysInItsBoxAndFollowsTheSettler) {
     const int settler = Add(1, kSettler, 10, 10);
     const int warrior = Add(1, kWarrior, 10, 10);

@@ -13,6 +13,7 @@
 #include "ui/screens.h"
 
 #include "ui/text.h"
+#include "units/orders.h"
 #include "units/unit_table.h"
 #include <gtest/gtest.h>
 
@@ -119,6 +120,36 @@ TEST_F(MenusTest, SaveFromTheMenuThenLoadItBack) {
     EXPECT_EQ(ui.gameStarted, 1);
     EXPECT_EQ(ui.smallMapValid, 1) << "the small map is drawn again";
     EXPECT_EQ(Messages(), 0);
+    platform.ClearLog();
+    Frames(1);
+    EXPECT_NE(Text("BC 4000 — your turn"), nullptr) << "the loaded game begins with the player's turn";
+}
+
+// A game saved while the person was still to choose his next science (the autosave at
+// the start of his turn is written while the table is open) asks for the choice when it is
+// loaded, and announces nothing twice; a game with a science under way opens no table.
+TEST_F(MenusTest, ALoadedGameAsksForTheScienceItWasSavedBeforeChoosing) {
+    game.currentCiv = 1;
+    FoundCity(Unit(1, 1).x, Unit(1, 1).y);
+    ASSERT_EQ(Civ(1).cityCount, 1);
+    struct Case {
+        int research, left, slot;
+        bool asks;
+    } cases[] = {{1, 0, 3, true}, {0, 0, 4, true}, {2, 20, 5, false}};
+    for (const Case& c : cases) {
+        Civ(1).knows[1] = 1;
+        Civ(1).research = static_cast<uint8_t>(c.research);
+        Civ(1).researchLeft = c.left;
+        ASSERT_TRUE(Save(c.slot));
+    }
+    for (const Case& c : cases) {
+        ui.scienceTableOpen = ui.discoveryShown = 0;
+        ThroughMenu(kLoadItem, c.slot);
+        Frames(8);
+        ASSERT_EQ(ui.loadMenuOpen, 0);
+        EXPECT_EQ(ui.scienceTableOpen, c.asks ? 1 : 0) << c.slot;
+        EXPECT_EQ(ui.discoveryShown, 0) << c.slot;
+    }
 }
 
 TEST_F(MenusTest, RefusedChoicesLeaveTheGameAsItWas) {

@@ -189,13 +189,16 @@ TEST_F(OverviewTest, ProductTooltipOffersTheSaleInBothLanguages) {
     for (int p = 1; p <= kProducts; ++p) city.stock[p] = 0;
     city.stock[kFood] = 1;
     city.stock[kCloth] = 12;
+    city.stock[kCoat] = 2;
     struct Case {
         int language, box;
         std::string first, value;
     };
+    // Only what is counted takes a plural: "2 Coats", but "12 Cloth".
     const std::vector<Case> cases = {
         {1, 0, " Click To Sell 1 Food ", "0.01 Gold "},
-        {1, 1, " Click To Sell 12 Cloths ", "1.80 Gold "},
+        {1, 1, " Click To Sell 12 Cloth ", "1.80 Gold "},
+        {1, 2, " Click To Sell 2 Coats ", "0.50 Gold "},
         {2, 1, " 12 Kumaş Satmak İçin Tıklayın", "1.80 Altın "},
     };
     Press(135, 733);

@@ -725,6 +725,21 @@ TEST(RivalDialogLayout, EveryDialogKeepsItsWordsInsideItsFrame) {
                 }
             }
     }
+    // A people's name takes its article in the English titles.
+    game.language = 1;
+    ui.dialogPartyA = kRival;
+    ui.dialogPartyB = kHuman;
+    for (auto [code, title] : {std::pair<int, const char*>{3, "Meeting with the Vikings"},
+                               {4, "Leader of the Vikings says :"},
+                               {5, "The Vikings declared war against you."}}) {
+        ui.dialogCode = static_cast<uint8_t>(code);
+        EXPECT_EQ(DialogContentOf().title, title);
+    }
+    // ... and the possessive its apostrophe: "the Britons' sphere".
+    ui.dialogCode = 4;
+    ui.dialogVariant = 0;
+    EXPECT_NE(DialogContentOf().text.find("the Britons' sphere"), std::string::npos)
+        << DialogContentOf().text;
     UninstallShellHost();
     ResetState();
 }

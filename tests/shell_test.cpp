@@ -1,10 +1,12 @@
 // Program start and the frame routine, run under the headless platform.
+#include "economy/news.h"
 #include "fixtures.h"
 #include "platform/headless_platform.h"
 #include "shell/program.h"
 #include "state/host.h"
 #include "state/rules.h"
 #include "state/state.h"
+#include "ui/input.h"
 
 #include <gtest/gtest.h>
 
@@ -316,6 +318,86 @@ TEST_F(FrameTest, AComputersTurnThatNothingDrivesGoesOn) {
     EXPECT_EQ(game.currentCiv, 1);
     EXPECT_EQ(game.turn, turn + 1) << "the round came round to the person";
     EXPECT_FALSE(Has(Frame(), "computers")) << "nothing more to resume";
+}
+
+// The nation, its government and the emblem beside them keep a margin inside the status
+// panel, whatever the names, in both languages.
+TEST_F(FrameTest, TheStatusLineKeepsClearOfItsPanelsEdges) {
+    StartSmallGame();
+    game.viewCiv = 1;
+    game.mapWidth = game.mapHeight = 40;
+    game.viewX = game.viewY = 1;
+    for (int language : {1, 2}) {
+        game.language = static_cast<uint8_t>(language);
+        for (int nation = 1; nation <= 10; ++nation)
+            for (int government = 1; government <= kGovernments; ++government) {
+                Civ(1).nation = static_cast<uint8_t>(nation);
+                Civ(1).government = static_cast<uint8_t>(government);
+                Frame();
+                const std::vector<Pixel>& pixels = platform.Screen().Pixels();
+                const Pixel parchment = pixels[745 * kScreenWidth + 620];
+                // The panel's inside runs from y 726 to 764: three rows at either edge stay bare.
+                for (int y : {726, 727, 728, 762, 763, 764})
+                    for (int x = 450; x < 640; ++x)
+                        ASSERT_EQ(pixels[y * kScreenWidth + x], parchment)
+                            << nationName(nation) << ", " << governmentName(government) << " at " << x << ","
+                            << y;
+            }
+    }
+}
+
+// The dark gaps beside the map view are painted every frame: nothing of an earlier
+// screen (the entrance picture) stays there once a game is shown.
+TEST_F(FrameTest, NothingOfTheEntranceStaysBesideTheView) {
+    StartSmallGame();
+    game.viewCiv = 1;
+    game.mapWidth = game.mapHeight = 40;
+    game.viewX = game.viewY = 1;
+    const Pixel stale = Rgb(147, 102, 114);
+    platform.BackBuffer().FillRect({0, 0, kScreenWidth, kScreenHeight}, stale);
+    Frame();
+    const std::vector<Pixel>& pixels = platform.Screen().Pixels();
+    for (int y = 8; y < 610; ++y)
+        for (int x : {8, 11, 1012, 1015}) ASSERT_NE(pixels[y * kScreenWidth + x], stale) << x << "," << y;
+}
+
+// A news item's explanation under the pointer lies wholly on its grey ground, in both
+// languages: whatever the hover changes on the screen stays inside the grey it paints.
+TEST_F(FrameTest, ANewsExplanationStaysOnItsGround) {
+    StartSmallGame();
+    game.viewCiv = 1;
+    game.mapWidth = game.mapHeight = 40;
+    game.viewX = game.viewY = 1;
+    Civ(1).nation = 3;
+    Cell(5, 5).hasCity = 1;
+    Cell(5, 5).owner = Cell(5, 5).founder = 1;
+    Cell(5, 5).nameIndex = 1;
+    AddNews(1, 5, 5, kNewsGrew);
+    AddNews(1, 5, 5, kNewsStoreFull + 4);
+    for (int language : {1, 2})
+        for (int item : {1, 2}) {
+            game.language = static_cast<uint8_t>(language);
+            BaseMouseMove(0, 900, 300); // the pointer, drawn by the game, away from the scan
+            Frame();
+            const std::vector<Pixel> before = platform.Screen().Pixels();
+            BaseMouseMove(0, 60, 615 - 40 * (item - 1));
+            Frame();
+            const std::vector<Pixel>& after = platform.Screen().Pixels();
+            int left = kScreenWidth, right = -1, top = kScreenHeight, bottom = -1;
+            for (int y = 0; y < 690; ++y)
+                for (int x = 40; x < 800; ++x)
+                    if (after[y * kScreenWidth + x] == Rgb(128, 128, 128)) {
+                        left = std::min(left, x), right = std::max(right, x);
+                        top = std::min(top, y), bottom = std::max(bottom, y);
+                    }
+            ASSERT_GE(right, left) << "no explanation shown";
+            for (int y = 0; y < 690; ++y)
+                for (int x = 120; x < 800; ++x) {
+                    if (after[y * kScreenWidth + x] == before[y * kScreenWidth + x]) continue;
+                    ASSERT_TRUE(x >= left && x <= right && y >= top && y <= bottom)
+                        << "item " << item << ", language " << language << ": " << x << "," << y;
+                }
+        }
 }
 
 TEST_F(FrameTest, TheTurnAndTheFallenAreShownForAMomentThenGo) {

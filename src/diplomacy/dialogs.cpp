@@ -553,7 +553,7 @@ DialogContent DialogContentOf() {
     switch (code) {
     case 1:
     case 33:
-        c.title = code == 1 ? Tr("Meeting with natives", "Yerlilerle karşılaşma") : chief;
+        c.title = code == 1 ? Tr("Meeting with the natives", "Yerlilerle karşılaşma") : chief;
         c.answers = {Tr("Yes", "Evet"), Tr("No", "Hayır")};
         return c;
     case 2:

@@ -54,13 +54,14 @@ struct Words {
 string EnglishText(int code, const Words& w) {
     switch (code) {
     case 3:
-        return "      Greetings discoverer, welcome to " + w.country +
+        return "      Greetings, discoverer, welcome to " + w.country +
                ". We have justly occupied all of these lands for our people. Although all of this land is "
                "rightfully ours, we propose a demarcation treaty, dividing all the land between two "
                "countries. Will you agree to such partition and live with our country in peace?";
     case 4:
         return "      Excellent. All of the land which you now occupy shall constitute the " + w.us +
-               " sphere; the land which we occupy shall be " + w.rival +
+               (!w.us.empty() && w.us.back() == 's' ? "' sphere" : " sphere") +
+               "; the land which we occupy shall be " + w.rival +
                " in perpetuity. Our people will all live in peace and our countries will develop easily in "
                "this peaceful environment. Please remember not to trespass in those areas.";
     case 5:
@@ -390,15 +391,16 @@ DialogContent RivalDialogContent(int code) {
     const bool en = IsEnglish();
     DialogContent c;
     c.text = en ? EnglishText(code, w) : TurkishText(code, w);
-    c.title = en ? "Leader of " + w.rival + " says :" : Genitive(w.rival) + " lideri diyor ki :";
-    const string war = en ? w.rival + " declared war against you." : w.rival + " size savaş ilan etti.";
+    c.title = en ? "Leader of the " + w.rival + " says :" : Genitive(w.rival) + " lideri diyor ki :";
+    const string war =
+        en ? "The " + w.rival + " declared war against you." : w.rival + " size savaş ilan etti.";
     switch (code) {
     case 3:
-        c.title = en ? "Meeting With " + w.rival : w.rival + " ile karşılaşma";
+        c.title = en ? "Meeting with the " + w.rival : w.rival + " ile karşılaşma";
         TwoAnswers(c, Tr("Yes", "Evet"), Tr("No", "Hayır"));
         return c;
     case 4:
-        TwoAnswers(c, en ? "Go in peace " + w.rival + " brothers." : "Tamam, barış bizimle olsun.",
+        TwoAnswers(c, en ? "Go in peace, " + w.rival + " brothers." : "Tamam, barış bizimle olsun.",
                    Tr("You have to pay us some gold to live in peace.",
                       "Dost olmamızı istiyorsanız bize haraç ödeyin."));
         return c;

@@ -118,6 +118,17 @@ void CompleteHumanResearch(int civ) {
     ui.scienceTableOpen = ui.discoveryShown || ResearchChoices(civ, choices) > 0 ? 1 : 0;
 }
 
+void ResumeHumanResearch(int civ) {
+    if (!InPlay(civ) || !IsHuman(civ)) return;
+    const CivRecord& person = Civ(civ);
+    if (person.researchLeft > 0 || person.cityCount == 0) return;
+    if (person.research != 0 && !Knows(civ, person.research)) return; // paid off, not yet learned
+    int choices[kSciences];
+    ui.discoveryShown = 0;
+    ui.selectedScience = 0;
+    ui.scienceTableOpen = ResearchChoices(civ, choices) > 0 ? 1 : 0;
+}
+
 void ChooseResearch(int civ, int science) {
     if (!InPlay(civ) || !CanResearch(civ, science)) return;
     Civ(civ).research = science;

@@ -35,6 +35,9 @@ void AdvanceResearch(CityData& city);
 // At the start of a person's turn: a paid-off science becomes known, and the research
 // table opens for the next choice.
 void CompleteHumanResearch(int civ);
+// A game loaded while a person was still to choose his next science (the table was open
+// when it was saved): the table opens again for the choice, without a second announcement.
+void ResumeHumanResearch(int civ);
 // The person's choice on the research table.
 void ChooseResearch(int civ, int science);
 // The civilization knows `science` from now on (research, a village's gift, a trade).

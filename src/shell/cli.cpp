@@ -4,6 +4,7 @@
 #include "diplomacy/dialogs.h"
 #include "diplomacy/rival_leaders.h"
 #include "economy/end_of_turn.h"
+#include "economy/science.h"
 #include "persist/save_game.h"
 #include "persist/state_json.h"
 #include "platform/headless_platform.h"
@@ -391,6 +392,10 @@ int Shot(const Arguments& a, std::string& out, std::string& err) {
     if (at > 0 && headless) headless->KeepPresent(static_cast<int>(at));
     // As after a load in the game: the view on the unit that is to move.
     if (!a.files.empty() && IsHuman(game.currentCiv)) MoveViewToSelection(true);
+    if (!a.files.empty()) { // the year announced, a pending choice of science asked for
+        AnnounceTurn();
+        ResumeHumanResearch(game.currentCiv);
+    }
     if (auto reveal = a.options.find("reveal"); reveal != a.options.end() && reveal->second == "yes") {
         // For looking at a world: every cell shown, as if explored (nothing is saved).
         for (int x = 1; x <= game.mapWidth; ++x)

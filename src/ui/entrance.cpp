@@ -2,6 +2,7 @@
 // credits, shown while no game runs.
 #include "ui/entrance.h"
 
+#include "economy/science.h"
 #include "persist/save_game.h"
 #include "platform/platform.h"
 #include "state/host.h"
@@ -461,6 +462,8 @@ void LoadPress(int x, int y) {
         if (!Load(slot)) return;
         BuildOrderButtons();
         if (IsHuman(game.currentCiv)) MoveViewToSelection(true);
+        AnnounceTurn();
+        ResumeHumanResearch(game.currentCiv);
         ui.loadScreen = 0;
         StopSound("intro");
         return;

@@ -116,11 +116,16 @@ void WriteUnitPanel() {
 
 void WriteStatusLine() {
     const CivRecord& civ = Civ(game.viewCiv);
-    Write(762, 723, ResearchStatus(game.viewCiv));
+    // The research shares its row with the unit panel's move points (from x 883): a long
+    // name with many turns starts further left rather than run into them.
+    const std::string research = ResearchStatus(game.viewCiv);
+    const int width = std::max(TextWidth(research, 8), ThePlatform().TextPixelWidth(research, 8));
+    Write(std::min(762, 880 - width), 723, research);
     Write(833, 746, std::to_string(Trunc(civ.gold)));
     Write(756, 746, FormatYear(game.year));
-    WriteCentred(532, 739, kGrey, 8, nationName(civ.nation));
-    WriteCentred(532, 753, kGrey, 8, governmentName(civ.government));
+    // Both rows keep a margin inside the panel, the government's descenders included.
+    WriteCentred(532, kStatusNationY, kGrey, 8, nationName(civ.nation));
+    WriteCentred(532, kStatusNationY + 14, kGrey, 8, governmentName(civ.government));
 }
 
 // Foreign computer units under the pointer: how many, and whose.
@@ -316,19 +321,8 @@ void WriteNextStepGuide(int civ) {
     const int size = Cell(cx, cy).size;
     if (ui.firstCityOpened && ui.firstUnitMoved && (OwnsSettler(1) || size <= 1)) return;
 
-    constexpr int kWidth = 225, kHeight = 124;
-    const int xc = Round((cx - vx) * 50 + 37), yc = Round((cy - vy) * 50 + 34);
-    const bool right = cx < vx + 10, below = cy < vy + 7;
-    const int left = right ? xc + 60 : xc - 60 - kWidth;
-    const int top = below ? yc + 60 : yc - 60 - kHeight;
-    // The guide lines leave from the corner nearest the city, along the edge facing it.
-    const int cornerX = right ? left : left + kWidth, cornerY = below ? top : top + kHeight;
-    const int along = right ? 1 : -1;
-    for (int d = 0; d <= 12; d += 4) ThickLine(cornerX + along * d, cornerY, xc, yc, kOrange);
-    GuidanceBox(left, top, kWidth, kHeight);
-
     std::string heading, first, second;
-    int secondY = top + 71;
+    int secondOffset = 71;
     if (size < 2 && !ui.firstCityOpened) {
         heading = Tr("Go to your first city!", "İlk şehrine git!");
         first = Tr("Click on the picture of your first city on the map to see details about that city.",
@@ -348,7 +342,7 @@ void WriteNextStepGuide(int civ) {
                "units to 8 directions.",
                "Birliklerini sayı tuşlarıyla da yürütebilirsin. Birliklerini 8 yöne yürütmek için \"1\" "
                "ile \"9\" arasındaki tuşları kullan.");
-        if (!IsEnglish()) secondY = top + 84;
+        if (!IsEnglish()) secondOffset = 84;
     } else {
         heading = Tr("Now, build your second city!", "Şimdi ikinci şehrini kur!");
         first = Tr("Click on the picture of your first city on the map to make a new settler.",
@@ -358,9 +352,27 @@ void WriteNextStepGuide(int civ) {
                     "O tablo açılınca vatandaşlarından birine sağ tıkla ve işçi yap seçeneğiyle onu işçiye "
                     "dönüştür.");
     }
+    // The second text keeps a blank line below the first, and the box grows below its
+    // usual 124 pixels when the lines as written need it.
+    const int firstLines = static_cast<int>(WrappedLines(first, 8, 204).size());
+    const int secondLines = static_cast<int>(WrappedLines(second, 8, 204).size());
+    secondOffset = std::max(secondOffset, 32 + 13 * (firstLines + 1));
+
+    constexpr int kWidth = 225;
+    const int height = std::max(124, secondOffset + 13 * secondLines + 8);
+    const int xc = Round((cx - vx) * 50 + 37), yc = Round((cy - vy) * 50 + 34);
+    const bool right = cx < vx + 10, below = cy < vy + 7;
+    const int left = right ? xc + 60 : xc - 60 - kWidth;
+    const int top = below ? yc + 60 : yc - 60 - height;
+    // The guide lines leave from the corner nearest the city, along the edge facing it.
+    const int cornerX = right ? left : left + kWidth, cornerY = below ? top : top + height;
+    const int along = right ? 1 : -1;
+    for (int d = 0; d <= 12; d += 4) ThickLine(cornerX + along * d, cornerY, xc, yc, kOrange);
+    GuidanceBox(left, top, kWidth, height);
+
     WriteText(left + 8, top + 7, kDarkRed, 8, heading, left + 208);
     WriteText(left + 8, top + 32, kBlack, 8, first, left + 212);
-    WriteText(left + 8, secondY, kBlack, 8, second, left + 212);
+    WriteText(left + 8, top + secondOffset, kBlack, 8, second, left + 212);
 }
 
 void WriteGuidance() {

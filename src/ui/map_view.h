@@ -18,6 +18,11 @@ struct MapView {
 // The main view: (12, 9), the game's view origin, 20 x 15 cells.
 MapView MainView();
 
+// The status panel under the view (inside y 726..764): the nation's name is written from
+// this row, the government's 14 pixels lower, the emblem beside them a pixel higher, so
+// that both rows keep a margin above the panel's bottom edge.
+constexpr int kStatusNationY = 732;
+
 // 1 when v is not a whole number: a half-cell origin shows one more column or row.
 int HasFraction(double v);
 // The screen pixel of the top-left corner of column x / row y in a view.

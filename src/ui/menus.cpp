@@ -2,6 +2,7 @@
 #include "ui/menus.h"
 
 #include "audio/music.h"
+#include "economy/science.h"
 #include "persist/save_game.h"
 #include "platform/platform.h"
 #include "state/host.h"
@@ -119,6 +120,8 @@ void SlotChoiceTakesEffect() {
                     game.seaBodyCount = std::max(game.seaBodyCount, Cell(x, y).seaBody);
             BuildOrderButtons();
             if (IsHuman(game.currentCiv)) MoveViewToSelection(true);
+            AnnounceTurn();
+            ResumeHumanResearch(game.currentCiv);
         }
     }
     ui.smallMapValid = 0;

@@ -246,10 +246,13 @@ void WriteNewsHover() {
     if (text.empty()) return;
     constexpr int kLeft = 55, kRight = 790;
     const int top = RowTop(k);
-    const int width = TextWidth(text, 8);
-    const int lines = width / (kRight - kLeft) + 1;
+    // The grey ground covers the lines as they are written, each as wide as its letters.
+    const std::vector<std::string>& lines = WrappedLines(text, 8, kRight - kLeft);
+    int width = 0;
+    for (const std::string& line : lines)
+        width = std::max({width, TextWidth(line, 8), ThePlatform().TextPixelWidth(line, 8)});
     ThePlatform().BackBuffer().FillRect(
-        {kLeft - 3, top - 2, std::min(kLeft + width, kRight) + 3, top + 13 * lines + 2}, kGrey);
+        {kLeft - 3, top - 2, kLeft + width + 3, top + 13 * static_cast<int>(lines.size()) + 2}, kGrey);
     WriteText(kLeft, top, kBlack, 8, text, kRight);
 }
 

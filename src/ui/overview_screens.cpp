@@ -237,8 +237,11 @@ bool ProductsPress(int x, int y) {
 
 std::string FirstTooltipLine(int amount, int product) {
     const std::string name = productName(product);
+    // Grapes, furs, cigars and coats are counted; food, gold, cloth and the rest are not.
+    const bool counted = product == 4 || product == 5 || product == 12 || product == 14;
     if (IsEnglish())
-        return " Click To Sell " + std::to_string(amount) + " " + name + (amount == 1 ? " " : "s ");
+        return " Click To Sell " + std::to_string(amount) + " " + name +
+               (counted && amount != 1 ? "s " : " ");
     return Prefixed(" ", std::to_string(amount)) + " " + name + " Satmak İçin Tıklayın";
 }
 

@@ -1,5 +1,6 @@
 // The frame around the map view with the panel pictures (the selected unit, the panel
 // buttons, the order buttons, the nation's emblem), and the small map of the world.
+#include "platform/platform.h"
 #include "state/numbers.h"
 #include "state/rules.h"
 #include "state/state.h"
@@ -92,7 +93,8 @@ void DrawNationEmblem() {
     const CivRecord& civ = Civ(game.viewCiv);
     const int m = civ.nation;
     const int d = std::max(TextWidth(governmentName(civ.government), 8), TextWidth(nationName(m), 8));
-    DrawSprite(500 - Round(d / 2.0), 737, {31 * (m - 1) + 1, 430, 31 * m, 460}, true, Sheet::OthersSprite);
+    DrawSprite(500 - Round(d / 2.0), kStatusNationY - 1, {31 * (m - 1) + 1, 430, 31 * m, 460}, true,
+               Sheet::OthersSprite);
 }
 
 void FillBlock(Surface& map, int left, int top, int size, Pixel colour) {
@@ -103,6 +105,11 @@ void FillBlock(Surface& map, int left, int top, int size, Pixel colour) {
 } // namespace
 
 void DrawEdgesAndSmallMap() {
+    // The frame leaves a dark gap of four pixels on either side of the view, which nothing
+    // else paints: without this, the entrance picture would still show there in a game.
+    Surface& screen = ThePlatform().BackBuffer();
+    screen.FillRect({8, 8, 12, kScreenHeight}, Rgb(0, 0, 0));
+    screen.FillRect({1012, 8, 1016, kScreenHeight}, Rgb(0, 0, 0));
     DrawSprite(0, 0, {0, 0, kScreenWidth, kScreenHeight}, true, Sheet::OutlineSprite);
     RenderSmallMap();
 

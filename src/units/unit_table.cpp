@@ -97,6 +97,10 @@ int8_t GroupMovePoints(int civ, int slot) {
 
 } // namespace
 
+void AnnounceTurn() {
+    if (IsHuman(game.currentCiv)) ui.turnNoticeFrames = kTurnNoticeFrames;
+}
+
 // The map view follows a person's selected unit, or his first city when no unit is left,
 // unless the target is already near the view (always, when asked to centre).
 void MoveViewToSelection(bool centre) {
@@ -179,8 +183,7 @@ void PassTurn() {
         // Wonders finished since this player's last turn are announced as it begins.
         if (human && ui.bigNewsCount[civ] > 0) ui.bigNewsOpen = 1;
         if (HasUnitsOrCities(civ)) {
-            // The new year and the player's turn are shown on the map for a moment.
-            if (human) ui.turnNoticeFrames = kTurnNoticeFrames;
+            AnnounceTurn();
             return;
         }
     }

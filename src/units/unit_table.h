@@ -14,6 +14,9 @@ void KillUnit(int civ, int slot);
 void NextUnit(int mode);
 // Frames (60 ms each) the new year and "your turn" stay on the map when a person's turn begins.
 constexpr int kTurnNoticeFrames = 25;
+// Shows the new year and "your turn" when the civilization to move is a person's: as his
+// turn begins, and as a new or loaded game begins.
+void AnnounceTurn();
 // While a computer civilization is to move, lets it play unit by unit.
 void Looping();
 // Start of a civilization's turn: move points restored, attacks forgotten.

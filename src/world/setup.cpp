@@ -541,6 +541,7 @@ bool StartGame() {
         ui.gameStarted = 1;
         ui.smallMapValid = 0;
         DistanceCalculation();
+        AnnounceTurn();
         return true;
     }
     return false;

@@ -250,6 +250,19 @@ TEST_F(MenusTest, SlotLabels) {
     EXPECT_EQ(MenuSlotLabel(5), "Free Slot");
 }
 
+TEST_F(MenusTest, TheAutosaveLabelStaysOnItsPlateInBothLanguages) {
+    fs::create_directories(root / "Save");
+    for (int language : {1, 2})
+        for (int nation = 1; nation <= 10; ++nation)
+            for (int64_t year : {-3950, 1995}) {
+                game.language = static_cast<uint8_t>(language);
+                std::ofstream(root / "Save" / "Slot7.txt") << nation * 100000 + year + 5555;
+                const std::string label = MenuSlotLabel(7);
+                EXPECT_LE(LineWidth(label, 8), 153 - 10) << label;
+                EXPECT_NE(label.find(nationName(nation)), std::string::npos) << label;
+            }
+}
+
 TEST_F(MenusTest, TerrainYields) {
     struct Case {
         const char* what;

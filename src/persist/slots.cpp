@@ -183,6 +183,7 @@ bool SlotHeader(int slot, int64_t& header) {
     struct Known {
         std::string path;
         time_t modified = 0;
+        long modifiedNs = 0; // a slot written twice within a second is still seen changed
         off_t size = -1;
         ino_t inode = 0;
         bool ok = false;
@@ -193,8 +194,9 @@ bool SlotHeader(int slot, int64_t& header) {
     struct stat st {};
     if (stat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) return false;
     Known& k = known[slot];
-    if (k.path != path || k.modified != st.st_mtime || k.size != st.st_size || k.inode != st.st_ino) {
-        k = {path, st.st_mtime, st.st_size, st.st_ino, false, 0};
+    if (k.path != path || k.modified != st.st_mtime || k.modifiedNs != st.st_mtim.tv_nsec ||
+        k.size != st.st_size || k.inode != st.st_ino) {
+        k = {path, st.st_mtime, st.st_mtim.tv_nsec, st.st_size, st.st_ino, false, 0};
         std::ifstream file(path, std::ios::binary);
         std::string first;
         if ((file >> first) && first.size() <= 11 &&

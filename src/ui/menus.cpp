@@ -134,10 +134,16 @@ void SlotChoiceTakesEffect() {
 
 } // namespace
 
+// The room for a slot's label on its plate, a margin kept at each end.
+constexpr int kSlotTextWidth = 153 - 10;
+
 std::string MenuSlotLabel(int slot) {
     const std::string label = SlotLabel(slot);
     if (slot != kAutosaveSlot || !SlotExists(slot)) return label;
-    return std::string(Tr("Auto, ", "Otomatik, ")) + label;
+    // The mark of the autosave, short enough for the plate with the longest label.
+    std::string marked = Tr("Auto, ", "Oto. ");
+    marked += label;
+    return LineWidth(marked, 8) <= kSlotTextWidth ? marked : label;
 }
 
 // ---------------------------------------------------------------------------

@@ -488,9 +488,83 @@ void DrawInterfaceWindows(cairo_t* cr, int width, int height) {
     });
 }
 
+namespace {
+// The menu window's ornaments, engraved in dull gold on the dark panel: a compass rose
+// above the title and a scrolled rule below the list, so that the tall panel of the game's
+// menus is not an empty board round a few plates.
+void MenuOrnaments(cairo_t* cr, double x, double y, double w) {
+    const double kPi = 3.14159265358979;
+    const double cx = x + w / 2, cy = y + 58;
+    cairo_save(cr);
+    cairo_set_source_rgba(cr, 0xb0 / 255.0, 0x8a / 255.0, 0x54 / 255.0, 0.55);
+    cairo_set_line_width(cr, 1.2);
+    cairo_new_path(cr);
+    cairo_arc(cr, cx, cy, 34, 0, 2 * kPi);
+    cairo_stroke(cr);
+    cairo_arc(cr, cx, cy, 29, 0, 2 * kPi);
+    cairo_stroke(cr);
+    // Sixteen ticks between the rings.
+    for (int t = 0; t < 16; ++t) {
+        const double a = t * kPi / 8;
+        cairo_move_to(cr, cx + 29 * std::cos(a), cy + 29 * std::sin(a));
+        cairo_line_to(cr, cx + 34 * std::cos(a), cy + 34 * std::sin(a));
+    }
+    cairo_stroke(cr);
+    // The rose: four long points and four short, each lit on one side.
+    for (int p = 0; p < 8; ++p) {
+        const double a = p * kPi / 4 - kPi / 2, length = p % 2 ? 22 : 40, half = p % 2 ? 5 : 7;
+        const double tx = cx + length * std::cos(a), ty = cy + length * std::sin(a);
+        const double lx = cx + half * std::cos(a - kPi / 2), ly = cy + half * std::sin(a - kPi / 2);
+        const double rx = cx + half * std::cos(a + kPi / 2), ry = cy + half * std::sin(a + kPi / 2);
+        cairo_move_to(cr, cx, cy);
+        cairo_line_to(cr, lx, ly);
+        cairo_line_to(cr, tx, ty);
+        cairo_close_path(cr);
+        cairo_set_source_rgba(cr, 0xe8 / 255.0, 0xc4 / 255.0, 0x78 / 255.0, p % 2 ? 0.35 : 0.6);
+        cairo_fill(cr);
+        cairo_move_to(cr, cx, cy);
+        cairo_line_to(cr, rx, ry);
+        cairo_line_to(cr, tx, ty);
+        cairo_close_path(cr);
+        cairo_set_source_rgba(cr, 0x5c / 255.0, 0x3c / 255.0, 0x1c / 255.0, 0.8);
+        cairo_fill_preserve(cr);
+        cairo_set_source_rgba(cr, 0xb0 / 255.0, 0x8a / 255.0, 0x54 / 255.0, 0.6);
+        cairo_set_line_width(cr, 0.8);
+        cairo_stroke(cr);
+    }
+    cairo_arc(cr, cx, cy, 3, 0, 2 * kPi);
+    cairo_set_source_rgba(cr, 0xe8 / 255.0, 0xc4 / 255.0, 0x78 / 255.0, 0.8);
+    cairo_fill(cr);
+
+    // Below the list: a rule with a diamond in the middle and a scroll at each end.
+    const double ry = y + 392;
+    cairo_set_source_rgba(cr, 0xb0 / 255.0, 0x8a / 255.0, 0x54 / 255.0, 0.55);
+    cairo_set_line_width(cr, 1.2);
+    cairo_move_to(cr, cx - 110, ry);
+    cairo_line_to(cr, cx - 12, ry);
+    cairo_move_to(cr, cx + 12, ry);
+    cairo_line_to(cr, cx + 110, ry);
+    cairo_stroke(cr);
+    for (int side = -1; side <= 1; side += 2) {
+        cairo_new_path(cr);
+        cairo_arc(cr, cx + side * 116, ry - 4, 5, 0, 2 * kPi);
+        cairo_stroke(cr);
+    }
+    cairo_move_to(cr, cx, ry - 8);
+    cairo_line_to(cr, cx + 9, ry);
+    cairo_line_to(cr, cx, ry + 8);
+    cairo_line_to(cr, cx - 9, ry);
+    cairo_close_path(cr);
+    cairo_set_source_rgba(cr, 0xe8 / 255.0, 0xc4 / 255.0, 0x78 / 255.0, 0.55);
+    cairo_fill(cr);
+    cairo_restore(cr);
+}
+} // namespace
+
 void DrawBackgroundWindows(cairo_t* cr, int width, int height) {
     OnCanvas(cr, width, height, [](cairo_t* c) {
-        Window(c, 0, 0, 436, 453, 12, 19);   // menu
+        Window(c, 0, 0, 436, 453, 12, 19); // menu
+        MenuOrnaments(c, 0, 0, 436);
         Window(c, 600, 0, 604, 422, 12, 23); // overview screens
         Plate(c, 537, 423, 48, 23, false);   // close plate
         Plate(c, 537, 447, 48, 23, false);   // and lit

@@ -137,6 +137,14 @@ TEST_F(CliTest, ShotCanKeepAScreenShownOnTheWay) {
     EXPECT_FALSE(fs::exists(Path("x.png")));
 }
 
+TEST_F(CliTest, ADefeatInTheScriptEndsTheGame) {
+    ASSERT_EQ(Run({"shot", Path("game.txt"), "--out", Path("over.png"), "--script", "defeat,frames:2"}), 0)
+        << err;
+    EXPECT_EQ(Civ(1).unitCount, 0);
+    EXPECT_EQ(Civ(1).cityCount, 0);
+    EXPECT_EQ(game.gameOver, 1);
+}
+
 TEST_F(CliTest, OnlyTheScreenshotReadsThePictures) {
     // A game folder without Art: the commands that draw nothing never miss it.
     const fs::path bare = dir / "bare";

@@ -244,6 +244,26 @@ TEST_F(InfoPanelTest, ScoreOfASmallGame) {
 
 // The score at the top right keeps clear of the frame's right border (inner edge at 1014),
 // with the same room to spare the face needs over the width table.
+TEST_F(InfoPanelTest, TheEndOfTurnNoticeStaysInsideItsFrame) {
+    AddUnit(1, kWarrior, 5, 5);
+    game.currentUnit = 2; // every unit has moved
+    game.viewUnit = 1;
+    for (int language : {1, 2}) {
+        game.language = static_cast<uint8_t>(language);
+        platform.ClearLog();
+        ui.frameDrawn = 1;
+        DrawInfoAboutCivilization();
+        int found = 0;
+        for (const DrawRecord& r : *platform.Log()) {
+            if (r.kind != DrawRecord::Text || r.y < 680 || r.y > 730 || r.x < 870) continue;
+            ++found;
+            EXPECT_GE(r.x, 875) << r.name;
+            EXPECT_LE(r.x + LineWidth(r.name, 8), 1004) << r.name;
+        }
+        EXPECT_EQ(found, 2) << "the notice and how to go on";
+    }
+}
+
 TEST_F(InfoPanelTest, ScoreStaysInsideTheFrame) {
     Civ(1).powerHistory[0] = 5000;
     for (int language : {1, 2}) {

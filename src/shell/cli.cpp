@@ -3,6 +3,7 @@
 #include "ai/computer_player.h"
 #include "diplomacy/dialogs.h"
 #include "diplomacy/rival_leaders.h"
+#include "economy/city.h"
 #include "economy/end_of_turn.h"
 #include "economy/science.h"
 #include "persist/save_game.h"
@@ -97,7 +98,7 @@ void SettleFrames() {
     }
 }
 
-// An input script: key:N, click:X:Y, rclick:X:Y, move:X:Y, frames:N and talk:CIV, comma-separated.
+// An input script: key:N, click:X:Y, rclick:X:Y, move:X:Y, frames:N, talk:CIV and defeat, comma-separated.
 bool RunScript(const std::string& script, std::string& err) {
     std::stringstream items(script);
     for (std::string item; std::getline(items, item, ',');) {
@@ -138,9 +139,17 @@ bool RunScript(const std::string& script, std::string& err) {
         } else if (verb == "talk" && n == 1) {
             // As the Talk button of the statistics screen: the player speaks with a leader.
             TalkWithLeader(static_cast<int>(numbers[0]));
+        } else if (verb == "defeat" && n == 0) {
+            // As a lost war leaves the first player: every city and unit gone, so that the
+            // end of a game can be looked at.
+            CivRecord& player = Civ(1);
+            while (player.cityCount > 0)
+                RemoveCity(player.cities[player.cityCount].x, player.cities[player.cityCount].y);
+            while (player.unitCount > 0) KillUnit(1, player.unitCount);
         } else {
             err = "--script: \"" + item +
-                  "\" is not key:N, click:X:Y, rclick:X:Y, drag:X:Y:X2:Y2, move:X:Y, frames:N or talk:CIV\n";
+                  "\" is not key:N, click:X:Y, rclick:X:Y, drag:X:Y:X2:Y2, move:X:Y, frames:N, talk:CIV or "
+                  "defeat\n";
             return false;
         }
     }
@@ -473,6 +482,7 @@ const std::vector<Command>& Commands() {
          "draw N frames (default 1) of the entrance screen, or of the game in IN, and write the screen to a "
          "PNG "
          "file; the script (key:N, click:X:Y, rclick:X:Y, drag:X:Y:X2:Y2, move:X:Y, frames:N, talk:CIV, "
+         "defeat, "
          "comma-separated) runs first; "
          "--reveal yes shows every cell of the map; --at K writes the K-th screen shown after the load "
          "instead (frames drawn inside an action count: a fight, the computers' turn); --save OUT then saves "

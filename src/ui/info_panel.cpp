@@ -84,9 +84,10 @@ void WriteUnitPanel() {
     const bool selected =
         game.viewUnit != 0 && game.currentUnit >= 1 && game.currentUnit <= Civ(game.currentCiv).unitCount;
     if (!selected) {
-        Screen().FrameRect({878, 679, 1001, 733}, kLightGrey);
+        // The frame has room round the longer line in either language.
+        Screen().FrameRect({872, 679, 1007, 733}, kLightGrey);
         Write(905, 690, Tr("END OF TURN", "TUR SONU"), kGrey);
-        Write(880, 705, Tr("Press SPACE to continue", "Devam için BOŞLUK'a basın"), kGrey);
+        Write(880, 705, Tr("Press SPACE to continue", "Devam için BOŞLUK"), kGrey);
         return;
     }
     const int slot = game.viewUnit;

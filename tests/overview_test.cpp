@@ -27,7 +27,6 @@ namespace {
 constexpr int kTurks = 3, kAztecs = 4, kVikings = 5, kTheNatives = 6;
 constexpr int kPetrol = 9;
 constexpr Pixel kListGrey = Rgb(145, 145, 145), kBlue = Rgb(0, 128, 255), kRed = Rgb(255, 0, 0);
-constexpr Pixel kGrey = Rgb(128, 128, 128), kLightGrey = Rgb(192, 192, 192);
 
 // A person's empire (the Franks, civilization 1) beside the Romans (a friend), the Turks
 // (an enemy), the Aztecs (never met), the Vikings (destroyed) and the natives.

@@ -54,6 +54,8 @@ int HeadlessPlatform::DrawText(int x, int y, const std::string& utf8, int size, 
 }
 
 int HeadlessPlatform::TextPixelWidth(const std::string& utf8, int size) {
+    // Where no text is seen or recorded the font is never opened: widths come from the table.
+    if (!MeasuresText()) return 0;
     return text_.Width(utf8, size);
 }
 

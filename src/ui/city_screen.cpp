@@ -267,10 +267,6 @@ constexpr Pixel kFoodColour = Rgb(214, 170, 40);
 constexpr Pixel kMilitaryColour = Rgb(190, 40, 30);
 constexpr Pixel kScienceColour = Rgb(40, 110, 210);
 
-Surface& Screen() {
-    return ThePlatform().BackBuffer();
-}
-
 // The window's own picture over a part of the screen.
 void FrameBehind(Rect r) {
     const int top = kFramePiece.top - kFrameY;

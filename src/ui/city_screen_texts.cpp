@@ -42,8 +42,6 @@ using namespace city_screen;
 
 namespace {
 
-constexpr Pixel kLightGrey = Rgb(192, 192, 192);
-constexpr Pixel kGrey = Rgb(128, 128, 128);
 constexpr Pixel kDarkRed = Rgb(139, 0, 0);
 constexpr Pixel kRed = Rgb(230, 0, 0);
 constexpr Pixel kPaper = Rgb(236, 228, 204);
@@ -56,10 +54,6 @@ constexpr int kProductsHeading = 6;
 // Long texts wrap a little inside their box's right edge.
 int WrapRight(int boxRight) {
     return boxRight - 8;
-}
-
-Surface& Screen() {
-    return ThePlatform().BackBuffer();
 }
 
 std::string Str(long long v) {

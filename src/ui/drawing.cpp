@@ -99,6 +99,10 @@ void FreeSurfaces() {
     scratch = Surface();
 }
 
+Surface& Screen() {
+    return ThePlatform().BackBuffer();
+}
+
 const Surface& SheetSurface(Sheet sheet) {
     static const Surface none;
     const int i = static_cast<int>(sheet);

@@ -7,6 +7,14 @@
 
 namespace annals {
 
+// The writing colours every screen shares.
+constexpr Pixel kWhite = Rgb(255, 255, 255);
+constexpr Pixel kLightGrey = Rgb(192, 192, 192);
+constexpr Pixel kGrey = Rgb(128, 128, 128);
+
+// The back buffer the frame is composed in.
+Surface& Screen();
+
 // The sheets, in the order they are loaded.
 enum class Sheet : int {
     Interfaces,

@@ -24,9 +24,6 @@ namespace annals {
 
 namespace {
 
-constexpr Pixel kGrey = Rgb(128, 128, 128);
-constexpr Pixel kLightGrey = Rgb(192, 192, 192);
-constexpr Pixel kWhite = Rgb(255, 255, 255);
 constexpr Pixel kDarkGrey = Rgb(68, 68, 68);
 constexpr Pixel kBrown = Rgb(128, 64, 0);
 constexpr Pixel kDarkOrange = Rgb(159, 80, 0);
@@ -38,7 +35,7 @@ constexpr Pixel kOrange = Rgb(255, 128, 0);
 constexpr Pixel kBlue = Rgb(0, 128, 255);
 constexpr Pixel kMagenta2 = Rgb(255, 0, 255);
 
-constexpr int kLine = 13;        // size-8 lines are 13 pixels apart
+constexpr int kLine = 13; // size-8 lines are 13 pixels apart
 // The page's paragraphs wrap a little short of the frame: the face draws some letters
 // wider than the width table counts them.
 constexpr int kTextRight = 825, kItemRight = 822;
@@ -230,10 +227,6 @@ std::string EnglishTerrain(int t) {
 
 std::string Label(const std::string& key) {
     return HelpText("label." + key);
-}
-
-Surface& Screen() {
-    return ThePlatform().BackBuffer();
 }
 
 int Chapter(int page) {

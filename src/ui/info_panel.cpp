@@ -24,16 +24,9 @@ namespace annals {
 
 namespace {
 
-constexpr Pixel kWhite = Rgb(255, 255, 255);
-constexpr Pixel kLightGrey = Rgb(192, 192, 192);
-constexpr Pixel kGrey = Rgb(128, 128, 128);
 constexpr Pixel kDarkRed = Rgb(128, 0, 0);
 constexpr Pixel kOrange = Rgb(255, 160, 48);
 constexpr Pixel kLabelBox = Rgb(255, 255, 200);
-
-Surface& Screen() {
-    return ThePlatform().BackBuffer();
-}
 
 void Write(int x, int y, const std::string& text, Pixel colour = kBlack, int size = 8) {
     WriteText(x, y, colour, size, text, 1024);
@@ -120,7 +113,7 @@ void WriteStatusLine() {
     // The research shares its row with the unit panel's move points (from x 883): a long
     // name with many turns starts further left rather than run into them.
     const std::string research = ResearchStatus(game.viewCiv);
-    const int width = std::max(TextWidth(research, 8), ThePlatform().TextPixelWidth(research, 8));
+    const int width = LineWidth(research, 8);
     Write(std::min(762, 880 - width), 723, research);
     Write(833, 746, std::to_string(Trunc(civ.gold)));
     Write(756, 746, FormatYear(game.year));

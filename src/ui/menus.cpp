@@ -23,8 +23,6 @@ namespace annals {
 
 namespace {
 
-constexpr Pixel kGrey = Rgb(128, 128, 128);
-constexpr Pixel kLightGrey = Rgb(192, 192, 192);
 constexpr Pixel kRed = Rgb(255, 0, 0);
 constexpr Pixel kOlive = Rgb(128, 128, 0);
 

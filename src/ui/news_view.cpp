@@ -20,10 +20,6 @@ namespace annals {
 
 namespace {
 
-constexpr Pixel kLightGrey = Rgb(192, 192, 192);
-constexpr Pixel kGrey = Rgb(128, 128, 128);
-constexpr Pixel kWhite = Rgb(255, 255, 255);
-
 // The column: item k's row is 40 pixels high, its top at 596 - 40 (k - 1).
 constexpr int kNewsLeft = 17, kNewsRight = 120, kNewsBottom = 636, kRowHeight = 40;
 constexpr int kIconSize = 36;
@@ -249,8 +245,7 @@ void WriteNewsHover() {
     // The grey ground covers the lines as they are written, each as wide as its letters.
     const std::vector<std::string>& lines = WrappedLines(text, 8, kRight - kLeft);
     int width = 0;
-    for (const std::string& line : lines)
-        width = std::max({width, TextWidth(line, 8), ThePlatform().TextPixelWidth(line, 8)});
+    for (const std::string& line : lines) width = std::max(width, LineWidth(line, 8));
     ThePlatform().BackBuffer().FillRect(
         {kLeft - 3, top - 2, kLeft + width + 3, top + 13 * static_cast<int>(lines.size()) + 2}, kGrey);
     WriteText(kLeft, top, kBlack, 8, text, kRight);

@@ -10,15 +10,12 @@
 
 namespace annals::overview {
 
-constexpr Pixel kGrey = Rgb(128, 128, 128);
-constexpr Pixel kLightGrey = Rgb(192, 192, 192);
 constexpr Pixel kListGrey = Rgb(145, 145, 145);
 constexpr Pixel kDarkGrey = Rgb(85, 85, 85);
 constexpr Pixel kHeading = Rgb(232, 196, 120); // gold writing on the dark window and its plates
 constexpr Pixel kBlue = Rgb(0, 128, 255);
 constexpr Pixel kRed = Rgb(255, 0, 0);
 constexpr Pixel kYellow = Rgb(255, 255, 0);
-constexpr Pixel kWhite = Rgb(255, 255, 255);
 
 // The window (backgrounds sheet) and its close plate.
 constexpr Rect kWindowPiece{600, 0, 1204, 422};

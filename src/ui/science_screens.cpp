@@ -19,9 +19,6 @@ namespace annals {
 
 namespace {
 
-constexpr Pixel kWhite = Rgb(255, 255, 255);
-constexpr Pixel kLightGrey = Rgb(192, 192, 192);
-constexpr Pixel kGrey = Rgb(128, 128, 128);
 constexpr Pixel kGold = Rgb(255, 214, 90);
 
 // The research table: a window, the list of choices at the left, what the highlighted

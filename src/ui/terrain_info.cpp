@@ -19,10 +19,6 @@ namespace {
 
 constexpr int kFood = 1, kStone = 7, kGold = 8;
 
-constexpr Pixel kWhite = Rgb(255, 255, 255);
-constexpr Pixel kGrey = Rgb(128, 128, 128);
-constexpr Pixel kLightGrey = Rgb(192, 192, 192);
-
 constexpr Rect kMessageBox{720, 0, 990, 132};
 constexpr Rect kClosePlain{537, 423, 585, 446};
 constexpr Rect kCloseLit{537, 447, 585, 470};

@@ -54,14 +54,21 @@ protected:
         UninstallShellHost();
         ResetState();
     }
-    // The texts the panel wrote at (x, y) in one frame of its own.
-    std::vector<std::string> TextsAt(int x, int y) {
+    // The texts the panel wrote in one frame of its own.
+    std::vector<DrawRecord> PanelTexts() {
         platform.ClearLog();
         ui.frameDrawn = 1;
         DrawInfoAboutCivilization();
-        std::vector<std::string> found;
+        std::vector<DrawRecord> texts;
         for (const DrawRecord& r : *platform.Log())
-            if (r.kind == DrawRecord::Text && r.x == x && r.y == y) found.push_back(r.name);
+            if (r.kind == DrawRecord::Text) texts.push_back(r);
+        return texts;
+    }
+    // Those it wrote at (x, y).
+    std::vector<std::string> TextsAt(int x, int y) {
+        std::vector<std::string> found;
+        for (const DrawRecord& r : PanelTexts())
+            if (r.x == x && r.y == y) found.push_back(r.name);
         return found;
     }
     bool Played(const std::string& sound) {
@@ -242,20 +249,15 @@ TEST_F(InfoPanelTest, ScoreOfASmallGame) {
     for (const Rank& r : ranks) EXPECT_STREQ(RankTitle(r.score), r.title) << r.score;
 }
 
-// The score at the top right keeps clear of the frame's right border (inner edge at 1014),
-// with the same room to spare the face needs over the width table.
 TEST_F(InfoPanelTest, TheEndOfTurnNoticeStaysInsideItsFrame) {
     AddUnit(1, kWarrior, 5, 5);
     game.currentUnit = 2; // every unit has moved
     game.viewUnit = 1;
     for (int language : {1, 2}) {
         game.language = static_cast<uint8_t>(language);
-        platform.ClearLog();
-        ui.frameDrawn = 1;
-        DrawInfoAboutCivilization();
         int found = 0;
-        for (const DrawRecord& r : *platform.Log()) {
-            if (r.kind != DrawRecord::Text || r.y < 680 || r.y > 730 || r.x < 870) continue;
+        for (const DrawRecord& r : PanelTexts()) {
+            if (r.y < 680 || r.y > 730 || r.x < 870) continue;
             ++found;
             EXPECT_GE(r.x, 875) << r.name;
             EXPECT_LE(r.x + LineWidth(r.name, 8), 1004) << r.name;
@@ -264,16 +266,15 @@ TEST_F(InfoPanelTest, TheEndOfTurnNoticeStaysInsideItsFrame) {
     }
 }
 
+// The score at the top right keeps clear of the frame's right border (inner edge at 1014),
+// with the same room to spare the face needs over the width table.
 TEST_F(InfoPanelTest, ScoreStaysInsideTheFrame) {
     Civ(1).powerHistory[0] = 5000;
     for (int language : {1, 2}) {
         game.language = static_cast<uint8_t>(language);
-        platform.ClearLog();
-        ui.frameDrawn = 1;
-        DrawInfoAboutCivilization();
         int found = 0;
-        for (const DrawRecord& r : *platform.Log()) {
-            if (r.kind != DrawRecord::Text || (r.y != 5 && r.y != 18) || r.x < 900) continue;
+        for (const DrawRecord& r : PanelTexts()) {
+            if ((r.y != 5 && r.y != 18) || r.x < 900) continue;
             ++found;
             EXPECT_LE(r.x + TextWidth(r.name, 8) * 107 / 100, 1012) << r.name;
         }

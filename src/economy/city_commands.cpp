@@ -78,10 +78,12 @@ bool FreeCellForCity(const CityData& city, int x, int y) {
     return !city.Worked(dx, dy);
 }
 
-bool MoveWorkerToCell(CityData& city, int x, int y) {
-    if (!FreeCellForCity(city, x, y)) return false;
+namespace {
+
+// Frees the place of the picked worker, a cell (whose product goes to product) or a job
+// in a building. With no worker picked, the mark is cleared and false returned.
+bool TakePickedWorker(CityData& city, uint8_t& product) {
     int pdx = 0, pdy = 0;
-    uint8_t product = kFood;
     if (PickedCellValid(city, pdx, pdy)) {
         product = city.WorkedProduct(pdx, pdy);
         city.Worked(pdx, pdy) = 0;
@@ -92,6 +94,15 @@ bool MoveWorkerToCell(CityData& city, int x, int y) {
         ClearPickedWorker(city);
         return false;
     }
+    return true;
+}
+
+} // namespace
+
+bool MoveWorkerToCell(CityData& city, int x, int y) {
+    if (!FreeCellForCity(city, x, y)) return false;
+    uint8_t product = kFood;
+    if (!TakePickedWorker(city, product)) return false;
     const int dx = x - city.cityX, dy = y - city.cityY;
     city.Worked(dx, dy) = 1;
     city.WorkedProduct(dx, dy) = product;
@@ -104,16 +115,8 @@ bool MoveWorkerToBuilding(CityData& city, int building) {
     if (building < 1 || building > kLastJobBuilding || !Owns(city, building) ||
         city.jobs[building] >= maxWorkers(building))
         return false;
-    int pdx = 0, pdy = 0;
-    if (PickedCellValid(city, pdx, pdy)) {
-        city.Worked(pdx, pdy) = 0;
-        city.WorkedProduct(pdx, pdy) = 0;
-    } else if (const int b = PickedBuilding(city); b != 0) {
-        city.jobs[b] -= 1;
-    } else {
-        ClearPickedWorker(city);
-        return false;
-    }
+    uint8_t unused = kFood;
+    if (!TakePickedWorker(city, unused)) return false;
     city.jobs[building] += 1;
     ClearPickedWorker(city);
     ComputeProduction(city);

@@ -15,7 +15,6 @@ namespace annals::art {
 
 namespace {
 
-constexpr double kPi = 3.14159265358979;
 constexpr uint32_t kInk = 0x2a1e16;
 
 double gLine = 1.1; // the outline's width in the picture's units

@@ -12,8 +12,6 @@ namespace annals::art {
 
 namespace {
 
-constexpr double kPi = 3.14159265358979;
-
 void Ellipse(cairo_t* cr, double cx, double cy, double rx, double ry) {
     cairo_save(cr);
     cairo_translate(cr, cx, cy);

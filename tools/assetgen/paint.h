@@ -7,6 +7,8 @@
 
 namespace annals::art {
 
+constexpr double kPi = 3.14159265358979;
+
 // The source colour from 0xRRGGBB.
 inline void Hex(cairo_t* cr, uint32_t c) {
     cairo_set_source_rgb(cr, ((c >> 16) & 0xFF) / 255.0, ((c >> 8) & 0xFF) / 255.0, (c & 0xFF) / 255.0);

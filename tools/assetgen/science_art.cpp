@@ -12,7 +12,6 @@ namespace annals::art {
 
 namespace {
 
-constexpr double kPi = 3.14159265358979;
 constexpr uint32_t kSepia = 0x5c3c1c, kPaper = 0xf5e8c7, kFillLight = 0xecdcb4;
 
 using PathFn = std::function<void(cairo_t*)>;

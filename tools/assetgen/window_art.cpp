@@ -3,6 +3,7 @@
 // and sink when pressed, scroll arrows, highlights, title cartouches and the battle's
 // explosion and direction markers. Everything is computed to size with Cairo on a
 // transparent canvas; what stays see-through becomes the colour key with hard edges.
+#include "paint.h"
 #include "sheets.h"
 
 #include <algorithm>
@@ -493,7 +494,6 @@ namespace {
 // above the title and a scrolled rule below the list, so that the tall panel of the game's
 // menus is not an empty board round a few plates.
 void MenuOrnaments(cairo_t* cr, double x, double y, double w) {
-    const double kPi = 3.14159265358979;
     const double cx = x + w / 2, cy = y + 58;
     cairo_save(cr);
     cairo_set_source_rgba(cr, 0xb0 / 255.0, 0x8a / 255.0, 0x54 / 255.0, 0.55);

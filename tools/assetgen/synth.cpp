@@ -181,6 +181,31 @@ void Mix(Wave& into, const Wave& part, double at, double gain) {
     for (size_t i = 0; i < part.size(); ++i) into[start + i] += gain * part[i];
 }
 
+double Rms(const Wave& w) {
+    double sum = 0;
+    for (double s : w) sum += s * s;
+    return w.empty() ? 0 : std::sqrt(sum / double(w.size()));
+}
+
+void Level(Wave& w, double rms, double ceiling) {
+    // Linear below the knee, then a tanh curve that approaches the ceiling.
+    const double knee = ceiling * 0.6, room = ceiling - knee;
+    auto limit = [&] {
+        for (double& s : w) {
+            const double a = std::abs(s);
+            if (a > knee) s = std::copysign(knee + room * std::tanh((a - knee) / room), s);
+        }
+    };
+    // Gain, limit, and again: each round loses a little level to the limiter, and the
+    // next gain wins it back. The last pass is the limiter's, so no peak passes it.
+    for (int round = 0; round < 8; ++round) {
+        const double now = Rms(w);
+        if (now <= 0) return;
+        for (double& s : w) s *= rms / now;
+        limit();
+    }
+}
+
 std::vector<int16_t> ToPcm(const Wave& w, double peak) {
     double top = 0;
     for (double s : w) top = std::max(top, std::abs(s));

@@ -11,6 +11,7 @@
 #include <cmath>
 #include <cstdlib>
 #include <cstring>
+#include <map>
 #include <set>
 #include <string>
 #include <vector>
@@ -250,6 +251,7 @@ TEST(Assets, SoundsOfAKindPlayAtOneLoudness) {
 }
 
 TEST(Assets, EveryTrackIsGeneralMidiThatEndsBeforeItsCountdown) {
+    std::map<std::set<int>, int> instrumentSets;
     for (int t = 1; t <= audio::kTrackCount; ++t) {
         const std::string file = "Music" + std::to_string(t) + ".mid";
         const assetfiles::MidiSummary song = assetfiles::ReadMidi(Load(kGameDir + "/Music/" + file));
@@ -259,5 +261,9 @@ TEST(Assets, EveryTrackIsGeneralMidiThatEndsBeforeItsCountdown) {
         EXPECT_GE(song.programs.size(), 3u) << file;
         EXPECT_GT(song.seconds, 30.0) << file;
         EXPECT_LE(song.seconds, audio::TrackCountdownSeconds(t)) << file;
+        ++instrumentSets[song.programs];
     }
+    // The tracks do not come round to the same band every few numbers.
+    for (const auto& [programs, tracks] : instrumentSets)
+        EXPECT_LE(tracks, 2) << "one instrument set in " << tracks;
 }

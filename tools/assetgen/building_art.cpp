@@ -274,23 +274,103 @@ void TradeHouse(cairo_t* cr, Mark mark, uint32_t wall = kPlaster, uint32_t roof 
     Sign(cr, 34, 24, mark);
 }
 
-// A town shop: two storeys and a striped awning.
+// A town shop: two storeys and a striped awning in the trade's colours, its wares set
+// out before it: bolts of cloth on a table, a carved cigar and boxes, barrels under a
+// hanging bunch of grapes, a fur coat on a stand.
 void Shop(cairo_t* cr, Mark mark) {
     Ground(cr);
     Block(cr, 9, 14, 22, 24, kPlaster);
     Ridge(cr, 9, 14, 22, 7, kSlate);
     Windows(cr, 12, 17, 3, 6.5);
+    const uint32_t stripe = mark == Mark::Cloth    ? 0xd63a2f
+                            : mark == Mark::Leaf   ? 0x7a5a30
+                            : mark == Mark::Grapes ? 0x7a2040
+                                                   : 0x2f7a4f;
     for (int k = 0; k < 4; ++k)
         Poly(cr, {{9.0 + k * 5.5, 26}, {14.5 + k * 5.5, 26}, {15.5 + k * 5.5, 30}, {10.0 + k * 5.5, 30}},
-             k % 2 ? 0xf2efe6 : 0xd63a2f, k == 0);
+             k % 2 ? 0xf2efe6 : stripe, k == 0);
     Door(cr, 13, 31, 5, 7);
     Rect(cr, 21, 31, 7, 4, 0x7a5a30);
-    Sign(cr, 37, 20, mark);
+    switch (mark) {
+    case Mark::Cloth:
+        Rect(cr, 33, 32, 12, 2, kWood);
+        Line(cr, 34, 34, 34, 39, 0x5c3c1c, 0.9);
+        Line(cr, 44, 34, 44, 39, 0x5c3c1c, 0.9);
+        Rect(cr, 33.5, 29, 11, 3, 0x2f6fd6);
+        Rect(cr, 34.5, 26, 9, 3, 0xf0c93a);
+        Rect(cr, 35.5, 23, 7, 3, 0xd63a2f);
+        break;
+    case Mark::Leaf:
+        Line(cr, 38, 38, 38, 18, 0x5c3c1c, 1);
+        Poly(cr, {{33, 17}, {45, 15}, {46, 18.5}, {34, 20.5}}, 0x8a5a2e);
+        Rect(cr, 44.5, 15.3, 1.8, 3.2, 0xef8a2f, false);
+        Block(cr, 32, 33, 7, 5, 0xa87a4a, 3);
+        Block(cr, 33, 29, 6, 4, 0xc8985a, 3);
+        break;
+    case Mark::Grapes:
+        Sign(cr, 37, 18, mark);
+        for (double x : {34.0, 41.0}) {
+            Oval(cr, x, 35, 3.2, 3.8, 0x8a5a2e);
+            Line(cr, x - 3, 35, x + 3, 35, 0x5c3c1c, 0.6);
+        }
+        break;
+    default:
+        Line(cr, 39, 38, 39, 16, 0x5c3c1c, 1.1);
+        Line(cr, 35, 17, 43, 17, 0x5c3c1c, 1);
+        Poly(cr, {{35, 18}, {43, 18}, {45, 33}, {33, 33}}, 0x8a6a48);
+        Poly(cr, {{39, 18}, {43, 18}, {45, 33}, {39, 33}}, 0x6a4a30, false);
+        Poly(cr, {{35, 18}, {39, 21}, {43, 18}, {41, 17}, {37, 17}}, 0xe8dcc0);
+        break;
+    }
 }
 
-// A factory of brick with a saw-tooth roof and a tall chimney.
+// A factory of the trade: a tall textile mill of many windows with its water wheel; a long
+// cigar shed with louvres along its ridge and bales before it; a wine works with two great
+// vats; otherwise a brick hall with a saw-tooth roof, its sign and a tall chimney.
 void Factory(cairo_t* cr, Mark mark) {
     Ground(cr, 0x7a8a5a);
+    switch (mark) {
+    case Mark::Cloth:
+        Rect(cr, 34, 4, 4, 20, kBrick);
+        Oval(cr, 38, 2, 3.5, 2, 0xd8dee2, false);
+        Block(cr, 8, 12, 24, 26, kBrick, 6);
+        Ridge(cr, 8, 12, 24, 5, kSlate, 6);
+        for (int row = 0; row < 3; ++row) Windows(cr, 10.5, 15 + row * 7, 5, 4.3, 2.4, 4);
+        Door(cr, 17, 33, 5, 5);
+        Oval(cr, 37, 33, 6, 6, 0x8a5a2e);
+        for (int k = 0; k < 4; ++k)
+            Line(cr, 37, 33, 37 + 6 * std::cos(k * kPi / 4), 33 + 6 * std::sin(k * kPi / 4), 0x5c3c1c, 0.7);
+        Poly(cr, {{31, 39}, {46, 39}, {44, 42}, {32, 42}}, 0x4f86b0, false);
+        return;
+    case Mark::Leaf:
+        Rect(cr, 6, 8, 4, 14, kBrick);
+        Oval(cr, 10, 6, 3, 1.8, 0xd8dee2, false);
+        Block(cr, 4, 22, 34, 16, kBrick);
+        Ridge(cr, 4, 22, 34, 7, kSlate);
+        Rect(cr, 12, 13, 20, 3, Scale(kSlate, 0.8));
+        for (int k = 0; k < 5; ++k) Line(cr, 13.5 + k * 4, 13.5, 13.5 + k * 4, 15.5, kInk, 0.6);
+        Windows(cr, 7, 27, 5, 6, 3, 4);
+        Door(cr, 32, 31, 4, 7);
+        for (int k = 0; k < 2; ++k) Block(cr, 38 + k * 3, 34 - k * 4, 6, 4, 0x9a7a40, 2);
+        return;
+    case Mark::Grapes:
+        Rect(cr, 30, 6, 4, 16, kBrick);
+        Oval(cr, 34, 4, 3, 1.8, 0xd8dee2, false);
+        Block(cr, 4, 22, 24, 16, kBrick);
+        Ridge(cr, 4, 22, 24, 6, kTile);
+        Windows(cr, 7, 27, 3, 6, 3, 4);
+        Door(cr, 22, 31, 4, 7);
+        for (int k = 0; k < 2; ++k) {
+            const double x = 31 + k * 8;
+            Rect(cr, x, 22 + k * 3, 7, 16 - k * 3, 0xb8b6b0);
+            Oval(cr, x + 3.5, 22 + k * 3, 3.5, 1.5, 0xd8d6d0);
+            Rect(cr, x + 5, 23 + k * 3, 2, 15 - k * 3, 0x8a8e94, false);
+            Line(cr, x, 28 + k * 2, x + 7, 28 + k * 2, kInk, 0.5);
+        }
+        return;
+    default:
+        break;
+    }
     Rect(cr, 31, 6, 4, 26, kBrick);
     Oval(cr, 35, 4, 3, 2, 0xb9c8d2, false);
     Oval(cr, 39, 2, 3.5, 2, 0xd8dee2, false);

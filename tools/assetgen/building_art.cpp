@@ -499,7 +499,7 @@ void Infirmary(cairo_t* cr) {
     Rect(cr, 43.3, 7.9, 3.4, 1.2, 0xd63a2f, false);
 }
 
-// A bakery: a cottage with a brick beehive oven built on, smoke rising, loaves on a board.
+// A bakery: a cottage with a brick beehive oven built on, its fire lit and smoke rising.
 void Bakehouse(cairo_t* cr) {
     Ground(cr);
     Block(cr, 5, 22, 18, 16, kPlaster);

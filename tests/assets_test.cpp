@@ -8,10 +8,13 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 #include <cstdlib>
 #include <cstring>
+#include <map>
 #include <set>
 #include <string>
+#include <vector>
 
 using namespace annals;
 using assetfiles::Bytes;
@@ -210,12 +213,45 @@ TEST(Assets, EverySoundIsAnAudibleMonoWave) {
         int peak = 0;
         for (int16_t s : sound.samples) peak = std::max(peak, std::abs(int(s)));
         EXPECT_GT(peak, 8000) << name;
+        EXPECT_LT(peak, 29205) << name << " peaks above -1 dBFS";
         distinct.insert(sound.samples);
     }
     EXPECT_EQ(distinct.size(), size_t(audio::kSoundCount)) << "two sounds are the same recording";
 }
 
+// A player should not hear one sword four times louder than another: the sounds of a kind
+// sit within 3 dB of each other (RMS over the whole sound), and the fights, which play over
+// the music, are the loudest kind.
+TEST(Assets, SoundsOfAKindPlayAtOneLoudness) {
+    const std::vector<std::vector<std::string>> kinds = {
+        {"attack_infantry", "attack_horse", "attack_sword", "attack_catapult", "attack_cannon", "die",
+         "sword1", "sword2", "sword3", "sword4", "sword5", "swish1", "swish2", "elephant", "musket1",
+         "musket2", "musket3", "victory"},
+        {"move_land", "move_horse", "move_sea", "fortify_land", "fortify_horse", "buildRoad", "buildCity",
+         "plant", "examineHill", "golds"},
+        {"click", "adjust", "city"}};
+    auto rmsDb = [](const std::string& name) {
+        const assetfiles::WavSound sound = assetfiles::DecodeWav(Load(kGameDir + "/Sounds/" + name + ".wav"));
+        double sum = 0;
+        for (int16_t s : sound.samples) sum += double(s) * s;
+        return 10 * std::log10(sum / double(std::max<size_t>(1, sound.samples.size())) / (32768.0 * 32768.0));
+    };
+    std::vector<double> quietest;
+    for (const auto& kind : kinds) {
+        double low = 0, high = -200;
+        for (const std::string& name : kind) {
+            const double db = rmsDb(name);
+            low = std::min(low, db), high = std::max(high, db);
+        }
+        EXPECT_LE(high - low, 3.0) << kind.front() << "'s kind spreads from " << low << " to " << high
+                                   << " dB";
+        quietest.push_back(low);
+    }
+    EXPECT_GT(quietest[0], quietest[1]) << "a fight is quieter than a move";
+}
+
 TEST(Assets, EveryTrackIsGeneralMidiThatEndsBeforeItsCountdown) {
+    std::map<std::set<int>, int> instrumentSets;
     for (int t = 1; t <= audio::kTrackCount; ++t) {
         const std::string file = "Music" + std::to_string(t) + ".mid";
         const assetfiles::MidiSummary song = assetfiles::ReadMidi(Load(kGameDir + "/Music/" + file));
@@ -225,5 +261,9 @@ TEST(Assets, EveryTrackIsGeneralMidiThatEndsBeforeItsCountdown) {
         EXPECT_GE(song.programs.size(), 3u) << file;
         EXPECT_GT(song.seconds, 30.0) << file;
         EXPECT_LE(song.seconds, audio::TrackCountdownSeconds(t)) << file;
+        ++instrumentSets[song.programs];
     }
+    // The tracks do not come round to the same band every few numbers.
+    for (const auto& [programs, tracks] : instrumentSets)
+        EXPECT_LE(tracks, 2) << "one instrument set in " << tracks;
 }

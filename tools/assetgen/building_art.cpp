@@ -274,23 +274,103 @@ void TradeHouse(cairo_t* cr, Mark mark, uint32_t wall = kPlaster, uint32_t roof 
     Sign(cr, 34, 24, mark);
 }
 
-// A town shop: two storeys and a striped awning.
+// A town shop: two storeys and a striped awning in the trade's colours, its wares set
+// out before it: bolts of cloth on a table, a carved cigar and boxes, barrels under a
+// hanging bunch of grapes, a fur coat on a stand.
 void Shop(cairo_t* cr, Mark mark) {
     Ground(cr);
     Block(cr, 9, 14, 22, 24, kPlaster);
     Ridge(cr, 9, 14, 22, 7, kSlate);
     Windows(cr, 12, 17, 3, 6.5);
+    const uint32_t stripe = mark == Mark::Cloth    ? 0xd63a2f
+                            : mark == Mark::Leaf   ? 0x7a5a30
+                            : mark == Mark::Grapes ? 0x7a2040
+                                                   : 0x2f7a4f;
     for (int k = 0; k < 4; ++k)
         Poly(cr, {{9.0 + k * 5.5, 26}, {14.5 + k * 5.5, 26}, {15.5 + k * 5.5, 30}, {10.0 + k * 5.5, 30}},
-             k % 2 ? 0xf2efe6 : 0xd63a2f, k == 0);
+             k % 2 ? 0xf2efe6 : stripe, k == 0);
     Door(cr, 13, 31, 5, 7);
     Rect(cr, 21, 31, 7, 4, 0x7a5a30);
-    Sign(cr, 37, 20, mark);
+    switch (mark) {
+    case Mark::Cloth:
+        Rect(cr, 33, 32, 12, 2, kWood);
+        Line(cr, 34, 34, 34, 39, 0x5c3c1c, 0.9);
+        Line(cr, 44, 34, 44, 39, 0x5c3c1c, 0.9);
+        Rect(cr, 33.5, 29, 11, 3, 0x2f6fd6);
+        Rect(cr, 34.5, 26, 9, 3, 0xf0c93a);
+        Rect(cr, 35.5, 23, 7, 3, 0xd63a2f);
+        break;
+    case Mark::Leaf:
+        Line(cr, 38, 38, 38, 18, 0x5c3c1c, 1);
+        Poly(cr, {{33, 17}, {45, 15}, {46, 18.5}, {34, 20.5}}, 0x8a5a2e);
+        Rect(cr, 44.5, 15.3, 1.8, 3.2, 0xef8a2f, false);
+        Block(cr, 32, 33, 7, 5, 0xa87a4a, 3);
+        Block(cr, 33, 29, 6, 4, 0xc8985a, 3);
+        break;
+    case Mark::Grapes:
+        Sign(cr, 37, 18, mark);
+        for (double x : {34.0, 41.0}) {
+            Oval(cr, x, 35, 3.2, 3.8, 0x8a5a2e);
+            Line(cr, x - 3, 35, x + 3, 35, 0x5c3c1c, 0.6);
+        }
+        break;
+    default:
+        Line(cr, 39, 38, 39, 16, 0x5c3c1c, 1.1);
+        Line(cr, 35, 17, 43, 17, 0x5c3c1c, 1);
+        Poly(cr, {{35, 18}, {43, 18}, {45, 33}, {33, 33}}, 0x8a6a48);
+        Poly(cr, {{39, 18}, {43, 18}, {45, 33}, {39, 33}}, 0x6a4a30, false);
+        Poly(cr, {{35, 18}, {39, 21}, {43, 18}, {41, 17}, {37, 17}}, 0xe8dcc0);
+        break;
+    }
 }
 
-// A factory of brick with a saw-tooth roof and a tall chimney.
+// A factory of the trade: a tall textile mill of many windows with its water wheel; a long
+// cigar shed with louvres along its ridge and bales before it; a wine works with two great
+// vats; otherwise a brick hall with a saw-tooth roof, its sign and a tall chimney.
 void Factory(cairo_t* cr, Mark mark) {
     Ground(cr, 0x7a8a5a);
+    switch (mark) {
+    case Mark::Cloth:
+        Rect(cr, 34, 4, 4, 20, kBrick);
+        Oval(cr, 38, 2, 3.5, 2, 0xd8dee2, false);
+        Block(cr, 8, 12, 24, 26, kBrick, 6);
+        Ridge(cr, 8, 12, 24, 5, kSlate, 6);
+        for (int row = 0; row < 3; ++row) Windows(cr, 10.5, 15 + row * 7, 5, 4.3, 2.4, 4);
+        Door(cr, 17, 33, 5, 5);
+        Oval(cr, 37, 33, 6, 6, 0x8a5a2e);
+        for (int k = 0; k < 4; ++k)
+            Line(cr, 37, 33, 37 + 6 * std::cos(k * kPi / 4), 33 + 6 * std::sin(k * kPi / 4), 0x5c3c1c, 0.7);
+        Poly(cr, {{31, 39}, {46, 39}, {44, 42}, {32, 42}}, 0x4f86b0, false);
+        return;
+    case Mark::Leaf:
+        Rect(cr, 6, 8, 4, 14, kBrick);
+        Oval(cr, 10, 6, 3, 1.8, 0xd8dee2, false);
+        Block(cr, 4, 22, 34, 16, kBrick);
+        Ridge(cr, 4, 22, 34, 7, kSlate);
+        Rect(cr, 12, 13, 20, 3, Scale(kSlate, 0.8));
+        for (int k = 0; k < 5; ++k) Line(cr, 13.5 + k * 4, 13.5, 13.5 + k * 4, 15.5, kInk, 0.6);
+        Windows(cr, 7, 27, 5, 6, 3, 4);
+        Door(cr, 32, 31, 4, 7);
+        for (int k = 0; k < 2; ++k) Block(cr, 38 + k * 3, 34 - k * 4, 6, 4, 0x9a7a40, 2);
+        return;
+    case Mark::Grapes:
+        Rect(cr, 30, 6, 4, 16, kBrick);
+        Oval(cr, 34, 4, 3, 1.8, 0xd8dee2, false);
+        Block(cr, 4, 22, 24, 16, kBrick);
+        Ridge(cr, 4, 22, 24, 6, kTile);
+        Windows(cr, 7, 27, 3, 6, 3, 4);
+        Door(cr, 22, 31, 4, 7);
+        for (int k = 0; k < 2; ++k) {
+            const double x = 31 + k * 8;
+            Rect(cr, x, 22 + k * 3, 7, 16 - k * 3, 0xb8b6b0);
+            Oval(cr, x + 3.5, 22 + k * 3, 3.5, 1.5, 0xd8d6d0);
+            Rect(cr, x + 5, 23 + k * 3, 2, 15 - k * 3, 0x8a8e94, false);
+            Line(cr, x, 28 + k * 2, x + 7, 28 + k * 2, kInk, 0.5);
+        }
+        return;
+    default:
+        break;
+    }
     Rect(cr, 31, 6, 4, 26, kBrick);
     Oval(cr, 35, 4, 3, 2, 0xb9c8d2, false);
     Oval(cr, 39, 2, 3.5, 2, 0xd8dee2, false);
@@ -312,6 +392,148 @@ void Portico(cairo_t* cr, Mark mark, uint32_t stone = kMarble, bool dome = false
     Rect(cr, 9, 17, 26, 4, stone);
     Gable(cr, 9, 17, 26, 7, Scale(stone, 0.85), stone);
     Sign(cr, 40, 24, mark);
+}
+
+// A weaver's loom shed: a long low timber shed open at the front, the loom's frame and
+// its coloured warp inside, bolts of cloth hung out on a line.
+void LoomShed(cairo_t* cr) {
+    Ground(cr);
+    Block(cr, 5, 24, 28, 14, kWood);
+    Ridge(cr, 5, 24, 28, 6, kThatch);
+    Rect(cr, 8, 27, 22, 11, 0x4a3020);
+    for (int k = 0; k < 7; ++k)
+        Line(cr, 10.5 + k * 2.8, 28, 10.5 + k * 2.8, 37, k % 2 ? 0xd63a2f : 0x2f6fd6, 0.9);
+    Rect(cr, 9.5, 28, 1.6, 10, kWood);
+    Rect(cr, 27, 28, 1.6, 10, kWood);
+    Rect(cr, 9.5, 31.5, 19, 1.6, Scale(kWood, 1.15));
+    Line(cr, 36, 38, 36, 18, 0x5c3c1c, 1.1);
+    Line(cr, 44, 38, 44, 20, 0x5c3c1c, 1.1);
+    Line(cr, 36, 19, 44, 21, 0x5c3c1c, 0.6);
+    Rect(cr, 37, 19.5, 3, 9, 0x2f6fd6);
+    Rect(cr, 40.5, 20.3, 3, 7, 0xf0c93a);
+}
+
+// A tobacco barn: a tall slatted barn with the leaves hung to dry under its eaves and on a
+// rack before it.
+void DryingBarn(cairo_t* cr) {
+    Ground(cr);
+    Block(cr, 8, 16, 20, 22, 0x8a5a2e);
+    Gable(cr, 8, 16, 20, 10, kSlate, 0x8a5a2e);
+    for (int k = 1; k < 7; ++k) Line(cr, 8 + k * 2.9, 17, 8 + k * 2.9, 37.5, 0x4a3020, 0.7);
+    Rect(cr, 14, 28, 8, 10, 0x38240f);
+    Line(cr, 32, 38, 32, 24, 0x5c3c1c, 1.1);
+    Line(cr, 45, 38, 45, 24, 0x5c3c1c, 1.1);
+    Line(cr, 31, 25, 46, 25, 0x5c3c1c, 1.1);
+    for (int k = 0; k < 5; ++k)
+        Poly(cr, {{33.5 + k * 2.6, 25.5}, {35.3 + k * 2.6, 25.5}, {34.9 + k * 2.6, 33}, {34 + k * 2.6, 33}},
+             k % 2 ? 0x8a7a30 : 0x6a6a28);
+}
+
+// A winery: a stone press-house with a cellar arch, the screw press and barrels outside.
+void WinePress(cairo_t* cr) {
+    Ground(cr);
+    Block(cr, 5, 22, 20, 16, kStone);
+    Ridge(cr, 5, 22, 20, 6, kTile);
+    Door(cr, 9, 29, 8, 9, 0x38240f);
+    Oval(cr, 36, 34, 8, 3.2, 0x7a4a22);
+    Rect(cr, 28, 30, 16, 4.5, 0x8a5a2e);
+    Oval(cr, 36, 30, 8, 2.6, 0x6a2040);
+    Line(cr, 36, 29, 36, 14, 0x5c3c1c, 1.6);
+    Line(cr, 29, 15, 43, 13, 0x5c3c1c, 1.6);
+    Oval(cr, 27, 39, 3, 2.5, 0x8a5a2e);
+    Line(cr, 25, 38, 29, 38, 0x5c3c1c, 0.5);
+}
+
+// A furrier's log cabin with pelts stretched on frames to dry.
+void FurCabin(cairo_t* cr) {
+    Ground(cr);
+    Block(cr, 5, 24, 22, 14, 0x8a5a2e);
+    for (int k = 0; k < 4; ++k) Line(cr, 5, 26.5 + k * 3.2, 27, 26.5 + k * 3.2, 0x5c3c1c, 0.7);
+    Ridge(cr, 5, 24, 22, 6, kSlate);
+    Door(cr, 13, 30, 5, 8, 0x38240f);
+    for (int k = 0; k < 2; ++k) {
+        const double x = 31 + k * 8, y = 20 + k * 4;
+        Poly(cr, {{x, y}, {x + 7, y}, {x + 7, y + 12}, {x, y + 12}}, 0xa87a4a, false);
+        Line(cr, x, y, x, y + 16, 0x5c3c1c, 0.9);
+        Line(cr, x + 7, y, x + 7, y + 16, 0x5c3c1c, 0.9);
+        Poly(cr,
+             {{x + 1, y + 1},
+              {x + 3.5, y + 2.5},
+              {x + 6, y + 1},
+              {x + 5.5, y + 6},
+              {x + 6, y + 11},
+              {x + 3.5, y + 9.5},
+              {x + 1, y + 11},
+              {x + 1.5, y + 6}},
+             k ? 0x6a4a30 : 0xb48a5a);
+    }
+}
+
+// A smithy: an open forge under a lean-to, its chimney and fire, the anvil before it.
+void Forge(cairo_t* cr) {
+    Ground(cr);
+    Block(cr, 5, 22, 24, 16, kStone);
+    Poly(cr, {{3, 22}, {31, 22}, {37, 18}, {9, 18}}, kSlate);
+    Rect(cr, 9, 26, 14, 12, 0x38240f);
+    Oval(cr, 16, 35, 5, 2.6, 0xef8a2f, false);
+    Oval(cr, 16, 35.5, 2.6, 1.4, 0xf0c93a, false);
+    Block(cr, 24, 6, 6, 16, Scale(kStone, 0.9), 3);
+    Oval(cr, 30, 4, 3, 1.8, 0xb9c8d2, false);
+    Poly(cr, {{34, 32}, {44, 32}, {42, 34}, {40, 34}, {40, 38}, {37, 38}, {37, 34}, {35, 34}}, 0x5a6470);
+}
+
+// A hospital: a long white house of two storeys, a pediment over the door and a flag with
+// a red cross.
+void Infirmary(cairo_t* cr) {
+    Ground(cr);
+    Block(cr, 4, 16, 34, 22, 0xf2efe6);
+    Ridge(cr, 4, 16, 34, 6, kSlate);
+    Windows(cr, 7, 19, 5, 6.6);
+    Windows(cr, 7, 27, 2, 6.6);
+    Windows(cr, 27, 27, 2, 6.6);
+    Poly(cr, {{16, 25}, {21, 21.5}, {26, 25}}, 0xe0d8c8);
+    Door(cr, 18.5, 29, 5, 9);
+    Line(cr, 42, 38, 42, 6, 0x5c3c1c, 1.1);
+    Rect(cr, 42.5, 6, 5, 5, 0xf2f2ee);
+    Rect(cr, 44.4, 6.8, 1.2, 3.4, 0xd63a2f, false);
+    Rect(cr, 43.3, 7.9, 3.4, 1.2, 0xd63a2f, false);
+}
+
+// A bakery: a cottage with a brick beehive oven built on, its fire lit and smoke rising.
+void Bakehouse(cairo_t* cr) {
+    Ground(cr);
+    Block(cr, 5, 22, 18, 16, kPlaster);
+    Gable(cr, 5, 22, 18, 10, kTile, kPlaster);
+    Door(cr, 9, 29, 5, 9);
+    cairo_new_path(cr);
+    cairo_arc(cr, 33, 38, 11, kPi, 2 * kPi);
+    cairo_close_path(cr);
+    Paint(cr, kBrick);
+    cairo_new_path(cr);
+    cairo_arc(cr, 30, 31, 3.5, 0, 2 * kPi);
+    Hex(cr, Scale(kBrick, 1.2));
+    cairo_fill(cr);
+    Door(cr, 30, 33, 6, 5, 0x38240f);
+    Oval(cr, 33, 37, 2, 1, 0xef8a2f, false);
+    Rect(cr, 37, 24, 3, 5, kBrick);
+    Oval(cr, 40, 20, 3, 1.8, 0xd8dee2, false);
+    Oval(cr, 43, 16, 3.5, 2, 0xe8eef2, false);
+}
+
+// A printing house: a tall narrow town house with a hoist beam and printed sheets hung to
+// dry in its open loft.
+void PrintHouse(cairo_t* cr) {
+    Ground(cr);
+    Block(cr, 10, 10, 18, 28, kStone);
+    Gable(cr, 10, 10, 18, 9, kSlate, kStone);
+    Rect(cr, 13, 12, 12, 8, 0x38240f);
+    for (int k = 0; k < 3; ++k) Rect(cr, 14 + k * 3.7, 13.5, 2.8, 4.5, 0xf5efe0, false);
+    Line(cr, 13, 13, 25, 13, 0x5c3c1c, 0.5);
+    Windows(cr, 13, 23, 3, 4.6, 2.8, 4);
+    Door(cr, 16, 30, 6, 8);
+    Line(cr, 28, 11, 34, 11, 0x5c3c1c, 1.2);
+    Line(cr, 33.5, 11, 33.5, 20, kInk, 0.5);
+    Rect(cr, 31.5, 20, 4, 3, 0xf5efe0);
 }
 
 void Windmill(cairo_t* cr) {
@@ -607,16 +829,16 @@ void DrawPicture(cairo_t* cr, int id) {
         School(cr);
         break;
     case 7:
-        TradeHouse(cr, Mark::Cloth, kPlaster, kThatch);
+        LoomShed(cr);
         break;
     case 8:
-        TradeHouse(cr, Mark::Leaf, kPlaster, kThatch);
+        DryingBarn(cr);
         break;
     case 9:
-        TradeHouse(cr, Mark::Grapes, kStone, kTile);
+        WinePress(cr);
         break;
     case 10:
-        TradeHouse(cr, Mark::Fur, kWood, kSlate);
+        FurCabin(cr);
         break;
     case 11:
         Warehouse(cr);
@@ -631,7 +853,7 @@ void DrawPicture(cairo_t* cr, int id) {
         Portico(cr, Mark::Mask, kStone);
         break;
     case 15:
-        TradeHouse(cr, Mark::Anvil, kStone, kSlate);
+        Forge(cr);
         break;
     case 16:
         Portico(cr, Mark::Book, kStone, true);
@@ -640,10 +862,10 @@ void DrawPicture(cairo_t* cr, int id) {
         University(cr);
         break;
     case 18:
-        TradeHouse(cr, Mark::Cross, 0xf2efe6, kSlate);
+        Infirmary(cr);
         break;
     case 19:
-        TradeHouse(cr, Mark::Bread, kPlaster, kTile);
+        Bakehouse(cr);
         break;
     case 20:
         Stockade(cr);
@@ -682,7 +904,7 @@ void DrawPicture(cairo_t* cr, int id) {
         Factory(cr, Mark::Fur);
         break;
     case 32:
-        TradeHouse(cr, Mark::Page, kStone, kSlate);
+        PrintHouse(cr);
         break;
     case 33:
         Harbour(cr);

@@ -1107,8 +1107,14 @@ void DrawLeaderPictures(cairo_t* cr, int width, int height) {
     FillKey(cr, width, height);
     for (int n = 1; n <= 13; ++n)
         InBox(cr, (n - 1) % 5 * 180, (n - 1) / 5 * 200, [n](cairo_t* c) { DrawPortrait(c, kLooks[n - 1]); });
-    InBox(cr, 720, 400, [](cairo_t* c) { DrawPortrait(c, kLooks[7]); }); // a spare place
-    InBox(cr, 540, 400, [](cairo_t* c) { DrawPortrait(c, kLooks[12]); });
+    // Two spare places, each with a face of its own: a grey-bearded statesman in a cape and
+    // a young envoy with a woven headband.
+    const Look statesman{0xb8b0a0, 0x4a4438, 0xe0b494,    0xc8c4bc, Beard::Full, Hat::None,
+                         0,        0,        Dress::Cape, 0x5a3a5a, kGoldShade};
+    const Look envoy{0xc8d0a8, 0x4a5a3a, 0xb88058,      0x2a1e16, Beard::Short, Hat::Headband,
+                     0x2f6fd6, 0xf0c93a, Dress::Poncho, 0x2f6f4a, 0xf0c93a};
+    InBox(cr, 720, 400, [&](cairo_t* c) { DrawPortrait(c, statesman); });
+    InBox(cr, 540, 400, [&](cairo_t* c) { DrawPortrait(c, envoy); });
     const std::function<void(cairo_t*)> groups[5] = {DrawChief, DrawTrade, DrawFind, DrawAdviser, DrawRuins};
     for (int k = 0; k < 5; ++k) InBox(cr, 180 * k, 600, groups[k]);
 }

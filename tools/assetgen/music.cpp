@@ -86,15 +86,18 @@ enum Program : int {
 };
 
 constexpr int kMaxProgressions = 4;
+constexpr int kChoices = 3;
 
 struct Mood {
     const char* name;
     Mode mode;
     int bpmLow, bpmHigh;
     int beatsPerBar;
-    int lead, second, pad, bass;
+    // Each track of a mood takes one of these instruments for each voice, so that two
+    // pieces of one mood do not sound alike.
+    int leads[kChoices], seconds[kChoices], pads[kChoices], basses[kChoices];
     bool timpani;
-    Accompaniment accompaniment;
+    Accompaniment accompaniments[kChoices]; // the first for the A sections
     Drums drums;
     double density; // how busy the melody is, 0..1
     int leadTonic;  // MIDI note of the tonic in C around which the melody moves
@@ -102,18 +105,19 @@ struct Mood {
     int progressions[kMaxProgressions][4]; // scale degree of each bar's chord, 0 = tonic
 };
 
+using enum Accompaniment;
 constexpr Mood kMoods[] = {
     {"stately",
      kIonian,
      72,
      86,
      4,
-     kFrenchHorn,
-     kTrumpet,
-     kStrings,
-     kContrabass,
+     {kFrenchHorn, kTrumpet, kOboe},
+     {kTrumpet, kFrenchHorn, kClarinet},
+     {kStrings, kChurchOrgan, kSlowStrings},
+     {kContrabass, kTuba, kCello},
      true,
-     Accompaniment::Sustained,
+     {Sustained, Pulse, Arpeggio},
      Drums::None,
      0.35,
      67,
@@ -124,12 +128,12 @@ constexpr Mood kMoods[] = {
      88,
      108,
      3,
-     kFlute,
-     kOboe,
-     kNylonGuitar,
-     kCello,
+     {kFlute, kRecorder, kClarinet},
+     {kOboe, kClarinet, kFlute},
+     {kNylonGuitar, kHarp, kStrings},
+     {kCello, kAcousticBass, kContrabass},
      false,
-     Accompaniment::Arpeggio,
+     {Arpeggio, Waltz, Sustained},
      Drums::None,
      0.5,
      72,
@@ -140,12 +144,12 @@ constexpr Mood kMoods[] = {
      100,
      116,
      4,
-     kTrumpet,
-     kTrombone,
-     kBrassSection,
-     kTuba,
+     {kTrumpet, kFrenchHorn, kBrassSection},
+     {kTrombone, kTrumpet, kFrenchHorn},
+     {kBrassSection, kStrings, kTrombone},
+     {kTuba, kContrabass, kTrombone},
      true,
-     Accompaniment::Pulse,
+     {Pulse, Sustained, Strum},
      Drums::March,
      0.55,
      67,
@@ -156,12 +160,12 @@ constexpr Mood kMoods[] = {
      60,
      72,
      4,
-     kPanFlute,
-     kCelesta,
-     kChoir,
-     kContrabass,
+     {kPanFlute, kCelesta, kFlute},
+     {kCelesta, kHarp, kClarinet},
+     {kChoir, kSlowStrings, kChurchOrgan},
+     {kContrabass, kCello, kBassoon},
      false,
-     Accompaniment::Sustained,
+     {Sustained, Arpeggio, Sustained},
      Drums::None,
      0.3,
      69,
@@ -172,12 +176,12 @@ constexpr Mood kMoods[] = {
      112,
      132,
      4,
-     kFiddle,
-     kAccordion,
-     kSteelGuitar,
-     kAcousticBass,
+     {kFiddle, kAccordion, kRecorder},
+     {kAccordion, kFiddle, kClarinet},
+     {kSteelGuitar, kNylonGuitar, kHarpsichord},
+     {kAcousticBass, kTuba, kContrabass},
      false,
-     Accompaniment::Strum,
+     {Strum, Pulse, Arpeggio},
      Drums::Dance,
      0.75,
      72,
@@ -188,12 +192,12 @@ constexpr Mood kMoods[] = {
      62,
      76,
      3,
-     kViolin,
-     kCello,
-     kPiano,
-     kContrabass,
+     {kViolin, kCello, kOboe},
+     {kCello, kViolin, kClarinet},
+     {kPiano, kHarp, kSlowStrings},
+     {kContrabass, kCello, kBassoon},
      false,
-     Accompaniment::Arpeggio,
+     {Arpeggio, Sustained, Waltz},
      Drums::None,
      0.4,
      67,
@@ -204,12 +208,12 @@ constexpr Mood kMoods[] = {
      92,
      110,
      4,
-     kShanai,
-     kKoto,
-     kStrings,
-     kAcousticBass,
+     {kShanai, kSitar, kOboe},
+     {kKoto, kSitar, kPanFlute},
+     {kStrings, kHarp, kSlowStrings},
+     {kAcousticBass, kContrabass, kCello},
      false,
-     Accompaniment::Sustained,
+     {Sustained, Arpeggio, Strum},
      Drums::Hands,
      0.65,
      69,
@@ -220,12 +224,12 @@ constexpr Mood kMoods[] = {
      96,
      116,
      3,
-     kRecorder,
-     kHarpsichord,
-     kStrings,
-     kCello,
+     {kRecorder, kFlute, kViolin},
+     {kHarpsichord, kOboe, kCello},
+     {kStrings, kHarpsichord, kPizzicato},
+     {kCello, kBassoon, kContrabass},
      false,
-     Accompaniment::Waltz,
+     {Waltz, Arpeggio, Sustained},
      Drums::None,
      0.6,
      72,
@@ -236,12 +240,12 @@ constexpr Mood kMoods[] = {
      96,
      112,
      4,
-     kFrenchHorn,
-     kTrumpet,
-     kStrings,
-     kCello,
+     {kFrenchHorn, kTrumpet, kStrings},
+     {kTrumpet, kFrenchHorn, kTrombone},
+     {kStrings, kBrassSection, kSlowStrings},
+     {kCello, kContrabass, kTuba},
      true,
-     Accompaniment::Pulse,
+     {Pulse, Sustained, Strum},
      Drums::Battle,
      0.5,
      67,
@@ -252,12 +256,12 @@ constexpr Mood kMoods[] = {
      58,
      70,
      4,
-     kOboe,
-     kClarinet,
-     kChurchOrgan,
-     kContrabass,
+     {kOboe, kClarinet, kCello},
+     {kClarinet, kBassoon, kViolin},
+     {kChurchOrgan, kChoir, kSlowStrings},
+     {kContrabass, kBassoon, kCello},
      false,
-     Accompaniment::Sustained,
+     {Sustained, Arpeggio, Sustained},
      Drums::None,
      0.3,
      67,
@@ -284,11 +288,13 @@ struct Part {
         Add(tick + length, {uint8_t(0x80 | channel), uint8_t(note), 0});
     }
     void Setup(const char* name, int program, int volume, int pan, int reverb) {
+        volume = std::clamp(volume, 1, 127);
         std::vector<uint8_t> meta = {0xFF, 0x03, uint8_t(std::char_traits<char>::length(name))};
         for (const char* c = name; *c; ++c) meta.push_back(uint8_t(*c));
         track.events.push_back({0, meta});
         if (channel != 9) Add(0, {uint8_t(0xC0 | channel), uint8_t(program)});
         Add(0, {uint8_t(0xB0 | channel), 7, uint8_t(volume)});
+        Add(0, {uint8_t(0xB0 | channel), 11, 127});
         Add(0, {uint8_t(0xB0 | channel), 10, uint8_t(pan)});
         Add(0, {uint8_t(0xB0 | channel), 91, uint8_t(reverb)});
     }
@@ -351,6 +357,7 @@ struct Piece {
     Dice& dice;
     int beats;
     uint32_t barTicks;
+    Accompaniment accompaniment = Accompaniment::Sustained;
     Part lead{{}, 0}, second{{}, 1}, pad{{}, 2}, bass{{}, 3}, timpani{{}, 4}, drums{{}, 9};
 
     uint32_t Tick(int bar, double beat) const {
@@ -419,18 +426,36 @@ Motif MakeMotif(Dice& dice, const Mood& mood, int beats) {
     return m;
 }
 
-// Four bars: the motif, its echo, a turn and a cadence on `lastChord`.
+// A bar's rhythm with its longer notes split in two, for an ornamented return.
+std::vector<std::pair<double, double>> Ornament(const std::vector<std::pair<double, double>>& rhythm) {
+    std::vector<std::pair<double, double>> out;
+    for (const auto& [onset, length] : rhythm) {
+        if (length >= 1) {
+            out.push_back({onset, length / 2});
+            out.push_back({onset + length / 2, length / 2});
+        } else {
+            out.push_back({onset, length});
+        }
+    }
+    return out;
+}
+
+// Four bars: the motif, its echo, a turn and a cadence on `lastChord`. A section heard
+// again comes back varied (`variation` 1..3): ornamented, its contour read from another
+// point, or turned upside down, so that no return is a plain copy.
 std::vector<std::vector<Note>> Phrase(Dice& dice, const Mood& mood, int beats, const Motif& motif,
-                                      const int (&chords)[4], int& degree, bool closing) {
+                                      const int (&chords)[4], int& degree, bool closing, int variation) {
     std::vector<std::vector<Note>> bars(4);
-    size_t step = 0;
+    size_t step = variation == 2 ? 11 : variation == 3 ? 5 : 0;
+    const int sign = variation == 3 ? -1 : 1;
     const int lift = dice.Chance(0.5) ? 1 : -1;
     for (int b = 0; b < 4; ++b) {
         const bool cadence = b == 3;
-        const auto rhythm = cadence ? Rhythm(dice, beats, mood.density, true) : motif.rhythm[b];
+        auto rhythm = cadence ? Rhythm(dice, beats, mood.density, true) : motif.rhythm[b];
+        if (!cadence && variation == 1 && (b == 1 || dice.Chance(0.5))) rhythm = Ornament(rhythm);
         for (size_t i = 0; i < rhythm.size(); ++i) {
             const auto [onset, length] = rhythm[i];
-            int next = degree + motif.steps[step++ % motif.steps.size()] * (b == 1 ? lift : 1);
+            int next = degree + sign * motif.steps[step++ % motif.steps.size()] * (b == 1 ? lift : 1);
             if (next > 9 || next < -3) next = degree - (next - degree); // turn back inside the range
             const bool strong = onset == 0 || (beats == 4 && onset == 2);
             if (strong) next = NearestChordTone(next, chords[b]);
@@ -471,7 +496,7 @@ std::vector<int> ChordNotes(const Piece& p, int root, int around) {
 void PlayHarmony(Piece& p, int bar, int root, int velocity) {
     const auto chord = ChordNotes(p, root, p.key.tonic - 7);
     const uint32_t start = p.Tick(bar, 0), beat = kTicks;
-    switch (p.mood.accompaniment) {
+    switch (p.accompaniment) {
     case Accompaniment::Sustained:
         for (int n : chord) p.pad.Note(start, p.barTicks - 10, n, velocity - 8);
         break;
@@ -510,7 +535,7 @@ void PlayBass(Piece& p, int bar, int root, int nextRoot, int velocity) {
     while (low < 36) low += 12;
     const uint32_t start = p.Tick(bar, 0), beat = kTicks;
     if (p.beats == 3) {
-        p.bass.Note(start, beat * (p.mood.accompaniment == Accompaniment::Waltz ? 1 : 3) - 20, low, velocity);
+        p.bass.Note(start, beat * (p.accompaniment == Accompaniment::Waltz ? 1 : 3) - 20, low, velocity);
         return;
     }
     if (p.mood.drums == Drums::Dance) {
@@ -596,6 +621,24 @@ void Conductor(MidiTrack& track, int bpm, int beats, int trackNumber, const char
     track.events.push_back({0, {0xFF, 0x58, 0x04, uint8_t(beats), 2, 24, 8}});
 }
 
+// Forms of the body, one letter per pair of phrases (question and answer). A form shorter
+// than the piece starts again from its second letter, every return varied.
+constexpr const char* kForms[] = {"AABA", "ABAC", "ABCA", "AABC", "ABACD", "ABCBA", "AABBC", "ABCDA"};
+
+// Level of each track 1..37 in dB, so that all of them play equally loud through a
+// General MIDI soundfont: each piece's instruments and density make it louder or softer.
+// Measured by rendering every track through FluidR3 GM and taking its RMS level; a
+// change to a piece changes its figure.
+constexpr double kTrackTrimDb[audio::kTrackCount + 1] = {
+    0,   0.7,  -1.1, 0.5, 2.2,  -0.5, -0.5, 3.5, 1.2, -1.4, -2.0, -1.5, 2.0, -1.2, 2.1, 0.3,  2.0,  1.0, 0.7,
+    2.4, -1.1, 1.6,  0.9, -0.9, 1.3,  1.1,  1.8, 0.6, 1.9,  -0.6, 0.4,  0.8, 0.4,  0.0, -1.4, -1.5, 0.8, 0.3};
+
+template <size_t N> int Choose(Dice& dice, const int (&choices)[N], int avoid = -1) {
+    int pick = choices[dice.Below(int(N))];
+    for (size_t i = 0; pick == avoid && i < N; ++i) pick = choices[i];
+    return pick;
+}
+
 } // namespace
 
 MidiSong ComposeTrack(int number) {
@@ -603,104 +646,179 @@ MidiSong ComposeTrack(int number) {
     Dice dice(0xA22A15ull * 1000003ull + uint64_t(number) * 7919ull);
     const int bpm = dice.Between(mood.bpmLow, mood.bpmHigh);
     const int shift = dice.Between(-5, 6); // the key of this piece
-    Piece p{mood, Key{mood.mode, mood.leadTonic + shift}, dice, mood.beatsPerBar,
-            uint32_t(mood.beatsPerBar * kTicks)};
+    const Key home{mood.mode, mood.leadTonic + shift};
+    Piece p{mood, home, dice, mood.beatsPerBar, uint32_t(mood.beatsPerBar * kTicks)};
 
     // The piece lasts about as long as the jukebox gives the track before the pause
     // that follows it, well inside the whole countdown.
     const double barSeconds = mood.beatsPerBar * 60.0 / bpm;
     const double target = audio::kTrackLength[number] * audio::kFrameSeconds;
-    const int totalBars = std::max(12, int(target / barSeconds) - 1);
-    const int phrases = (totalBars - 4) / 4;
-    const int introBars = totalBars - 4 - 4 * phrases + 2;
+    const int totalBars = std::max(12, int(target / barSeconds) - 2);
+    const int phrases = (totalBars - 5) / 4;
+    const int introBars = std::max(1, totalBars - 5 - 4 * phrases + 1);
 
-    // Each section letter has its own chords and its own motif.
+    // Each section letter has its own chords, motif, accompaniment and key.
     struct Section {
         int chords[4];
         Motif motif;
+        Accompaniment accompaniment;
+        Key key;
+        int octave;
     };
-    Section sections[3];
-    for (Section& s : sections) {
+    Section sections[4];
+    const bool modulates = dice.Chance(0.6);
+    for (int i = 0; i < 4; ++i) {
+        Section& s = sections[i];
         const auto& prog = mood.progressions[dice.Below(mood.progressionCount)];
         std::copy(prog, prog + 4, s.chords);
+        // A chord now and then gives way to its relative (a third below shares two tones).
+        for (int b = 1; b < 3; ++b)
+            if (dice.Chance(0.25)) s.chords[b] = (s.chords[b] + 5) % 7;
         s.motif = MakeMotif(dice, mood, p.beats);
+        s.accompaniment = mood.accompaniments[i == 3 ? dice.Below(kChoices) : i];
+        // B moves to the key a fourth up, D a fourth down; A and C stay at home.
+        s.key = home;
+        if (modulates && i == 1) s.key.tonic += 5 - (home.tonic + 5 > 76 ? 12 : 0);
+        if (modulates && i == 3) s.key.tonic -= 5;
+        s.octave = i == 2 ? 1 : 0;
     }
+    const char* form = kForms[dice.Below(int(std::size(kForms)))];
+    const int formLength = int(std::char_traits<char>::length(form));
 
-    p.lead.Setup("Melody", mood.lead, 100, 64, 50);
-    p.second.Setup("Second voice", mood.second, 84, 40, 60);
-    p.pad.Setup("Harmony", mood.pad, 76, 88, 70);
-    p.bass.Setup("Bass", mood.bass, 92, 64, 40);
-    if (mood.timpani) p.timpani.Setup("Timpani", kTimpani, 90, 70, 50);
-    if (mood.drums != Drums::None) p.drums.Setup("Drums", 0, 88, 64, 40);
+    const int lead = Choose(dice, mood.leads), second = Choose(dice, mood.seconds, lead);
+    const int pad = Choose(dice, mood.pads, second), bassProgram = Choose(dice, mood.basses);
+    const double trim = kTrackTrimDb[number];
+    auto volume = [trim](int v) { return int(std::lround(v * std::pow(10.0, trim / 40))); };
+    p.lead.Setup("Melody", lead, volume(100), 64 + dice.Between(-12, 12), 50);
+    p.second.Setup("Second voice", second, volume(84), 40, 60);
+    p.pad.Setup("Harmony", pad, volume(76), 88, 70);
+    p.bass.Setup("Bass", bassProgram, volume(92), 64, 40);
+    if (mood.timpani) p.timpani.Setup("Timpani", kTimpani, volume(90), 70, 50);
+    if (mood.drums != Drums::None) p.drums.Setup("Drums", 0, volume(88), 64, 40);
 
     int bar = 0, velocity = 72;
-    // Introduction: harmony and bass alone on the first chords.
+    // Introduction, one of three: harmony and bass swelling on the first chords; the bass
+    // alone before the harmony joins; or the second voice calling the motif's first bar
+    // over a held chord.
+    const int intro = dice.Below(3);
+    p.accompaniment = sections[0].accompaniment;
     for (int b = 0; b < introBars; ++b, ++bar) {
         const int root = sections[0].chords[b % 4];
-        PlayHarmony(p, bar, root, 60 + 4 * b);
+        const bool last = b + 1 == introBars;
+        if (intro != 1 || b * 2 >= introBars) PlayHarmony(p, bar, root, 60 + 4 * b);
+        if (intro == 2 && b == 0) {
+            int d = 4;
+            std::vector<Note> call;
+            for (const auto& [onset, length] : sections[0].motif.rhythm[0])
+                call.push_back({onset, length, d = NearestChordTone(d + (call.size() % 2 ? -1 : 1), 0), 6});
+            PlayMelody(p, p.second, bar, call, 0, 70);
+        }
         PlayBass(p, bar, root, sections[0].chords[(b + 1) % 4], 64 + 4 * b);
-        if (mood.timpani && b + 1 == introBars) PlayTimpani(p, bar, 0, 80, true);
-        if (b + 1 == introBars) PlayDrums(p, bar, false, true, 70);
+        if (mood.timpani && last) PlayTimpani(p, bar, 0, 80, true);
+        if (last) PlayDrums(p, bar, false, true, 70);
     }
 
-    // Body: phrases in pairs (question, answer) on the form A A B A C A B A ...
-    int degree = 4, occurrence[3] = {0, 0, 0};
+    // Body: phrases in pairs (question, answer) on the track's form.
+    int degree = 4, occurrence[4] = {0, 0, 0, 0};
     for (int ph = 0; ph < phrases; ++ph, bar += 4) {
         const int pair = ph / 2;
-        const int letter = pair % 2 == 0 ? 0 : (pair % 4 == 1 ? 1 : 2);
+        const int at = pair < formLength ? pair : 1 + (pair - 1) % (formLength - 1);
+        const int letter = form[at] - 'A';
         const bool answer = ph % 2 == 1;
         Section& s = sections[letter];
+        p.key = s.key;
+        p.accompaniment = s.accompaniment;
         int chords[4];
         std::copy(s.chords, s.chords + 4, chords);
-        if (answer) chords[2] = 4, chords[3] = 0; // dominant to tonic
+        if (answer) chords[2] = dice.Chance(0.3) ? 3 : 4, chords[3] = 0; // a plagal or an authentic close
         if (!answer && ph + 1 == phrases) chords[2] = 4, chords[3] = 0;
         const bool closing = answer || ph + 1 == phrases;
         if (!answer) ++occurrence[letter];
-        velocity = std::clamp(72 + (letter == 1 ? 10 : letter == 2 ? -6 : 0) + dice.Between(-4, 4), 50, 100);
-
-        const auto melody = Phrase(dice, mood, p.beats, s.motif, chords, degree, closing);
+        velocity = std::clamp(72 +
+                                  (letter == 1   ? 10
+                                   : letter == 2 ? -6
+                                   : letter == 3 ? 4
+                                                 : 0) +
+                                  dice.Between(-4, 4),
+                              50, 100);
+        // The first hearing of a section plays it plainly; its answer and every return vary it.
+        const int variation = ((occurrence[letter] - 1) * 2 + (answer ? 1 : 0) + letter) % 4;
+        const auto melody = Phrase(dice, mood, p.beats, s.motif, chords, degree, closing,
+                                   occurrence[letter] == 1 && !answer ? 0 : std::max(1, variation));
         // Repeats change the colour: the second voice takes the tune, an octave moves.
         const bool secondLeads = occurrence[letter] % 2 == 0;
         Part& voice = secondLeads ? p.second : p.lead;
-        const int octave = letter == 2 ? 1 : 0;
+        const int octave = s.octave;
+        const bool lowSecond = second == kCello || second == kBassoon || second == kTrombone;
         for (int b = 0; b < 4; ++b) {
-            const int at = bar + b;
-            PlayMelody(p, voice, at, melody[size_t(b)],
-                       octave - (secondLeads && mood.second == kCello ? 1 : 0), velocity + 8);
-            // The other voice holds a third below the tune's first note of the bar.
-            if (!melody[size_t(b)].empty() && (letter != 0 || answer)) {
+            const int barAt = bar + b;
+            PlayMelody(p, voice, barAt, melody[size_t(b)], octave - (secondLeads && lowSecond ? 1 : 0),
+                       velocity + 8);
+            // The other voice answers in thirds or sixths below the tune's strong notes.
+            if (letter != 0 || answer) {
                 Part& other = secondLeads ? p.lead : p.second;
-                const int d = melody[size_t(b)].front().degree - 2;
-                other.Note(p.Tick(at, 0), p.barTicks - 40, p.key.Pitch(d, octave - 1), velocity - 14);
+                const int below = letter % 2 ? 5 : 2;
+                for (const Note& n : melody[size_t(b)]) {
+                    if (n.accent == 0) continue;
+                    const double left = n.beat == 0 && p.beats == 4 ? 2 : p.beats - n.beat;
+                    other.Note(
+                        p.Tick(barAt, n.beat), uint32_t(left * kTicks) - 40,
+                        p.key.Pitch(n.degree - below, octave - 1 - (lowSecond && !secondLeads ? 1 : 0)),
+                        velocity - 14);
+                }
             }
-            PlayHarmony(p, at, chords[b], velocity);
-            PlayBass(p, at, chords[b], chords[(b + 1) % 4], velocity + 4);
-            PlayDrums(p, at, b == 0 && !answer, b == 3, velocity + 6);
-            if (mood.timpani && (b == 0 || b == 3)) PlayTimpani(p, at, chords[b], velocity, answer && b == 3);
+            PlayHarmony(p, barAt, chords[b], velocity);
+            PlayBass(p, barAt, chords[b], chords[(b + 1) % 4], velocity + 4);
+            PlayDrums(p, barAt, b == 0 && !answer, b == 3, velocity + 6);
+            if (mood.timpani && (b == 0 || b == 3))
+                PlayTimpani(p, barAt, chords[b], velocity, answer && b == 3);
         }
     }
 
-    // Ending: dominant, then the tonic held by everyone.
-    const int ending[2] = {4, 0};
+    // Ending, at home and slowing down: subdominant, dominant, then the tonic held by
+    // everyone while it fades away, so that the piece closes rather than stops.
+    p.key = home;
+    p.accompaniment = Accompaniment::Sustained;
+    const int endingStart = bar;
+    const int ending[2] = {3, 4};
     for (int b = 0; b < 2; ++b, ++bar) {
         PlayHarmony(p, bar, ending[b], 70 - 6 * b);
         PlayBass(p, bar, ending[b], 0, 72);
+        p.lead.Note(p.Tick(bar, 0), p.barTicks - 30, p.key.Pitch(b == 0 ? 3 : 1), 72 - 6 * b);
     }
-    const uint32_t finalLength = p.barTicks * 2;
+    const uint32_t finalLength = p.barTicks * 3;
     const uint32_t last = p.Tick(bar, 0);
     for (int n : ChordNotes(p, 0, p.key.tonic - 7)) p.pad.Note(last, finalLength, n, 70);
-    p.lead.Note(last, finalLength, p.key.Pitch(0), 80);
-    p.second.Note(last, finalLength, p.key.Pitch(4, -1), 66);
-    p.bass.Note(last, finalLength, p.key.Pitch(0, -2) > 50 ? p.key.Pitch(0, -3) : p.key.Pitch(0, -2), 78);
-    if (mood.timpani) PlayTimpani(p, bar, 0, 90, true);
-    if (mood.drums != Drums::None) p.drums.Note(last, kTicks, kCrash, 90);
-    const uint32_t end = last + finalLength + kTicks; // let the last chord ring
+    p.lead.Note(last, finalLength, p.key.Pitch(0), 76);
+    p.second.Note(last, finalLength, p.key.Pitch(4, -1), 64);
+    p.bass.Note(last, finalLength, p.key.Pitch(0, -2) > 50 ? p.key.Pitch(0, -3) : p.key.Pitch(0, -2), 76);
+    if (mood.timpani) p.timpani.Note(last, kTicks, std::clamp(p.key.Pitch(0, -2), 41, 52), 84);
+    if (mood.drums != Drums::None) p.drums.Note(last, kTicks, kCrash, 80);
+    // The fade: every voice's expression falls from full to silence over the held chord.
+    const uint32_t fadeStart = last + p.barTicks / 2, fadeEnd = last + finalLength;
+    for (uint32_t t = fadeStart; t <= fadeEnd; t += kTicks / 4) {
+        const double f = double(t - fadeStart) / double(fadeEnd - fadeStart);
+        const uint8_t level = uint8_t(std::lround(127 * (1 - f)));
+        for (Part* part : {&p.lead, &p.second, &p.pad, &p.bass, &p.timpani})
+            if (!part->track.events.empty()) part->Add(t, {uint8_t(0xB0 | part->channel), 11, level});
+    }
+    const uint32_t end = fadeEnd + kTicks; // silence for the reverb to settle
 
     MidiSong song;
     song.ticksPerQuarter = kTicks;
     song.tracks.emplace_back();
-    Conductor(song.tracks.back(), bpm, p.beats, number, mood.name);
-    song.tracks.back().events.push_back({end, {0xFF, 0x2F, 0x00}});
+    MidiTrack& conductor = song.tracks.back();
+    Conductor(conductor, bpm, p.beats, number, mood.name);
+    // Ritardando: the tempo eases by a step every beat from the ending on, down to 70 %.
+    const int endingBeats = 2 * p.beats + p.beats;
+    for (int i = 1; i <= endingBeats; ++i) {
+        const double slower = bpm * (1 - 0.3 * std::min(1.0, double(i) / (endingBeats - 1)));
+        const uint32_t tempo = uint32_t(60000000 / slower);
+        conductor.events.push_back(
+            {p.Tick(endingStart, 0) + uint32_t(i) * kTicks,
+             {0xFF, 0x51, 0x03, uint8_t(tempo >> 16), uint8_t(tempo >> 8), uint8_t(tempo)}});
+    }
+    conductor.events.push_back({end, {0xFF, 0x2F, 0x00}});
     for (Part* part : {&p.lead, &p.second, &p.pad, &p.bass, &p.timpani, &p.drums}) {
         if (part->track.events.empty()) continue;
         part->track.events.push_back({end, {0xFF, 0x2F, 0x00}});

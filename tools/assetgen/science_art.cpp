@@ -153,19 +153,43 @@ void Motif(cairo_t* cr, int s) {
             kRed);
         Engrave(cr, [](cairo_t* p) { Poly(p, {128, 82, 140, 70, 146, 76, 134, 88}); });
         break;
-    case 2: // Bronze metallurgy: a bronze axe head over a crucible
+    case 2: // Bronze metallurgy: a crucible pouring bronze into a mould, the cast axe beside it
+        // The axe: a long wooden haft and a flared bronze blade across its head.
+        Engrave(cr, [](cairo_t* p) { Poly(p, {150, 192, 158, 196, 196, 62, 188, 58}); });
         Accent(
             cr,
             [](cairo_t* p) {
-                cairo_move_to(p, 70, 60);
-                cairo_curve_to(p, 120, 50, 150, 70, 160, 40);
-                cairo_curve_to(p, 170, 80, 160, 120, 150, 140);
-                cairo_curve_to(p, 140, 110, 120, 100, 70, 100);
+                cairo_move_to(p, 178, 66);
+                cairo_curve_to(p, 168, 52, 150, 44, 136, 46);
+                cairo_curve_to(p, 142, 62, 142, 80, 134, 96);
+                cairo_curve_to(p, 150, 96, 168, 90, 174, 80);
+                cairo_line_to(p, 196, 88);
+                cairo_line_to(p, 200, 72);
                 cairo_close_path(p);
             },
             0xb07a3a);
-        Engrave(cr, [](cairo_t* p) { cairo_rectangle(p, 40, 70, 34, 22); });
-        Engrave(cr, [](cairo_t* p) { Poly(p, {60, 150, 150, 150, 140, 185, 70, 185}); });
+        // The crucible, tipped, its lip glowing, and the stream of metal into the mould.
+        Engrave(cr, [](cairo_t* p) { Poly(p, {30, 70, 84, 52, 96, 88, 52, 110}); });
+        Accent(
+            cr,
+            [](cairo_t* p) {
+                Poly(p, {84, 52, 96, 88, 102, 80, 92, 56});
+            },
+            kFire);
+        Line(cr, 40, 40, 60, 64, 4);
+        Accent(
+            cr,
+            [](cairo_t* p) {
+                cairo_move_to(p, 98, 84);
+                cairo_curve_to(p, 106, 100, 104, 130, 100, 150);
+                cairo_line_to(p, 94, 150);
+                cairo_curve_to(p, 98, 130, 98, 104, 92, 88);
+                cairo_close_path(p);
+            },
+            kFire);
+        Engrave(cr, [](cairo_t* p) { Poly(p, {40, 150, 150, 150, 140, 186, 50, 186}); });
+        Accent(
+            cr, [](cairo_t* p) { Oval(p, 97, 156, 34, 5); }, 0xb07a3a);
         break;
     case 3: // Orthography: a scroll with lines and a quill
         Engrave(
@@ -209,13 +233,53 @@ void Motif(cairo_t* cr, int s) {
         Ink(
             cr, [](cairo_t* p) { Oval(p, 100, 115, 44, 44); }, 1.4);
         break;
-    case 6: // Agriculture: a sheaf of wheat
+    case 6: // Agriculture: a sheaf of wheat bound at its waist, and a sickle
         for (int k = -4; k <= 4; ++k) {
-            Line(cr, 105, 185, 105 + k * 12, 60, 2);
-            Accent(
-                cr, [k](cairo_t* p) { Oval(p, 105 + k * 12.5, 55, 6, 16); }, kGold);
+            // Each stalk bends in at the band and fans out again to its ear.
+            const double top = 105 + k * 11, bottom = 105 + k * 6;
+            Ink(
+                cr,
+                [=](cairo_t* p) {
+                    cairo_move_to(p, bottom, 190);
+                    cairo_curve_to(p, 105 + k * 1.5, 150, 105 + k * 1.5, 130, top, 78);
+                },
+                1.6);
+            // The ear: grains in two rows up the stalk, awns above.
+            for (int g = 0; g < 5; ++g) {
+                const double along = 76 - g * 7, side = g % 2 ? 3.2 : -3.2;
+                const double gx = top + side, gy = along;
+                Accent(
+                    cr,
+                    [=](cairo_t* p) {
+                        cairo_save(p);
+                        cairo_translate(p, gx + (top - 105) * 0.08 * g, gy);
+                        cairo_rotate(p, side > 0 ? 0.5 : -0.5);
+                        Oval(p, 0, 0, 3, 5.5);
+                        cairo_restore(p);
+                    },
+                    kGold);
+            }
+            Ink(
+                cr,
+                [=](cairo_t* p) {
+                    const double tx = top + (top - 105) * 0.4;
+                    cairo_move_to(p, tx - 1, 50);
+                    cairo_line_to(p, tx - 5, 30);
+                    cairo_move_to(p, tx + 1, 50);
+                    cairo_line_to(p, tx + 5, 30);
+                },
+                1);
         }
-        Engrave(cr, [](cairo_t* p) { cairo_rectangle(p, 88, 130, 34, 12); });
+        Engrave(cr, [](cairo_t* p) { cairo_rectangle(p, 88, 132, 34, 12); });
+        // The sickle, lying before the sheaf.
+        Engrave(cr, [](cairo_t* p) { Poly(p, {22, 196, 28, 200, 52, 180, 46, 176}); });
+        Ink(
+            cr,
+            [](cairo_t* p) {
+                cairo_move_to(p, 50, 178);
+                cairo_curve_to(p, 60, 150, 36, 128, 18, 140);
+            },
+            3.4, 0x8a8e94);
         break;
     case 7: // Mining: a pick and a cart of ore
         Line(cr, 40, 60, 110, 120, 5);

@@ -4,6 +4,7 @@
 #include "audio_catalogue.h"
 #include "synth.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstring>
 #include <numbers>
@@ -500,45 +501,55 @@ Wave Musket3() {
     return w;
 }
 
+// How loud a sound plays, as RMS over its whole length. Sounds of one kind sit at one
+// level, so that no sword is four times louder than another; the fights stand well above
+// the music, the interface below the world.
+struct Kind {
+    double rmsDb;
+};
+constexpr Kind kFight{-15}, kWorld{-18}, kInterface{-21}, kTheme{-17};
+// Every peak stays below -1 dBFS.
+constexpr double kCeiling = 0.87;
+
 struct Effect {
     const char* name;
     Wave (*make)();
-    double peak; // interface sounds stay quieter than the world's
+    Kind kind;
 };
 
 constexpr Effect kEffects[] = {
-    {"move_land", MoveLand, 0.7},
-    {"attack_infantry", AttackInfantry, 0.85},
-    {"attack_horse", AttackHorse, 0.85},
-    {"attack_sword", AttackSword, 0.85},
-    {"attack_catapult", AttackCatapult, 0.85},
-    {"attack_cannon", AttackCannon, 0.9},
-    {"golds", Golds, 0.7},
-    {"move_horse", MoveHorse, 0.7},
-    {"move_sea", MoveSea, 0.6},
-    {"buildRoad", BuildRoad, 0.75},
-    {"click", Click, 0.5},
-    {"city", City, 0.6},
-    {"die", Die, 0.85},
-    {"sword1", Sword1, 0.8},
-    {"sword2", Sword2, 0.8},
-    {"sword3", Sword3, 0.8},
-    {"swish1", Swish1, 0.75},
-    {"swish2", Swish2, 0.75},
-    {"elephant", Elephant, 0.65},
-    {"sword4", Sword4, 0.8},
-    {"adjust", Adjust, 0.45},
-    {"sword5", Sword5, 0.8},
-    {"fortify_land", FortifyLand, 0.75},
-    {"fortify_horse", FortifyHorse, 0.75},
-    {"intro", Intro, 0.85},
-    {"victory", Victory, 0.85},
-    {"buildCity", BuildCity, 0.75},
-    {"plant", Plant, 0.7},
-    {"examineHill", ExamineHill, 0.75},
-    {"musket1", Musket1, 0.8},
-    {"musket2", Musket2, 0.8},
-    {"musket3", Musket3, 0.8},
+    {"move_land", MoveLand, kWorld},
+    {"attack_infantry", AttackInfantry, kFight},
+    {"attack_horse", AttackHorse, kFight},
+    {"attack_sword", AttackSword, kFight},
+    {"attack_catapult", AttackCatapult, kFight},
+    {"attack_cannon", AttackCannon, kFight},
+    {"golds", Golds, kWorld},
+    {"move_horse", MoveHorse, kWorld},
+    {"move_sea", MoveSea, kWorld},
+    {"buildRoad", BuildRoad, kWorld},
+    {"click", Click, kInterface},
+    {"city", City, kInterface},
+    {"die", Die, kFight},
+    {"sword1", Sword1, kFight},
+    {"sword2", Sword2, kFight},
+    {"sword3", Sword3, kFight},
+    {"swish1", Swish1, kFight},
+    {"swish2", Swish2, kFight},
+    {"elephant", Elephant, kFight},
+    {"sword4", Sword4, kFight},
+    {"adjust", Adjust, kInterface},
+    {"sword5", Sword5, kFight},
+    {"fortify_land", FortifyLand, kWorld},
+    {"fortify_horse", FortifyHorse, kWorld},
+    {"intro", Intro, kTheme},
+    {"victory", Victory, kFight},
+    {"buildCity", BuildCity, kWorld},
+    {"plant", Plant, kWorld},
+    {"examineHill", ExamineHill, kWorld},
+    {"musket1", Musket1, kFight},
+    {"musket2", Musket2, kFight},
+    {"musket3", Musket3, kFight},
 };
 static_assert(std::size(kEffects) == audio::kSoundCount);
 
@@ -557,8 +568,11 @@ bool WriteSounds(const std::string& soundDir, std::string& error) {
         for (double s : w) top = std::max(top, std::abs(s));
         while (end > 0 && std::abs(w[end - 1]) < top * 0.002) --end;
         w.resize(end);
+        Level(w, std::pow(10.0, kEffects[i].kind.rmsDb / 20), kCeiling);
+        double peak = 0;
+        for (double s : w) peak = std::max(peak, std::abs(s));
         const std::string path = soundDir + "/" + kEffects[i].name + ".wav";
-        if (!assetfiles::WriteFile(path, assetfiles::EncodeWav(ToPcm(w, kEffects[i].peak), kSampleRate))) {
+        if (!assetfiles::WriteFile(path, assetfiles::EncodeWav(ToPcm(w, peak), kSampleRate))) {
             error = "cannot write " + path;
             return false;
         }

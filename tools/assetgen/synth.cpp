@@ -181,6 +181,42 @@ void Mix(Wave& into, const Wave& part, double at, double gain) {
     for (size_t i = 0; i < part.size(); ++i) into[start + i] += gain * part[i];
 }
 
+double Rms(const Wave& w) {
+    double sum = 0;
+    for (double s : w) sum += s * s;
+    return w.empty() ? 0 : std::sqrt(sum / double(w.size()));
+}
+
+void Level(Wave& w, double rms, double ceiling) {
+    // A look-ahead limiter: the gain each sample needs to stay under the ceiling, held
+    // over a few milliseconds round it, eased down over 2 ms before a peak and back up over
+    // 60 ms after it. Gain that moves this slowly turns the peaks down without bending the
+    // wave, as a waveshaper would.
+    const size_t n = w.size(), hold = Samples(0.003);
+    const double attack = 1.0 / double(Samples(0.002)), release = 1.0 / double(Samples(0.06));
+    auto limit = [&] {
+        std::vector<double> need(n, 1.0), gain(n, 1.0);
+        for (size_t i = 0; i < n; ++i)
+            if (std::abs(w[i]) > ceiling) need[i] = ceiling / std::abs(w[i]);
+        for (size_t i = 0; i < n; ++i)
+            if (need[i] < 1)
+                for (size_t k = i > hold ? i - hold : 0; k <= std::min(n - 1, i + hold); ++k)
+                    gain[k] = std::min(gain[k], need[i]);
+        for (size_t i = 1; i < n; ++i) gain[i] = std::min(gain[i], gain[i - 1] + (1 - gain[i - 1]) * release);
+        for (size_t i = n - 1; i-- > 0;)
+            gain[i] = std::min(gain[i], gain[i + 1] + (1 - gain[i + 1]) * attack);
+        for (size_t i = 0; i < n; ++i) w[i] *= gain[i];
+    };
+    // Gain, limit, and again: each round loses a little level to the limiter, and the
+    // next gain wins it back. The last pass is the limiter's, so no peak passes it.
+    for (int round = 0; round < 10; ++round) {
+        const double now = Rms(w);
+        if (now <= 0) return;
+        for (double& s : w) s *= rms / now;
+        limit();
+    }
+}
+
 std::vector<int16_t> ToPcm(const Wave& w, double peak) {
     double top = 0;
     for (double s : w) top = std::max(top, std::abs(s));

@@ -61,6 +61,12 @@ void BandPass(Wave& w, const Curve& centre, double q);
 void Drive(Wave& w, double amount); // soft saturation
 void Mix(Wave& into, const Wave& part, double at, double gain = 1);
 
+// Brings the wave to the given RMS level (whole length, 1.0 = full scale) while keeping
+// every sample below `ceiling`: where the level would push peaks past it, a soft limiter
+// rounds them off instead, as a mixing engineer's limiter would.
+void Level(Wave& w, double rms, double ceiling);
+double Rms(const Wave& w);
+
 // Normalised to the given peak, with short fades against clicks.
 std::vector<int16_t> ToPcm(const Wave& w, double peak = 0.85);
 

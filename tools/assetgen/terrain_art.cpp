@@ -368,7 +368,27 @@ void DrawMixArt(cairo_t* cr, int width, int height) {
                      1.5 * PeriodicNoise(along, 3, 9, seed + 50)) *
                     std::clamp(std::min(along, 48 - along) / 7.0, 0.0, 1.0); // the corners stay on the edge
                 bool on = depth < edge - 0.5;
-                if (!on && depth < edge + 1) on = (i + j) % 2 == 0;
+                // The fringe breaks into small patches rather than a chequer, which on
+                // snow and sand read as a bright dotted rim.
+                if (!on && depth < edge + 2)
+                    on = PeriodicNoise(u0 + i, v0 + j, 14, seed + 3) > 0.35 + 0.2 * (depth - edge + 0.5);
+                if (t == 7) {
+                    // Snow thins out as it reaches over the neighbour, the way the sea
+                    // shallows towards a coast: drifts that grow sparse and take the
+                    // snow's blue shade, rather than a white rim.
+                    // Patches, not single pixels: a soft noise of a few pixels' grain
+                    // decides where the snow still lies.
+                    const double fade = (depth - (edge - 3)) / 8.0;
+                    const double patch = 0.7 * PeriodicNoise(u0 + i, v0 + j, 14, seed + 7) +
+                                         0.3 * Unit(Hash3(seed, uint32_t(i), uint32_t(j)));
+                    on = fade < 0 || patch > fade + 0.2;
+                    if (on) {
+                        const uint32_t snow = tex[((v0 + j) % kN) * kN + (u0 + i) % kN];
+                        px.Set(x + i, y + j,
+                               Pack(Mix(Hex(snow), Hex(0xb9c8d2), std::clamp(fade + 0.3, 0.0, 0.8))));
+                    }
+                    continue;
+                }
                 if (on) px.Set(x + i, y + j, tex[((v0 + j) % kN) * kN + (u0 + i) % kN]);
             }
     };
@@ -642,13 +662,23 @@ void DrawHillArt(cairo_t* cr, int width, int height) {
                 cairo_rectangle(c, x, y, w, h);
                 cairo_clip(c);
                 if (piece == 4) { // the road over the hill
-                    cairo_move_to(c, x, y + h - 12);
-                    cairo_curve_to(c, x + w * 0.3, y + h * 0.5, x + w * 0.6, y + h * 0.5, x + w, y + h - 10);
-                    cairo_set_line_width(c, 6);
-                    Source(c, 0x5c3c1c);
+                    // A track cut into the near slope: it climbs from the foot on the left
+                    // in two bends along the ground and comes down to the foot on the right,
+                    // staying inside the mound's outline.
+                    const int humps = w > 56 ? 2 : 1;
+                    const double top = y + h * (humps == 1 ? 0.1 : 0.32), base = y + h - 1;
+                    const double rise = (base - top) * 0.22;
+                    cairo_move_to(c, x + 3, base - 2);
+                    cairo_curve_to(c, x + w * 0.25, base - rise * 0.3, x + w * 0.2, base - rise, x + w * 0.45,
+                                   base - rise);
+                    cairo_curve_to(c, x + w * 0.7, base - rise, x + w * 0.62, base - rise * 0.35, x + w - 3,
+                                   base - 3);
+                    cairo_set_line_cap(c, CAIRO_LINE_CAP_ROUND);
+                    cairo_set_line_width(c, 3.4);
+                    Source(c, 0x3e2a16);
                     cairo_stroke_preserve(c);
-                    cairo_set_line_width(c, 4);
-                    Source(c, 0xb89060);
+                    cairo_set_line_width(c, 1.8);
+                    Source(c, 0x8a6a42);
                     cairo_stroke(c);
                     return;
                 }
@@ -660,31 +690,80 @@ void DrawHillArt(cairo_t* cr, int width, int height) {
 
 namespace {
 
-// Rows of ripe corn over a box; the sides that join a neighbour's field reach the edge.
-void Field(cairo_t* c, double x, double y, double w, double h, bool joinWest, bool joinEast) {
-    const double left = x + (joinWest ? 0 : 4), right = x + w - (joinEast ? 0 : 4);
-    cairo_rectangle(c, left, y + 4, right - left, h - 8);
-    Source(c, 0x8a6a30);
-    cairo_fill(c);
-    for (double row = y + 5; row < y + h - 5; row += 4) {
-        cairo_rectangle(c, left, row, right - left, 2.2);
-        Source(c, 0xd8b040);
-        cairo_fill(c);
-        cairo_rectangle(c, left, row, right - left, 0.8);
-        Source(c, 0xf0d070);
-        cairo_fill(c);
+// Rows of corn over a box; the sides that join a neighbour's field reach the edge, the
+// others end in a soft, uneven margin of stubble. A field that joins another keeps the
+// plain east-west rows so that the rows run on across the cells; a field on its own
+// (`variant` 1..3) turns its rows, spaces them otherwise and ripens to its own colour.
+void Field(cairo_t* c, double x, double y, double w, double h, bool joinWest, bool joinEast, int variant) {
+    struct Look {
+        double angle, pitch;
+        uint32_t soil, corn, light;
+    };
+    constexpr Look kLooks[4] = {
+        {0.0, 4.0, 0x8a6a30, 0xd8b040, 0xf0d070},   // ripe, east-west
+        {0.45, 4.6, 0x7a6430, 0xc8a83c, 0xe6cc6c},  // ripe, slanting
+        {-0.3, 3.4, 0x6e6a30, 0xa8ac44, 0xccd070},  // still green
+        {1.5708, 4.2, 0x8a6430, 0xe0a848, 0xf2cc7a} // late, north-south
+    };
+    const Look& look = kLooks[(joinWest || joinEast) ? 0 : variant % 4];
+    const uint32_t seed = uint32_t(variant * 97 + (joinWest ? 1 : 0) + (joinEast ? 2 : 0));
+    // The outline: straight where it joins, wavering a little elsewhere, corners rounded.
+    const double left = x + (joinWest ? 0 : 4), right = x + w - (joinEast ? 0 : 4), top = y + 4,
+                 bottom = y + h - 4;
+    auto wobble = [&](int i) { return (Unit(Hash3(seed, uint32_t(i), 7)) - 0.5) * 2.2; };
+    cairo_new_path(c);
+    cairo_move_to(c, left + (joinWest ? 0 : 3), top + wobble(0));
+    for (int i = 1; i <= 4; ++i)
+        cairo_line_to(c, left + (right - left) * i / 4.0 - (i == 4 && !joinEast ? 3 : 0), top + wobble(i));
+    if (joinEast)
+        cairo_line_to(c, right, bottom);
+    else
+        cairo_curve_to(c, right + 1 + wobble(5), top + 8, right - 1 + wobble(6), bottom - 8, right - 3,
+                       bottom);
+    for (int i = 3; i >= 0; --i)
+        cairo_line_to(c, left + (right - left) * i / 4.0 + (i == 0 && !joinWest ? 3 : 0),
+                      bottom + wobble(10 + i));
+    if (joinWest)
+        cairo_line_to(c, left, top);
+    else
+        cairo_curve_to(c, left - 1 + wobble(11), bottom - 8, left + 1 + wobble(12), top + 8, left + 3, top);
+    cairo_close_path(c);
+    // The margin first, a little wider and of a colour between the soil and the ground
+    // around it, so the field's edge does not stand as a hard line.
+    cairo_save(c);
+    cairo_set_line_width(c, 3);
+    cairo_set_line_join(c, CAIRO_LINE_JOIN_ROUND);
+    Source(c, 0x8a7a48);
+    cairo_stroke_preserve(c);
+    Source(c, look.soil);
+    cairo_fill_preserve(c);
+    cairo_clip(c);
+    // The rows, turned about the field's middle; each breaks off here and there.
+    const double cx = (left + right) / 2, cy = (top + bottom) / 2;
+    cairo_translate(c, cx, cy);
+    cairo_rotate(c, look.angle);
+    for (int k = -10; k <= 10; ++k) {
+        const double row = k * look.pitch;
+        const double gap = Unit(Hash3(seed, uint32_t(k + 20), 3));
+        const double from = -40, to = 40, breakAt = -20 + 40 * gap;
+        for (int part = 0; part < 2; ++part) {
+            const double a = part == 0 ? from : breakAt + 2.5, b = part == 0 ? breakAt : to;
+            if (gap < 0.25 && part == 1) continue; // a short row
+            cairo_rectangle(c, a, row, b - a, look.pitch * 0.55);
+            Source(c, look.corn);
+            cairo_fill(c);
+            cairo_rectangle(c, a, row, b - a, 0.8);
+            Source(c, look.light);
+            cairo_fill(c);
+        }
     }
-    if (!joinWest || !joinEast) {
-        Source(c, 0x6a5024);
+    cairo_restore(c);
+    // The shaded side, down and to the right.
+    if (!joinEast) {
+        Source(c, 0x5a4620, 0.45);
         cairo_set_line_width(c, 1);
-        if (!joinWest) {
-            cairo_move_to(c, left + 0.5, y + 4);
-            cairo_line_to(c, left + 0.5, y + h - 4);
-        }
-        if (!joinEast) {
-            cairo_move_to(c, right - 0.5, y + 4);
-            cairo_line_to(c, right - 0.5, y + h - 4);
-        }
+        cairo_move_to(c, right - 2.5, top + 3);
+        cairo_line_to(c, right - 2.5, bottom - 1);
         cairo_stroke(c);
     }
 }
@@ -693,7 +772,7 @@ void FieldPiece(cairo_t* cr, int x, int y, bool joinWest, bool joinEast, int riv
     DrawComputed(cr, x, y, 50, 50, [&](cairo_t* c) {
         cairo_rectangle(c, x, y, 50, 50);
         cairo_clip(c);
-        Field(c, x, y, 50, 50, joinWest, joinEast);
+        Field(c, x, y, 50, 50, joinWest, joinEast, variant + 1);
         if (river) RiverPath(c, x, y, river, variant);
     });
 }
@@ -703,29 +782,44 @@ void FieldPiece(cairo_t* cr, int x, int y, bool joinWest, bool joinEast, int riv
 void DrawRoadArt(cairo_t* cr, int width, int height, bool onCornfield) {
     FillKey(cr, width, height);
     // Bit by neighbour: N 128, NE 64, E 32, SE 16, S 8, SW 4, W 2, NW 1; the piece is drawn
-    // one pixel up and left of the cell, so the cell's middle is at (26, 26).
+    // one pixel up and left of the cell, so the cell's middle is at (26, 26). A diagonal is
+    // drawn only where no straight road already turns that corner: two roads meeting over a
+    // corner cell join through it, and a block of road cells reads as streets, not as a
+    // lattice. The neighbour on the diagonal makes the same choice from its own side.
     const double ends[8][2] = {{26, 0}, {54, 0}, {54, 26}, {54, 54}, {26, 54}, {0, 54}, {0, 26}, {0, 0}};
     for (int mask = 0; mask < 256; ++mask) {
         const int x = 55 * (mask % 16) + 1, y = 55 * (mask / 16) + 1;
         DrawComputed(cr, x, y, 54, 54, [&](cairo_t* c) {
             cairo_rectangle(c, x, y, 54, 54);
             cairo_clip(c);
-            if (onCornfield) Field(c, x + 1, y + 1, 50, 50, false, false);
+            if (onCornfield) Field(c, x + 1, y + 1, 50, 50, false, false, 1 + mask % 3);
+            auto has = [&](int d) { return (mask & (128 >> (d & 7))) != 0; };
             for (int d = 0; d < 8; ++d) {
-                if (!(mask & (128 >> d))) continue;
+                if (!has(d)) continue;
+                if (d % 2 == 1 && (has(d - 1) || has(d + 1))) continue;
+                // A slight bend, the same seen from either end, so the road lies on the
+                // ground rather than being ruled across it.
+                const double ex = x + ends[d][0], ey = y + ends[d][1];
+                const double bend = d % 2 == 0 ? 1.6 : 1.2, nx = -(ey - y - 26), ny = ex - x - 26;
+                const double len = std::hypot(nx, ny);
+                const double side = d < 4 ? 1 : -1;
                 cairo_move_to(c, x + 26, y + 26);
-                cairo_line_to(c, x + ends[d][0], y + ends[d][1]);
+                const double ox = side * bend * nx / len, oy = side * bend * ny / len;
+                // Leaves the middle turned a little aside and meets the edge straight on.
+                cairo_curve_to(c, x + 26 + (ex - x - 26) * 0.4 + ox, y + 26 + (ey - y - 26) * 0.4 + oy,
+                               x + 26 + (ex - x - 26) * 0.8, y + 26 + (ey - y - 26) * 0.8, ex, ey);
             }
             cairo_arc(c, x + 26, y + 26, 0.1, 0, 2 * M_PI);
             cairo_set_line_cap(c, CAIRO_LINE_CAP_ROUND);
-            cairo_set_line_width(c, 6.5);
-            Source(c, 0x5c3c1c);
+            cairo_set_line_join(c, CAIRO_LINE_JOIN_ROUND);
+            cairo_set_line_width(c, 4.2);
+            Source(c, 0x3e2a16);
             cairo_stroke_preserve(c);
-            cairo_set_line_width(c, 4.5);
-            Source(c, 0xb89060);
+            cairo_set_line_width(c, 2.4);
+            Source(c, 0x8a6a42);
             cairo_stroke_preserve(c);
-            cairo_set_line_width(c, 1.2);
-            Source(c, 0xd8b888);
+            cairo_set_line_width(c, 0.7);
+            Source(c, 0xa88658);
             cairo_stroke(c);
         });
     }
@@ -738,7 +832,7 @@ void DrawCornfieldArt(cairo_t* cr, int width, int height) {
             const PiecePos at = RiverPieceAt(piece, v);
             FieldPiece(cr, at.column, at.row, false, false, piece.code, v);
         }
-    for (int i = 0; i < 3; ++i) FieldPiece(cr, 204 + 51 * i, 0, false, false, 0, 0); // lone fields
+    for (int i = 0; i < 3; ++i) FieldPiece(cr, 204 + 51 * i, 0, false, false, 0, i); // lone fields
     FieldPiece(cr, 204, 51, false, true, 0, 0);                                      // joined east
     FieldPiece(cr, 255, 51, true, true, 0, 0);                                       // both sides
     FieldPiece(cr, 306, 51, true, false, 0, 0);                                      // joined west

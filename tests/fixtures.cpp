@@ -11,6 +11,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <unistd.h>
 #include <vector>
 
@@ -102,3 +103,14 @@ std::filesystem::path FreshTempDir(const std::string& name) {
 }
 
 } // namespace annals::testing
+
+namespace {
+// No test reads or writes the player's own settings (~/.config/annals): every test
+// process looks for them in a folder of its own that nothing creates, and the tests of
+// the settings point XDG_CONFIG_HOME at a fresh folder of theirs.
+[[maybe_unused]] const bool settingsAway = [] {
+    const auto folder =
+        std::filesystem::temp_directory_path() / ("annals-tests-no-settings-" + std::to_string(getpid()));
+    return setenv("XDG_CONFIG_HOME", folder.c_str(), 1) == 0;
+}();
+} // namespace

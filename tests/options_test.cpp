@@ -24,16 +24,17 @@ namespace fs = std::filesystem;
 
 namespace {
 
-// The page's places, as it draws them.
-constexpr int kChoiceRowY[6] = {0, 0, 280, 322, 364, 406}; // language, screen, picture, computers
+// The page's places, as it draws them: two sheets from y 200.
+constexpr int kTop = 200;
+constexpr int kChoiceRowY[6] = {0, 0, kTop + 150, kTop + 192, kTop + 234, kTop + 276}; // from language on
 int ChoiceX(int count, int i) {
-    return 242 + i * (count == 3 ? 82 : 123) + 20;
+    return 242 + i * (count == 3 ? 83 : 123) + 20;
 }
 int KeyBoxX(int place) {
     return 700 + 74 * place + 30;
 }
 int KeyBoxY(int action) {
-    return 208 + 17 * action + 6;
+    return kTop + 78 + 17 * action + 6;
 }
 
 class OptionsTest : public ::testing::Test {
@@ -87,7 +88,7 @@ TEST_F(OptionsTest, FromTheEntranceChoicesTakeEffectAtOnceAndAreKept) {
     EXPECT_TRUE(platform.WholeNumberScaling());
     Press(0, ChoiceX(3, 2), kChoiceRowY[5]); // only the result
     EXPECT_EQ(ComputerTurnsShown(), ComputerTurns::Result);
-    Press(0, 242, 195); // the music's bar at its left end: off
+    Press(0, 242, kTop + 65); // the music's bar at its left end: off
     EXPECT_EQ(platform.MusicVolume(), 0);
     const std::string file = File();
     for (const char* line : {"language = tr", "screen = window", "scaling = whole", "computer-turns = result",
@@ -132,11 +133,11 @@ TEST_F(OptionsTest, AKeyInUseIsTakenOnlyWhenThePlayerSaysSo) {
 
     Press(1, KeyBoxX(0), KeyBoxY(kBuildRoadKey)); // a right press clears the box
     EXPECT_EQ(BoundKey(kVkEscape), 0);
-    Press(0, 520 + 115 + 80, 130 + 404 + 20); // default keys
+    Press(0, 520 + 115 + 80, kTop + 404 + 20); // default keys
     EXPECT_EQ(BoundKey('R'), 'R');
     EXPECT_EQ(BoundKey(kVkEscape), kVkEscape);
     EXPECT_EQ(File().find("key."), std::string::npos);
-    Press(0, 92 + 115 + 80, 130 + 404 + 20); // back
+    Press(0, 92 + 115 + 80, kTop + 404 + 20); // back
     EXPECT_EQ(ui.optionsOpen, 0);
 }
 

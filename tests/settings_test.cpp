@@ -1,6 +1,7 @@
 // The player's settings: the file kept between games, its damage, the driver's command,
 // the language's sources, and the screen's picture area.
 #include "fixtures.h"
+#include "persist/save_game.h"
 #include "platform/headless_platform.h"
 #include "platform/keys.h"
 #include "shell/cli.h"
@@ -331,4 +332,38 @@ TEST(KeyNames, EveryNamedKeyIsReadBackAndListsAreChecked) {
     for (const char* bad : {"", ",", "KP8,,Up", "Shift", "A,B,C,D", "Up,up"})
         EXPECT_FALSE(ParseKeyList(bad, keys, error)) << bad;
     EXPECT_EQ(KeyClash(DefaultKeyTable()), "");
+}
+
+TEST(ComputerTurnsShown, TheSameGameIsPlayedHoweverItIsShown) {
+    struct Played {
+        std::string save;
+        int presents = 0;
+        uint64_t waited = 0;
+    } played[3];
+    const ComputerTurns choices[3] = {ComputerTurns::Follow, ComputerTurns::Faster, ComputerTurns::Result};
+    for (int i = 0; i < 3; ++i) {
+        HeadlessPlatform platform{HeadlessOptions{false, false}};
+        ASSERT_TRUE(annals::testing::MakeComputerGame(7, 24, 7));
+        InstallShellHost(platform);
+        ui.gameStarted = 1;
+        ui.mouseX = 400; // the pointer mid-screen, where it scrolls nothing
+        ui.mouseY = 300;
+        // Every cell seen, so that the computers' fights stand in view.
+        for (int x = 1; x <= game.mapWidth; ++x)
+            for (int y = 1; y <= game.mapHeight; ++y) Cell(x, y).explored = 1;
+        SetComputerTurnsShown(choices[i]);
+        for (int round = 0; round < 60 && annals::testing::PlayComputerRound(); ++round) {
+        }
+        played[i] = {SaveGameText(), platform.PresentCount(), platform.TicksMs()};
+        UninstallShellHost();
+        ResetState();
+    }
+    SetComputerTurnsShown(ComputerTurns::Follow);
+    EXPECT_EQ(played[1].save, played[0].save);
+    EXPECT_EQ(played[2].save, played[0].save);
+    EXPECT_GT(played[0].presents, 0);
+    EXPECT_EQ(played[2].presents, 0) << "only the result: nothing drawn while computers alone play";
+    EXPECT_GT(played[0].waited, 0u);
+    EXPECT_LT(played[1].waited, played[0].waited) << "faster waits less";
+    EXPECT_EQ(played[2].waited, 0u);
 }

@@ -25,7 +25,8 @@ constexpr Pixel kSandDark = Rgb(188, 150, 92);
 constexpr Pixel kFaded = Rgb(110, 84, 56);
 
 // The two sheets, and the parchment they are cut from (the entrance's page sheet).
-constexpr int kLeftX = 92, kRightX = 520, kSheetY = 130;
+// Below the entrance's title and motto.
+constexpr int kLeftX = 92, kRightX = 520, kSheetY = 200;
 constexpr Rect kParchment{28, 768 + 140, 440, 768 + 610};
 // The general rows: a label, then the control from kControlX.
 constexpr int kRowY0 = kSheetY + 62, kRowStep = 42, kControlX = kLeftX + 150;
@@ -104,7 +105,7 @@ Choices ChoicesOf(int row) {
 }
 
 Rect ChoiceBox(int row, int count, int i) {
-    const int width = count == 3 ? 76 : 115, gap = count == 3 ? 6 : 8;
+    const int width = count == 3 ? 78 : 115, gap = count == 3 ? 5 : 8;
     const int left = kControlX + i * (width + gap);
     return {left, RowTop(row) - 2, left + width, RowTop(row) + 17};
 }
@@ -230,7 +231,7 @@ void DrawKeysSheet() {
             WriteCentred((r.left + r.right) / 2, r.top + 1, kInk, 8, label);
         }
     }
-    DrawPlate(kDefaultsX, Tr("Default keys", "İlk tuşlar"));
+    DrawPlate(kDefaultsX, Tr("Default keys", "Varsayılan tuşlar"));
 }
 
 void CloseOptions() {

@@ -11,6 +11,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <unistd.h>
 #include <vector>
 
@@ -102,3 +103,20 @@ std::filesystem::path FreshTempDir(const std::string& name) {
 }
 
 } // namespace annals::testing
+
+namespace {
+// No test reads or writes the player's own settings (~/.config/annals): every test
+// process looks for them in a folder of its own that nothing creates, and the tests of
+// the settings point XDG_CONFIG_HOME at a fresh folder of theirs.
+std::filesystem::path NoSettingsFolder() {
+    return std::filesystem::temp_directory_path() / ("annals-tests-no-settings-" + std::to_string(getpid()));
+}
+[[maybe_unused]] const bool settingsAway = [] {
+    // Whatever a test wrote there by pressing about (the monkey does) goes at the end.
+    std::atexit([] {
+        std::error_code ignored;
+        std::filesystem::remove_all(NoSettingsFolder(), ignored);
+    });
+    return setenv("XDG_CONFIG_HOME", NoSettingsFolder().c_str(), 1) == 0;
+}();
+} // namespace

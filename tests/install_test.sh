@@ -7,6 +7,8 @@ set -eu
 build="$1"
 work=$(mktemp -d)
 trap 'chmod -R u+w "$work" 2>/dev/null; rm -rf "$work"' EXIT
+# The player's own settings are never read or written by a test.
+export XDG_CONFIG_HOME="$work/config"
 cmake --install "$build" --prefix "$work/prefix" >/dev/null
 for f in bin/annals bin/annals-cli lib/annals/Art/unitSprite.bmp lib/annals/Sounds lib/annals/Music \
          lib/annals/language.txt share/applications/annals.desktop \

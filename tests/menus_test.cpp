@@ -28,7 +28,7 @@ namespace fs = std::filesystem;
 
 namespace {
 
-enum Item { kScoreItem = 1, kSaveItem, kLoadItem, kMusicItem, kHelpItem, kExitItem };
+enum Item { kScoreItem = 1, kSaveItem, kLoadItem, kMusicItem, kHelpItem, kOptionsItem, kExitItem };
 
 class MenusTest : public ::testing::Test {
 protected:

@@ -12,6 +12,8 @@ for tool in Xvfb xdotool import convert; do
     fi
 done
 work=$(mktemp -d)
+# The player's own settings are never read or written by a test.
+export XDG_CONFIG_HOME="$work/config"
 display=":$((90 + $$ % 500))"
 Xvfb "$display" -screen 0 1280x1024x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
 xvfb=$!

@@ -60,6 +60,7 @@ int HeadlessPlatform::TextPixelWidth(const std::string& utf8, int size) {
 }
 
 void HeadlessPlatform::PlayWave(const std::string& name) {
+    if (effectsVolume_ == 0) return; // silenced, as the window's mixer would be
     Record({DrawRecord::Sound, name, {}, 0, 0, 0, 0, false});
 }
 void HeadlessPlatform::StopWave(const std::string& name) {

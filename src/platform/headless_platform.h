@@ -27,6 +27,8 @@ public:
     bool Focused() const override { return focused_; }
     bool TakeDeviceLost() override;
     void ToggleFullscreen() override { fullscreen_ = !fullscreen_; }
+    void SetFullscreen(bool on) override { fullscreen_ = on; }
+    bool Fullscreen() const override { return fullscreen_; }
 
     bool PollEvent(InputEvent& event) override;
     // Never waits: with nothing queued the clock moves on by the timeout.
@@ -65,7 +67,6 @@ public:
         kept_ = Surface();
     }
     const Surface* Kept() const { return kept_.Valid() ? &kept_ : nullptr; }
-    bool Fullscreen() const { return fullscreen_; }
     void ClearLog() { log_.clear(); }
     void SetAskAnswer(bool yes) { askAnswer_ = yes; }
     // Without recordDrawing the log keeps at most this many of the latest records.

@@ -21,7 +21,8 @@ enum class EventKind : uint8_t {
     MouseDown, // button 0 left, 1 right; x, y in the logical screen
     MouseUp,
     MouseMove,
-    Quit, // the window was closed
+    Quit,              // the window was closed
+    ScreenModeChanged, // the player switched between full screen and a window (Alt+Enter)
 };
 
 // Modifier bits of InputEvent::shift.
@@ -68,6 +69,19 @@ public:
     // sheets are then loaded again. A software back buffer itself is never lost.
     virtual bool TakeDeviceLost() = 0;
     virtual void ToggleFullscreen() = 0;
+    // The player's settings for the screen and the sound: full screen or a window; the
+    // picture grown by whole steps with crisp pixels, or fitted to the screen; the
+    // loudness of music and of sound effects, 0..100, where 0 is silent.
+    virtual void SetFullscreen(bool on) = 0;
+    virtual bool Fullscreen() const = 0;
+    virtual void SetWholeNumberScaling(bool on) { wholeScaling_ = on; }
+    bool WholeNumberScaling() const { return wholeScaling_; }
+    virtual void SetVolumes(int music, int effects) {
+        musicVolume_ = music < 0 ? 0 : music > 100 ? 100 : music;
+        effectsVolume_ = effects < 0 ? 0 : effects > 100 ? 100 : effects;
+    }
+    int MusicVolume() const { return musicVolume_; }
+    int EffectsVolume() const { return effectsVolume_; }
 
     // Input. PollEvent never blocks; WaitEvent blocks up to timeoutMs.
     virtual bool PollEvent(InputEvent& event) = 0;
@@ -112,6 +126,8 @@ public:
 protected:
     Surface backBuffer_;
     bool quit_ = false;
+    bool wholeScaling_ = false;
+    int musicVolume_ = 100, effectsVolume_ = 100;
 
 private:
     Surface nullSurface_;
@@ -126,6 +142,11 @@ struct WindowOptions {
     std::string title = "Annals";
     std::string soundsFolder; // wave files <name>.wav
 };
+
+// Where the 1024 x 768 picture lies on a screen (or window) of the given size: as large
+// as fits with its shape kept, or, with whole-number scaling, the largest whole multiple
+// that fits (a screen smaller than the picture still gets it fitted), centred.
+Rect PictureArea(int outputWidth, int outputHeight, bool wholeNumbers);
 
 // The real window. Returns null (with a reason) when no display can be opened.
 std::unique_ptr<Platform> CreateSdlPlatform(const WindowOptions& options, std::string& error);

@@ -221,15 +221,8 @@ public:
             w = kScreenWidth;
             h = kScreenHeight;
         }
-        SDL_Rect r{0, 0, w, h};
-        if (static_cast<int64_t>(w) * kScreenHeight > static_cast<int64_t>(h) * kScreenWidth) {
-            r.w = static_cast<int>(static_cast<int64_t>(h) * kScreenWidth / kScreenHeight);
-            r.x = (w - r.w) / 2;
-        } else {
-            r.h = static_cast<int>(static_cast<int64_t>(w) * kScreenHeight / kScreenWidth);
-            r.y = (h - r.h) / 2;
-        }
-        return r;
+        const Rect r = PictureArea(w, h, wholeScaling_);
+        return {r.left, r.top, r.Width(), r.Height()};
     }
 
     // A point of the window (in the window's own units) on the 1024 x 768 screen.
@@ -256,6 +249,23 @@ public:
         const bool lost = deviceLost_;
         deviceLost_ = false;
         return lost;
+    }
+
+    void SetFullscreen(bool on) override {
+        if (on != fullscreen_) ToggleFullscreen();
+    }
+    bool Fullscreen() const override { return fullscreen_; }
+
+    void SetWholeNumberScaling(bool on) override {
+        Platform::SetWholeNumberScaling(on);
+        ApplyScaleMode();
+    }
+
+    void SetVolumes(int music, int effects) override {
+        Platform::SetVolumes(music, effects);
+        if (!audioOpen_) return;
+        Mix_VolumeMusic(musicVolume_ * MIX_MAX_VOLUME / 100);
+        Mix_Volume(-1, effectsVolume_ * MIX_MAX_VOLUME / 100);
     }
 
     void ToggleFullscreen() override {
@@ -312,7 +322,7 @@ public:
     int TextPixelWidth(const std::string& utf8, int size) override { return text_.Width(utf8, size); }
 
     void PlayWave(const std::string& name) override {
-        if (!audioOpen_) return;
+        if (!audioOpen_ || effectsVolume_ == 0) return;
         Mix_Chunk* chunk = Wave(name);
         if (!chunk) return;
         const int channel = Mix_PlayChannel(-1, chunk, 0);
@@ -339,6 +349,7 @@ public:
             return;
         }
         Mix_PlayMusic(music_, 0);
+        Mix_VolumeMusic(musicVolume_ * MIX_MAX_VOLUME / 100);
     }
 
     void StopMidi() override {
@@ -358,7 +369,14 @@ private:
             error = SDL_GetError();
             return false;
         }
+        ApplyScaleMode();
         return true;
+    }
+
+    // Whole steps are drawn with crisp pixels; a fitted picture is smoothed.
+    void ApplyScaleMode() {
+        if (texture_)
+            SDL_SetTextureScaleMode(texture_, wholeScaling_ ? SDL_ScaleModeNearest : SDL_ScaleModeLinear);
     }
 
     void OpenAudio() {
@@ -369,6 +387,7 @@ private:
         }
         audioOpen_ = true;
         Mix_AllocateChannels(32);
+        Mix_Volume(-1, effectsVolume_ * MIX_MAX_VOLUME / 100);
         static const char* const soundFonts[] = {
             "/usr/share/sounds/sf2/FluidR3_GM.sf2",
             "/usr/share/sounds/sf2/default-GM.sf2",
@@ -439,7 +458,8 @@ private:
             const int key = TranslateKey(e.key.keysym);
             if (key == kVkReturn && (mods & kAltKey)) {
                 ToggleFullscreen();
-                return false;
+                out.kind = EventKind::ScreenModeChanged; // kept for the next start
+                return true;
             }
             if (key == 0) return false;
             out.kind = EventKind::KeyDown;

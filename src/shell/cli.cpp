@@ -12,6 +12,7 @@
 #include "platform/keys.h"
 #include "shell/autoplay.h"
 #include "shell/program.h"
+#include "shell/settings.h"
 #include "state/host.h"
 #include "state/random.h"
 #include "state/rules.h"
@@ -488,6 +489,16 @@ const std::vector<Command>& Commands() {
          "instead (frames drawn inside an action count: a fight, the computers' turn); --save OUT then saves "
          "the game as it stands to OUT",
          Shot},
+        {"settings",
+         0,
+         3,
+         {},
+         "settings [set NAME VALUE]",
+         "list each setting (kept between games in $XDG_CONFIG_HOME/annals/settings), its value and where "
+         "it came from; set changes one (a wrong name or value changes nothing and exits 2)",
+         [](const Arguments& a, std::string& out, std::string& err) {
+             return SettingsCommand(a.files, out, err);
+         }},
     };
     return commands;
 }
@@ -503,7 +514,7 @@ std::string HelpText() {
         "\n"
         "global options:\n"
         "  --seed N      seed of the random generator (default 1)\n"
-        "  --lang en|tr  language of the texts (default: the game folder's language.txt)\n"
+        "  --lang en|tr  language of the texts (default: the settings, else the game folder's language.txt)\n"
         "  --folder DIR  game folder with Art/, Music/, Sounds/, Save/ (default: the folder of annals-cli)\n"
         "\n"
         "commands:\n";
@@ -615,6 +626,7 @@ int RunCli(const std::vector<std::string>& args, std::string& out, std::string& 
     InstallShellHost(platform);
     if (!recordsFresh) ResetState();
     gameFolder = folder;
+    SetCommandLineLanguage(language); // --lang wins over the settings for this run
     FormCreate(static_cast<uint64_t>(seed));
     int code = 0;
     if (TheHost().QuitRequested()) {

@@ -9,6 +9,7 @@
 #include "ui/battle_view.h"
 #include "ui/drawing.h"
 #include "ui/input.h"
+#include "ui/options_screen.h"
 #include "ui/screens.h"
 #include "units/movement.h"
 #include "units/orders.h"
@@ -154,6 +155,8 @@ void TimerFunction() {
     DrawMouse();
     if (ui.dialogCode != 0 && !ui.battleShown) Trace("dialog"), DrawDialogTable();
     if (!ui.minimized) Trace("infoPanel"), DrawInfoAboutCivilization();
+    // The options page covers everything, the panels' texts too; the pointer goes on top.
+    if (ui.optionsOpen) Trace("options"), DrawOptionsScreen(), DrawMouse();
     if (ui.helpMenuOpen) ui.helpDrawn = 1;
     ui.frameDrawn = 1;
     platform.SuspendDrawing(false);

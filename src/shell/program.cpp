@@ -1,5 +1,6 @@
 #include "shell/program.h"
 
+#include "shell/settings.h"
 #include "state/host.h"
 #include "state/random.h"
 #include "state/rules.h"
@@ -47,7 +48,14 @@ int ReadLanguageFile(const std::string& path) {
 }
 
 void FormCreate(uint64_t seed) {
-    game.language = static_cast<uint8_t>(ReadLanguageFile(gameFolder + "/language.txt"));
+    // The player's settings: the language (unless --lang says), the keys, the screen
+    // and the sound. A damaged file costs only what could not be read.
+    LoadSettings();
+    ApplySettings();
+    if (!SettingsProblem().empty()) {
+        ThePlatform().LogOnce(SettingsProblem());
+        ShowMessage(SettingsProblem());
+    }
     SeedRandom(seed);
     InitializeVariables();
     // PrepairScreen: the view starts at the top-left cell, the pointer mid-screen.
@@ -100,6 +108,9 @@ void DispatchEvent(const InputEvent& event) {
         break;
     case EventKind::MouseMove:
         BaseMouseMove(event.shift, event.x, event.y);
+        break;
+    case EventKind::ScreenModeChanged:
+        NoteScreenMode(ThePlatform().Fullscreen());
         break;
     case EventKind::Quit:
     case EventKind::None:

@@ -277,6 +277,10 @@ struct UiState {
     // screens
     uint8_t newGameScreen, loadScreen, creditsScreen;
     uint8_t openList; // the entrance settings' open drop-down list (99: a choice was just made)
+    // the options page, over the entrance or the game, and the key place it waits to be
+    // given a key for (action * 3 + place + 1; 0 = none)
+    uint8_t optionsOpen;
+    int32_t optionsAwaitedKey;
     uint8_t cityMenuX, cityMenuY;
     uint8_t scienceTableOpen, scienceMenuOpen, financeMenuOpen, productsMenuOpen;
     uint8_t citiesMenuOpen, statsMenuOpen, mainMenuOpen, saveMenuOpen, loadMenuOpen;

@@ -9,6 +9,7 @@
 #include "state/rules.h"
 #include "state/state.h"
 #include "ui/drawing.h"
+#include "ui/options_screen.h"
 #include "ui/screens.h"
 #include "ui/text.h"
 #include "units/orders.h"
@@ -28,6 +29,7 @@ constexpr Pixel kLight = Rgb(221, 221, 221);
 
 constexpr int kMenuWidths[4] = {121, 121, 99, 69};
 constexpr int kMenuSheetX[4] = {0, 121, 242, 341};
+constexpr int kOptionsTop = 458; // the options item, under the four of the root menu
 constexpr int kMapSizes[5] = {24, 30, 36, 42, 48};
 constexpr int kDefaultNations[8] = {0, 3, 2, 8, 4, 9, 10, 7};
 
@@ -408,6 +410,11 @@ void DrawRootMenu() {
                        true, Sheet::Enterance);
         WriteText(600, top + 6, lit ? kInk : Rgb(250, 236, 200), 10, MenuItem(i), 1024);
     }
+    // Options, below the four items, lit as the first one is.
+    const bool lit = Inside(ui.mouseX, ui.mouseY, 591, kOptionsTop, 591 + kMenuWidths[0], kOptionsTop + 29);
+    if (lit)
+        DrawSprite(591, kOptionsTop, {0, sheetRow, kMenuWidths[0], sheetRow + 29}, true, Sheet::Enterance);
+    WriteText(600, kOptionsTop + 6, lit ? kInk : Rgb(250, 236, 200), 10, Tr("Options", "Ayarlar"), 1024);
     DrawVersion();
 }
 
@@ -477,7 +484,9 @@ void LoadPress(int x, int y) {
 } // namespace
 
 void DrawEnterance() {
-    if (ui.newGameScreen)
+    if (ui.optionsOpen)
+        DrawOptionsScreen();
+    else if (ui.newGameScreen)
         DrawSettings();
     else if (ui.loadScreen)
         DrawLoadPage();
@@ -509,6 +518,9 @@ void EnteranceMouseDown(int, int x, int y) {
         ui.creditsScreen = 1;
     } else if (Inside(x, y, 591, 428, 660, 457)) {
         TheHost().Quit();
+    } else if (Inside(x, y, 591, kOptionsTop, 591 + kMenuWidths[0], kOptionsTop + 29)) {
+        PlaySound("city");
+        OpenOptions();
     }
 }
 

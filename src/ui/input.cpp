@@ -12,7 +12,9 @@
 #include "ui/city_screen.h"
 #include "ui/drawing.h"
 #include "ui/entrance.h"
+#include "ui/key_bindings.h"
 #include "ui/map_view.h"
+#include "ui/options_screen.h"
 #include "ui/science_screens.h"
 #include "units/movement.h"
 #include "units/orders.h"
@@ -399,7 +401,11 @@ int ScreenToCellY(int y) {
     return Trunc(game.viewY + ((y - 9) / 25) * 0.5);
 }
 
-void FormKeyDown(int key, int shift) {
+namespace {
+
+// A key of the game's own table (the keypad for moves, B for a city ...): the keyboard
+// table has already turned the pressed key into it, or a button sent it.
+void GameKeyDown(int key, int shift) {
     // On the entrance screen only Escape acts: it closes the open page, or quits.
     if (!ui.gameStarted) {
         if (key != kVkEscape) return;
@@ -515,6 +521,21 @@ void FormKeyDown(int key, int shift) {
     Looping();
 }
 
+} // namespace
+
+void FormKeyDown(int key, int shift) {
+    // The options page takes every key while it is open (the turn's own stepping goes on).
+    if (ui.optionsOpen && key != kVkPseudoStep) {
+        OptionsKeyDown(key);
+        return;
+    }
+    // The research table's Enter, Up and Down are its own; any other key gives the
+    // order the keyboard table binds it to, or nothing.
+    const bool researchKey =
+        ui.gameStarted && ui.scienceTableOpen && (key == kVkReturn || key == kVkUp || key == kVkDown);
+    GameKeyDown(researchKey ? key : BoundKey(key), shift);
+}
+
 void EscapeKey() {
     if (ui.cityMenuX != 0) {
         // Back to the list the city was opened from.
@@ -542,6 +563,10 @@ void BaseMouseDown(int button, int shift, int x, int y) {
     const bool overlayWasOpen = OverlayScreenOpen();
     ui.buttonHeld = 1;
     if (ui.clickSource != 255) ui.clickSource = 1;
+    if (ui.optionsOpen) {
+        OptionsMouseDown(button, x, y);
+        return;
+    }
     if (!ui.gameStarted) {
         EnteranceMouseDown(button, x, y);
         return;
@@ -566,7 +591,7 @@ void BaseMouseDown(int button, int shift, int x, int y) {
         for (int k = 1; k <= ui.orderButtonCount && k <= 8; ++k) {
             const int code = ui.orderButtons[k];
             if (code >= 1 && code <= 7 && Near(x, y, 913 + 29 * (k - 1), 671, 14)) {
-                FormKeyDown(kOrderKeys[code], shift);
+                GameKeyDown(kOrderKeys[code], shift);
                 return;
             }
         }
@@ -594,6 +619,11 @@ void BaseMouseDown(int button, int shift, int x, int y) {
 
 void BaseMouseUp(int button, int shift, int x, int y) {
     ui.buttonHeld = 0;
+    // The page's presses are whole at the press; a release there is nothing more.
+    if (ui.optionsOpen) {
+        ui.unitDragging = ui.workerDragging = ui.popupJustUsed = 0;
+        return;
+    }
     // A worker dragged on the city screen is dropped: the release acts as a press there.
     if (ui.cityMenuX != 0 && ui.workerDragging) {
         CityData* city = OpenCityData();
@@ -636,7 +666,7 @@ void BaseMouseMove(int, int x, int y) {
 }
 
 void MouseControl() {
-    if (ui.cityMenuX != 0 || AnyScreenOpen()) return;
+    if (ui.cityMenuX != 0 || AnyScreenOpen() || ui.optionsOpen) return;
     const bool l = ui.mouseX<12, r = ui.mouseX> 1012, t = ui.mouseY<12, b = ui.mouseY> 756;
     double dx = 0, dy = 0;
     if (l && t)

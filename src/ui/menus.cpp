@@ -10,6 +10,7 @@
 #include "state/state.h"
 #include "ui/drawing.h"
 #include "ui/map_view.h"
+#include "ui/options_screen.h"
 #include "ui/screens.h"
 #include "ui/text.h"
 #include "units/orders.h"
@@ -38,10 +39,10 @@ constexpr Rect kSlotPlate{220, 460, 373, 481};
 constexpr Rect kSlotPressed{380, 460, 530, 479};
 constexpr Rect kMessageBox{720, 0, 990, 132};
 constexpr int kMessageBoxX = 377, kMessageBoxY = 285;
-constexpr int kMenuItems = 6;
+constexpr int kMenuItems = 7;
 constexpr int kCountdown = 8;
 
-enum MenuItem { kScoreItem = 1, kSaveItem, kLoadItem, kMusicItem, kHelpItem, kExitItem };
+enum MenuItem { kScoreItem = 1, kSaveItem, kLoadItem, kMusicItem, kHelpItem, kOptionsItem, kExitItem };
 
 bool InHalfOpen(int v, int low, int high) {
     return v >= low && v < high;
@@ -88,6 +89,9 @@ void MainMenuChoiceTakesEffect(int choice) {
         ui.helpPage = 1;
         ui.helpDrawn = 0;
         ui.mainMenuOpen = 0;
+        break;
+    case kOptionsItem:
+        OpenOptions();
         break;
     case kExitItem:
         TheHost().Quit();
@@ -179,6 +183,9 @@ void WriteMainMenu() {
             break;
         case kHelpItem:
             text = Tr("Korvanepedia", "Ansiklopedi");
+            break;
+        case kOptionsItem:
+            text = Tr("Options", "Ayarlar");
             break;
         case kExitItem:
             text = Tr("Exit", "Çıkış");

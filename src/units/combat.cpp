@@ -7,6 +7,7 @@
 #include "economy/city.h"
 #include "economy/city_management.h"
 #include "economy/news.h"
+#include "state/computer_turns.h"
 #include "state/host.h"
 #include "state/numbers.h"
 #include "state/random.h"
@@ -234,7 +235,7 @@ uint8_t Shoot(int A, int a, int B, int x, int y, bool shown, bool visible) {
             UnitRecord& shooter = Unit(A, a);
             if (victim.lives == 0 && shooter.experience < kMaxExperience) shooter.experience += 1;
             if (shown) CrashEffect(A, a, x, y, hit, B);
-            if (visible) TheHost().Pause(300);
+            if (visible) TheHost().Pause(IsHuman(A) || IsHuman(B) ? 300 : ComputerPauseMs(300));
             if (victim.lives == 0) {
                 ui.battleUnits[B] = 0;
                 AddUnitLostNews(B, x, y, victim.type, A);
@@ -342,7 +343,7 @@ uint8_t Melee(int A, int a, int B, int b, int x, int y, bool shown, bool visible
         else
             attacker.lives -= 1;
         if (shown) CrashEffect(A, a, x, y, b, B);
-        if (visible && computersOnly) TheHost().Pause(300);
+        if (visible && computersOnly) TheHost().Pause(ComputerPauseMs(300));
     }
     if (attacker.lives == 0) {
         const int before = (defender.experience - 1) / 2;
@@ -459,7 +460,9 @@ uint8_t War(int civ, int slot, int defCiv, int defSlot, int x, int y) {
     const UnitRecord& attacker = Unit(civ, slot);
     const bool human = IsHuman(civ) || IsHuman(defCiv);
     if (human) CentreOnAttacker(attacker.x, attacker.y);
-    const bool visible = InView(attacker.x, attacker.y) && InView(x, y);
+    // A fight among computers is seen where it stands in view, unless the person asked
+    // to see only the result of their turns.
+    const bool visible = InView(attacker.x, attacker.y) && InView(x, y) && (human || ComputerActionsDrawn());
     const bool shown = human || visible;
 
     ui.battleShown = 1;
@@ -556,6 +559,7 @@ void CrashEffect(int civ, int slot, int x, int y, int target, int defCiv) {
     const UnitRecord& attacker = Unit(civ, slot);
     const int attackerType = attacker.type;
     const int defenderType = target >= 1 ? Unit(defCiv, target).type : 0;
+    const bool people = IsHuman(civ) || IsHuman(defCiv);
     if (const char* shot = ShotSound(attackerType)) PlaySound(shot);
     ui.crashFromX = attacker.x;
     ui.crashFromY = attacker.y;
@@ -574,10 +578,10 @@ void CrashEffect(int civ, int slot, int x, int y, int target, int defCiv) {
             if (!blow.empty()) PlaySound(blow);
         }
         TheHost().NestedFrame();
-        TheHost().Pause(60);
+        TheHost().Pause(people ? 60 : ComputerPauseMs(60));
     }
     ui.crashStep = 0;
-    if (ui.destroyedBuilding != 0) TheHost().Pause(300);
+    if (ui.destroyedBuilding != 0) TheHost().Pause(people ? 300 : ComputerPauseMs(300));
 }
 
 } // namespace annals

@@ -8,6 +8,7 @@
 // a finished road only lowers costs, so the kept rows are repaired from the new road
 // rather than computed again. The step and sea rows are computed when first looked up.
 // Searches run on bit rows, one 64-bit word per map row, a whole row of cells at a time.
+#include "state/computer_turns.h"
 #include "state/host.h"
 #include "state/state.h"
 #include "units/movement.h"
@@ -559,7 +560,8 @@ MapPoint PointOf(uint16_t stored) {
 
 void DistanceCalculation() {
     ui.distanceBusy = 1;
-    TheHost().NestedFrame();
+    // Between computers' moves nothing is drawn when only the result of their turns is shown.
+    if (IsHuman(game.currentCiv) || ComputerActionsDrawn()) TheHost().NestedFrame();
     const int width = std::min<int>(game.mapWidth, kSide), height = std::min<int>(game.mapHeight, kSide);
     std::memset(isSource, 0, sizeof isSource);
     for (int x = 1; x <= width; ++x)

@@ -3,6 +3,7 @@
 #include "ai/computer_player.h"
 #include "economy/end_of_turn.h"
 #include "economy/science.h"
+#include "state/computer_turns.h"
 #include "state/host.h"
 #include "state/rules.h"
 #include "state/state.h"
@@ -167,7 +168,8 @@ void PassTurn() {
         Civ(civ).turnMark = 0;
         game.endTurnRequested = 0;
         game.currentUnit = 0;
-        TheHost().NestedFrame();
+        // The turn is seen passing, to a computer too unless only results are shown.
+        if (human || ComputerActionsDrawn()) TheHost().NestedFrame();
         if (human) game.viewUnit = 0;
 
         // The first unit, move points not yet restored.

@@ -201,6 +201,44 @@ TEST(Assets, FinishedSheetsHoldNoStandIn) {
     }
 }
 
+TEST(Assets, EveryPictureFillsItsOwnPlace) {
+    // The sheets made of pictures from assets/art, place by place. A source that draws
+    // nothing (a wrong size, a lost group) would leave the colour key or a bare backdrop
+    // in the game; a name given twice in the generator's tables, two equal places.
+    struct Places {
+        const char* file;
+        int columns, count, width, height;
+        double minCover; // the least share of a place not in the colour key
+        int firstOwn;    // places firstOwn..lastOwn (from 1) each hold a picture of their own
+        int lastOwn;
+    };
+    const Places kCases[] = {
+        {"leadersSprite.bmp", 5, 20, 180, 200, 1.0, 1, 20},
+        {"buildingSprite.bmp", 10, 50, 48, 48, 0.25, 4, 46},
+        {"wonderSprite.bmp", 2, 8, 352, 214, 1.0, 1, 8},
+        {"sciencesSprite.bmp", 5, 35, 210, 215, 1.0, 1, 35},
+    };
+    for (const Places& c : kCases) {
+        const assetfiles::BmpImage image = assetfiles::DecodeBmp(Load(kGameDir + "/Art/" + c.file));
+        ASSERT_TRUE(image.ok) << c.file;
+        std::map<std::vector<uint32_t>, int> seen;
+        for (int k = 0; k < c.count; ++k) {
+            const int left = k % c.columns * c.width, top = k / c.columns * c.height;
+            std::vector<uint32_t> place;
+            int drawn = 0;
+            for (int y = top; y < top + c.height; ++y)
+                for (int x = left; x < left + c.width; ++x) {
+                    place.push_back(image.At(x, y));
+                    drawn += image.At(x, y) != 0xFF00FFu;
+                }
+            EXPECT_GE(drawn, c.minCover * c.width * c.height) << c.file << ", place " << k + 1;
+            if (k + 1 < c.firstOwn || k + 1 > c.lastOwn) continue;
+            const auto [other, fresh] = seen.emplace(place, k + 1);
+            EXPECT_TRUE(fresh) << c.file << ": places " << other->second << " and " << k + 1 << " are alike";
+        }
+    }
+}
+
 TEST(Assets, EverySoundIsAnAudibleMonoWave) {
     std::set<std::vector<int16_t>> distinct;
     for (const char* name : audio::kSoundNames) {

@@ -44,14 +44,14 @@ void DrawHelpWindow(cairo_t* cr);
 void DrawHelpPlates(cairo_t* cr);
 void DrawHelpPanels(cairo_t* cr);
 
-// The dialogs' pictures: the leaders' portraits and the other groups' (leader_art.cpp).
+// The dialogs' pictures: the leaders' portraits and the other groups' (picture_art.cpp).
 void DrawLeaderPictures(cairo_t* cr, int width, int height);
 
-// The buildings' and wonders' pictures (building_art.cpp).
+// The buildings' and wonders' pictures (picture_art.cpp).
 void DrawBuildingPictures(cairo_t* cr, int width, int height);
 void DrawWonderPictures(cairo_t* cr, int width, int height);
 
-// The sciences' pictures and the science tree's pages (science_art.cpp).
+// The sciences' pictures (picture_art.cpp) and the science tree's pages (science_tree_art.cpp).
 void DrawSciencePictures(cairo_t* cr, int width, int height);
 void DrawScienceTree(cairo_t* cr, int width, int height);
 

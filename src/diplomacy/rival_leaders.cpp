@@ -263,6 +263,21 @@ double CityStrengthRatio(int human, int rival, int x, int y) {
     return Ratio(Defence(rival, x, y), Threat(human, x, y));
 }
 
+Standing WorldStanding(int viewer, int a, int b) {
+    if (!Valid(viewer) || !Valid(a) || !Valid(b) || a == b || a == viewer || b == viewer)
+        return Standing::Unknown;
+    if (IsNatives(a) || IsNatives(b)) return Standing::Unknown;
+    const CivRecord& v = Civ(viewer);
+    if (v.relation[a] == 0 || v.relation[b] == 0) return Standing::Unknown;
+    const double relation = Civ(a).relation[b];
+    if (relation == 0) return Standing::Unknown;
+    return relation > 20 ? Standing::Peace : Standing::War;
+}
+
+bool BrokeTreaty(int civ) {
+    return Valid(civ) && Civ(civ).warCounter > 0;
+}
+
 int TributeAnswer(int human, int rival, bool wartime) {
     if (!Valid(human) || !Valid(rival)) return wartime ? 68 : 54;
     if (Civ(human).contactB[rival] <= 9) return wartime ? 70 : 56;

@@ -475,7 +475,8 @@ const std::vector<Command>& Commands() {
          {"rounds"},
          "play IN OUT --rounds N [--report yes]",
          "every civilization plays as a computer for N rounds; prints the time of each round, and with "
-         "--report yes every 10 rounds each civilization's cities, units, sciences, gold and relations",
+         "--report yes every 10 rounds each civilization's cities, units, sciences, gold and relations, and "
+         "what happened at sea",
          Play},
         {"shot",
          0,

@@ -4,6 +4,7 @@
 #include "ai/sea_missions.h"
 #include "city_fixture.h"
 #include "economy/city_numbers.h"
+#include "persist/save_game.h"
 #include "units/movement.h"
 #include "units/unit_table.h"
 
@@ -38,6 +39,7 @@ protected:
                         Cell(x, y).coastal = 1;
             }
         game.civCount = 3;
+        game.location = 2; // a lake world
         CivRecord& k = Civ(kComputer);
         k.knows[city_numbers::kMagnetism] = 1;
         CityData& port = Found(kComputer, kPortX, kPortY, 3);
@@ -118,12 +120,20 @@ TEST_F(SeaMissionsTest, ASettlerCrossesToAnEmptyShoreAndFoundsACity) {
     Add(kComputer, kWarrior, kPortX, kPortY);
     Add(kComputer, kLegion, kPortX, kPortY);
     const int galleon = Add(kComputer, kGalleon, kPortX, kPortY);
-    bool served = false;
+    bool served = false, reloaded = false;
     for (int turn = 0; turn < 16 && Civ(kComputer).cityCount < 2; ++turn) {
         ComputerTurn();
         served = served || Unit(kComputer, galleon).order == kFerryOrder;
+        // Half way over, the game is saved and loaded again and the voyage goes on.
+        if (!reloaded && Unit(kComputer, galleon).cargo[1] != 0 &&
+            Cell(Unit(kComputer, galleon).x, 12).terrain == kSea) {
+            const std::string text = SaveGameText();
+            ASSERT_TRUE(LoadSaveText(text).ok) << LoadSaveText(text).reason;
+            reloaded = true;
+        }
     }
     EXPECT_TRUE(served);
+    EXPECT_TRUE(reloaded);
     ASSERT_EQ(Civ(kComputer).cityCount, 2);
     const CityRef founded = Civ(kComputer).cities[2];
     EXPECT_EQ(Cell(founded.x, founded.y).landmass, 2);

@@ -324,7 +324,7 @@ int Boarders(int civ, const SeaPlan& plan, int room, int wx, int wy, int boardin
             const int s = port.unitList[i];
             const UnitRecord& unit = Unit(civ, s);
             if (unit.type == kSettler || unit.type == kWagonTrain || IsShip(unit.type) || IsAir(unit.type) ||
-                unit.gotoX != 0 || unit.jobTimer != 0 || unit.missionFlags[4] == 1)
+                IsBombard(unit.type) || unit.gotoX != 0 || unit.jobTimer != 0 || unit.missionFlags[4] == 1)
                 continue;
             const double value = UnitAttack(civ, s) + UnitDefence(civ, s) / 2;
             if (value > bestAttack) {
@@ -620,6 +620,8 @@ bool SeaPassage(int civ, int slot) {
     // On the way aboard: a step onto the ship waiting beside, or waiting for it.
     if (!SeaAt(unit.gotoX, unit.gotoY) || Span(unit.x, unit.y, unit.gotoX, unit.gotoY) != 1) return false;
     const MapCell& deck = Cell(unit.gotoX, unit.gotoY);
+    // Foreign units there: an attack, not a passage.
+    if (deck.unitCount > 0 && deck.unitOwner != civ) return false;
     bool ship = false;
     for (int i = 1; i <= deck.unitCount && deck.unitOwner == civ; ++i) {
         const UnitRecord& boat = Unit(civ, deck.unitList[i]);
@@ -630,7 +632,7 @@ bool SeaPassage(int civ, int slot) {
         return true;
     }
     // The ship has gone or is full: the unit stays where it is.
-    if (!ship && (deck.unitCount == 0 || deck.unitOwner != civ)) {
+    if (!ship && deck.unitCount == 0) {
         unit.gotoX = unit.gotoY = 0;
         if (Civ(civ).referenceUnit == slot) Civ(civ).referenceUnit = 0;
     }

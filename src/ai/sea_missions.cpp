@@ -361,11 +361,12 @@ void Ferry(int civ, int slot, const SeaPlan& plan, const HomeLands& home) {
         for (int y = ship.y - 1; y <= ship.y + 1; ++y)
             besidePort = besidePort || (InsideMap(x, y) && Cell(x, y).hasCity && Cell(x, y).owner == civ &&
                                         home.Home(x, y) && atSea);
-    if (aboard > 0 && atSea && !(besidePort && plan.kind != 0)) {
+    const bool atLanding = plan.kind != 0 && ship.x == plan.landX && ship.y == plan.landY;
+    if (aboard > 0 && atSea && (atLanding || !(besidePort && plan.kind != 0))) {
         // At the other shore (or home again without a voyage): everybody goes ashore.
         if (SendAshore(civ, ship) > 0) return;
         // Nobody can go ashore here: on to the voyage's shore, or back to a port of ours.
-        if (plan.kind != 0 && !(ship.x == plan.landX && ship.y == plan.landY)) {
+        if (plan.kind != 0 && !atLanding) {
             FindPath(ship, kStoreRoute, civ, slot, plan.landX, plan.landY);
             return;
         }
@@ -400,8 +401,7 @@ void Ferry(int civ, int slot, const SeaPlan& plan, const HomeLands& home) {
     const int added = aboard + coming < capacity
                           ? Boarders(civ, plan, capacity - aboard - coming, wx, wy, boarding, aboard + coming)
                           : 0;
-    if (aboard > 0 && added == 0 && (coming == 0 || aboard + coming >= capacity) &&
-        !(ship.x == plan.landX && ship.y == plan.landY))
+    if (aboard > 0 && added == 0 && (coming == 0 || aboard + coming >= capacity) && !atLanding)
         FindPath(ship, kStoreRoute, civ, slot, plan.landX, plan.landY);
 }
 
@@ -556,6 +556,23 @@ bool ForeignCoast(int civ, int body) {
 
 int ShipWanted(int civ, const CityData& city, const SeaPlan& plan) {
     if (!Cell(city.cityX, city.cityY).coastal) return 0;
+    // The best carrier and the best warship the city can train (most cities none).
+    int bestCarrier = 0, bestWarship = 0;
+    double carrierValue = 0, warshipValue = 0;
+    for (int type = 1; type <= kUnitTypes; ++type) {
+        if (!IsShip(type) || type == kCaravel || !CanProduce(city, type)) continue;
+        const double holds = UnitTypeCapacity(type) * 10.0 + UnitTypeMoves(type);
+        const double guns = (3.0 * UnitTypeAttack(type) + UnitTypeDefence(type)) * UnitTypeLives(type);
+        if (IsCarrier(type) && holds > carrierValue) {
+            carrierValue = holds;
+            bestCarrier = type;
+        }
+        if (IsWarship(type) && guns > warshipValue) {
+            warshipValue = guns;
+            bestWarship = type;
+        }
+    }
+    if (bestCarrier == 0 && bestWarship == 0) return 0;
     // The sea the city trains for: the voyage's, else the first of its own.
     int body = 0;
     if (plan.kind != 0 && OnBody(city.cityX, city.cityY, plan.body)) {
@@ -587,22 +604,8 @@ int ShipWanted(int civ, const CityData& city, const SeaPlan& plan) {
     const bool wantCarrier = voyage && !carrier;
     const bool wantWarship =
         !wantCarrier && !warship && ((voyage && plan.kind == kInvadeOverseas) || ForeignCoast(civ, body));
-    if (!wantCarrier && !wantWarship) return 0;
-    int best = 0;
-    double bestValue = 0;
-    for (int type = 1; type <= kUnitTypes; ++type) {
-        if (!IsShip(type) || type == kCaravel || !CanProduce(city, type)) continue;
-        const double value =
-            wantCarrier ? (IsCarrier(type) ? UnitTypeCapacity(type) * 10.0 + UnitTypeMoves(type) : 0)
-                        : (IsWarship(type)
-                               ? (3.0 * UnitTypeAttack(type) + UnitTypeDefence(type)) * UnitTypeLives(type)
-                               : 0);
-        if (value > bestValue) {
-            bestValue = value;
-            best = type;
-        }
-    }
-    return best;
+    if (wantCarrier) return bestCarrier;
+    return wantWarship ? bestWarship : 0;
 }
 
 bool SeaPassage(int civ, int slot) {

@@ -155,3 +155,37 @@ TEST_F(SeaMissionsTest, SoldiersSailToAnEnemyCityNoRoadLeadsTo) {
     EXPECT_TRUE(OnEastLand(kComputer) || City(15, 12).owner == kComputer);
     EXPECT_EQ(Unit(kComputer, 1).x, kPortX) << "the port keeps its two defenders";
 }
+
+TEST_F(SeaMissionsTest, WarshipsFightAtSeaAndCarriersOnlyCarry) {
+    struct Case {
+        const char* what;
+        int type;
+        bool fights;
+    };
+    const std::vector<Case> cases = {
+        {"a warship fires on an enemy ship within a turn's sailing", kFrigate, true},
+        {"a carrier without guns keeps out of it", kGalleon, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        TearDown();
+        SetUp();
+        Civ(kComputer).citiesFounded = 6; // no voyage wants the ship
+        Civ(kComputer).relation[kPerson] = Civ(kPerson).relation[kComputer] = 13;
+        const int ship = Add(kComputer, c.type, 11, 12);
+        Add(kPerson, kFrigate, 13, 12);
+        Unit(kComputer, ship).movesLeft = static_cast<int8_t>(3 * UnitTypeMoves(c.type));
+        DistanceCalculation();
+        game.currentCiv = kComputer;
+        game.currentUnit = static_cast<uint8_t>(ship);
+        for (int i = 0; i < 5; ++i) {
+            game.unitHandled = 0;
+            AI();
+            if (!game.unitHandled) break;
+        }
+        const bool fought = Civ(kPerson).unitCount == 0 || Civ(kComputer).unitCount == 0 ||
+                            Unit(kComputer, ship).attackedThisTurn;
+        EXPECT_EQ(fought, c.fights);
+        EXPECT_EQ(TheSeaTally().seaBattles, c.fights ? 1 : 0);
+    }
+}

@@ -498,18 +498,22 @@ void SeaMissions(int civ, bool landFull, SeaPlan& plan) {
         if (plan.kind != 0 && OnBody(ship.x, ship.y, plan.body)) served = true;
         Ferry(civ, s, plan.kind != 0 && OnBody(ship.x, ship.y, plan.body) ? plan : SeaPlan{}, home);
     }
-    if (plan.kind != 0 && !served)
-        for (int s = 1; s <= k.unitCount; ++s) {
-            UnitRecord& ship = Unit(civ, s);
-            if (!IsCarrier(ship.type) || ship.order != 0 || Aboard(ship) > 0 ||
-                !OnBody(ship.x, ship.y, plan.body))
-                continue;
-            ship.order = kFerryOrder;
-            ship.missionFlags[2] = ship.missionFlags[3] = 0;
-            ship.pendingDirection = 0;
-            Ferry(civ, s, plan, home);
-            break;
-        }
+    // A ship without guns first; a warship carries when there is no other.
+    int chosen = 0;
+    for (int s = 1; s <= k.unitCount && plan.kind != 0 && !served; ++s) {
+        const UnitRecord& ship = Unit(civ, s);
+        if (!IsCarrier(ship.type) || ship.order != 0 || Aboard(ship) > 0 ||
+            !OnBody(ship.x, ship.y, plan.body))
+            continue;
+        if (chosen == 0 || (IsWarship(Unit(civ, chosen).type) && !IsWarship(ship.type))) chosen = s;
+    }
+    if (chosen != 0) {
+        UnitRecord& ship = Unit(civ, chosen);
+        ship.order = kFerryOrder;
+        ship.missionFlags[2] = ship.missionFlags[3] = 0;
+        ship.pendingDirection = 0;
+        Ferry(civ, chosen, plan, home);
+    }
 
     // Warships guard a loaded carrier on their sea; without one they are free again.
     for (int s = 1; s <= k.unitCount; ++s) {

@@ -639,3 +639,38 @@ TEST_F(OverviewTest, TurkishTalkLabelsFollowTheNamesVowels) {
     EXPECT_EQ(TalkLabel(1), "Arapların lideriyle konuş");
     EXPECT_EQ(TalkLabel(3), "İngilizlerin lideriyle konuş");
 }
+
+TEST_F(OverviewTest, DiplomacyShowsTheWorldsPoliticsAmongTheRivalsWeMet) {
+    // Rows and columns in the list's order: Romans, Turks, Aztecs, Vikings. A rival's row
+    // crosses its partners' columns 15 pixels apart from x 700.
+    auto mark = [this](int row, int column) {
+        return platform.BackBuffer().GetPixel(700 + 15 * column + 6, 279 + 31 * row);
+    };
+    struct Case {
+        double relation;
+        Pixel seen;
+    };
+    for (const Case& c : std::vector<Case>{{13, kRed}, {25, Rgb(150, 190, 150)}}) {
+        SCOPED_TRACE(c.relation);
+        Civ(kComputer).relation[kTurks] = Civ(kTurks).relation[kComputer] = c.relation;
+        Civ(kComputer).relation[kAztecs] = Civ(kAztecs).relation[kComputer] = 13;
+        Press(173, 725);
+        Press(600, 468);
+        Frame();
+        EXPECT_EQ(mark(0, 1), c.seen) << "the Romans' row, the Turks' column";
+        EXPECT_EQ(mark(1, 0), c.seen) << "and the other way round";
+        EXPECT_NE(mark(0, 2), kRed) << "we never met the Aztecs: their wars are not ours to know";
+        EXPECT_NE(mark(0, 0), kRed) << "nobody is at war with itself";
+        ui.statsMenuOpen = 0;
+    }
+    // A rival that broke a peace is marked where its row meets its own column.
+    Civ(kTurks).warCounter = 1;
+    Press(173, 725);
+    Press(600, 468);
+    Frame();
+    ASSERT_TRUE(TextAt(700 + 15 + 4, 273 + 31));
+    EXPECT_EQ(TextAt(700 + 15 + 4, 273 + 31)->name, "!");
+    EXPECT_FALSE(TextAt(700 + 4, 273)) << "the Romans kept their word";
+    for (const char* legend : {"at war", "at peace", "broke a treaty"})
+        EXPECT_TRUE(FindText(legend)) << legend;
+}

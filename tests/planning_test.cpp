@@ -380,3 +380,31 @@ TEST_F(PlanningTest, AComputerFoundsItsFirstCitiesOnItsOwn) {
         EXPECT_LE(secondCity - firstCity, c.gold < 30 ? 60 : 40);
     }
 }
+
+TEST_F(PlanningTest, NativesSendARaiderEvenWhenTheirShareIsBelowOne) {
+    // Two villages with five warriors: one more than the four they keep at home. Their share
+    // for one civilization is 5 / (2 x 3) = 0.83 units, so one may go, and only one.
+    struct Case {
+        double relation;
+        int raiders;
+    } cases[] = {{13, 1}, {18.5, 0}, {25, 0}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.relation);
+        TearDown();
+        SetUp();
+        Found(kNatives, 4, 4);
+        Found(kNatives, 4, 10);
+        Found(kPerson, 14, 4);
+        for (int i = 0; i < 3; ++i) Add(kNatives, kJaguar, 4, 4);
+        for (int i = 0; i < 2; ++i) Add(kNatives, kJaguar, 4, 10);
+        Civ(kNatives).relation[kPerson] = Civ(kPerson).relation[kNatives] = c.relation;
+        DistanceCalculation();
+        PlanningPass(kNatives);
+        int raiders = 0;
+        for (int s = 1; s <= Civ(kNatives).unitCount; ++s) {
+            const UnitRecord& unit = Unit(kNatives, s);
+            if (unit.missionFlags[3] == 1 && unit.gotoX == 14 && unit.gotoY == 4) ++raiders;
+        }
+        EXPECT_EQ(raiders, c.raiders);
+    }
+}

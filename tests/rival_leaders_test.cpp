@@ -470,9 +470,11 @@ TEST_F(RivalLeadersTest, GoldReceivedIsHeardAndSeenAndNeverMoreThanThePayerHas) 
     EXPECT_EQ(Civ(kHuman).contactB[kRival], 0);
     EXPECT_EQ(Civ(kRival).contactB[kHuman], 0);
 
-    // The rival's offer for a science is what it has, in whole gold.
+    // The rival offers 5 gold for a science; with less it says its treasury is empty, and
+    // the person decides whether that means war. It answers in its own turn.
     host.sounds.clear();
-    Civ(kRival).gold = 3.7;
+    game.currentCiv = kRival;
+    Civ(kRival).gold = 5.5;
     ui.dialogCode = 40;
     ui.dialogPartyA = kRival;
     ui.dialogPartyB = kHuman;
@@ -481,25 +483,37 @@ TEST_F(RivalLeadersTest, GoldReceivedIsHeardAndSeenAndNeverMoreThanThePayerHas) 
     ui.dialogParams[4] = 1;
     AnswerDialog(2);
     ASSERT_EQ(ui.dialogCode, 43);
-    EXPECT_EQ(ui.dialogParams[1], 3);
+    EXPECT_EQ(ui.dialogParams[1], 5);
     const DialogOutcome sold = AnswerDialog(1);
-    EXPECT_EQ(sold.goldShown, 3);
-    EXPECT_NEAR(Civ(kRival).gold, 0.7, 1e-9);
+    EXPECT_EQ(sold.goldShown, 5);
+    EXPECT_NEAR(Civ(kRival).gold, 0.5, 1e-9);
 
-    // With no whole gold at all it goes to war instead of offering nothing.
-    Meet(25);
-    Civ(kRival).gold = 0.5;
-    ui.dialogCode = 40;
-    AnswerDialog(2);
-    EXPECT_EQ(ui.dialogCode, 6);
-    EXPECT_EQ(ui.dialogVariant, 1);
-    EXPECT_EQ(Civ(kHuman).relation[kRival], 13);
+    for (const int answer : {1, 2}) {
+        SCOPED_TRACE(answer);
+        Meet(25);
+        Civ(kRival).gold = 4.9;
+        ui.dialogCode = 40;
+        ui.dialogPartyA = kRival;
+        ui.dialogPartyB = kHuman;
+        AnswerDialog(2);
+        ASSERT_EQ(ui.dialogCode, 58);
+        EXPECT_EQ(RivalSpeaker(), kRival);
+        EXPECT_EQ(Civ(kHuman).relation[kRival], 25) << "no gold is no war yet";
+        AnswerDialog(answer);
+        EXPECT_EQ(ui.dialogCode, 0);
+        EXPECT_EQ(Civ(kHuman).relation[kRival], answer == 1 ? 25 : 13);
+        EXPECT_EQ(Civ(kRival).relation[kHuman], answer == 1 ? 25 : 13);
+        EXPECT_EQ(Civ(kRival).gold, 4.9);
+    }
+    game.currentCiv = kHuman;
 
     // A rich rival that has founded five cities offers 8.
     Meet(25);
     Civ(kRival).gold = 17;
     Civ(kRival).citiesFounded = 5;
     ui.dialogCode = 40;
+    ui.dialogPartyA = kRival;
+    ui.dialogPartyB = kHuman;
     AnswerDialog(2);
     EXPECT_EQ(ui.dialogParams[1], 8);
 }
@@ -534,7 +548,8 @@ TEST_F(RivalLeadersTest, AcceptingToWithdrawSendsOurSoldiersHome) {
     ui.dialogPartyA = kRival;
     ui.dialogPartyB = kHuman;
     AnswerDialog(1);
-    EXPECT_EQ(ui.dialogCode, 44);
+    EXPECT_EQ(ui.dialogCode, 0) << "no thanks and no alliance: the rival only waits";
+    EXPECT_EQ(Civ(kHuman).relation[kRival], 25);
     EXPECT_EQ(game.civTimer[kRival], 4);
     EXPECT_EQ(Unit(kHuman, inside).gotoX, 5);
     EXPECT_EQ(Unit(kHuman, outside).gotoX, 0);
@@ -611,7 +626,18 @@ TEST_F(RivalLeadersTest, BreakTreatyAttacksAndCancelStops) {
     EXPECT_EQ(Unit(kHuman, legion).gotoX, 0);
     EXPECT_EQ(Civ(kHuman).relation[kRival], 25) << "cancelled: the treaty holds";
 
-    Unit(kHuman, legion).movesLeft = 3;
+    // The step is taken again with the points the unit had, never with more: a unit
+    // that had none left has nothing to attack with.
+    Unit(kHuman, legion).movesLeft = 2;
+    Walk(1, 0);
+    ASSERT_EQ(ui.dialogCode, 37);
+    EXPECT_EQ(ui.dialogParams[3], 2);
+    ui.dialogParams[3] = 0;
+    AnswerDialog(1);
+    EXPECT_EQ(Unit(kHuman, legion).attackedThisTurn, 0);
+    EXPECT_EQ(Civ(kHuman).relation[kRival], 25);
+
+    Unit(kHuman, legion).movesLeft = 2;
     Walk(1, 0);
     ASSERT_EQ(ui.dialogCode, 37);
     AnswerDialog(1);

@@ -3,6 +3,7 @@
 #include "ai/computer_player.h"
 
 #include "ai/planning.h"
+#include "ai/sea_missions.h"
 #include "state/numbers.h"
 #include "state/random.h"
 #include "state/rules.h"
@@ -147,6 +148,8 @@ double SeaAttackValue(const MapCell& a) {
 void ShipTargets(const Current& me) {
     UnitRecord& unit = me.unit();
     if (!IsShip(unit.type) || unit.type == kCaravel) return;
+    // A ship serving a voyage keeps to it; one without guns only carries.
+    if (unit.order == kFerryOrder || UnitTypeAttack(unit.type) == 0) return;
     const int m = UnitTypeMoves(unit.type);
     const bool port = Cell(unit.x, unit.y).terrain != kSea;
     // The sea cells around a port, x outer, y inner.
@@ -186,6 +189,9 @@ void ShipTargets(const Current& me) {
         unit.pendingDirection = static_cast<uint8_t>(DirectionOf(aX - tX, aY - tY));
         return;
     }
+
+    // A guard stays with the carrier it guards.
+    if (unit.order == kEscortOrder) return;
 
     // Coastal raid: one sea body at a time, the port's last sea cell first.
     std::vector<int> bodies;
@@ -234,6 +240,21 @@ void ShipTargets(const Current& me) {
     unit.missionFlags[3] = 1;
     RouteTo(unit, me.civ, me.slot, wX, wY);
     unit.pendingDirection = static_cast<uint8_t>(DirectionOf(cX - wX, cY - wY));
+}
+
+// A ship's last step after its route: into the city it raids or the units it attacks.
+void TakePendingStep(UnitRecord& unit) {
+    const int direction = unit.pendingDirection;
+    unit.pendingDirection = 0;
+    const int x = unit.x + directionDx(direction), y = unit.y + directionDy(direction);
+    if (InsideMap(x, y)) {
+        const MapCell& target = Cell(x, y);
+        if (unit.missionFlags[3] == 1 && target.hasCity) ++TheSeaTally().coastalRaids;
+        if (target.terrain == kSea && target.unitCount > 0 && target.unitOwner != game.currentCiv)
+            ++TheSeaTally().seaBattles;
+    }
+    unit.missionFlags[2] = unit.missionFlags[3] = 0;
+    UnitActivity(20 + direction);
 }
 
 // A bombard unit without a target of its own joins the stack nearest to its target.
@@ -365,10 +386,7 @@ void Standing(const Current& me) {
         return;
     }
     if (IsShip(type) && unit.pendingDirection != 0) {
-        const int direction = unit.pendingDirection;
-        unit.pendingDirection = 0;
-        unit.missionFlags[2] = unit.missionFlags[3] = 0;
-        UnitActivity(20 + direction);
+        TakePendingStep(unit);
         return;
     }
     UnitActivity(kPass);
@@ -500,11 +518,7 @@ void FollowRoute(const Current& me) {
         }
         return;
     }
-    if (IsShip(u.type) && u.pendingDirection != 0) {
-        const int direction = u.pendingDirection;
-        u.pendingDirection = 0;
-        UnitActivity(20 + direction);
-    }
+    if (IsShip(u.type) && u.pendingDirection != 0) TakePendingStep(u);
 }
 
 } // namespace
@@ -544,6 +558,10 @@ bool AttackAdjacentCity(int civ, int slot) {
     return false;
 }
 
+namespace {
+void Decide(const Current& me);
+} // namespace
+
 void AI() {
     const int k = game.currentCiv;
     if (k < 1 || k > game.civCount || IsHuman(k)) return;
@@ -564,6 +582,28 @@ void AI() {
         civ.referenceUnit = static_cast<uint8_t>(slot);
 
     if (IsNatives(k)) NativesHunt(me);
+    // Going aboard, waiting aboard, or going ashore.
+    const bool aboard = unit.carrierLink > 0;
+    if (!IsNatives(k) && SeaPassage(k, slot)) return;
+    if (aboard) {
+        Decide(me);
+        const UnitRecord& landed = Unit(k, slot);
+        if (Civ(k).unitCount == me.count && landed.carrierLink == 0 && InsideMap(landed.x, landed.y) &&
+            Cell(landed.x, landed.y).terrain != kSea)
+            ++TheSeaTally().landings;
+        return;
+    }
+    Decide(me);
+}
+
+namespace {
+
+// The numbered decisions for the current unit, after the natives' hunt and the sea passage.
+void Decide(const Current& me) {
+    const int k = me.civ, slot = me.slot;
+    CivRecord& civ = Civ(k);
+    UnitRecord& unit = me.unit();
+    const int type = unit.type;
     BombardFromCity(me);
     ShipTargets(me);
     if (IsBombard(type) && unit.missionFlags[2] != 1) {
@@ -598,6 +638,8 @@ void AI() {
     // An attacker whose target has gone holds the ground it reached.
     UnitActivity(kFortify);
 }
+
+} // namespace
 
 bool ReachTest(int civ, int x, int y, int tx, int ty, int points) {
     if (!InsideMap(x, y) || !InsideMap(tx, ty)) return false;

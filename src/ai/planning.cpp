@@ -5,6 +5,7 @@
 
 #include "ai/computer_player.h"
 #include "ai/production_choice.h"
+#include "ai/sea_missions.h"
 #include "economy/city.h"
 #include "state/numbers.h"
 #include "state/rules.h"
@@ -292,7 +293,8 @@ bool FreeFighter(int civ, int slot) {
 void NativeRaids(int civ) {
     CivRecord& k = Civ(civ);
     if (k.cityCount == 0 || k.unitCount <= 2 * k.cityCount) return;
-    const int limit = k.unitCount / (2 * std::max<int>(game.civCount, 1));
+    // A real share: with many civilizations it is below one, and then one unit may still go.
+    const double limit = k.unitCount / (2.0 * std::max<int>(game.civCount, 1));
     for (int e = 1; e <= game.civCount; ++e) {
         if (e == civ || Civ(e).cityCount == 0) continue;
         const double relation = k.relation[e];
@@ -323,6 +325,7 @@ void NativeRaids(int civ) {
                 if (RouteTo(civ, s, tx, ty)) {
                     ++heading;
                     --spare;
+                    ++TheSeaTally().nativeRaiders;
                 } else {
                     Unit(civ, s).missionFlags[3] = 0;
                 }
@@ -429,7 +432,7 @@ double CityDefenceStrength(int owner, int x, int y) {
 
 // Step 7: the cities' spare soldiers help a threatened city, and strong stacks march on an
 // enemy city they can take.
-void MilitaryMissions(int civ, const ThreatAssessment& threats, bool roomToGrow) {
+void MilitaryMissions(int civ, const ThreatAssessment& threats) {
     CivRecord& k = Civ(civ);
     if (k.cityCount == 0) return;
     // Defence: a threatened city calls the spare soldiers of the other cities within two turns.
@@ -457,9 +460,7 @@ void MilitaryMissions(int civ, const ThreatAssessment& threats, bool roomToGrow)
     ReturnStrays(civ);
 
     // Attack: the spare soldiers of a city (two stay) go together against the weakest enemy
-    // city within eight turns when they outweigh its defence. A civilization that has no
-    // room left to grow also breaks a peace that stands in its way.
-    const bool boxedIn = !roomToGrow && k.citiesFounded >= 3;
+    // city within eight turns when they outweigh its defence. A peace is never broken here.
     for (int c = 1; c <= k.cityCount; ++c) {
         if (threats.threatened[c]) continue;
         const CityRef from = k.cities[c];
@@ -491,16 +492,14 @@ void MilitaryMissions(int civ, const ThreatAssessment& threats, bool roomToGrow)
             if (e == civ || IsNatives(e)) continue;
             const double relation = k.relation[e];
             if (relation == 0) continue;
-            const bool atWar = relation <= 20;
-            if (!atWar && !boxedIn) continue;
+            if (relation > 20) continue;
             for (int j = 1; j <= Civ(e).cityCount; ++j) {
                 const CityRef at = Civ(e).cities[j];
                 const int d = roadDistance(from.x, from.y, at.x, at.y);
                 if (!Known(d) || TurnsToCover(d, 1) > 8) continue;
                 const double defence = CityDefenceStrength(e, at.x, at.y);
                 const double ratio = (attack + guns) / (defence + 1);
-                const double needed = atWar ? 1.5 : 3.0;
-                if (ratio >= needed && ratio > bestRatio) {
+                if (ratio >= 1.5 && ratio > bestRatio) {
                     bestRatio = ratio;
                     tx = at.x;
                     ty = at.y;
@@ -961,7 +960,7 @@ void PlanningPass(int civ) {
     for (int c = 1; c <= k.cityCount; ++c)
         Cell(k.cities[c].x, k.cities[c].y).threatened = threats.threatened[c] ? 1 : 0;
 
-    const bool roomToGrow = Expand(civ, threats);
+    const bool landFull = !Expand(civ, threats);
     SendEscorts(civ, threats);
     ChooseCityBuildings(civ);
     HaulStone(civ);
@@ -969,8 +968,10 @@ void PlanningPass(int civ) {
         NativeRaids(civ);
         ChooseVillageUnits(civ);
     } else {
-        MilitaryMissions(civ, threats, roomToGrow);
-        ChooseCityUnits(civ);
+        MilitaryMissions(civ, threats);
+        static SeaPlan sea;
+        SeaMissions(civ, landFull, sea);
+        ChooseCityUnits(civ, &sea);
     }
     if (!IsNatives(civ)) SettlersWork(civ, threats);
 }

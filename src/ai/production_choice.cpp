@@ -1,5 +1,7 @@
 #include "ai/production_choice.h"
 
+#include "ai/sea_missions.h"
+
 #include "economy/city.h"
 #include "economy/news.h"
 #include "state/numbers.h"
@@ -434,9 +436,9 @@ template <typename Rating> int BestUnit(const CityData& city, Rating&& rating) {
 
 } // namespace
 
-void ChooseCityUnits(int civ) {
+void ChooseCityUnits(int civ, const SeaPlan* sea) {
     if (civ < 1 || civ > kMaxCivs || IsNatives(civ)) return;
-    ForEachCityOf(civ, [civ](CityData& city) {
+    ForEachCityOf(civ, [civ, sea](CityData& city) {
         auto land = [](int type) {
             return !IsShip(type) && !IsAir(type) && type != kSettler && type != kWagonTrain;
         };
@@ -445,6 +447,8 @@ void ChooseCityUnits(int civ) {
             type = BestUnit(city, [&](int t) {
                 return land(t) && !IsBombard(t) ? UnitTypeDefence(t) * 10.0 + UnitTypeAttack(t) : 0.0;
             });
+        } else if (sea != nullptr && ShipWanted(civ, city, *sea) != 0) {
+            type = ShipWanted(civ, city, *sea);
         } else if (Cell(city.cityX, city.cityY).coastal && OutgunnedAtSea(city, civ)) {
             type = BestUnit(city, [](int t) {
                 return IsShip(t) ? (3.0 * UnitTypeAttack(t) + UnitTypeDefence(t)) * UnitTypeLives(t) : 0.0;

@@ -4,6 +4,7 @@
 namespace annals {
 
 struct CityData;
+struct SeaPlan;
 
 // How strongly the city's culture holds the cell (x, y) of its surroundings, 0..4: 0 off
 // the map, and for cells no city holds or that a city of another owner holds.
@@ -15,8 +16,8 @@ void ChooseCityBuildings(int civ);
 
 // Every city of a computer civilization (not the natives) chooses the unit it trains: a
 // defender while it has fewer than two, a ship where a neighbour is stronger on a sea the
-// city touches, otherwise its best attacker.
-void ChooseCityUnits(int civ);
+// city touches or a voyage over the water needs one, otherwise its best attacker.
+void ChooseCityUnits(int civ, const SeaPlan* sea = nullptr);
 
 // Every village of the natives (`civ`) chooses the unit it trains next; the old tribes
 // give way to raiders from the year 1300.

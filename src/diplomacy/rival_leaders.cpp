@@ -43,11 +43,14 @@ void ClearParams() {
 
 // The computer whose leader speaks, and the person he speaks to. A leader raising a
 // dialog is party A; in the talks a person opens, the person is the current civilization.
+// An answer of the talks that a leader gives in his own turn (no gold for a science)
+// names the person as party A.
 int Rival() {
     return ui.dialogCode >= 45 ? ui.dialogPartyB : ui.dialogPartyA;
 }
 int Human() {
-    return ui.dialogCode >= 45 ? game.currentCiv : ui.dialogPartyB;
+    if (ui.dialogCode < 45) return ui.dialogPartyB;
+    return IsHuman(game.currentCiv) ? game.currentCiv : ui.dialogPartyA;
 }
 
 int Param(int k) {
@@ -194,19 +197,16 @@ int TierAmount(double ratio, int rival) {
 // ---------------------------------------------------------------------------
 // Answers
 
-// Break treaty: the step is taken again, this time as an attack. The dialog took the
-// unit's move; it is lent one move for the attack and stops afterwards.
+// Break treaty: the step is taken again, this time as an attack, with the move points the
+// unit had when the question stopped it (kept in the dialog's fourth value).
 DialogOutcome BreakTreaty() {
     ui.dialogCode = 0;
     UnitRecord* unit = CurrentUnitRecord();
     if (!unit) return {0, kResumeKey};
-    const int civ = game.currentCiv, slot = game.currentUnit, count = Civ(civ).unitCount;
-    unit->movesLeft = std::max<int8_t>(unit->movesLeft, 3);
+    unit->movesLeft = static_cast<int8_t>(std::clamp(Param(3), 0, 127));
     ui.confirmedAttack = 1;
     Walk(Param(1), Param(2));
     ui.confirmedAttack = 0;
-    if (game.currentCiv == civ && game.currentUnit == slot && Civ(civ).unitCount == count)
-        Unit(civ, slot).movesLeft = 0;
     return {0, kResumeKey};
 }
 
@@ -235,18 +235,20 @@ void WithdrawFrom(int human, int rival) {
 }
 
 // Dialog 40, answer 2: the person asks gold for the science. A leader who feels strong
-// enough where the soldiers met pays; one who cannot pay, or feels weak, goes to war.
+// enough where the soldiers met offers 5 gold (8 when rich and grown); one who cannot pay
+// that says so (and the person decides whether that means war); one who feels weak goes
+// to war.
 DialogOutcome AskGoldForScience(int rival) {
     if (ui.dialogParams[4] * 1000 >= ui.dialogParams[3]) {
         const CivRecord& b = Civ(rival);
         const double offer = b.gold > 16 && b.citiesFounded >= 5 ? 8 : 5;
-        const double affordable = std::min(offer, std::floor(std::max(b.gold, 0.0)));
-        if (affordable >= 1) {
-            ui.dialogParams[1] = affordable;
-            return Next(43);
+        if (offer > b.gold) {
+            ui.dialogPartyA = static_cast<uint8_t>(Human());
+            ui.dialogPartyB = static_cast<uint8_t>(rival);
+            return Next(58);
         }
-        SetRelation(rival, Human(), kWar);
-        return Next(6, 1);
+        ui.dialogParams[1] = offer;
+        return Next(43);
     }
     SetRelation(rival, Human(), kWar);
     return Next(6, 0);
@@ -259,6 +261,21 @@ DialogOutcome AskGoldForScience(int rival) {
 double CityStrengthRatio(int human, int rival, int x, int y) {
     if (!Valid(human) || !Valid(rival) || !InsideMap(x, y)) return 1;
     return Ratio(Defence(rival, x, y), Threat(human, x, y));
+}
+
+Standing WorldStanding(int viewer, int a, int b) {
+    if (!Valid(viewer) || !Valid(a) || !Valid(b) || a == b || a == viewer || b == viewer)
+        return Standing::Unknown;
+    if (IsNatives(a) || IsNatives(b)) return Standing::Unknown;
+    const CivRecord& v = Civ(viewer);
+    if (v.relation[a] == 0 || v.relation[b] == 0) return Standing::Unknown;
+    const double relation = Civ(a).relation[b];
+    if (relation == 0) return Standing::Unknown;
+    return relation > 20 ? Standing::Peace : Standing::War;
+}
+
+bool BrokeTreaty(int civ) {
+    return Valid(civ) && Civ(civ).warCounter > 0;
 }
 
 int TributeAnswer(int human, int rival, bool wartime) {
@@ -436,7 +453,7 @@ DialogOutcome AnswerRivalDialog(int answer) {
             return Next(6, 3);
         }
         WithdrawFrom(human, rival);
-        return Next(44);
+        return Close();
     case 44:
     case 64:
         SetRelation(rival, human, kAlliance);

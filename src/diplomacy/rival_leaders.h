@@ -44,6 +44,14 @@ int ScienceExchangeAnswer(int human, int rival);
 // it, 2 those without a target.
 int WithdrawalAnswer(int human, int rival);
 
+// What `viewer` knows of how two other civilizations stand with each other: Unknown until
+// he has met both and they have met, Peace above a relation of 20, War otherwise.
+enum class Standing { Unknown, Peace, War };
+Standing WorldStanding(int viewer, int a, int b);
+// Whether the civilization broke a peace by attacking a treaty partner (since the game was
+// started or loaded).
+bool BrokeTreaty(int civ);
+
 // Ten turns, told in years as the calendar counts them at `year`.
 int TenTurnsInYears(int year);
 

@@ -44,7 +44,9 @@ string ScienceOf(int k) {
 
 struct Words {
     const int speaker = RivalSpeaker();
-    const int person = ui.dialogCode >= 45 ? game.currentCiv : ui.dialogPartyB;
+    const int person = ui.dialogCode < 45         ? ui.dialogPartyB
+                       : IsHuman(game.currentCiv) ? game.currentCiv
+                                                  : ui.dialogPartyA;
     const string rival = NationOf(speaker);    // the rival's people
     const string country = CountryOf(speaker); // the rival's land
     const string us = NationOf(person);        // the person's people

@@ -1,6 +1,7 @@
 #include "shell/cli.h"
 
 #include "ai/computer_player.h"
+#include "ai/sea_missions.h"
 #include "diplomacy/dialogs.h"
 #include "diplomacy/rival_leaders.h"
 #include "economy/city.h"
@@ -356,6 +357,7 @@ int Play(const Arguments& a, std::string& out, std::string& err) {
     ClearStateFault();
     std::string broken;
     const int32_t target = static_cast<int32_t>(std::min<long long>(game.turn + rounds, kLastTurn));
+    NoteSeaRound();
     auto started = std::chrono::steady_clock::now();
     int32_t lastTurn = game.turn;
     // Far more steps than any number of rounds needs, so that a stuck game ends.
@@ -373,7 +375,8 @@ int Play(const Arguments& a, std::string& out, std::string& err) {
             const std::string fault = RunningStateFault();
             if (broken.empty() && !FirstStateFault().empty()) broken = FirstStateFault();
             if (broken.empty() && !fault.empty()) broken = "at the end of a round: " + fault;
-            if (report && game.turn % 10 == 0) out += CivilizationReport();
+            NoteSeaRound();
+            if (report && game.turn % 10 == 0) out += CivilizationReport() + SeaReport();
         }
     }
     SetStateChecks(checks);
@@ -473,7 +476,8 @@ const std::vector<Command>& Commands() {
          {"rounds"},
          "play IN OUT --rounds N [--report yes]",
          "every civilization plays as a computer for N rounds; prints the time of each round, and with "
-         "--report yes every 10 rounds each civilization's cities, units, sciences, gold and relations",
+         "--report yes every 10 rounds each civilization's cities, units, sciences, gold and relations, and "
+         "what happened at sea",
          Play},
         {"shot",
          0,

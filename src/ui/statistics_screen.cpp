@@ -209,13 +209,60 @@ bool TalkPressed(int h) {
     return ui.closeCountdown > 0 && ui.dialogAnswer == h + 3;
 }
 
+// The world's politics beside the list: one column per rival in the list's order, headed
+// by a square of its colour; in a rival's row a cross for each civilization it is at war
+// with and a square for each it is at peace with, as far as the person knows them.
+constexpr int kPoliticsLeft = 700, kPoliticsStep = 15, kPoliticsHead = 250;
+constexpr int kLegendY = 492;
+constexpr Pixel kPeaceMark = Rgb(150, 190, 150);
+
+int PoliticsColumn(int c) {
+    return kPoliticsLeft + kPoliticsStep * c;
+}
+
+void WarMark(Surface& screen, int x, int y) {
+    screen.Line(x - 4, y - 4, x + 4, y + 4, kRed);
+    screen.Line(x - 4, y + 4, x + 4, y - 4, kRed);
+    screen.Line(x - 3, y - 4, x + 5, y + 4, kRed);
+    screen.Line(x - 3, y + 4, x + 5, y - 4, kRed);
+}
+
+void PeaceMark(Surface& screen, int x, int y) {
+    screen.FillRect({x - 3, y - 3, x + 4, y + 4}, kPeaceMark);
+}
+
+bool Known(int h) {
+    return InPlay(h) && RelationTo(h) != 0;
+}
+
+void DrawPolitics(const int (&rivals)[kMaxCivs], int count) {
+    Surface& screen = ThePlatform().BackBuffer();
+    for (int c = 0; c < count; ++c) {
+        if (!Known(rivals[c])) continue;
+        const int x = PoliticsColumn(c);
+        screen.FillRect({x + 1, kPoliticsHead, x + 11, kPoliticsHead + 10},
+                        CivTextColour(Civ(rivals[c]).colour));
+    }
+    for (int g = 0; g < count; ++g)
+        for (int c = 0; c < count; ++c) {
+            const Standing standing = WorldStanding(game.currentCiv, rivals[g], rivals[c]);
+            const int x = PoliticsColumn(c) + 6, y = 279 + 31 * g;
+            if (standing == Standing::War) WarMark(screen, x, y);
+            if (standing == Standing::Peace) PeaceMark(screen, x, y);
+        }
+    WarMark(screen, 362, kLegendY + 6);
+    PeaceMark(screen, 482, kLegendY + 6);
+}
+
 void DrawDiplomacy() {
     int rivals[kMaxCivs];
     const int count = Rivals(rivals);
+    DrawPolitics(rivals, count);
     Surface& screen = ThePlatform().BackBuffer();
-    screen.Line(354, 263, 690, 263, kGrey);
-    for (int g = 0; g < count; ++g) screen.Line(354, 294 + 31 * g, 690, 294 + 31 * g, kGrey);
-    for (const int x : {417, 510, 690}) screen.Line(x, 263, x, 264 + 31 * count, kGrey);
+    const int right = PoliticsColumn(count) + 3;
+    screen.Line(354, 263, right, 263, kGrey);
+    for (int g = 0; g < count; ++g) screen.Line(354, 294 + 31 * g, right, 294 + 31 * g, kGrey);
+    for (const int x : {417, 510, 690, right}) screen.Line(x, 263, x, 264 + 31 * count, kGrey);
     for (int g = 0; g < count; ++g) {
         const int h = rivals[g];
         DrawNationFlag(Civ(h).nation, 326, 265 + 31 * g);
@@ -247,7 +294,13 @@ void WriteDiplomacy() {
             const int shift = TalkPressed(h) ? 1 : 0;
             WriteText(532 + shift, y + shift, kHeading, 8, TalkLabel(Civ(h).nation), 737);
         }
+        // Where its own column crosses its row: whether it ever broke a peace.
+        if (Known(h) && BrokeTreaty(h)) WriteText(PoliticsColumn(g) + 4, y, kRed, 8, "!", 1000);
     }
+    WriteText(372, kLegendY, kLightGrey, 8, Tr("at war", "savaşta"), 470);
+    WriteText(492, kLegendY, kLightGrey, 8, Tr("at peace", "barışta"), 590);
+    WriteText(598, kLegendY, kRed, 8, "!", 1000);
+    WriteText(606, kLegendY, kLightGrey, 8, Tr("broke a treaty", "antlaşma bozdu"), 790);
 }
 
 // The Talk countdown: when it runs out the statistics close and the rival leader speaks.

@@ -455,6 +455,8 @@ uint8_t Walk(int dx, int dy) {
         ui.dialogParams[0] = holder;
         ui.dialogParams[1] = dx;
         ui.dialogParams[2] = dy;
+        // Breaking the treaty takes the step again with the move points the unit had.
+        ui.dialogParams[3] = unit.movesLeft;
         unit.movesLeft = 0;
         return 1;
     }

@@ -235,6 +235,14 @@ struct PromotionNotice {
     uint8_t civ, slot;
 };
 
+// A note of the city screen a person closed: it stays closed for that city while the
+// cause it told of is the same.
+struct ClosedNote {
+    uint8_t x, y, kind;
+    int32_t cause;
+};
+constexpr int kMaxClosedNotes = 40;
+
 // Program, screen and input state: never saved. Later screens add their flags here
 // so that the game logic can open and close them without knowing how they are drawn.
 struct UiState {
@@ -319,6 +327,7 @@ struct UiState {
     uint8_t cityFigures[8 + 1]; // unit slots shown at the figure spots: 1..4 ships, 5..8 wagons
     uint8_t garrisonCount;
     uint8_t garrison[5 + 1], garrisonFigures[5 + 1]; // unit type and figure count of each group
+    ClosedNote closedNotes[kMaxClosedNotes + 1];     // the notes closed, oldest first; x 0 = free
 
     // dialogs and the fight display
     int32_t dialogCode;

@@ -305,6 +305,8 @@ bool CityMenuMouseDown(int button, int x, int y) {
         return false;
     }
     CityData& city = *open;
+    // A press on a note is the note's: it never reaches the map or closes the screen.
+    if (!AnyCityPopupOpen() && CityNotePress(city, x, y)) return true;
     if (ui.workerMenuOpen) {
         WorkerMenuPress(city, x, y);
         return true;

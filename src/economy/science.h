@@ -36,7 +36,8 @@ void AdvanceResearch(CityData& city);
 // table opens for the next choice.
 void CompleteHumanResearch(int civ);
 // A game loaded while a person was still to choose his next science (the table was open
-// when it was saved): the table opens again for the choice, without a second announcement.
+// when it was saved), or a person's first city just founded: the table opens for the
+// choice, without a second announcement.
 void ResumeHumanResearch(int civ);
 // The person's choice on the research table.
 void ChooseResearch(int civ, int science);

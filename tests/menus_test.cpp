@@ -28,7 +28,7 @@ namespace fs = std::filesystem;
 
 namespace {
 
-enum Item { kScoreItem = 1, kSaveItem, kLoadItem, kMusicItem, kHelpItem, kExitItem };
+enum Item { kScoreItem = 1, kSaveItem, kLoadItem, kMusicItem, kGuidanceItem, kHelpItem, kExitItem };
 
 class MenusTest : public ::testing::Test {
 protected:
@@ -360,7 +360,7 @@ TEST_F(MenusTest, TheScoreScreenTakesTheGameOverScreensPlace) {
     platform.ClearLog();
     DrawGameOverMenu();
     DrawScoreMenu();
-    EXPECT_TRUE(Text("Korvanescore"));
+    EXPECT_TRUE(Text("Score"));
     EXPECT_FALSE(Text(
         WrappedLines("Your civilization has been completely erased from the world.", 8, 626 - 399).front()));
     ui.scoreMenuOpen = 0;

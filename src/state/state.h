@@ -309,6 +309,9 @@ struct UiState {
     uint8_t bigNewsShown; // the announcement has been drawn since it opened
     // the first turns' guidance: a city screen was opened, a person's unit has moved
     uint8_t firstCityOpened, firstUnitMoved;
+    // the guide's advice on the map and the turn it was first shown in
+    uint8_t guideAdvice;
+    int32_t guideAdviceTurn;
     // the computer-turn notice: how far the computers are through their units (never
     // back within one round of theirs) and the colour of the last one shown
     double aiProgressMark;

@@ -12,6 +12,7 @@
 #include "ui/city_screen.h"
 #include "ui/drawing.h"
 #include "ui/entrance.h"
+#include "ui/guidance.h"
 #include "ui/map_view.h"
 #include "ui/science_screens.h"
 #include "units/movement.h"
@@ -584,6 +585,11 @@ void BaseMouseDown(int button, int shift, int x, int y) {
         ui.screenJustClosed = 1;
     }
     if (ui.cityMenuX != 0) return;
+    // A press on the guide's note is the note's: it never moves a unit.
+    if (GuidancePress(x, y)) {
+        Looping();
+        return;
+    }
     if (ui.unitPopupOpen && PopupPress(x, y)) {
         Looping();
         return;

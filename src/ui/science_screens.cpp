@@ -484,7 +484,7 @@ void DrawScienceTable() {
         DrawSprite(kButtonArea.left + 1, kButtonArea.top + 1, kButtonPressed, true, Sheet::Interfaces);
     else
         DrawSprite(kButtonArea.left, kButtonArea.top, kButtonPlain, true, Sheet::Interfaces);
-    // Until the information panel writes the screens' texts, the table writes its own.
+    // The table writes its own texts as it is drawn.
     WriteScienceTable();
 }
 
@@ -566,7 +566,7 @@ void DrawScienceMenu() {
         DrawSprite(689, 189, kCloseLit, true, Sheet::Backgrounds);
     else
         DrawSprite(689, 190, kClosePlain, true, Sheet::Backgrounds);
-    // Until the information panel writes the screens' texts, the tree writes its own.
+    // The tree writes its own texts as it is drawn.
     WriteScienceMenu();
 }
 

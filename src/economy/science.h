@@ -15,6 +15,8 @@ constexpr int kDemocracyScience = 34;
 // Whether every science that `science` builds on is known. Sciences without
 // requirements (1..6, and any number outside the tree) always pass.
 bool ScienceAvailable(int civ, int science);
+// The (at most two) sciences a science builds on; 0 for none.
+void ScienceRequirements(int science, int& first, int& second);
 // A science of the tree that the civilization does not know yet and may take up now.
 bool CanResearch(int civ, int science);
 // The sciences the civilization may take up now, in increasing order; returns how many

@@ -225,6 +225,14 @@ TEST_F(MenusTest, ExitEndsTheProgramAndTheEncyclopediaOpens) {
     EXPECT_EQ(ui.mainMenuOpen, 0);
     FormKeyDown(kVkEscape, 0);
 
+    // Exit asks whether to save first: yes opens the save menu, no leaves at once.
+    OpenMainMenu();
+    PressItem(kExitItem);
+    Frames(8);
+    EXPECT_FALSE(platform.QuitRequested());
+    EXPECT_EQ(ui.saveMenuOpen, 1);
+    FormKeyDown(kVkEscape, 0);
+    platform.SetAskAnswer(false);
     OpenMainMenu();
     PressItem(kExitItem);
     Frames(7);

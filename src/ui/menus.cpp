@@ -94,6 +94,17 @@ void MainMenuChoiceTakesEffect(int choice) {
         ui.mainMenuOpen = 0;
         break;
     case kExitItem:
+        // A game left unsaved is lost: the player may save it first (not while a science
+        // is being chosen, when no save is possible).
+        if (!ui.scienceTableOpen && !game.gameOver &&
+            Ask(Tr("Do you want to save the game before you leave?",
+                   "Çıkmadan önce oyunu saklamak ister misiniz?"),
+                Tr("Save first", "Önce sakla"), Tr("Exit", "Çık"))) {
+            ui.saveMenuOpen = 1;
+            ui.slotChoice = 0;
+            ui.mainMenuOpen = 0;
+            break;
+        }
         TheHost().Quit();
         break;
     default:

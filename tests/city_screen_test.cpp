@@ -146,6 +146,22 @@ TEST_F(CityScreenTest, SellingByPressAndByHover) {
     TextPass();
     Press(735, 207);
     EXPECT_EQ(city.stock[kCotton], 30);
+
+    // The pointer goes from the row to the pop-up's "Sell": the pop-up stays, and the
+    // press on its line sells.
+    const int row = RowOf(city, kCotton);
+    BaseMouseMove(0, 700, 340 + 13 * row);
+    TextPass();
+    ASSERT_EQ(ui.productMenu, 100 * kCotton + row);
+    const int sellX = ui.popupX + 20, sellY = ui.popupY + 25;
+    BaseMouseMove(0, 830, 340 + 13 * row);
+    TextPass();
+    BaseMouseMove(0, sellX, sellY);
+    TextPass();
+    ASSERT_EQ(ui.productMenu, 100 * kCotton + row) << "the pop-up vanished on the way to its line";
+    BaseMouseDown(0, 0, sellX, sellY);
+    BaseMouseUp(0, 0, sellX, sellY);
+    EXPECT_EQ(city.stock[kCotton], 0);
 }
 
 TEST_F(CityScreenTest, LoadingAWagonTrainThreeTimes) {

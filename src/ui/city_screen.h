@@ -86,6 +86,10 @@ int ProductMenuHeight(const CityData& city);
 int CargoMenuHeight(const CityData& city);
 constexpr int kCargoMenuWidth = 150;
 
+// Whether the pointer is on the row of the product whose pop-up it opened, on that
+// pop-up, or between the two.
+bool PointerOnHoveredProduct(const CityData& city);
+
 // Closes every list and pop-up of the screen.
 void CloseCityPopups();
 

@@ -180,8 +180,9 @@ void WriteJobBoxes(const CityData& city) {
 
 // The products column; a pointer resting on a row opens that product's pop-up.
 void WriteProducts(const CityData& city) {
-    // A pop-up opened by the pointer lasts one frame.
-    if (ui.productMenuHovered) {
+    // A pop-up opened by the pointer lasts while the pointer stays on its row, on the
+    // pop-up, or on the way between them, so that its lines can be pressed.
+    if (ui.productMenuHovered && !PointerOnHoveredProduct(city)) {
         ui.productMenu = 0;
         ui.productMenuHovered = 0;
     }

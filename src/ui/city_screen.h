@@ -107,8 +107,8 @@ extern const CityLabel kCityLabels[kCityLabelCount];
 // goods and building tell its owner. They stand in two columns left and right of the
 // window, never over it, each with a mark that closes it for this city until its cause
 // changes.
-enum NoteKind { kFoodNote = 1, kUnhappinessNote, kTreasuryNote, kProductsNote, kStoneNote };
-constexpr int kNoteKinds = 5;
+enum NoteKind { kFoodNote = 1, kUnhappinessNote, kTreasuryNote, kProductsNote, kStoneNote, kUnitsNote };
+constexpr int kNoteKinds = 6;
 constexpr int kNoteWidth = 140;
 // The window's frame, which no note covers.
 constexpr Rect kCityWindow = {157, 110, 867, 618};

@@ -52,10 +52,6 @@ constexpr Pixel kInk = Rgb(60, 44, 24);
 
 constexpr int kFood = 1, kStone = 7;
 constexpr int kProductsHeading = 6;
-// Long texts wrap a little inside their box's right edge.
-int WrapRight(int boxRight) {
-    return boxRight - 8;
-}
 
 std::string Str(long long v) {
     return std::to_string(v);
@@ -125,17 +121,6 @@ void WriteMilitaryProduction(const CityData& city) {
     const int n = TurnsLeft(buildCost(item) - city.militaryProgress, CityMilitary(city));
     const std::string turns = n < 0 ? Tr("No military production", "Askeri üretim yok") : TurnsLeftText(n);
     WriteCentred(292, 228, kBlack, 8, turns);
-    const CivRecord& owner = Civ(city.owner);
-    if ((item == kWarrior || item == kJaguar) && (owner.knows[2] == 1 || owner.knows[5] == 1) &&
-        !ui.productionListOpen) {
-        // Wide enough for the longest word of either language; as tall as its lines.
-        const std::string hint =
-            Tr("Click on the picture of the warrior to see the other kinds of units that can be produced",
-               "Üretilebilecek diğer birlik türlerini görmek için savaşçının resmine tıklayın");
-        const int lines = static_cast<int>(WrappedLines(hint, 8, WrapRight(312) - 216).size());
-        Box({212, 249, 312, 253 + 13 * lines + 5}, kAdvisoryPaper, kInk);
-        WriteText(216, 253, kDarkRed, 8, hint, WrapRight(312));
-    }
 }
 
 void WriteSpending(const CityData& city) {
@@ -607,6 +592,22 @@ Note StoneNote(const CityData& city) {
     return note;
 }
 
+// Once the first soldiers beyond the warrior are known: where the other kinds are chosen.
+Note UnitsNote(const CityData& city) {
+    Note note;
+    note.kind = kUnitsNote;
+    const int item = city.unitBuildItem;
+    const CivRecord& owner = Civ(city.owner);
+    if (!((item == kWarrior || item == kJaguar) && (owner.knows[2] == 1 || owner.knows[5] == 1)) ||
+        ui.productionListOpen)
+        return note;
+    note.cause = 1;
+    Add(note, Tr("Other soldiers", "Başka askerler"));
+    Add(note, Tr("Click on the picture of the warrior to see the other kinds of units that can be produced.",
+                 "Üretilebilecek diğer birlik türlerini görmek için savaşçının resmine tıklayın."));
+    return note;
+}
+
 // The closed note of this kind for this city, or 0.
 int ClosedNoteIndex(const CityData& city, int kind) {
     for (int i = 1; i <= kMaxClosedNotes; ++i) {
@@ -653,9 +654,9 @@ int NoteHeight(const Note& note, int texts, int left) {
 // it fits there, else in the other; a note too long for either keeps its first texts.
 int CityNotesWithTexts(const CityData& city, CityNote out[kNoteKinds], Note notes[kNoteKinds]) {
     HappinessDelta(city, true);
-    const Note all[kNoteKinds] = {FoodNote(city), DiscontentNote(city), TreasuryNote(city),
-                                  ProductsNote(city), StoneNote(city)};
-    constexpr int kPreferred[kNoteKinds] = {0, 1, 1, 1, 0};
+    const Note all[kNoteKinds] = {FoodNote(city),     DiscontentNote(city), TreasuryNote(city),
+                                  ProductsNote(city), StoneNote(city),      UnitsNote(city)};
+    constexpr int kPreferred[kNoteKinds] = {0, 1, 1, 1, 0, 0};
     int next[2] = {kNoteTop, kNoteTop};
     int n = 0;
     for (int k = 0; k < kNoteKinds; ++k) {

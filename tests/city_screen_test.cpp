@@ -146,6 +146,22 @@ TEST_F(CityScreenTest, SellingByPressAndByHover) {
     TextPass();
     Press(735, 207);
     EXPECT_EQ(city.stock[kCotton], 30);
+
+    // The pointer goes from the row to the pop-up's "Sell": the pop-up stays, and the
+    // press on its line sells.
+    const int row = RowOf(city, kCotton);
+    BaseMouseMove(0, 700, 340 + 13 * row);
+    TextPass();
+    ASSERT_EQ(ui.productMenu, 100 * kCotton + row);
+    const int sellX = ui.popupX + 20, sellY = ui.popupY + 25;
+    BaseMouseMove(0, 830, 340 + 13 * row);
+    TextPass();
+    BaseMouseMove(0, sellX, sellY);
+    TextPass();
+    ASSERT_EQ(ui.productMenu, 100 * kCotton + row) << "the pop-up vanished on the way to its line";
+    BaseMouseDown(0, 0, sellX, sellY);
+    BaseMouseUp(0, 0, sellX, sellY);
+    EXPECT_EQ(city.stock[kCotton], 0);
 }
 
 TEST_F(CityScreenTest, LoadingAWagonTrainThreeTimes) {
@@ -387,48 +403,63 @@ TEST_F(CityScreenTest, OpeningAndClosingForgetThePickAndReopenTheList) {
     EXPECT_EQ(ui.cityMenuX, 0);
 }
 
+// The note of the given kind shown for the open city, or null.
+const CityNote* NoteOf(const CityNote* notes, int n, int kind) {
+    for (int i = 0; i < n; ++i)
+        if (notes[i].kind == kind) return &notes[i];
+    return nullptr;
+}
+
 TEST_F(CityScreenTest, AdvisoriesShowWhenTheirConditionsHold) {
     struct Case {
         const char* what;
         void (*set)(CityData&);
-        int x, y; // the heading
+        int kind;
         bool shown;
     };
     const Case cases[] = {
-        {"no building under way", [](CityData&) {}, 38, 386, true},
-        {"building without stone", [](CityData& c) { c.buildItem = 35 + 33; }, 38, 386, true},
+        {"no building under way", [](CityData&) {}, kStoneNote, true},
+        {"building without stone", [](CityData& c) { c.buildItem = 35 + 33; }, kStoneNote, true},
         {"building with stone",
          [](CityData& c) {
              c.buildItem = 35 + 33;
              c.stock[kStone] = 20;
          },
-         38, 386, false},
-        {"starving", [](CityData& c) { c.production[kFood] = 1; }, 241, 72, true},
-        {"too much food", [](CityData& c) { c.production[kFood] = 40; }, 241, 59, true},
+         kStoneNote, false},
+        {"starving", [](CityData& c) { c.production[kFood] = 1; }, kFoodNote, true},
+        {"too much food", [](CityData& c) { c.production[kFood] = 40; }, kFoodNote, true},
         {"spending more than the treasury",
          [](CityData& c) {
              c.scienceLevel = 5;
              Civ(c.owner).gold = 20;
          },
-         625, 59, true},
-        {"treasury fine", [](CityData& c) { Civ(c.owner).gold = 1000; }, 625, 59, false},
-        {"store full", [](CityData& c) { c.stock[kCotton] = c.storageCapacity; }, 863, 353, true},
-        {"store full of stone only", [](CityData& c) { c.stock[kStone] = c.storageCapacity; }, 863, 353,
+         kTreasuryNote, true},
+        {"treasury fine", [](CityData& c) { Civ(c.owner).gold = 1000; }, kTreasuryNote, false},
+        {"store full", [](CityData& c) { c.stock[kCotton] = c.storageCapacity; }, kProductsNote, true},
+        {"store full of stone only", [](CityData& c) { c.stock[kStone] = c.storageCapacity; }, kProductsNote,
          false},
         {"unhappy",
          [](CityData& c) {
              c.happiness = 50;
              c.taxRate = 70;
          },
-         801, 178, true},
+         kUnhappinessNote, true},
+        // A new city has no citizen to be unhappy, whatever its figures say.
+        {"no citizens yet",
+         [](CityData& c) {
+             c.size = 0;
+             c.happiness = 50;
+             c.taxRate = 70;
+         },
+         kUnhappinessNote, false},
     };
     for (const Case& c : cases) {
         CityData& city = OpenAt(8, 8, 3);
         Civ(kPerson).gold = 1000;
         c.set(city);
-        platform.ClearLog();
-        TextPass();
-        EXPECT_EQ(Wrote(c.x, c.y, "WARNING"), c.shown) << c.what;
+        CityNote notes[kNoteKinds];
+        const int n = CityNotes(city, notes);
+        EXPECT_EQ(NoteOf(notes, n, c.kind) != nullptr, c.shown) << c.what;
         EscapeKey();
         RemoveCity(8, 8);
         static_cast<CityData&>(Cell(8, 8)) = CityData{};
@@ -437,9 +468,9 @@ TEST_F(CityScreenTest, AdvisoriesShowWhenTheirConditionsHold) {
     }
 }
 
-// Every advisory's box holds all the lines its texts wrap to, in both languages: the
-// first and last row of each line stand on the box's paper.
-TEST_F(CityScreenTest, AdvisoryLinesStayInsideTheirBoxes) {
+// With every note shown at once, in both languages: none covers the window, none leaves
+// the screen, no two overlap, and every line written stands on its note's paper.
+TEST_F(CityScreenTest, NotesStandBesideTheWindowAndHoldTheirLines) {
     HeadlessPlatform drawn{HeadlessOptions{true, true}};
     if (!drawn.TextPixelWidth("O", 8)) GTEST_SKIP() << "no font on this machine";
     InstallShellHost(drawn);
@@ -451,24 +482,80 @@ TEST_F(CityScreenTest, AdvisoryLinesStayInsideTheirBoxes) {
     city.happiness = 50; // unhappy, taxed hard
     city.taxRate = 70;
     const Pixel paper = Rgb(250, 240, 200), outside = Rgb(255, 0, 255);
-    const int lineStarts[] = {22, 225, 609, 785, 847}; // stone, food, treasury, unhappiness, products
     for (int language : {1, 2}) {
         game.language = static_cast<uint8_t>(language);
+        CityNote notes[kNoteKinds];
+        const int n = CityNotes(city, notes);
+        EXPECT_EQ(n, kNoteKinds - 1) << "all but the soldiers' note";
+        for (int i = 0; i < n; ++i) {
+            const Rect b = notes[i].box;
+            EXPECT_TRUE(b.right <= kCityWindow.left || b.left >= kCityWindow.right) << notes[i].kind;
+            EXPECT_TRUE(b.left >= 0 && b.top >= 0 && b.right <= 1024 && b.bottom <= 768) << notes[i].kind;
+            for (int j = 0; j < i; ++j) {
+                const Rect o = notes[j].box;
+                EXPECT_TRUE(b.right <= o.left || o.right <= b.left || b.bottom <= o.top || o.bottom <= b.top);
+            }
+        }
         drawn.BackBuffer().FillRect({0, 0, 1024, 768}, outside);
         drawn.ClearLog();
         TextPass();
         int lines = 0;
         for (const DrawRecord& r : *drawn.Log()) {
-            if (r.kind != DrawRecord::Text || r.size != 8 ||
-                std::find(std::begin(lineStarts), std::end(lineStarts), r.x) == std::end(lineStarts))
-                continue;
+            if (r.kind != DrawRecord::Text || r.size != 8) continue;
+            const bool inNote = std::any_of(notes, notes + n, [&](const CityNote& note) {
+                return r.x >= note.box.left && r.x < note.box.right && r.y >= note.box.top &&
+                       r.y < note.box.bottom;
+            });
+            if (!inNote) continue;
             ++lines;
             EXPECT_EQ(drawn.Screen().GetPixel(r.x - 2, r.y), paper) << r.name;
             EXPECT_EQ(drawn.Screen().GetPixel(r.x - 2, r.y + 13), paper) << r.name << " runs below its box";
         }
-        EXPECT_GT(lines, 20) << "every advisory is shown";
+        EXPECT_GT(lines, 20) << "every note is shown";
     }
     InstallShellHost(platform);
+}
+
+// A press on a note keeps the screen open; its mark closes it for this city until its
+// cause changes.
+TEST_F(CityScreenTest, AClosedNoteStaysClosedUntilItsCauseChanges) {
+    CityData& city = OpenAt(8, 8, 3);
+    city.production[kFood] = 1; // starving
+    CityNote notes[kNoteKinds];
+    int n = CityNotes(city, notes);
+    const CityNote* food = NoteOf(notes, n, kFoodNote);
+    ASSERT_NE(food, nullptr);
+    const Rect box = food->box, mark = food->closeMark;
+    Press((box.left + box.right) / 2, box.bottom - 3);
+    EXPECT_EQ(ui.cityMenuX, 8) << "a press on a note closed the screen";
+    EXPECT_NE(NoteOf(notes, CityNotes(city, notes), kFoodNote), nullptr);
+    Press(mark.left + 5, mark.top + 5);
+    EXPECT_EQ(ui.cityMenuX, 8);
+    EXPECT_EQ(NoteOf(notes, CityNotes(city, notes), kFoodNote), nullptr);
+    // Still starving when the screen opens again: still closed.
+    EscapeKey();
+    ShowCityScreen(8, 8, CityScreenFrom::Map);
+    city.production[kFood] = 1;
+    EXPECT_EQ(NoteOf(notes, CityNotes(city, notes), kFoodNote), nullptr);
+    // No longer starving but not growing: another cause, told at once; then starving
+    // again, which is news again.
+    city.production[kFood] = 6;
+    EXPECT_NE(NoteOf(notes, CityNotes(city, notes), kFoodNote), nullptr);
+    city.production[kFood] = 1;
+    EXPECT_NE(NoteOf(notes, CityNotes(city, notes), kFoodNote), nullptr);
+}
+
+// Figures that are nothing carry no sign: no "-0" of corruption or use.
+TEST_F(CityScreenTest, ZeroFiguresHaveNoSign) {
+    CityData& city = OpenAt(8, 8, 3);
+    city.consumption[kFood] = 0;
+    platform.ClearLog();
+    TextPass();
+    EXPECT_TRUE(Wrote(710, 284, "(0.0 corruption)"));
+    for (const DrawRecord& r : *platform.Log())
+        if (r.kind == DrawRecord::Text) {
+            EXPECT_NE(r.name, "-0");
+        }
 }
 
 TEST_F(CityScreenTest, EveryTextHasATurkishForm) {
@@ -528,7 +615,7 @@ TEST_F(CityScreenTest, EveryLabelIsWrittenInsideItsBoxInBothLanguages) {
         }
         // The building under construction says on one line, in the first job box, how
         // much stone it still needs.
-        EXPECT_TRUE(Wrote(177, 415, language == 1 ? "200 stone remained" : "200 taş kaldı"));
+        EXPECT_TRUE(Wrote(177, 415, language == 1 ? "200 stone left" : "200 taş kaldı"));
     }
 }
 

@@ -7,6 +7,7 @@
 #include "shell/program.h"
 #include "state/rules.h"
 #include "state/state.h"
+#include "ui/guidance.h"
 #include "ui/info_panel.h"
 #include "ui/input.h"
 #include "ui/news_view.h"
@@ -380,18 +381,9 @@ TEST_F(InfoPanelTest, NextStepGuideStaysInItsBox) {
                 drawn.ClearLog();
                 ui.frameDrawn = 1;
                 DrawInfoAboutCivilization();
-                // The heading stands 8 right and 7 below the box's corner; the box ends at
-                // its grey border below.
-                const DrawRecord* heading = nullptr;
-                for (const DrawRecord& r : *drawn.Log())
-                    if (r.kind == DrawRecord::Text && r.colour == Rgb(128, 0, 0)) heading = &r;
-                ASSERT_TRUE(heading) << language << " " << step.size;
-                const int left = heading->x - 8, top = heading->y - 7;
-                const std::vector<Pixel>& pixels = drawn.Screen().Pixels();
-                int bottom = top + 3;
-                while (bottom < kScreenHeight &&
-                       pixels[bottom * kScreenWidth + left + 100] != Rgb(128, 128, 128))
-                    ++bottom;
+                const Rect box = ShownGuide().box;
+                ASSERT_EQ(ShownGuide().advice, 0) << language << " " << step.size;
+                const int left = box.left, top = box.top, bottom = box.bottom;
                 int lines = 0;
                 for (const DrawRecord& r : *drawn.Log()) {
                     if (r.kind != DrawRecord::Text || r.x < left || r.x >= left + 225 || r.y < top ||
@@ -427,6 +419,9 @@ TEST_F(InfoPanelTest, FirstCityGuideStaysInItsBoxAndFollowsTheSettler) {
             EXPECT_LE(r.y + r.size + 5, box.bottom - 3) << r.name;
         }
         EXPECT_GE(guideLines, 4) << "language " << language;
+        // The note stands above the unit panel: the settler's picture and the button it
+        // points at stay in sight.
+        EXPECT_LE(ShownGuide().box.bottom, 620);
         game.currentUnit = static_cast<uint8_t>(warrior);
         platform.ClearLog();
         ui.frameDrawn = 1;

@@ -28,7 +28,16 @@ namespace fs = std::filesystem;
 
 namespace {
 
-enum Item { kScoreItem = 1, kSaveItem, kLoadItem, kMusicItem, kHelpItem, kOptionsItem, kExitItem };
+enum Item {
+    kScoreItem = 1,
+    kSaveItem,
+    kLoadItem,
+    kMusicItem,
+    kGuidanceItem,
+    kHelpItem,
+    kOptionsItem,
+    kExitItem
+};
 
 class MenusTest : public ::testing::Test {
 protected:
@@ -225,6 +234,14 @@ TEST_F(MenusTest, ExitEndsTheProgramAndTheEncyclopediaOpens) {
     EXPECT_EQ(ui.mainMenuOpen, 0);
     FormKeyDown(kVkEscape, 0);
 
+    // Exit asks whether to save first: yes opens the save menu, no leaves at once.
+    OpenMainMenu();
+    PressItem(kExitItem);
+    Frames(8);
+    EXPECT_FALSE(platform.QuitRequested());
+    EXPECT_EQ(ui.saveMenuOpen, 1);
+    FormKeyDown(kVkEscape, 0);
+    platform.SetAskAnswer(false);
     OpenMainMenu();
     PressItem(kExitItem);
     Frames(7);
@@ -360,7 +377,7 @@ TEST_F(MenusTest, TheScoreScreenTakesTheGameOverScreensPlace) {
     platform.ClearLog();
     DrawGameOverMenu();
     DrawScoreMenu();
-    EXPECT_TRUE(Text("Korvanescore"));
+    EXPECT_TRUE(Text("Score"));
     EXPECT_FALSE(Text(
         WrappedLines("Your civilization has been completely erased from the world.", 8, 626 - 399).front()));
     ui.scoreMenuOpen = 0;

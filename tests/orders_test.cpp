@@ -96,6 +96,27 @@ TEST_F(OrdersTest, FoundingACityAndItsRefusals) {
     EXPECT_NE(LastMessage().find("more than 6 cities"), std::string::npos);
 }
 
+// A person's first city asks at once for the first science; a later city, founded while
+// a science is being studied, and a computer's city do not.
+TEST_F(OrdersTest, TheFirstCityAsksForTheFirstScience) {
+    Select(1, kSettler, 10, 10);
+    AddUnit(1, kWarrior, 22, 22);
+    ASSERT_EQ(UnitActivity(2), 1);
+    EXPECT_EQ(ui.scienceTableOpen, 1);
+    EXPECT_EQ(ui.discoveryShown, 0) << "nothing was discovered";
+    ui.scienceTableOpen = 0;
+    Civ(1).research = 2;
+    Civ(1).researchLeft = 10;
+    Civ(1).gold = 100;
+    Select(1, kSettler, 16, 16);
+    ASSERT_EQ(UnitActivity(2), 1);
+    EXPECT_EQ(ui.scienceTableOpen, 0);
+    Select(2, kSettler, 10, 20);
+    AddUnit(2, kWarrior, 22, 20);
+    ASSERT_EQ(UnitActivity(2), 1);
+    EXPECT_EQ(ui.scienceTableOpen, 0);
+}
+
 TEST_F(OrdersTest, ACityOnAnOldVillageSiteStartsAfresh) {
     City(15, 15).size = 7;
     City(15, 15).stock[1] = 90;

@@ -390,3 +390,29 @@ TEST_F(ScienceScreenTest, TheTreeOpensAtThePageOfWhatIsKnown) {
         EXPECT_EQ(SciencePageFor(kPerson), c[1]) << c[0];
     }
 }
+
+// A press on a science of the tree tells what it still needs: every science on its way
+// that is not known yet.
+TEST_F(ScienceScreenTest, APressOnTheTreeTellsWhatAScienceStillNeeds) {
+    ui.scienceMenuOpen = 1;
+    // Horse Collar (science 8) needs Bronze Metallurgy (2) and Mining (7); Mining needs
+    // Stonework (1). With Stonework known, a press on it names the other two.
+    Civ(kPerson).knows[1] = 1;
+    ui.sciencePage = 1;
+    platform.ClearLog();
+    DrawScienceMenu();
+    const DrawRecord* spot = nullptr;
+    for (const DrawRecord& r : log())
+        if (r.kind == DrawRecord::Text && r.name == scienceName(8)) spot = &r;
+    ASSERT_NE(spot, nullptr);
+    const int x = spot->x + 5, y = spot->y + 3;
+    ASSERT_TRUE(ScienceMenuMouseDown(x, y));
+    platform.ClearLog();
+    DrawScienceMenu();
+    bool told = false;
+    for (const DrawRecord& r : log())
+        told = told || (r.kind == DrawRecord::Text && r.name == std::string(scienceName(8)) +
+                                                                    " still needs: " + scienceName(2) + ", " +
+                                                                    scienceName(7) + ".");
+    EXPECT_TRUE(told);
+}

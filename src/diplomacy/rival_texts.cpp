@@ -443,12 +443,10 @@ DialogContent RivalDialogContent(int code) {
                    Tr("Our soldiers will stay where they are.", "Askerlerimiz oldukları yerde kalacak."));
         return c;
     case 45:
-        c.answers = {Tr("Let's share our knowledge and exchange sciences.",
-                        "Bilgimizi paylaşıp bilim takası yapalım."),
+        c.answers = {Tr("Let us exchange our sciences.", "Bilgimizi paylaşıp bilim takası yapalım."),
                      Tr("Withdraw your soldiers to your nearest towns.",
                         "Askerlerinizi en yakın şehirlerinize çekin."),
-                     Tr("You must deliver us a payment to continue peace.",
-                        "Barışın sürmesi için bize ödeme yapmalısınız.")};
+                     Tr("Pay us to keep the peace.", "Barışın sürmesi için bize ödeme yapmalısınız.")};
         return c;
     case 46:
         c.answers = {

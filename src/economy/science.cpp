@@ -41,6 +41,13 @@ bool Knows(int civ, int science) {
 
 } // namespace
 
+void ScienceRequirements(int science, int& first, int& second) {
+    first = second = 0;
+    if (science < 1 || science > kSciences) return;
+    first = kRequires[science][0];
+    second = kRequires[science][1];
+}
+
 bool ScienceAvailable(int civ, int science) {
     if (science < 7 || science > kSciences) return true;
     for (int requirement : kRequires[science])

@@ -15,6 +15,8 @@ constexpr int kDemocracyScience = 34;
 // Whether every science that `science` builds on is known. Sciences without
 // requirements (1..6, and any number outside the tree) always pass.
 bool ScienceAvailable(int civ, int science);
+// The (at most two) sciences a science builds on; 0 for none.
+void ScienceRequirements(int science, int& first, int& second);
 // A science of the tree that the civilization does not know yet and may take up now.
 bool CanResearch(int civ, int science);
 // The sciences the civilization may take up now, in increasing order; returns how many
@@ -36,7 +38,8 @@ void AdvanceResearch(CityData& city);
 // table opens for the next choice.
 void CompleteHumanResearch(int civ);
 // A game loaded while a person was still to choose his next science (the table was open
-// when it was saved): the table opens again for the choice, without a second announcement.
+// when it was saved), or a person's first city just founded: the table opens for the
+// choice, without a second announcement.
 void ResumeHumanResearch(int civ);
 // The person's choice on the research table.
 void ChooseResearch(int civ, int science);

@@ -109,6 +109,8 @@ public:
     // A modal message with one OK button over the last frame. It blocks until answered
     // (or the window is closed) and runs no frame.
     virtual void MessageBox(const std::string& text) = 0;
+    // The same with the button's label in the game's language ("OK", "Tamam").
+    virtual void Notice(const std::string& text, const std::string& /*ok*/) { MessageBox(text); }
     // The same with two buttons; true when the first is chosen.
     virtual bool Ask(const std::string& text, const std::string& yes, const std::string& no) = 0;
 

@@ -357,6 +357,7 @@ public:
     }
 
     void MessageBox(const std::string& text) override;
+    void Notice(const std::string& text, const std::string& ok) override { Modal(text, {ok}); }
     bool Ask(const std::string& text, const std::string& yes, const std::string& no) override;
     int Modal(const std::string& text, const std::vector<std::string>& labels);
 

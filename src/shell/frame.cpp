@@ -5,6 +5,7 @@
 #include "platform/keys.h"
 #include "shell/program.h"
 #include "state/host.h"
+#include "state/rules.h"
 #include "state/state.h"
 #include "ui/battle_view.h"
 #include "ui/drawing.h"
@@ -192,7 +193,7 @@ public:
     void Pause(int milliseconds) override {
         if (!platform_.QuitRequested()) platform_.Delay(milliseconds);
     }
-    void ShowMessage(const std::string& text) override { platform_.MessageBox(text); }
+    void ShowMessage(const std::string& text) override { platform_.Notice(text, Tr("OK", "Tamam")); }
     bool Ask(const std::string& text, const std::string& yes, const std::string& no) override {
         return platform_.Ask(text, yes, no);
     }

@@ -73,7 +73,7 @@ const char* const kCityNames[kNations + 1][kCityNamesPerNation + 1] = {
     {"", "Baghdad", "Mecca", "Samarra", "Tiflis", "Basra", "Medina"},
     {"", "Tenochtitlan", "Teotihuacan", "Texcoco", "Tlatelolco", "Xochicalco", "Tlaxcala"},
     {"", "London", "York", "Nottingham", "Canterbury", "Coventry", "Warwick"},
-    {"", "Beijing", "Shangai", "Nanking", "Tsingtao", "Xinjian", "Chengdu"},
+    {"", "Beijing", "Shanghai", "Nanking", "Tsingtao", "Xinjiang", "Chengdu"},
     {"", "Paris", "Orleans", "Lyons", "Rheims", "Tours", "Marseilles"},
     {"", "Berlin", "Leipzig", "Hamburg", "Konigsberg", "Frankfurt", "Munich"},
     {"", "Persepolis", "Susa", "Arbela", "Tarsus", "Gordium", "Hamadan"},

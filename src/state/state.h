@@ -235,6 +235,14 @@ struct PromotionNotice {
     uint8_t civ, slot;
 };
 
+// A note of the city screen a person closed: it stays closed for that city while the
+// cause it told of is the same.
+struct ClosedNote {
+    uint8_t x, y, kind;
+    int32_t cause;
+};
+constexpr int kMaxClosedNotes = 40;
+
 // Program, screen and input state: never saved. Later screens add their flags here
 // so that the game logic can open and close them without knowing how they are drawn.
 struct UiState {
@@ -305,6 +313,9 @@ struct UiState {
     uint8_t bigNewsShown; // the announcement has been drawn since it opened
     // the first turns' guidance: a city screen was opened, a person's unit has moved
     uint8_t firstCityOpened, firstUnitMoved;
+    // the guide's advice on the map and the turn it was first shown in
+    uint8_t guideAdvice;
+    int32_t guideAdviceTurn;
     // the computer-turn notice: how far the computers are through their units (never
     // back within one round of theirs) and the colour of the last one shown
     double aiProgressMark;
@@ -323,6 +334,7 @@ struct UiState {
     uint8_t cityFigures[8 + 1]; // unit slots shown at the figure spots: 1..4 ships, 5..8 wagons
     uint8_t garrisonCount;
     uint8_t garrison[5 + 1], garrisonFigures[5 + 1]; // unit type and figure count of each group
+    ClosedNote closedNotes[kMaxClosedNotes + 1];     // the notes closed, oldest first; x 0 = free
 
     // dialogs and the fight display
     int32_t dialogCode;

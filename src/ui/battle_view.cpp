@@ -108,7 +108,25 @@ void DrawFightResult() {
     if (!CellCorner(notice.x, notice.y, left, top) || notice.loserType < 1 || notice.loserType > kUnitTypes)
         return;
     const bool ours = IsHuman(notice.loserCiv);
-    const std::string text = std::string(unitTypeName(notice.loserType)) + Tr(" defeated", " yenildi");
+    // Whose unit fell: "Chinese Warrior defeated".
+    static const TextPair kPeople[14] = {{"", ""},
+                                         {"Arabian", "Arap"},
+                                         {"Aztec", "Aztek"},
+                                         {"British", "İngiliz"},
+                                         {"Chinese", "Çinli"},
+                                         {"Frankish", "Frank"},
+                                         {"German", "Alman"},
+                                         {"Persian", "Pers"},
+                                         {"Roman", "Romalı"},
+                                         {"Turkish", "Türk"},
+                                         {"Viking", "Viking"},
+                                         {"", ""},
+                                         {"", ""},
+                                         {"Native", "Yerli"}};
+    const int nation = Civ(notice.loserCiv).nation;
+    const std::string people = nation >= 1 && nation <= 13 ? Tr(kPeople[nation]) : "";
+    const std::string text =
+        (people.empty() ? "" : people + " ") + unitTypeName(notice.loserType) + Tr(" defeated", " yenildi");
     Plate(left + kCellSize / 2, top + kCellSize + 2, text, ours ? Rgb(200, 60, 48) : Rgb(236, 220, 160),
           ours ? Rgb(255, 255, 255) : Rgb(0, 0, 0), 8);
 }

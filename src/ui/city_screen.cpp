@@ -75,6 +75,15 @@ int BuildingChoices(const CityData& city, int out[47]) {
     return n;
 }
 
+bool PointerOnHoveredProduct(const CityData& city) {
+    if (ui.productMenu == 0 || !ui.productMenuHovered) return false;
+    const int r = ui.productMenu % 100;
+    const int top = std::min(333 + 13 * r, ui.popupY),
+              bottom = std::max(346 + 13 * r, ui.popupY + ProductMenuHeight(city));
+    return ui.mouseX > 643 && ui.mouseX < ui.popupX + kProductMenuWidth && ui.mouseY >= top &&
+           ui.mouseY < bottom;
+}
+
 int TurnsLeft(double need, double perTurn) {
     if (need <= 0) return 0;
     if (perTurn <= 0) return -1;

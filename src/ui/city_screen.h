@@ -3,6 +3,7 @@
 // pop-ups by the information panel's text pass (WriteCityMenuTexts).
 #pragma once
 
+#include "platform/canvas.h"
 #include "state/state.h"
 #include "ui/screens.h"
 
@@ -85,6 +86,10 @@ int ProductMenuHeight(const CityData& city);
 int CargoMenuHeight(const CityData& city);
 constexpr int kCargoMenuWidth = 150;
 
+// Whether the pointer is on the row of the product whose pop-up it opened, on that
+// pop-up, or between the two.
+bool PointerOnHoveredProduct(const CityData& city);
+
 // Closes every list and pop-up of the screen.
 void CloseCityPopups();
 
@@ -97,6 +102,26 @@ struct CityLabel {
 };
 constexpr int kCityLabelCount = 11;
 extern const CityLabel kCityLabels[kCityLabelCount];
+
+// The notes of advice beside the window: what a city's hunger, unhappiness, treasury,
+// goods and building tell its owner. They stand in two columns left and right of the
+// window, never over it, each with a mark that closes it for this city until its cause
+// changes.
+enum NoteKind { kFoodNote = 1, kUnhappinessNote, kTreasuryNote, kProductsNote, kStoneNote, kUnitsNote };
+constexpr int kNoteKinds = 6;
+constexpr int kNoteWidth = 140;
+// The window's frame, which no note covers.
+constexpr Rect kCityWindow = {157, 110, 867, 618};
+struct CityNote {
+    int kind;
+    int32_t cause;
+    int texts; // how many of its texts are written (a long note that does not fit keeps fewer)
+    Rect box, closeMark;
+};
+// The notes shown for the city, in the order drawn.
+int CityNotes(const CityData& city, CityNote out[kNoteKinds]);
+// A press on a note: on its mark it closes the note. Returns whether the press fell on a note.
+bool CityNotePress(const CityData& city, int x, int y);
 
 } // namespace city_screen
 

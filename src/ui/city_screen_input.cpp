@@ -305,6 +305,8 @@ bool CityMenuMouseDown(int button, int x, int y) {
         return false;
     }
     CityData& city = *open;
+    // A press on a note is the note's: it never reaches the map or closes the screen.
+    if (!AnyCityPopupOpen() && CityNotePress(city, x, y)) return true;
     if (ui.workerMenuOpen) {
         WorkerMenuPress(city, x, y);
         return true;
@@ -314,7 +316,13 @@ bool CityMenuMouseDown(int button, int x, int y) {
             ProductMenuPress(city, button, x, y);
             return true;
         }
-        // Opened by the pointer resting on a product's row: a press on that row sells.
+        // Opened by the pointer resting on a product's row: a press on one of its lines
+        // acts as on a pop-up opened by a press; a press on that row sells.
+        if (x >= ui.popupX && x < ui.popupX + kProductMenuWidth && y >= ui.popupY &&
+            y < ui.popupY + ProductMenuHeight(city)) {
+            ProductMenuPress(city, button, x, y);
+            return true;
+        }
         const int product = ui.productMenu / 100, r = ui.productMenu % 100;
         ui.productMenu = 0;
         ui.productMenuHovered = 0;

@@ -6,6 +6,7 @@
 #include "economy/city_commands.h"
 #include "economy/happiness.h"
 #include "platform/platform.h"
+#include "state/host.h"
 #include "state/numbers.h"
 #include "state/rules.h"
 #include "state/state.h"
@@ -33,7 +34,7 @@ const CityLabel kCityLabels[kCityLabelCount] = {
     {"Made", "Üretim", 702, 331, 737},
     {"Used", "Gider", 740, 331, 767},
     {"Stock", "Depo", 768, 331, 826},
-    {"Why citizens are unhappy", "Mutsuzluğun nedenleri", 653, 472, 862},
+    {"Why citizens are unhappy (weight)", "Mutsuzluğun nedenleri (ağırlığı)", 653, 472, 862},
 };
 
 } // namespace city_screen
@@ -51,18 +52,19 @@ constexpr Pixel kInk = Rgb(60, 44, 24);
 
 constexpr int kFood = 1, kStone = 7;
 constexpr int kProductsHeading = 6;
-// Long texts wrap a little inside their box's right edge.
-int WrapRight(int boxRight) {
-    return boxRight - 8;
-}
 
 std::string Str(long long v) {
     return std::to_string(v);
 }
 
-// "3 turns remained", and "1 turn remained" for one.
-std::string TurnsRemained(int n) {
-    return Str(n) + (n == 1 ? Tr(" turn remained", " tur kaldı") : Tr(" turns remained", " tur kaldı"));
+// "3 turns left", and "1 turn left" for one.
+std::string TurnsLeftText(int n) {
+    return Str(n) + (n == 1 ? Tr(" turn left", " tur kaldı") : Tr(" turns left", " tur kaldı"));
+}
+
+// A figure with its sign; nothing is never "-0".
+std::string Signed(const char* sign, int v) {
+    return v == 0 ? "0" : Prefixed(sign, Str(v));
 }
 
 std::string Fixed2(double v) {
@@ -90,30 +92,6 @@ void RoundedBox(Rect r) {
     Screen().Line(r.right - 4, r.bottom - 1, r.right - 1, r.bottom - 4, kInk);
 }
 
-// One advisory: the heading "WARNING", then its texts, each at its place or below the one
-// before when that one wrapped further down. Returns the bottom of its box.
-struct AdvisoryLine {
-    int x, y;
-    std::string text;
-    Pixel colour;
-};
-int Advisory(int left, int right, int headingX, int headingY, const AdvisoryLine* lines, int count) {
-    std::string heading = Tr("WARNING", "UYARI");
-    int y = headingY + 18, bottom = headingY + 15;
-    int tops[4];
-    for (int i = 0; i < count; ++i) {
-        tops[i] = std::max(lines[i].y, y);
-        const int n = static_cast<int>(WrappedLines(lines[i].text, 8, WrapRight(right) - lines[i].x).size());
-        bottom = tops[i] + 13 * n;
-        y = bottom + 6;
-    }
-    RoundedBox({left, headingY - 6, right, bottom + 6});
-    WriteText(headingX, headingY, kDarkRed, 10, heading, right);
-    for (int i = 0; i < count; ++i)
-        WriteText(lines[i].x, tops[i], lines[i].colour, 8, lines[i].text, WrapRight(right));
-    return bottom + 6;
-}
-
 std::string CityName(const CityData& city) {
     return cityName(Civ(city.founder).nation, city.nameIndex);
 }
@@ -127,7 +105,7 @@ void WriteTitleAndGrowth(const CityData& city) {
     std::string growth;
     if (g > 0) {
         const int box = city.size > 4 ? 20 : 10;
-        growth = TurnsRemained(std::max(0, Trunc((box - city.foodBox) / static_cast<double>(g) + 0.99999)));
+        growth = TurnsLeftText(std::max(0, Trunc((box - city.foodBox) / static_cast<double>(g) + 0.99999)));
     } else if (city.production[kFood] < 2 * city.size) {
         growth = Tr("Starving - Collect more food", "Açlık var - Daha çok tahıl toplayın");
     } else {
@@ -141,19 +119,8 @@ void WriteMilitaryProduction(const CityData& city) {
     if (item < 1 || item > kUnitTypes) return;
     WriteText(240, 201, kBlack, 8, unitTypeName(item), 380);
     const int n = TurnsLeft(buildCost(item) - city.militaryProgress, CityMilitary(city));
-    const std::string turns = n < 0 ? Tr("No military production", "Askeri üretim yok") : TurnsRemained(n);
+    const std::string turns = n < 0 ? Tr("No military production", "Askeri üretim yok") : TurnsLeftText(n);
     WriteCentred(292, 228, kBlack, 8, turns);
-    const CivRecord& owner = Civ(city.owner);
-    if ((item == kWarrior || item == kJaguar) && (owner.knows[2] == 1 || owner.knows[5] == 1) &&
-        !ui.productionListOpen) {
-        // Wide enough for the longest word of either language; as tall as its lines.
-        const std::string hint =
-            Tr("Click on the picture of the warrior to see the other kinds of units that can be produced",
-               "Üretilebilecek diğer birlik türlerini görmek için savaşçının resmine tıklayın");
-        const int lines = static_cast<int>(WrappedLines(hint, 8, WrapRight(312) - 216).size());
-        Box({212, 249, 312, 253 + 13 * lines + 5}, kAdvisoryPaper, kInk);
-        WriteText(216, 253, kDarkRed, 8, hint, WrapRight(312));
-    }
 }
 
 void WriteSpending(const CityData& city) {
@@ -165,7 +132,7 @@ void WriteSpending(const CityData& city) {
     WriteText(715, 242, kBlack, 8, Str(city.taxRate) + "%", 760);
     WriteCentred(716, 256, kBlack, 8, "+" + Str(Round(CityCulture(city))) + ".0");
     WriteText(710, 284, kBlack, 8,
-              "(-" + Str(Round(Corruption(city))) + ".0" + Tr(" corruption)", " yolsuzluk)"), 860);
+              "(" + Signed("-", Round(Corruption(city))) + ".0" + Tr(" corruption)", " yolsuzluk)"), 860);
     WriteText(710, 299, kBlack, 8,
               Str(city.taxRate) + "%" + "  (" + Str(Round(TaxIncome(city))) + Tr(" per turn)", " her tur)"),
               860);
@@ -192,14 +159,15 @@ void WriteJobBoxes(const CityData& city) {
         const int left = 175 + 109 * (n / 4), top = 414 + 45 * (n % 4);
         const int need = std::max(0, buildCost(city.buildItem) - city.buildProgress);
         // One line above the marks, whatever the cost: it may use the whole slip.
-        WriteText(left + 2, top + 1, kInk, 8, Str(need) + Tr(" stone remained", " taş kaldı"), left + 104);
+        WriteText(left + 2, top + 1, kInk, 8, Str(need) + Tr(" stone left", " taş kaldı"), left + 104);
     }
 }
 
 // The products column; a pointer resting on a row opens that product's pop-up.
 void WriteProducts(const CityData& city) {
-    // A pop-up opened by the pointer lasts one frame.
-    if (ui.productMenuHovered) {
+    // A pop-up opened by the pointer lasts while the pointer stays on its row, on the
+    // pop-up, or on the way between them, so that its lines can be pressed.
+    if (ui.productMenuHovered && !PointerOnHoveredProduct(city)) {
         ui.productMenu = 0;
         ui.productMenuHovered = 0;
     }
@@ -220,14 +188,16 @@ void WriteProducts(const CityData& city) {
             ui.popupY = 330 + 13 * r;
         }
         WriteText(646, y, kBlack, 8, productName(p), 694);
-        WriteText(708, y, kBlack, 8, Prefixed("+", Str(city.production[p])), 736);
-        WriteText(738, y, kDarkRed, 8, Prefixed("-", Str(city.consumption[p])), 766);
+        WriteText(708, y, kBlack, 8, Signed("+", city.production[p]), 736);
+        WriteText(738, y, kDarkRed, 8, Signed("-", city.consumption[p]), 766);
         WriteText(768, y, kBlack, 8, Str(city.stock[p]) + "/" + Str(city.storageCapacity), 826);
     }
 }
 
+// A city with no citizens yet has nobody to be unhappy: no reasons are listed.
 void WriteReasons(const CityData& city) {
     HappinessDelta(city, true);
+    if (city.size < 1) return;
     // Worst first.
     int order[kMaxReasons + 1], n = std::min<int>(ui.reasonCount, kMaxReasons);
     for (int i = 0; i < n; ++i) order[i] = i + 1;
@@ -254,8 +224,8 @@ void WriteReasons(const CityData& city) {
         if (code < 1 || code > 13) continue;
         if (k == 0) WriteLabel(kCityLabelCount - 1, kDarkRed);
         const Pixel colour = weight >= 90 ? kRed : weight >= 50 ? kDarkRed : kBlack;
-        const std::string text =
-            std::string(Tr(kReasonTexts[code])) + (weight >= 90 ? "!!!" : ".") + " (" + Str(weight) + "%)";
+        const std::string text = std::string(Tr(kReasonTexts[code])) + (weight >= 90 ? "!!!" : ".") +
+                                 (IsEnglish() ? " (" + Str(weight) + "%)" : " (%" + Str(weight) + ")");
         WriteText(653, 490 + 16 * k, colour, 8, text, 862);
     }
 }
@@ -410,9 +380,23 @@ void WriteCargoMenu(const CityData& city) {
 }
 
 // ---------------------------------------------------------------------------
-// Advisories
+// Notes: the advice of the screen, in two columns outside the window so that no figure
+// is covered. Each can be closed for its city until what it tells of changes.
 
-int FoodAdvisory(const CityData& city) {
+struct Note {
+    int kind = 0;
+    int32_t cause = 0; // what the note tells of; 0 = nothing to tell
+    std::string texts[3];
+    int count = 0;
+};
+
+void Add(Note& note, const std::string& text) {
+    note.texts[note.count++] = text;
+}
+
+Note FoodNote(const CityData& city) {
+    Note note;
+    note.kind = kFoodNote;
     const int f = city.production[kFood] - 2 * city.size;
     int m = 100;
     for (int dx = -2; dx <= 2; ++dx)
@@ -423,55 +407,46 @@ int FoodAdvisory(const CityData& city) {
                 continue;
             m = std::min<int>(m, CellYield(Cell(x, y), kFood, city));
         }
-    if (!(f < 1 || f > m)) return 0;
+    if (!(f < 1 || f > m)) return note;
     const std::string name = CityName(city);
-    AdvisoryLine lines[2];
-    int heading = 72;
     if (f == 0) {
-        lines[0] = {225, 92,
-                    IsEnglish() ? "Population of " + name + " does not increase"
-                                : "Bu şehrin nüfusu artamıyor",
-                    kDarkRed};
-        lines[1] = {
-            225, 114,
+        note.cause = 1;
+        Add(note,
+            IsEnglish() ? "Population of " + name + " does not increase" : "Bu şehrin nüfusu artamıyor");
+        Add(note,
             Tr("Every citizen must eat two food per turn or die. To grow, your city must "
                "produce at least one extra food every turn. Collect more food to get new population.",
                "Her şehirli her tur iki tahıl yemeli, yoksa ölür. Yeni nüfus için şehriniz her tur en az bir "
-               "fazla tahıl üretmeli. Yeni nüfus için daha çok tahıl toplayın."),
-            kBlack};
+               "fazla tahıl üretmeli. Yeni nüfus için daha çok tahıl toplayın."));
     } else if (f < 0) {
-        lines[0] = {225, 92, name + Tr(" is in danger of starving.", " açlık tehlikesiyle karşı karşıya."),
-                    kDarkRed};
-        lines[1] = {
-            225, 114,
-            Tr("Every citizen must eat two food per turn or die. ", "Her şehirli her tur iki tahıl yemeli, "
-                                                                    "yoksa ölür. ") +
+        note.cause = 2;
+        Add(note, name + Tr(" is in danger of starving.", " açlık tehlikesiyle karşı karşıya."));
+        Add(note,
+            Tr("Every citizen must eat two food per turn or die. ",
+               "Her şehirli her tur iki tahıl yemeli, yoksa ölür. ") +
                 name +
                 Tr(" produces less food than it needs. Here, citizens are currently getting food from "
                    "stock. If the food in stock runs out your citizens start to die of starvation.",
                    " ihtiyacından az tahıl üretiyor. Şehirliler şu an depodaki tahılla besleniyor. Depo "
-                   "biterse şehirlileriniz açlıktan ölmeye başlar."),
-            kBlack};
+                   "biterse şehirlileriniz açlıktan ölmeye başlar."));
     } else {
-        heading = 59;
-        lines[0] = {225, 79, name + Tr(" produces more food than needed", " gereksiz yere tahıl üretiyor"),
-                    kDarkRed};
-        lines[1] = {
-            225, 101,
+        note.cause = 3;
+        Add(note, name + Tr(" produces more food than needed", " gereksiz yere tahıl üretiyor"));
+        Add(note,
             Tr("This city is producing more food than it needs. To make more profit your citizens have to "
                "produce more valuable products. To see all choices right click on any citizen. To change "
                "the work area of a citizen, left click it, hold and drag it to another free area.",
                "Bu şehir ihtiyacından fazla tahıl üretiyor. Daha çok kazanmak için şehirlileriniz daha "
                "değerli ürünler üretmeli. Bütün seçenekleri görmek için bir şehirliye sağ tıklayın. Bir "
                "şehirlinin çalıştığı alanı değiştirmek için ona sol tıklayıp basılı tutun ve başka bir boş "
-               "alana sürükleyin."),
-            kBlack};
+               "alana sürükleyin."));
     }
-    return Advisory(220, 440, 241, heading, lines, 2);
+    return note;
 }
 
-int ProductsAdvisory(const CityData& city, int top) {
-    if (ui.productMenu != 0) return top;
+Note ProductsNote(const CityData& city) {
+    Note note;
+    note.kind = kProductsNote;
     static const TextPair kRaw[4] = {
         {"cotton", "pamuk"}, {"tobacco", "tütün"}, {"grape", "üzüm"}, {"fur", "kürk"}};
     static const TextPair kMade[4] = {
@@ -479,56 +454,53 @@ int ProductsAdvisory(const CityData& city, int top) {
     // The Turkish explanation opens with the product.
     static const char* const kMadeOpening[4] = {"Kumaş", "Sigara", "Şarap", "Kürk manto"};
     const std::string name = CityName(city);
-    AdvisoryLine lines[2];
-    bool shown = false;
-    for (int p = 11; p <= 14 && !shown; ++p) {
+    for (int p = 11; p <= 14; ++p) {
         const int r = p - 9;
         const int s = city.consumption[r] - city.production[r] - city.stock[r];
         const bool hasBuilding = city.buildings[p - 7] == 1;
         if (s <= 0 || s < (hasBuilding ? 3 : 6)) continue;
         const std::string raw = Tr(kRaw[p - 11]), made = Tr(kMade[p - 11]);
         const bool none = city.production[p] < 1;
-        lines[0].text = none ? (IsEnglish() ? name + " cannot produce " + productName(p)
-                                            : name + " " + made + " üretemiyor")
-                             : name + Tr(" produces only ", " yalnızca ") + Str(city.production[p]) + " " +
-                                   productName(p) + Tr("", " üretiyor");
+        note.cause = 100 + p;
+        Add(note, none ? (IsEnglish() ? name + " cannot produce " + productName(p)
+                                      : name + " " + made + " üretemiyor")
+                       : name + Tr(" produces only ", " yalnızca ") + Str(city.production[p]) + " " +
+                             productName(p) + Tr("", " üretiyor"));
         const std::string start =
             (IsEnglish() ? "To produce " + made : std::string(kMadeOpening[p - 11])) +
             Tr(" citizens have to use ", " üretmek için şehirliler ") + raw +
             Tr(". This city has not got enough ", " kullanmalı. Bu şehirde yeterince ") + raw +
             Tr("", " yok");
-        lines[1].text =
-            none ? start + Tr(". So your ", ". Bu yüzden ") + made +
-                       Tr(" producers cannot do their jobs. Collect more ",
-                          " üreticileriniz işlerini yapamıyor. Şehir alanlarından daha çok ") +
-                       raw + Tr(" from city areas or give another job to ", " toplayın ya da ") + made +
-                       Tr(" producer.", " üreticisine başka bir iş verin.")
-                 : start + Tr(". So one of ", ". Bu yüzden ") + made +
-                       Tr(" producers cannot do his job. Collect more ",
-                          " üreticilerinizden biri işini yapamıyor. Şehir alanlarından daha çok ") +
-                       raw + Tr(" from city areas or give another job to one of ", " toplayın ya da ") +
-                       made + Tr(" producers.", " üreticilerinden birine başka bir iş verin.");
-        shown = true;
+        Add(note, none ? start + Tr(". So your ", ". Bu yüzden ") + made +
+                             Tr(" producers cannot do their jobs. Collect more ",
+                                " üreticileriniz işlerini yapamıyor. Şehir alanlarından daha çok ") +
+                             raw + Tr(" from city areas or give another job to ", " toplayın ya da ") + made +
+                             Tr(" producer.", " üreticisine başka bir iş verin.")
+                       : start + Tr(". So one of ", ". Bu yüzden ") + made +
+                             Tr(" producers cannot do his job. Collect more ",
+                                " üreticilerinizden biri işini yapamıyor. Şehir alanlarından daha çok ") +
+                             raw + Tr(" from city areas or give another job to one of ", " toplayın ya da ") +
+                             made + Tr(" producers.", " üreticilerinden birine başka bir iş verin."));
+        return note;
     }
-    if (!shown) {
-        int full = 0;
-        for (int p = 1; p <= kProducts; ++p)
-            if (p != kStone && city.storageCapacity > 0 && city.stock[p] == city.storageCapacity) full = p;
-        if (full == 0) return top;
-        lines[0].text = std::string(productName(full)) + Tr(" stocks are full.", " depoları dolu.");
-        lines[1].text =
-            Tr("This city has ", "Bu şehirde ") + Str(city.stock[full]) + " " + productName(full) +
-            Tr(". And stocks of ", " var. ") + name +
-            Tr(" for this product are full. You have to sell this product by clicking on its amount.",
-               " bu ürün için depoları dolu. Ürün miktarına tıklayarak bu ürünü satmalısınız.");
-    }
-    const int shift = std::max(0, top - 353);
-    lines[0] = {847, 373 + shift, lines[0].text, kDarkRed};
-    lines[1] = {847, 395 + shift, lines[1].text, kBlack};
-    return Advisory(842, 1012, 863, 353 + shift, lines, 2);
+    int full = 0;
+    for (int p = 1; p <= kProducts; ++p)
+        if (p != kStone && city.storageCapacity > 0 && city.stock[p] == city.storageCapacity) full = p;
+    if (full == 0) return note;
+    note.cause = 200 + full;
+    Add(note, std::string(productName(full)) + Tr(" stocks are full.", " depoları dolu."));
+    Add(note, Tr("This city has ", "Bu şehirde ") + Str(city.stock[full]) + " " + productName(full) +
+                  Tr(". And stocks of ", " var. ") + name +
+                  Tr(" for this product are full. Sell some of it: rest the pointer on its row in the "
+                     "products column and press.",
+                     " bu ürün için depoları dolu. Bir kısmını satın: imleci ürünler sütunundaki satırının "
+                     "üzerine getirip tıklayın."));
+    return note;
 }
 
-int TreasuryAdvisory(const CityData& city) {
+Note TreasuryNote(const CityData& city) {
+    Note note;
+    note.kind = kTreasuryNote;
     const CivRecord& owner = Civ(city.owner);
     const int l = city.scienceLevel + city.militaryLevel;
     const double g = owner.gold;
@@ -537,96 +509,239 @@ int TreasuryAdvisory(const CityData& city) {
     const bool low = (owner.citiesFounded > 3 || l > 0) && g < owner.goldBias &&
                      ((g < 12 && tax < 30) || (g < 9 && (tax < 40 || l > 0)) ||
                       (g < 6 && (tax < 50 || l > 0)) || (g < 3 && (tax < 60 || l > 0)));
-    if (!spending && !low) return 0;
-    AdvisoryLine lines[3];
+    if (!spending && !low) return note;
     if (spending) {
         const bool military = city.scienceLevel < city.militaryLevel;
+        note.cause = military ? 2 : 1;
         const std::string what = military ? Tr("military", "askeriye") : Tr("science", "bilim");
         // Turkish puts the field before the verb, in the dative: "bilime", "askeriyeye".
         const std::string onWhat = military ? "askeriyeye" : "bilime";
-        lines[0] = {609, 80,
-                    IsEnglish()
-                        ? "Spending too much gold on " + what + "."
-                        : Prefixed(military ? "Askeriyeye" : "Bilime", " çok fazla altın harcanıyor."),
-                    kDarkRed};
-        lines[1] = {609, 102,
-                    IsEnglish()
-                        ? "This city is spending too much gold on " + what + ". Decrease " + what +
-                              " budget in order to keep your treasury above zero."
-                        : "Bu şehir " + onWhat + " çok fazla altın harcıyor. Hazinenizi artıda tutmak için " +
-                              what + " bütçesini azaltın.",
-                    kBlack};
+        Add(note, IsEnglish() ? "Spending too much gold on " + what + "."
+                              : Prefixed(military ? "Askeriyeye" : "Bilime", " çok fazla altın harcanıyor."));
+        Add(note, IsEnglish()
+                      ? "This city is spending too much gold on " + what + ". Decrease " + what +
+                            " budget in order to keep your treasury above zero."
+                      : "Bu şehir " + onWhat + " çok fazla altın harcıyor. Hazinenizi artıda tutmak için " +
+                            what + " bütçesini azaltın.");
     } else {
-        lines[0] = {
-            609, 80,
-            g >= 0 ? Tr("Our treasury is going down dangerously.", "Hazinemiz tehlikeli biçimde azalıyor.")
-                   : Tr("We have no gold in our treasury.", "Hazinemizde hiç altın yok."),
-            kDarkRed};
-        lines[1] = {609, 102,
-                    Tr("We have to earn more gold. Increase taxes and decrease the science and military "
-                       "budgets if they "
-                       "are high. Build a marketplace to earn more from taxes.",
-                       "Daha çok altın kazanmalıyız. Vergileri artırın, yüksekse bilim ve askeriye bütçesini "
-                       "azaltın. Vergilerden daha çok kazanmak için pazar kurun."),
-                    kBlack};
+        note.cause = g >= 0 ? 3 : 4;
+        Add(note, g >= 0
+                      ? Tr("Our treasury is going down dangerously.", "Hazinemiz tehlikeli biçimde azalıyor.")
+                      : Tr("We have no gold in our treasury.", "Hazinemizde hiç altın yok."));
+        Add(note, Tr("We have to earn more gold. Increase taxes and decrease the science and military "
+                     "budgets if they are high. Build a marketplace to earn more from taxes.",
+                     "Daha çok altın kazanmalıyız. Vergileri artırın, yüksekse bilim ve askeriye bütçesini "
+                     "azaltın. Vergilerden daha çok kazanmak için pazar kurun."));
     }
-    lines[2] = {
-        609, 151,
-        g >= 0 ? Tr("If the treasury goes below zero, this city cannot produce any soldiers or develop new "
-                    "sciences.",
-                    "Hazine sıfırın altına düşerse bu şehir asker üretemez ve yeni bilimler geliştiremez.")
-               : Tr("The treasury is currently below zero. So none of your cities can produce soldiers or "
-                    "develop "
-                    "new sciences.",
-                    "Hazine şu an sıfırın altında. Bu yüzden hiçbir şehriniz asker üretemez ve yeni bilim "
-                    "geliştiremez."),
-        kBlack};
-    return Advisory(604, 846, 625, 59, lines, 3);
+    Add(note, g >= 0
+                  ? Tr("If the treasury goes below zero, this city cannot produce any soldiers or develop "
+                       "new sciences.",
+                       "Hazine sıfırın altına düşerse bu şehir asker üretemez ve yeni bilimler geliştiremez.")
+                  : Tr("The treasury is currently below zero. So none of your cities can produce soldiers "
+                       "or develop new sciences.",
+                       "Hazine şu an sıfırın altında. Bu yüzden hiçbir şehriniz asker üretemez ve yeni "
+                       "bilim geliştiremez."));
+    return note;
 }
 
-int UnhappinessAdvisory(const CityData& city, int top) {
+// A city with no citizens yet has nobody to be unhappy.
+Note DiscontentNote(const CityData& city) {
+    Note note;
+    note.kind = kUnhappinessNote;
     const double d = ui.lastHappinessDelta, h = city.happiness;
-    if (!(d < -1 || (d < -0.8 && h < 80) || (d < -0.6 && h < 70) || (d < -0.4 && h < 60) ||
-          (d < 0 && h < 55)))
-        return top;
-    const int shift = std::max(0, top - 178);
-    AdvisoryLine lines[3] = {
-        {785, 198 + shift, UnhappinessHeading(ui.worstReason), kDarkRed},
-        {785, 198 + shift, UnhappinessAdvice(ui.worstReason, CityName(city)), kBlack},
-        {785, 198 + shift, UnhappinessNote(), kBlack},
-    };
-    return Advisory(780, 1012, 801, 178 + shift, lines, 3);
+    if (city.size < 1 || !(d < -1 || (d < -0.8 && h < 80) || (d < -0.6 && h < 70) || (d < -0.4 && h < 60) ||
+                           (d < 0 && h < 55)))
+        return note;
+    note.cause = 100 + ui.worstReason;
+    Add(note, UnhappinessHeading(ui.worstReason));
+    Add(note, UnhappinessAdvice(ui.worstReason, CityName(city)));
+    Add(note, UnhappinessNote());
+    return note;
 }
 
-void StoneAdvisory(const CityData& city) {
-    AdvisoryLine lines[2];
+Note StoneNote(const CityData& city) {
+    Note note;
+    note.kind = kStoneNote;
     if (city.buildItem != 0) {
-        if (city.stock[kStone] >= 10 || city.production[kStone] > 0) return;
-        lines[0] = {22, 406, CityName(city) + Tr(" has no stone", " şehrinde taş yok"), kDarkRed};
-        lines[1] = {
-            22, 428,
-            Tr("In order to build buildings in your city at least one of your citizens must collect stone. "
-               "Right click any of them and select stone to produce stone in your city, and do not sell "
-               "this stone.",
-               "Şehrinizde bina yapmak için şehirlilerinizden en az biri taş toplamalı. Birine sağ tıklayıp "
-               "taşı seçin ve bu taşları satmayın."),
-            kBlack};
-    } else {
-        lines[0] = {22, 406, Tr("Improve your city", "Şehrinizi geliştirin"), kDarkRed};
-        lines[1] = {
-            22, 428,
-            Tr("Currently there is no building job in progress. In order to improve happiness, culture, "
-               "military and science you have to build related buildings. Press the button with the tool "
-               "icon (near the city view) to see the available buildings.",
-               "Şu an yapılan bir bina yok. Mutluluğu, kültürü, askeri gücü ve bilimi artırmak için ilgili "
-               "binaları yapmalısınız. Yapılabilecek binaları görmek için şehir resminin yanındaki alet "
-               "simgeli düğmeye basın."),
-            kBlack};
+        if (city.stock[kStone] >= 10 || city.production[kStone] > 0) return note;
+        note.cause = 1;
+        Add(note, CityName(city) + Tr(" has no stone", " şehrinde taş yok"));
+        // Advice a city without citizens can follow only once it has grown.
+        Add(note,
+            city.size >= 1
+                ? Tr("To build, at least one of your citizens must collect stone. Right click one of them "
+                     "and choose stone, and do not sell this stone.",
+                     "Bina yapmak için şehirlilerinizden en az biri taş toplamalı. Birine sağ tıklayıp "
+                     "taşı seçin ve bu taşları satmayın.")
+                : Tr("To build, at least one citizen must collect stone. This city has no citizen yet: "
+                     "when it grows, right click the new citizen and choose stone.",
+                     "Bina yapmak için en az bir şehirli taş toplamalı. Bu şehrin henüz şehirlisi yok: "
+                     "büyüyünce yeni şehirliye sağ tıklayıp taşı seçin."));
+        return note;
     }
-    Advisory(16, 173, 38, 386, lines, 2);
+    int choices[47];
+    if (BuildingChoices(city, choices) == 0) return note;
+    note.cause = 2;
+    Add(note, Tr("Improve your city", "Şehrinizi geliştirin"));
+    Add(note, Tr("No building is under way. To improve happiness, culture, military and science, build "
+                 "the buildings that give them. Press the button with the tool icon (beside the city "
+                 "view) to see the buildings you can start.",
+                 "Şu an yapılan bir bina yok. Mutluluğu, kültürü, askeri gücü ve bilimi artırmak için ilgili "
+                 "binaları yapın. Yapılabilecek binaları görmek için şehir resminin yanındaki alet simgeli "
+                 "düğmeye basın."));
+    return note;
+}
+
+// Once the first soldiers beyond the warrior are known: where the other kinds are chosen.
+Note UnitsNote(const CityData& city) {
+    Note note;
+    note.kind = kUnitsNote;
+    const int item = city.unitBuildItem;
+    const CivRecord& owner = Civ(city.owner);
+    if (!((item == kWarrior || item == kJaguar) && (owner.knows[2] == 1 || owner.knows[5] == 1)) ||
+        ui.productionListOpen)
+        return note;
+    note.cause = 1;
+    Add(note, Tr("Other soldiers", "Başka askerler"));
+    Add(note, Tr("Click on the picture of the warrior to see the other kinds of units that can be produced.",
+                 "Üretilebilecek diğer birlik türlerini görmek için savaşçının resmine tıklayın."));
+    return note;
+}
+
+// The closed note of this kind for this city, or 0.
+int ClosedNoteIndex(const CityData& city, int kind) {
+    for (int i = 1; i <= kMaxClosedNotes; ++i) {
+        const ClosedNote& c = ui.closedNotes[i];
+        if (c.x == city.cityX && c.y == city.cityY && c.kind == kind) return i;
+    }
+    return 0;
+}
+
+void ForgetClosedNote(int i) {
+    for (int j = i; j < kMaxClosedNotes; ++j) ui.closedNotes[j] = ui.closedNotes[j + 1];
+    ui.closedNotes[kMaxClosedNotes] = ClosedNote{};
+}
+
+// Whether the note stays closed; a closed note whose cause changed is forgotten.
+bool StaysClosed(const CityData& city, const Note& note) {
+    const int i = ClosedNoteIndex(city, note.kind);
+    if (i == 0) return false;
+    if (ui.closedNotes[i].cause == note.cause) return true;
+    ForgetClosedNote(i);
+    return false;
+}
+
+constexpr int kNoteTop = 40, kNoteBottom = 612, kLineHeight = 13, kTextGap = 4, kNotePadding = 6;
+constexpr int kColumnLeft[2] = {12, 872};
+
+int TextRight(const CityNote& place, int text) {
+    // The first line leaves room for the close mark.
+    return place.box.right - kNotePadding - (text == 0 ? 14 : 0);
+}
+
+int NoteHeight(const Note& note, int texts, int left) {
+    int h = 2 * kNotePadding - kTextGap;
+    for (int i = 0; i < texts; ++i) {
+        const int right = left + kNoteWidth - kNotePadding - (i == 0 ? 14 : 0);
+        h += kLineHeight *
+                 static_cast<int>(WrappedLines(note.texts[i], 8, right - left - kNotePadding).size()) +
+             kTextGap;
+    }
+    return h;
+}
+
+// The notes and where each one stands: in order of urgency, each in its own column when
+// it fits there, else in the other; a note too long for either keeps its first texts.
+int CityNotesWithTexts(const CityData& city, CityNote out[kNoteKinds], Note notes[kNoteKinds]) {
+    HappinessDelta(city, true);
+    const Note all[kNoteKinds] = {FoodNote(city),     DiscontentNote(city), TreasuryNote(city),
+                                  ProductsNote(city), StoneNote(city),      UnitsNote(city)};
+    constexpr int kPreferred[kNoteKinds] = {0, 1, 1, 1, 0, 0};
+    int next[2] = {kNoteTop, kNoteTop};
+    int n = 0;
+    for (int k = 0; k < kNoteKinds; ++k) {
+        const Note& note = all[k];
+        // The products note gives way to a product's pop-up, which stands where it would.
+        if (note.kind == kProductsNote && ui.productMenu != 0) continue;
+        if (StaysClosed(city, note) || note.cause == 0) continue;
+        bool placed = false;
+        for (int texts = note.count; texts >= 1 && !placed; --texts) {
+            for (int c : {kPreferred[k], 1 - kPreferred[k]}) {
+                const int h = NoteHeight(note, texts, kColumnLeft[c]);
+                if (next[c] + h > kNoteBottom) continue;
+                CityNote& place = out[n];
+                place.kind = note.kind;
+                place.cause = note.cause;
+                place.texts = texts;
+                place.box = {kColumnLeft[c], next[c], kColumnLeft[c] + kNoteWidth, next[c] + h};
+                place.closeMark = {place.box.right - 16, place.box.top + 4, place.box.right - 4,
+                                   place.box.top + 16};
+                notes[n] = note;
+                next[c] += h + 8;
+                ++n;
+                placed = true;
+                break;
+            }
+        }
+    }
+    return n;
+}
+
+void WriteNotes(const CityData& city) {
+    CityNote places[kNoteKinds];
+    Note notes[kNoteKinds];
+    const int n = CityNotesWithTexts(city, places, notes);
+    for (int i = 0; i < n; ++i) {
+        const CityNote& place = places[i];
+        RoundedBox(place.box);
+        const Rect m = place.closeMark;
+        const bool lit =
+            ui.mouseX >= m.left && ui.mouseX < m.right && ui.mouseY >= m.top && ui.mouseY < m.bottom;
+        Screen().FrameRect(m, lit ? kDarkRed : kInk);
+        Screen().Line(m.left + 3, m.top + 3, m.right - 4, m.bottom - 4, lit ? kDarkRed : kInk);
+        Screen().Line(m.left + 3, m.bottom - 4, m.right - 4, m.top + 3, lit ? kDarkRed : kInk);
+        int y = place.box.top + kNotePadding;
+        for (int t = 0; t < place.texts; ++t) {
+            const int x = place.box.left + kNotePadding;
+            const int lines =
+                WriteText(x, y, t == 0 ? kDarkRed : kBlack, 8, notes[i].texts[t], TextRight(place, t));
+            y += kLineHeight * lines + kTextGap;
+        }
+    }
 }
 
 } // namespace
+
+namespace city_screen {
+
+int CityNotes(const CityData& city, CityNote out[kNoteKinds]) {
+    Note notes[kNoteKinds];
+    return CityNotesWithTexts(city, out, notes);
+}
+
+bool CityNotePress(const CityData& city, int x, int y) {
+    CityNote places[kNoteKinds];
+    const int n = CityNotes(city, places);
+    for (int i = 0; i < n; ++i) {
+        const CityNote& p = places[i];
+        if (x < p.box.left || x >= p.box.right || y < p.box.top || y >= p.box.bottom) continue;
+        const Rect m = p.closeMark;
+        if (x >= m.left - 2 && x < m.right + 2 && y >= m.top - 2 && y < m.bottom + 2) {
+            // The oldest closed note makes room when the table is full.
+            if (ui.closedNotes[kMaxClosedNotes].x != 0) ForgetClosedNote(1);
+            for (int j = 1; j <= kMaxClosedNotes; ++j) {
+                if (ui.closedNotes[j].x != 0) continue;
+                ui.closedNotes[j] = {city.cityX, city.cityY, static_cast<uint8_t>(p.kind), p.cause};
+                break;
+            }
+            PlaySound("click");
+        }
+        return true;
+    }
+    return false;
+}
+
+} // namespace city_screen
 
 void WriteCityMenuTexts() {
     CityData* open = OpenCityData();
@@ -640,12 +755,7 @@ void WriteCityMenuTexts() {
     WriteProducts(city);
     WriteReasons(city);
 
-    // The advisories; those in the right-hand column stand one below the other.
-    FoodAdvisory(city);
-    const int treasury = TreasuryAdvisory(city);
-    const int unhappy = UnhappinessAdvisory(city, treasury);
-    ProductsAdvisory(city, unhappy);
-    StoneAdvisory(city);
+    WriteNotes(city);
 
     WriteBuildingsHover(city);
     if (ui.productionListOpen) WriteProductionList(city);

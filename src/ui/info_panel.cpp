@@ -9,6 +9,7 @@
 #include "state/rules.h"
 #include "state/state.h"
 #include "ui/drawing.h"
+#include "ui/guidance.h"
 #include "ui/input.h"
 #include "ui/map_view.h"
 #include "ui/news_view.h"
@@ -25,7 +26,6 @@ namespace annals {
 namespace {
 
 constexpr Pixel kDarkRed = Rgb(128, 0, 0);
-constexpr Pixel kOrange = Rgb(255, 160, 48);
 constexpr Pixel kLabelBox = Rgb(255, 255, 200);
 
 void Write(int x, int y, const std::string& text, Pixel colour = kBlack, int size = 8) {
@@ -263,122 +263,6 @@ void DrawUnitPopup() {
     }
 }
 
-// A thick line, for the guide lines of the guidance box.
-void ThickLine(int x0, int y0, int x1, int y1, Pixel colour) {
-    for (int d = -1; d <= 1; ++d) {
-        Screen().Line(x0 + d, y0, x1 + d, y1, colour);
-        Screen().Line(x0, y0 + d, x1, y1 + d, colour);
-    }
-}
-
-void GuidanceBox(int left, int top, int width, int height) {
-    Screen().FillRect({left, top, left + width, top + height}, kOrange);
-    Screen().FrameRect({left, top, left + width, top + height}, kGrey);
-    Screen().FrameRect({left + 2, top + 2, left + width - 2, top + height - 2}, kBlack);
-}
-
-bool OwnsSettler(int civ) {
-    for (int s = 1; s <= Civ(civ).unitCount; ++s)
-        if (Unit(civ, s).type == kSettler) return true;
-    return false;
-}
-
-void WriteFirstCityGuide() {
-    // The guide points at the button that founds a city: only a settler has it.
-    const UnitRecord* unit = CurrentUnitRecord();
-    if (!unit || unit->type != kSettler) return;
-    GuidanceBox(611, 487, 289, 188);
-    ThickLine(880, 640, 907, 663, kOrange);
-    ThickLine(907, 663, 896, 660, kOrange);
-    ThickLine(907, 663, 904, 652, kOrange);
-    WriteText(683, 496, kDarkRed, 8, Tr("Build your first city!", "İlk şehrini kur!"), 895);
-    const int lines = WriteText(
-        683, 521, kBlack, 8,
-        Tr("Press this button or key \"B\" to build your first city on the cell your settler is at.",
-           "İlk şehrini işçinin bulunduğu karede kurmak için bu düğmeye ya da \"B\" tuşuna bas."),
-        895);
-    WriteText(683, std::max(560, 521 + 13 * (lines + 1)), kBlack, 8,
-              Tr("You can also build your first city on another area. To do this move your settler to that "
-                 "place. However, this area is good enough.",
-                 "İlk şehrini başka bir yerde de kurabilirsin. Bunun için işçini oraya götür. Ama bu bölge "
-                 "yeterince iyi."),
-              895);
-}
-
-void WriteNextStepGuide(int civ) {
-    const CivRecord& owner = Civ(civ);
-    const int cx = owner.cities[1].x, cy = owner.cities[1].y;
-    const double vx = game.viewX, vy = game.viewY;
-    if (!InsideMap(cx, cy)) return;
-    if (!(vx + 0.5 < cx && cx < vx + 19.5 && vy + 0.5 < cy && cy < vy + 13.5)) return;
-    if (cy >= vy + 12 && !(vx + 3.5 < cx && cx < vx + 16.5)) return;
-    const int size = Cell(cx, cy).size;
-    if (ui.firstCityOpened && ui.firstUnitMoved && (OwnsSettler(1) || size <= 1)) return;
-
-    std::string heading, first, second;
-    int secondOffset = 71;
-    if (size < 2 && !ui.firstCityOpened) {
-        heading = Tr("Go to your first city!", "İlk şehrine git!");
-        first = Tr("Click on the picture of your first city on the map to see details about that city.",
-                   "O şehrin ayrıntılarını görmek için haritadaki ilk şehrinin resmine tıkla.");
-        second =
-            Tr("After opening that table, you can control production kinds of citizens, tax ratio or kind "
-               "of military unit producing in that city.",
-               "O tablo açılınca vatandaşların üretim türlerini, vergi oranını ya da şehirde üretilen "
-               "askeri birliğin türünü yönetebilirsin.");
-    } else if (size < 2) {
-        heading = Tr("Move your first unit!", "İlk birliğini yürüt!");
-        first =
-            Tr("Click on the picture of your first unit on the map, hold it and drag it to the target cell.",
-               "Haritadaki ilk birliğinin resmine tıkla, basılı tut ve hedef kareye sürükle.");
-        second =
-            Tr("Also you can use keypad to move your units. You can use keys \"1\" to \"9\" to move your "
-               "units to 8 directions.",
-               "Birliklerini sayı tuşlarıyla da yürütebilirsin. Birliklerini 8 yöne yürütmek için \"1\" "
-               "ile \"9\" arasındaki tuşları kullan.");
-        if (!IsEnglish()) secondOffset = 84;
-    } else {
-        heading = Tr("Now, build your second city!", "Şimdi ikinci şehrini kur!");
-        first = Tr("Click on the picture of your first city on the map to make a new settler.",
-                   "Yeni bir işçi yapmak için haritadaki ilk şehrinin resmine tıkla.");
-        second = Tr("After opening that table, convert one of your citizens to a settler, by right clicking "
-                    "him and selecting make settler option.",
-                    "O tablo açılınca vatandaşlarından birine sağ tıkla ve işçi yap seçeneğiyle onu işçiye "
-                    "dönüştür.");
-    }
-    // The second text keeps a blank line below the first, and the box grows below its
-    // usual 124 pixels when the lines as written need it.
-    const int firstLines = static_cast<int>(WrappedLines(first, 8, 204).size());
-    const int secondLines = static_cast<int>(WrappedLines(second, 8, 204).size());
-    secondOffset = std::max(secondOffset, 32 + 13 * (firstLines + 1));
-
-    constexpr int kWidth = 225;
-    const int height = std::max(124, secondOffset + 13 * secondLines + 8);
-    const int xc = Round((cx - vx) * 50 + 37), yc = Round((cy - vy) * 50 + 34);
-    const bool right = cx < vx + 10, below = cy < vy + 7;
-    const int left = right ? xc + 60 : xc - 60 - kWidth;
-    const int top = below ? yc + 60 : yc - 60 - height;
-    // The guide lines leave from the corner nearest the city, along the edge facing it.
-    const int cornerX = right ? left : left + kWidth, cornerY = below ? top : top + height;
-    const int along = right ? 1 : -1;
-    for (int d = 0; d <= 12; d += 4) ThickLine(cornerX + along * d, cornerY, xc, yc, kOrange);
-    GuidanceBox(left, top, kWidth, height);
-
-    WriteText(left + 8, top + 7, kDarkRed, 8, heading, left + 208);
-    WriteText(left + 8, top + 32, kBlack, 8, first, left + 212);
-    WriteText(left + 8, top + secondOffset, kBlack, 8, second, left + 212);
-}
-
-void WriteGuidance() {
-    const int civ = game.currentCiv;
-    if (!IsHuman(civ) || AnyPanelScreenOpen() || ui.dialogCode != 0) return;
-    const CivRecord& owner = Civ(civ);
-    if (owner.citiesFounded == 0)
-        WriteFirstCityGuide();
-    else if (owner.citiesFounded == 1 && owner.cityCount >= 1)
-        WriteNextStepGuide(civ);
-}
-
 // The score's two lines stand centred at the top right, kept clear of the frame's
 // right border (its inner edge is at x = 1014).
 void WriteScoreLines(Pixel colour, const std::string& top, const std::string& bottom) {
@@ -394,7 +278,7 @@ void WriteScore() {
     if (PointerNear(984, 20, 18))
         WriteScoreLines(colour, Tr("Ranking", "Sıralama"), RankTitle(score));
     else
-        WriteScoreLines(colour, Tr("Korvanescore", "Korvanescore"), std::to_string(score));
+        WriteScoreLines(colour, Tr("Score", "Puan"), std::to_string(score));
 }
 
 void WritePanelButtonLabels() {

@@ -12,6 +12,7 @@
 #include "ui/city_screen.h"
 #include "ui/drawing.h"
 #include "ui/entrance.h"
+#include "ui/guidance.h"
 #include "ui/key_bindings.h"
 #include "ui/map_view.h"
 #include "ui/options_screen.h"
@@ -609,6 +610,11 @@ void BaseMouseDown(int button, int shift, int x, int y) {
         ui.screenJustClosed = 1;
     }
     if (ui.cityMenuX != 0) return;
+    // A press on the guide's note is the note's: it never moves a unit.
+    if (GuidancePress(x, y)) {
+        Looping();
+        return;
+    }
     if (ui.unitPopupOpen && PopupPress(x, y)) {
         Looping();
         return;

@@ -9,6 +9,7 @@
 #include "state/rules.h"
 #include "state/state.h"
 #include "ui/drawing.h"
+#include "ui/guidance.h"
 #include "ui/map_view.h"
 #include "ui/options_screen.h"
 #include "ui/screens.h"
@@ -39,10 +40,19 @@ constexpr Rect kSlotPlate{220, 460, 373, 481};
 constexpr Rect kSlotPressed{380, 460, 530, 479};
 constexpr Rect kMessageBox{720, 0, 990, 132};
 constexpr int kMessageBoxX = 377, kMessageBoxY = 285;
-constexpr int kMenuItems = 7;
+constexpr int kMenuItems = 8;
 constexpr int kCountdown = 8;
 
-enum MenuItem { kScoreItem = 1, kSaveItem, kLoadItem, kMusicItem, kHelpItem, kOptionsItem, kExitItem };
+enum MenuItem {
+    kScoreItem = 1,
+    kSaveItem,
+    kLoadItem,
+    kMusicItem,
+    kGuidanceItem,
+    kHelpItem,
+    kOptionsItem,
+    kExitItem
+};
 
 bool InHalfOpen(int v, int low, int high) {
     return v >= low && v < high;
@@ -84,6 +94,9 @@ void MainMenuChoiceTakesEffect(int choice) {
     case kMusicItem:
         ToggleMusic();
         break;
+    case kGuidanceItem:
+        SetGuidanceOn(!GuidanceOn());
+        break;
     case kHelpItem:
         ui.helpMenuOpen = 1;
         ui.helpPage = 1;
@@ -94,6 +107,17 @@ void MainMenuChoiceTakesEffect(int choice) {
         OpenOptions();
         break;
     case kExitItem:
+        // A game left unsaved is lost: the player may save it first (not while a science
+        // is being chosen, when no save is possible).
+        if (!ui.scienceTableOpen && !game.gameOver &&
+            Ask(Tr("Do you want to save the game before you leave?",
+                   "Çıkmadan önce oyunu saklamak ister misiniz?"),
+                Tr("Save first", "Önce sakla"), Tr("Exit", "Çık"))) {
+            ui.saveMenuOpen = 1;
+            ui.slotChoice = 0;
+            ui.mainMenuOpen = 0;
+            break;
+        }
         TheHost().Quit();
         break;
     default:
@@ -170,7 +194,7 @@ void WriteMainMenu() {
         const char* text = "";
         switch (k) {
         case kScoreItem:
-            text = Tr("Korvanescore", "Kortuna Puan");
+            text = Tr("Score", "Puan");
             break;
         case kSaveItem:
             text = Tr("Save Game", "Oyunu Sakla");
@@ -181,8 +205,11 @@ void WriteMainMenu() {
         case kMusicItem:
             text = ui.musicOn ? Tr("Music On", "Müzik Açık") : Tr("Music Off", "Müzik Kapalı");
             break;
+        case kGuidanceItem:
+            text = GuidanceOn() ? Tr("Guide On", "Rehber Açık") : Tr("Guide Off", "Rehber Kapalı");
+            break;
         case kHelpItem:
-            text = Tr("Korvanepedia", "Ansiklopedi");
+            text = Tr("Encyclopedia", "Ansiklopedi");
             break;
         case kOptionsItem:
             text = Tr("Options", "Ayarlar");
@@ -272,7 +299,7 @@ void DrawScoreMenu() {
 
 void WriteScoreMenu() {
     if (!ui.scoreMenuOpen || ui.mainMenuOpen || ui.helpMenuOpen || DialogShown()) return;
-    WriteCentred(512, 299, kRed, 10, Tr("Korvanescore", "Kortuna Puan"));
+    WriteCentred(512, 299, kRed, 10, Tr("Score", "Puan"));
     WriteCentred(512, 315, kLightGrey, 10, std::to_string(Score()));
     ThePlatform().BackBuffer().FrameRect({455, 315, 574, 343}, kGrey);
     WriteText(399, 381, kGrey, 8,

@@ -83,7 +83,7 @@ void WriteHint(bool trailingSpace) {
     if (IsEnglish())
         WriteText(562, 477, kGrey, 8, trailingSpace ? "Press ESC to close " : "Press ESC to close", 800);
     else
-        WriteText(534, 477, kGrey, 8, "Kapatmak için ESC'e basın", 800);
+        WriteText(534, 477, kGrey, 8, "Kapatmak için ESC'ye basın", 800);
 }
 
 void DrawHighlight(int y, int height) {

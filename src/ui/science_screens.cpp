@@ -38,11 +38,9 @@ constexpr int kLastPictured = 35;               // later sciences have no pictur
 constexpr int kTitleY = 205;
 constexpr int kPanelScienceX = 191, kPanelScienceY = 695; // the panel's science button
 
-// The science tree: the overview window, one page of the tree picture, a marker on every
-// known science, the page buttons and the close plate.
+// The science tree: the overview window, a page of the tree with its lines, a marker on
+// every known science, the page buttons and the close plate.
 constexpr Rect kWindowPiece{600, 0, 1204, 422};
-constexpr int kTreeX = 326, kTreeY = 255; // marker positions count from here
-constexpr int kTreePageWidth = 300, kTreePageHeight = 230;
 constexpr Rect kMarker{0, 232, 14, 246};
 constexpr int kButtonPieceLeft = 20, kButtonPieceTop = 232, kButtonSize = 22;
 constexpr int kMinusX = 623, kPlusX = 644, kPageButtonY = 480, kPageButtonRadius = 11;
@@ -424,20 +422,80 @@ constexpr int kTreeColumns[kPages][3][6] = {
     {{39, 44}, {42, 49, 45}, {46, 50}},
 };
 
-// Calls visit(science, x, y) for every science on the page, with its marker position
-// relative to the tree's corner.
+// The tree drawn as a tree: each page shows its sciences in three columns, with a column
+// before them of the sciences from earlier pages that they build on, and a line from
+// every science to each one it needs. Positions are screen positions of the markers.
+constexpr int kTreeLeft = 236, kTreeWidth = 560, kTreeTop = 234, kTreeHeight = 226;
+constexpr int kNameWidth = 122;
+
+int SpotY(int k, int count) {
+    const int gap = std::min(46, count > 1 ? kTreeHeight / (count - 1) : kTreeHeight);
+    const int used = gap * (count - 1);
+    return kTreeTop + (kTreeHeight - used) / 2 + gap * k;
+}
+
+int PageOf(int science) {
+    for (int page = 1; page <= kPages; ++page)
+        for (int column = 0; column < 3; ++column)
+            for (int k = 0; k < 6; ++k)
+                if (kTreeColumns[page - 1][column][k] == science) return page;
+    return 0;
+}
+
+// The sciences of earlier pages that this page's sciences need, in increasing order.
+int EarlierNeeds(int page, int out[kSciences]) {
+    bool needed[kSciences + 1] = {};
+    for (int column = 0; column < 3; ++column)
+        for (int k = 0; k < 6; ++k) {
+            int a = 0, b = 0;
+            ScienceRequirements(kTreeColumns[page - 1][column][k], a, b);
+            for (int r : {a, b})
+                if (r != 0 && PageOf(r) < page) needed[r] = true;
+        }
+    int n = 0;
+    for (int s = 1; s <= kSciences; ++s)
+        if (needed[s]) out[n++] = s;
+    return n;
+}
+
+// Calls visit(science, x, y, ownPage) for every science shown on the page: its spot's
+// corner on the screen, and whether it belongs to this page (else it is a need from an
+// earlier one, in the first column).
 template <typename Visit> void ForEachTreeSpot(int page, Visit visit) {
     if (page < 1 || page > kPages) return;
+    int earlier[kSciences];
+    const int n = EarlierNeeds(page, earlier);
+    // Without needs from earlier pages the three columns share the whole width.
+    const int columnWidth = kTreeWidth / (n > 0 ? 4 : 3), first = n > 0 ? 1 : 0;
+    for (int k = 0; k < n; ++k) visit(earlier[k], kTreeLeft, SpotY(k, n), false);
     for (int column = 0; column < 3; ++column) {
         const int* sciences = kTreeColumns[page - 1][column];
         int count = 0;
         while (count < 6 && sciences[count] != 0) ++count;
-        for (int k = 0; k < count; ++k) {
-            const int y = count > 1 ? 4 + 184 * k / (count - 1) : 96;
-            visit(sciences[k], 2 + 100 * column, y);
-        }
+        for (int k = 0; k < count; ++k)
+            visit(sciences[k], kTreeLeft + columnWidth * (column + first), SpotY(k, count), true);
     }
 }
+
+// Where the science stands on the page, if it is shown there.
+bool SpotOf(int page, int science, int& x, int& y) {
+    bool found = false;
+    ForEachTreeSpot(page, [&](int s, int sx, int sy, bool) {
+        if (s != science || found) return;
+        x = sx;
+        y = sy;
+        found = true;
+    });
+    return found;
+}
+
+// The marker and the name of a science as wide as they are written.
+int SpotWidth(int science) {
+    return 17 + std::min(LineWidth(scienceName(science), 8), kNameWidth - 17) + 3;
+}
+
+// The science last pressed on the tree, whose needs are written under it.
+int pickedScience = 0;
 
 int ShownPage() {
     return std::clamp<int>(ui.sciencePage, 1, kPages);
@@ -484,7 +542,7 @@ void DrawScienceTable() {
         DrawSprite(kButtonArea.left + 1, kButtonArea.top + 1, kButtonPressed, true, Sheet::Interfaces);
     else
         DrawSprite(kButtonArea.left, kButtonArea.top, kButtonPlain, true, Sheet::Interfaces);
-    // Until the information panel writes the screens' texts, the table writes its own.
+    // The table writes its own texts as it is drawn.
     WriteScienceTable();
 }
 
@@ -554,11 +612,39 @@ void DrawScienceMenu() {
     const int page = ShownPage();
     const int civ = game.viewCiv;
     DrawSprite(210, 150, kWindowPiece, true, Sheet::Backgrounds);
-    const int pageLeft = kTreePageWidth * (page - 1);
-    DrawSprite(kTreeX, kTreeY - 5, {pageLeft, 0, pageLeft + kTreePageWidth, kTreePageHeight}, true,
-               Sheet::ScienceSprite);
-    ForEachTreeSpot(page, [civ](int science, int x, int y) {
-        if (Known(civ, science)) DrawSprite(kTreeX + x, kTreeY + y, kMarker, true, Sheet::ScienceSprite);
+    // The lines first, so that markers and names stand over them.
+    ForEachTreeSpot(page, [page, civ](int science, int x, int y, bool own) {
+        if (!own) return;
+        int needs[2];
+        ScienceRequirements(science, needs[0], needs[1]);
+        for (int need : needs) {
+            int nx = 0, ny = 0;
+            if (need == 0 || !SpotOf(page, need, nx, ny)) continue;
+            const Pixel colour = Known(civ, need) ? Rgb(200, 164, 96) : Rgb(120, 104, 80);
+            const int from = nx + SpotWidth(need);
+            Screen().Line(from, ny + 7, x - 3, y + 7, colour);
+            Screen().Line(from, ny + 8, x - 3, y + 8, colour);
+        }
+    });
+    // Lines that pass behind a name leave it readable on the window's own colour.
+    const Pixel ground = Screen().GetPixel(300, 490);
+    ForEachTreeSpot(page, [ground](int science, int x, int y, bool) {
+        Screen().FillRect({x - 1, y, x + SpotWidth(science), y + 15}, ground);
+    });
+    ForEachTreeSpot(page, [civ](int science, int x, int y, bool own) {
+        if (Known(civ, science)) {
+            if (own)
+                DrawSprite(x, y, kMarker, true, Sheet::ScienceSprite);
+            else
+                Screen().FillRect({x + 3, y + 3, x + 11, y + 11}, Rgb(200, 164, 96));
+        } else if (Civ(civ).research == science) {
+            Screen().FrameRect({x + 1, y + 1, x + 13, y + 13}, kGold);
+            Screen().FrameRect({x + 2, y + 2, x + 12, y + 12}, kGold);
+        } else if (CanResearch(civ, science)) {
+            Screen().FrameRect({x + 2, y + 2, x + 12, y + 12}, Rgb(150, 210, 150));
+        }
+        if (science == pickedScience)
+            Screen().FrameRect({x - 3, y - 3, x + SpotWidth(science) + 2, y + 18}, kGold);
     });
     if (page >= 2) DrawPageButton(kMinusX, 0);
     if (page < kPages) DrawPageButton(kPlusX, 1);
@@ -566,19 +652,62 @@ void DrawScienceMenu() {
         DrawSprite(689, 189, kCloseLit, true, Sheet::Backgrounds);
     else
         DrawSprite(689, 190, kClosePlain, true, Sheet::Backgrounds);
-    // Until the information panel writes the screens' texts, the tree writes its own.
+    // The tree writes its own texts as it is drawn.
     WriteScienceMenu();
 }
+
+namespace {
+
+// What the picked science still needs: every science on its way that is not known yet,
+// in the tree's order.
+std::string PickedLine(int civ) {
+    const int s = pickedScience;
+    if (s < 1 || s > kSciences) return {};
+    const std::string name = scienceName(s);
+    if (Known(civ, s)) return name + Tr(": known.", ": biliniyor.");
+    if (Civ(civ).research == s) return name + Tr(": under research.", ": araştırılıyor.");
+    if (CanResearch(civ, s)) return name + Tr(": can be studied now.", ": şimdi araştırılabilir.");
+    bool missing[kSciences + 1] = {};
+    int stack[kSciences + 1], top = 0;
+    stack[top++] = s;
+    while (top > 0) {
+        int needs[2];
+        ScienceRequirements(stack[--top], needs[0], needs[1]);
+        for (int need : needs)
+            if (need != 0 && !Known(civ, need) && !missing[need]) {
+                missing[need] = true;
+                stack[top++] = need;
+            }
+    }
+    std::string list;
+    for (int k = 1; k <= kSciences; ++k)
+        if (missing[k]) list += (list.empty() ? "" : ", ") + std::string(scienceName(k));
+    return name + Tr(" still needs: ", " için önce gerekenler: ") + list + ".";
+}
+
+} // namespace
 
 void WriteScienceMenu() {
     if (!ui.scienceMenuOpen) return;
     const int page = ShownPage();
     const int civ = game.viewCiv;
-    // The names stand beside the markers, bright once known.
-    ForEachTreeSpot(page, [civ](int science, int x, int y) {
-        WriteText(kTreeX + x + 17, kTreeY + y + 1, Known(civ, science) ? kWhite : kGrey, 8,
-                  scienceName(science), kTreeX + x + 98);
+    // The names stand beside the markers: bright once known, gold while studied, green
+    // when they can be taken up now.
+    ForEachTreeSpot(page, [civ](int science, int x, int y, bool) {
+        const Pixel colour = Known(civ, science)            ? kWhite
+                             : Civ(civ).research == science ? kGold
+                             : CanResearch(civ, science)    ? Rgb(150, 210, 150)
+                                                            : kGrey;
+        WriteText(x + 17, y + 1, colour, 8, scienceName(science), x + kNameWidth);
     });
+    WriteText(kTreeLeft, 196, kLightGrey, 8,
+              Tr("White: known. Gold: under research. Green: can be studied now. Press a science to see "
+                 "what it still needs.",
+                 "Beyaz: biliniyor. Altın: araştırılıyor. Yeşil: şimdi araştırılabilir. Neye ihtiyaç "
+                 "duyduğunu görmek için bir bilime basın."),
+              680);
+    const std::string picked = PickedLine(civ);
+    if (!picked.empty()) WriteText(kTreeLeft, 512, kWhite, 8, picked, 796);
     WriteCentred(633, 496, kLightGrey, 8, std::to_string(page) + " / " + std::to_string(kPages));
     WriteText(699, 193, CloseLit() ? kLightGrey : kGrey, 8, Tr("close", "kapat"), 760);
 }
@@ -595,7 +724,14 @@ bool ScienceMenuMouseDown(int x, int y) {
         ui.sciencePage += 1;
         return true;
     }
-    return false;
+    bool hit = false;
+    ForEachTreeSpot(ShownPage(), [&](int science, int sx, int sy, bool) {
+        if (hit || x < sx - 2 || x >= sx + kNameWidth + 2 || y < sy - 2 || y >= sy + 16) return;
+        pickedScience = science;
+        hit = true;
+    });
+    if (hit) PlaySound("click");
+    return hit;
 }
 
 int SciencePageFor(int civ) {

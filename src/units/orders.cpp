@@ -4,6 +4,7 @@
 
 #include "ai/computer_player.h"
 #include "economy/city.h"
+#include "economy/science.h"
 #include "state/host.h"
 #include "state/numbers.h"
 #include "state/rules.h"
@@ -111,6 +112,8 @@ uint8_t BuildCityOrder(int civ, int slot, bool human) {
     if (settler && CityMayBeFounded(civ, x, y)) {
         FoundCity(x, y);
         KillUnit(civ, slot);
+        // A person's first city asks at once which science to study first.
+        ResumeHumanResearch(civ);
         return 1;
     }
     if (!settler)

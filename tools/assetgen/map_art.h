@@ -1,7 +1,7 @@
-// Plain stand-in pictures for the sheets of the map view, so that a map reads well until
-// the real art is drawn: flat terrain colours, simple shores, rivers, roads, fields,
-// forests and hills, units as numbered figures in their owner's colour, cities as
-// clusters of houses with their names and sizes on plates.
+// The pictures of the map view's sheets that are computed rather than drawn from SVG
+// sources: the ground of each terrain, shores, the edges where terrains meet, hills,
+// rivers, forests, roads and fields, the fog over unseen land, the citizens and the
+// cities' names on their plates.
 #pragma once
 
 #include <cairo.h>

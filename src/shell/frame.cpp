@@ -79,7 +79,34 @@ void DrawOpenScreens() {
     if (ui.scoreMenuOpen) Trace("scoreMenu"), DrawScoreMenu();
 }
 
+ComputerPace computerPace;
+
+// The computers' share of one frame (see ComputerPace).
+void PlayComputersForAFrame(Platform& platform) {
+    // A computer that can never finish its turn cannot hold a frame for ever.
+    constexpr int kMostSteps = 100000;
+    const ComputerPace pace = computerPace;
+    const uint64_t started = pace.milliseconds > 0 ? platform.TicksMs() : 0;
+    const int32_t turn = game.turn;
+    for (int step = 0; step < kMostSteps && (pace.steps == ComputerPace::kNoLimit || step < pace.steps);
+         ++step) {
+        if (!ComputerToMove()) break;
+        ComputerStep();
+        if (game.turn != turn) break;
+        if (pace.milliseconds > 0 && platform.TicksMs() - started >= static_cast<uint64_t>(pace.milliseconds))
+            break;
+    }
+}
+
 } // namespace
+
+void SetComputerPace(const ComputerPace& pace) {
+    computerPace = pace;
+}
+
+const ComputerPace& CurrentComputerPace() {
+    return computerPace;
+}
 
 void SetFrameTrace(std::vector<std::string>* trace) {
     frameTrace = trace;
@@ -113,12 +140,11 @@ void TimerFunction() {
     // 4. A person's unit walking its route.
     if (HumanUnitAutomation()) return;
 
-    // A computer's turn that nothing is driving (a game saved or loaded in the middle of
-    // it) goes on: the computers finish, and the frame then shows whose turn it is.
-    if (!ui.innerFrame && ui.gameStarted && !game.gameOver && ui.dialogCode == 0 && game.currentCiv >= 1 &&
-        game.currentCiv <= game.civCount && !IsHuman(game.currentCiv)) {
+    // A computer's turn that no press drives (a game nobody plays, or one loaded in the
+    // middle of a computer's turn) goes on, a share of it in each frame.
+    if (!ui.innerFrame && ui.gameStarted && !AnyScreenOpen() && ComputerToMove()) {
         Trace("computers");
-        Looping();
+        PlayComputersForAFrame(platform);
     }
 
     // 5. The entrance screen.

@@ -341,6 +341,19 @@ TEST_F(FrameTest, AWatchedGameAnswersAtOnceAndWaitsWhileTheMenuIsOpen) {
     EXPECT_EQ(game.turn, turn + 1);
 }
 
+// A press made while the computers play their share of a frame is kept, and answered
+// after the frame, instead of being lost in the frames their moves draw.
+TEST_F(FrameTest, APressDuringTheComputersShareIsKeptForAfterTheFrame) {
+    ASSERT_TRUE(StartComputerGame(24, 2, 3));
+    platform.PushEvent({EventKind::KeyDown, kVkEscape, 0, 0, 0, 0});
+    EXPECT_TRUE(Has(Frame(), "computers"));
+    InputEvent kept;
+    ASSERT_TRUE(TakeKeptEvent(kept)) << "read by a frame drawn inside a computer's move";
+    EXPECT_EQ(kept.kind, EventKind::KeyDown);
+    EXPECT_EQ(kept.key, kVkEscape);
+    EXPECT_FALSE(TakeKeptEvent(kept));
+}
+
 // The nation, its government and the emblem beside them keep a margin inside the status
 // panel, whatever the names, in both languages.
 TEST_F(FrameTest, TheStatusLineKeepsClearOfItsPanelsEdges) {

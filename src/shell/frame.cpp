@@ -14,6 +14,8 @@
 #include "units/orders.h"
 #include "units/unit_table.h"
 
+#include <deque>
+
 namespace annals {
 
 namespace {
@@ -80,6 +82,11 @@ void DrawOpenScreens() {
 }
 
 ComputerPace computerPace;
+// Set while the computers play their share of a frame: a press that comes meanwhile is
+// the watcher's, kept for after the frame (a few of them; more are not a person's).
+bool computersInFrame = false;
+std::deque<InputEvent> keptEvents;
+constexpr size_t kMostKeptEvents = 32;
 
 // The computers' share of one frame (see ComputerPace).
 void PlayComputersForAFrame(Platform& platform) {
@@ -88,6 +95,7 @@ void PlayComputersForAFrame(Platform& platform) {
     const ComputerPace pace = computerPace;
     const uint64_t started = pace.milliseconds > 0 ? platform.TicksMs() : 0;
     const int32_t turn = game.turn;
+    computersInFrame = true;
     for (int step = 0; step < kMostSteps && (pace.steps == ComputerPace::kNoLimit || step < pace.steps);
          ++step) {
         if (!ComputerToMove()) break;
@@ -96,6 +104,7 @@ void PlayComputersForAFrame(Platform& platform) {
         if (pace.milliseconds > 0 && platform.TicksMs() - started >= static_cast<uint64_t>(pace.milliseconds))
             break;
     }
+    computersInFrame = false;
 }
 
 } // namespace
@@ -106,6 +115,13 @@ void SetComputerPace(const ComputerPace& pace) {
 
 const ComputerPace& CurrentComputerPace() {
     return computerPace;
+}
+
+bool TakeKeptEvent(InputEvent& event) {
+    if (keptEvents.empty()) return false;
+    event = keptEvents.front();
+    keptEvents.pop_front();
+    return true;
 }
 
 void SetFrameTrace(std::vector<std::string>* trace) {
@@ -202,10 +218,16 @@ public:
 
     void NestedFrame() override {
         if (platform_.QuitRequested()) return;
-        // Keep the window alive; input that arrives during an action is not an order.
+        // Keep the window alive; input that arrives during an action is not an order,
+        // but a press made while the computers play their share of a frame is the
+        // watcher's, and is answered after the frame.
         InputEvent event;
-        while (platform_.PollEvent(event))
-            if (event.kind == EventKind::MouseMove) BaseMouseMove(event.shift, event.x, event.y);
+        while (platform_.PollEvent(event)) {
+            if (event.kind == EventKind::MouseMove)
+                BaseMouseMove(event.shift, event.x, event.y);
+            else if (computersInFrame && event.kind != EventKind::None && keptEvents.size() < kMostKeptEvents)
+                keptEvents.push_back(event);
+        }
         if (platform_.QuitRequested()) return;
         const uint8_t saved = ui.innerFrame;
         ui.innerFrame = 1;

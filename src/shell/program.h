@@ -50,6 +50,10 @@ const ComputerPace& CurrentComputerPace();
 // The window's pace: the computers' moves are followed, most of each 60 ms tick theirs.
 constexpr ComputerPace kWindowPace{ComputerPace::kNoLimit, 40};
 
+// A press the watcher made while the computers played their share of a frame, kept to be
+// answered after it; false when none is waiting.
+bool TakeKeptEvent(InputEvent& event);
+
 // The timer event: a frame, only while the window has the focus.
 void DXTimer1Timer();
 void FormClose();

@@ -218,14 +218,15 @@ public:
 
     void NestedFrame() override {
         if (platform_.QuitRequested()) return;
-        // Keep the window alive; input that arrives during an action is not an order,
-        // but a press made while the computers play their share of a frame is the
-        // watcher's, and is answered after the frame.
+        // Keep the window alive; input that arrives during a person's action is not an
+        // order, but a press made while the computers play their share of a frame, or
+        // in a game nobody plays, is the watcher's, and is answered after the frame.
         InputEvent event;
         while (platform_.PollEvent(event)) {
             if (event.kind == EventKind::MouseMove)
                 BaseMouseMove(event.shift, event.x, event.y);
-            else if (computersInFrame && event.kind != EventKind::None && keptEvents.size() < kMostKeptEvents)
+            else if ((computersInFrame || NobodyPlays()) && event.kind != EventKind::None &&
+                     keptEvents.size() < kMostKeptEvents)
                 keptEvents.push_back(event);
         }
         if (platform_.QuitRequested()) return;

@@ -55,6 +55,8 @@ void MakeGame() {
     city.cityY = static_cast<uint8_t>(ly);
     city.owner = 1;
     city.cityIndex = 1;
+    city.founder = 1;
+    city.nameIndex = 1; // named as the first city its founder built
     city.nextFreeSlot = 1;
     city.size = 1;
     city.storageCapacity = 100;

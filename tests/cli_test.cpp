@@ -9,6 +9,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <sys/stat.h>
 
 using namespace annals;
 namespace fs = std::filesystem;
@@ -255,4 +256,83 @@ TEST_F(CliTest, ActingWithTheLastUnitSavesAtThePersonsNextMove) {
     ASSERT_TRUE(LoadFromFile(Path("next.txt")).ok);
     EXPECT_EQ(game.currentCiv, 1);
     EXPECT_EQ(game.turn, turn + 1);
+}
+
+// A game that nobody plays: a shot draws it and an order acts on it as it was saved;
+// frames in a script let the computers play on, a round a frame, and the game so
+// watched is the one `play` plays.
+TEST_F(CliTest, AGameNobodyPlaysIsTakenAsSavedAndPlaysOnInFrames) {
+    auto contents = [](const std::string& path) {
+        std::ifstream in(path, std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(in), {});
+    };
+    const std::string start = Path("watch.txt");
+    ASSERT_EQ(Run({"new", "--out", start, "--humans", "", "--size", "tiny", "--seed", "3"}), 0) << err;
+    ASSERT_EQ(Run({"shot", start, "--out", Path("w.png"), "--frames", "3", "--save", Path("shown.txt")}), 0)
+        << err;
+    EXPECT_TRUE(contents(Path("shown.txt")) == contents(start)) << "the shot played on";
+    ASSERT_EQ(Run({"act", start, Path("acted.txt"), "--order", "11"}), 0) << err;
+    ASSERT_TRUE(LoadFromFile(Path("acted.txt")).ok);
+    EXPECT_EQ(game.turn, 2);
+    EXPECT_EQ(game.currentCiv, 1) << "the order played nothing more";
+
+    ASSERT_EQ(
+        Run({"shot", start, "--out", Path("w.png"), "--script", "frames:3", "--save", Path("watched.txt")}),
+        0)
+        << err;
+    ASSERT_EQ(Run({"play", start, Path("played.txt"), "--rounds", "3"}), 0) << err;
+    ASSERT_TRUE(LoadFromFile(Path("watched.txt")).ok);
+    EXPECT_EQ(game.turn, 5);
+    EXPECT_TRUE(contents(Path("watched.txt")) == contents(Path("played.txt")));
+}
+
+TEST_F(CliTest, DoubtfulInputIsRefusedWithTheUsage) {
+    const std::string saved = Path("game.txt"), png = Path("x.png");
+    const std::vector<std::vector<std::string>> cases = {
+        {"shot", saved, "--out", png, "--reveal", "maybe"},
+        {"shot", saved, "--out", png, "--reveal", "YES"},
+        {"play", saved, Path("p.txt"), "--rounds", "1", "--rounds", "2"},
+        {"new", "--out", Path("n.txt"), "--rivals", " 2"},
+        {"new", "--out", Path("n.txt"), "--rivals", "+2"},
+        {"--seed", "1", "--seed", "2", "check", saved},
+    };
+    for (const auto& c : cases) {
+        std::string line;
+        for (const std::string& word : c) line += "[" + word + "] ";
+        EXPECT_EQ(Run(c), 2) << line;
+        EXPECT_NE(err.find("usage"), std::string::npos) << line << err;
+    }
+    EXPECT_FALSE(fs::exists(Path("n.txt")));
+    EXPECT_FALSE(fs::exists(Path("p.txt")));
+}
+
+// A file that cannot be a game says what is wrong with it; a path is printed back as the
+// loader prints a file's text, without the control characters it was typed with.
+TEST_F(CliTest, WhatIsWrongWithAFileIsSaidPrintably) {
+    fs::create_directories(dir / "folder.txt");
+    EXPECT_EQ(Run({"check", Path("folder.txt")}), 1);
+    EXPECT_NE(err.find("is a folder"), std::string::npos) << err;
+    EXPECT_EQ(Run({"check", Path("\x1b]0;owned\x07.txt")}), 1);
+    EXPECT_EQ(err.find_first_of("\x1b\x07"), std::string::npos) << err;
+    EXPECT_NE(err.find("?]0;owned?.txt: There is no saved game"), std::string::npos) << err;
+    EXPECT_EQ(Run({"check", Path("oyun-\xc5\x9f.txt")}), 1);
+    EXPECT_NE(err.find("oyun-\xc5\x9f.txt"), std::string::npos) << "a Turkish letter is kept";
+}
+
+// A screenshot is written as a save is: whole, never through a link or into a FIFO, and
+// under any name a folder takes.
+TEST_F(CliTest, AScreenshotIsWrittenAsASaveIs) {
+    std::ofstream(dir / "victim.png") << "precious";
+    fs::create_symlink(dir / "victim.png", dir / "link.png");
+    ASSERT_EQ(mkfifo(Path("fifo.png").c_str(), 0600), 0);
+    for (const char* name : {"link.png", "fifo.png"}) {
+        EXPECT_EQ(Run({"shot", "--out", Path(name)}), 1) << name;
+        EXPECT_NE(err.find("cannot write"), std::string::npos) << err;
+    }
+    std::ifstream victim(dir / "victim.png");
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(victim), {}), "precious");
+    EXPECT_TRUE(fs::is_fifo(Path("fifo.png")));
+    const fs::path longest = dir / (std::string(251, 'p') + ".png");
+    ASSERT_EQ(Run({"shot", "--out", longest.string()}), 0) << err;
+    EXPECT_GT(fs::file_size(longest), 1000u);
 }

@@ -19,6 +19,7 @@
 #include <sstream>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 using namespace annals;
@@ -412,6 +413,14 @@ TEST_F(SaveGameTest, DamagedFilesAreRefusedWithTheirReasons) {
          "not aboard"},
         {"a wagon train carrying a unit", [] { Unit(1, 5).cargo[2] = 100000 + 1; }, "not goods"},
         {"a warrior with cargo", [] { Unit(1, 1).cargo[1] = 7010; }, "more than it has room for"},
+        // Past the ranges the rules give: no city is founded without a name of its six.
+        {"a city named by no founding", [&] { city.nameIndex = 0; }, "city name"},
+        {"a seventh city name", [&] { city.nameIndex = 7; }, "city name"},
+        {"a tile variant of 0", [&] { Cell(landX, landY).tileVariant = 0; }, "tile variant"},
+        {"a tile variant of 6", [&] { Cell(seaX, seaY).tileVariant = 6; }, "tile variant"},
+        {"a special resource 15", [&] { Cell(landX, landY).special = 15; }, "special resource"},
+        {"a unit without experience", [] { Unit(1, 2).experience = 0; }, "unit experience"},
+        {"a route step to the middle", [] { Unit(1, 1).path[2] = 5; }, "route direction"},
     };
     for (const Case& c : cases) {
         c.damage();
@@ -464,6 +473,50 @@ TEST_F(SaveGameTest, LinksFifosAndFoldersAreNeverWrittenThrough) {
 
     // Reading a FIFO or a folder is refused at once instead of waiting for a writer.
     EXPECT_FALSE(LoadFromFile((root / "fifo.txt").string()).ok);
-    EXPECT_FALSE(LoadFromFile((root / "folder.txt").string()).ok);
+    const LoadOutcome folder = LoadFromFile((root / "folder.txt").string());
+    EXPECT_FALSE(folder.ok);
+    EXPECT_NE(folder.reason.find("folder"), std::string::npos) << folder.reason;
+    fs::remove_all(root);
+}
+
+// Names as long as a folder takes (255 bytes) are saved: the temporary file beside the
+// output is shortened to fit, and nothing of it is left behind.
+TEST_F(SaveGameTest, TheLongestNamesAreSaved) {
+    const fs::path root = annals::testing::FreshTempDir("long-names");
+    for (const size_t length : {249u, 252u, 255u}) {
+        const fs::path path = root / std::string(length, 'g');
+        std::string reason;
+        ASSERT_TRUE(SaveToFile(path.string(), reason)) << length << ": " << reason;
+        ASSERT_TRUE(SaveToFile(path.string(), reason)) << "over the old one: " << reason;
+        EXPECT_TRUE(LoadFromFile(path.string()).ok) << length;
+    }
+    EXPECT_EQ(std::distance(fs::directory_iterator(root), fs::directory_iterator{}), 3);
+    fs::remove_all(root);
+}
+
+// A slot the player may not read says so, rather than that it is empty.
+TEST_F(SaveGameTest, AnUnreadableFileIsToldApartFromAMissingOne) {
+    const fs::path root = annals::testing::FreshTempDir("unreadable");
+    const std::string path = (root / "Slot1.txt").string();
+    std::string reason;
+    ASSERT_TRUE(SaveToFile(path, reason)) << reason;
+    ASSERT_EQ(chmod(path.c_str(), 0), 0);
+    EXPECT_NE(LoadFromFile((root / "none.txt").string()).reason.find("no saved game"), std::string::npos);
+    auto refusedForPermission = [&] {
+        const LoadOutcome outcome = LoadFromFile(path);
+        return !outcome.ok && outcome.reason.find("no permission") != std::string::npos;
+    };
+    if (geteuid() != 0) {
+        EXPECT_TRUE(refusedForPermission());
+    } else {
+        // The super-user reads every file: the check runs as another user.
+        const pid_t child = fork();
+        ASSERT_GE(child, 0);
+        if (child == 0)
+            _exit(setgid(65534) == 0 && setuid(65534) == 0 ? (refusedForPermission() ? 0 : 1) : 2);
+        int status = 0;
+        ASSERT_EQ(waitpid(child, &status, 0), child);
+        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "status " << status;
+    }
     fs::remove_all(root);
 }

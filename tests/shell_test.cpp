@@ -1,7 +1,10 @@
 // Program start and the frame routine, run under the headless platform.
 #include "economy/news.h"
 #include "fixtures.h"
+#include "persist/save_game.h"
 #include "platform/headless_platform.h"
+#include "platform/keys.h"
+#include "shell/autoplay.h"
 #include "shell/program.h"
 #include "state/host.h"
 #include "state/rules.h"
@@ -318,6 +321,37 @@ TEST_F(FrameTest, AComputersTurnThatNothingDrivesGoesOn) {
     EXPECT_EQ(game.currentCiv, 1);
     EXPECT_EQ(game.turn, turn + 1) << "the round came round to the person";
     EXPECT_FALSE(Has(Frame(), "computers")) << "nothing more to resume";
+}
+
+// A game that nobody plays is watched: a press never runs the computers, so Escape opens
+// the menu at once, and while it is open they wait. Closed, the game goes on, a year a
+// frame at the unhurried pace of the tests.
+TEST_F(FrameTest, AWatchedGameAnswersAtOnceAndWaitsWhileTheMenuIsOpen) {
+    ASSERT_TRUE(StartComputerGame(24, 2, 3));
+    const int32_t turn = game.turn;
+    const std::string before = SaveGameText();
+    FormKeyDown(kVkEscape, 0);
+    EXPECT_EQ(ui.mainMenuOpen, 1);
+    EXPECT_FALSE(Has(Frame(), "computers"));
+    Frame();
+    EXPECT_TRUE(SaveGameText() == before) << "the game moved while paused";
+    FormKeyDown(kVkEscape, 0);
+    EXPECT_EQ(ui.mainMenuOpen, 0);
+    EXPECT_TRUE(Has(Frame(), "computers"));
+    EXPECT_EQ(game.turn, turn + 1);
+}
+
+// A press made while the computers play their share of a frame is kept, and answered
+// after the frame, instead of being lost in the frames their moves draw.
+TEST_F(FrameTest, APressDuringTheComputersShareIsKeptForAfterTheFrame) {
+    ASSERT_TRUE(StartComputerGame(24, 2, 3));
+    platform.PushEvent({EventKind::KeyDown, kVkEscape, 0, 0, 0, 0});
+    EXPECT_TRUE(Has(Frame(), "computers"));
+    InputEvent kept;
+    ASSERT_TRUE(TakeKeptEvent(kept)) << "read by a frame drawn inside a computer's move";
+    EXPECT_EQ(kept.kind, EventKind::KeyDown);
+    EXPECT_EQ(kept.key, kVkEscape);
+    EXPECT_FALSE(TakeKeptEvent(kept));
 }
 
 // The nation, its government and the emblem beside them keep a margin inside the status

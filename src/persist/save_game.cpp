@@ -7,6 +7,7 @@
 #include "state/validation.h"
 #include "units/movement.h"
 #include "units/orders.h"
+#include "world/map_generator.h"
 
 #include <algorithm>
 #include <cmath>
@@ -31,6 +32,8 @@ struct Records {
     GameState& game;
 };
 
+// The drawings of each terrain a cell picks from.
+constexpr int kTileVariants = 5;
 constexpr int64_t kInt32Min = std::numeric_limits<int32_t>::min();
 constexpr int64_t kInt32Max = std::numeric_limits<int32_t>::max();
 
@@ -40,15 +43,6 @@ int64_t Scale(double value, int factor) {
     if (scaled > static_cast<double>(kInt32Max)) return kInt32Max;
     if (scaled < static_cast<double>(kInt32Min)) return kInt32Min;
     return static_cast<int64_t>(scaled);
-}
-
-// A piece of a file as it may be shown: only printable ASCII, every other byte a '?',
-// so that a message never carries a terminal's control sequences.
-std::string Printable(const char* text, size_t length) {
-    std::string shown(text, length);
-    for (char& c : shown)
-        if (c < 0x20 || c > 0x7e) c = '?';
-    return shown;
 }
 
 bool IsNation(int64_t n) {
@@ -127,6 +121,7 @@ public:
     }
     void Flag(uint8_t& flag, const char*) { Put(flag != 0 ? 1 : 0); }
     void Scaled(double& value, int factor, const char*) { Put(Scale(value, factor)); }
+    void Direction(uint8_t& direction, const char*) { Put(direction); }
     void Reserved() { Put(0); }
     void Stored(int64_t computed, int64_t&, const char*) { Put(computed); }
 
@@ -161,7 +156,8 @@ public:
         }
         if (digits == 0 || (p_ < end_ && *p_ != ' ' && *p_ != '\n' && *p_ != '\r' && *p_ != '\t')) {
             std::string message = "\"";
-            message.append(Printable(start, std::min<size_t>(12, static_cast<size_t>(end_ - start))));
+            message.append(
+                PrintableText(std::string(start, std::min<size_t>(12, static_cast<size_t>(end_ - start)))));
             message.append("\" is not a number (");
             message.append(what);
             message.append(")");
@@ -189,6 +185,16 @@ public:
     void Scaled(double& value, int factor, const char* what) {
         int64_t v = 0;
         if (Next(v, what)) value = static_cast<double>(v) / factor;
+    }
+    // A keypad direction: 1..9 without the 5 in the middle, which goes nowhere.
+    void Direction(uint8_t& direction, const char* what) {
+        int64_t v = 0;
+        if (!Next(v, what)) return;
+        if (v < 1 || v > 9 || v == 5) {
+            Fail(std::to_string(v) + " is not a possible " + what);
+            return;
+        }
+        direction = static_cast<uint8_t>(v);
     }
     void Reserved() {
         int64_t v = 0;
@@ -224,7 +230,7 @@ template <typename A> void VisitUnit(A& a, UnitRecord& u) {
     a.Value(u.y, 0, kMaxMapSize, "unit row");
     a.Value(u.type, 1, kUnitTypes, "unit type");
     a.Value(u.lives, 0, 255, "unit lives");
-    a.Value(u.experience, 0, 10, "unit experience");
+    a.Value(u.experience, 1, 10, "unit experience");
     a.Value(u.fortified, 0, 255, "fortified mark");
     a.Value(u.order, 0, 255, "unit order");
     a.Value(u.movesLeft, -128, 127, "move points");
@@ -237,7 +243,7 @@ template <typename A> void VisitUnit(A& a, UnitRecord& u) {
     for (int i = 1; i <= kCargoSlots; ++i) a.Value(u.cargo[i], kInt32Min, kInt32Max, "cargo");
     a.Value(u.pathLength, 0, kPathSteps, "route length");
     a.Value(u.pathStep, 0, 255, "route step");
-    for (int i = 1; i <= u.pathLength; ++i) a.Value(u.path[i], 1, 9, "route direction");
+    for (int i = 1; i <= u.pathLength; ++i) a.Direction(u.path[i], "route direction");
 }
 
 template <typename A> void VisitCity(A& a, CityData& c) {
@@ -260,7 +266,7 @@ template <typename A> void VisitCity(A& a, CityData& c) {
     a.Value(c.owner, 1, kMaxCivs, "city owner");
     a.Value(c.cityIndex, 1, kMaxCities, "city index");
     a.Value(c.founder, 0, kMaxCivs, "city founder");
-    a.Value(c.nameIndex, 0, 255, "city name");
+    a.Value(c.nameIndex, 1, kCityNamesPerNation, "city name");
     a.Value(c.foodBox, 0, 255, "food box");
     a.Value(c.taxRate, 0, kMaxTaxRate, "tax rate");
     a.Value(c.scienceLevel, 0, kMaxSpendingLevel, "science level");
@@ -329,7 +335,7 @@ template <typename A> void Visit(A& a, Records r, StoredChecks& stored) {
                 a.Value(cell.unitList[i], 1, kMaxUnits, "unit in a cell");
             a.Value(cell.cellSeed, 0, 255, "cell seed");
             a.Value(cell.terrain, 1, 7, "terrain");
-            a.Value(cell.tileVariant, 0, 255, "tile variant");
+            a.Value(cell.tileVariant, 1, kTileVariants, "tile variant");
             a.Value(cell.river, 0, 1111, "river");
             a.Flag(cell.mine, "mine");
             a.Flag(cell.coastal, "coast");
@@ -338,8 +344,8 @@ template <typename A> void Visit(A& a, Records r, StoredChecks& stored) {
             a.Flag(cell.hill, "hill");
             a.Flag(cell.cornfield, "cornfield");
             a.Flag(cell.explored, "explored mark");
-            a.Value(cell.special, 0, 255, "special resource");
-            a.Value(cell.hiddenSpecial, 0, 255, "hidden resource");
+            a.Value(cell.special, 0, kSpecialPearls, "special resource");
+            a.Value(cell.hiddenSpecial, 0, kSpecialPearls, "hidden resource");
             a.Flag(cell.hillExamined, "examined hill");
             a.Flag(cell.reservedFlag, "reserved flag");
             a.Value(cell.seaBody, 0, 255, "sea");

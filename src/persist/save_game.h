@@ -43,6 +43,18 @@ LoadOutcome LoadFromFile(const std::string& path);
 bool Save(int slot);
 bool Load(int slot);
 
+// Text from a file or a command line as it may be shown: printable ASCII and whole UTF-8
+// letters stay, every control character (in either encoding), direction override or
+// broken sequence becomes '?', so that a message never carries a terminal's control
+// sequences.
+std::string PrintableText(const std::string& text);
+
+// Writes a file whole or not at all: the bytes go to a new temporary file of our own
+// beside it (created exclusively, so nothing planted at a known name is written through),
+// which is then renamed over the old one. An output that is not a plain file (a folder,
+// a FIFO, a device, a link) is refused and left as it was. Returns false with a reason.
+bool WriteFileWhole(const std::string& path, const std::string& bytes, std::string& reason);
+
 // The first number of a slot file (nation x 100000 + year + 5555); false for a free or
 // damaged slot.
 bool SlotHeader(int slot, int64_t& header);

@@ -78,18 +78,81 @@ bool SlotExists(int slot) {
     return slot >= 1 && slot <= kSaveSlots && stat(SlotPath(slot).c_str(), &st) == 0 && S_ISREG(st.st_mode);
 }
 
-bool SaveToFile(const std::string& path, std::string& reason) {
-    // A FIFO, a device or a folder at the output's name is never replaced by a save,
-    // and neither is a link (the save would not go where the link points).
+std::string PrintableText(const std::string& text) {
+    std::string shown;
+    shown.reserve(text.size());
+    const auto byte = [&](size_t i) { return static_cast<unsigned char>(text[i]); };
+    for (size_t i = 0; i < text.size();) {
+        const unsigned char c = byte(i);
+        if (c >= 0x20 && c < 0x7f) {
+            shown += static_cast<char>(c);
+            ++i;
+            continue;
+        }
+        // A whole UTF-8 letter stays (a file name in Turkish is shown as typed).
+        const int extra = c >= 0xc2 && c <= 0xdf   ? 1
+                          : c >= 0xe0 && c <= 0xef ? 2
+                          : c >= 0xf0 && c <= 0xf4 ? 3
+                                                   : 0;
+        uint32_t code = c & (0x3fu >> extra);
+        bool whole = extra > 0 && i + extra < text.size();
+        for (int k = 1; whole && k <= extra; ++k) {
+            whole = (byte(i + k) & 0xc0) == 0x80;
+            code = code << 6 | (byte(i + k) & 0x3fu);
+        }
+        const uint32_t least[] = {0, 0x80, 0x800, 0x10000};
+        // C1 controls, surrogates, and the marks that turn or hide the text around them.
+        const bool control = code < 0xa0 || (code >= 0xd800 && code <= 0xdfff) ||
+                             (code >= 0x200b && code <= 0x200f) || (code >= 0x2028 && code <= 0x202e) ||
+                             (code >= 0x2066 && code <= 0x2069) || code > 0x10ffff;
+        if (whole && code >= least[extra] && !control) {
+            shown.append(text, i, static_cast<size_t>(extra) + 1);
+            i += static_cast<size_t>(extra) + 1;
+        } else {
+            shown += '?';
+            ++i;
+        }
+    }
+    return shown;
+}
+
+namespace {
+
+// The temporary file's name: the output's own name and six random characters, in the
+// same folder (so that the rename replaces the old file in one step). A name too long
+// to take the six more is shortened for the temporary file only.
+std::string TemporaryPattern(const std::string& path, const std::string& folder) {
+    constexpr size_t kSuffix = 7; // ".XXXXXX"
+    const size_t slash = path.find_last_of('/');
+    const size_t nameAt = slash == std::string::npos ? 0 : slash + 1;
+    std::string name = path.substr(nameAt);
+    const long most = pathconf(folder.c_str(), _PC_NAME_MAX);
+    const size_t longest = most > static_cast<long>(kSuffix) ? static_cast<size_t>(most) : 255;
+    if (name.size() + kSuffix > longest) name.resize(longest - kSuffix);
+    return path.substr(0, nameAt) + name + ".XXXXXX";
+}
+
+std::string FolderOf(const std::string& path) {
+    const size_t slash = path.find_last_of('/');
+    return slash == std::string::npos ? "." : slash == 0 ? "/" : path.substr(0, slash);
+}
+
+} // namespace
+
+bool WriteFileWhole(const std::string& path, const std::string& bytes, std::string& reason) {
+    // A FIFO, a device or a folder at the output's name is never replaced, and neither is
+    // a link (the file would not go where the link points).
     struct stat st {};
     if (lstat(path.c_str(), &st) == 0 && !S_ISREG(st.st_mode)) {
-        reason = Tr("there is something other than a file at that name", "o adda dosyadan başka bir şey var");
+        reason = S_ISDIR(st.st_mode)   ? Tr("that name is a folder", "o ad bir klasörün adı")
+                 : S_ISLNK(st.st_mode) ? Tr("that name is a link, and a link is never written through",
+                                            "o ad bir bağlantı ve bağlantının gösterdiği yere yazılmaz")
+                                       : Tr("there is something other than a file at that name",
+                                            "o adda dosyadan başka bir şey var");
         return false;
     }
-    const std::string text = SaveGameText();
-    // The temporary file is a new one of our own: created exclusively under a fresh
-    // name, so nothing planted at a known name is ever written through.
-    std::string temporary = path + ".XXXXXX";
+    const std::string folder = FolderOf(path);
+    std::string temporary = TemporaryPattern(path, folder);
     const int fd = mkstemp(temporary.data());
     if (fd < 0) {
         reason = std::strerror(errno);
@@ -98,8 +161,8 @@ bool SaveToFile(const std::string& path, std::string& reason) {
     const mode_t mask = umask(0);
     umask(mask);
     bool ok = fchmod(fd, 0666 & ~mask) == 0;
-    for (size_t done = 0; ok && done < text.size();) {
-        const ssize_t n = write(fd, text.data() + done, text.size() - done);
+    for (size_t done = 0; ok && done < bytes.size();) {
+        const ssize_t n = write(fd, bytes.data() + done, bytes.size() - done);
         if (n < 0 && errno == EINTR) continue;
         if (n <= 0) {
             ok = false;
@@ -113,10 +176,6 @@ bool SaveToFile(const std::string& path, std::string& reason) {
     ok = close(fd) == 0 && ok;
     if (ok && std::rename(temporary.c_str(), path.c_str()) == 0) {
         // The new name itself is made lasting too.
-        const size_t slash = path.find_last_of('/');
-        const std::string folder = slash == std::string::npos ? "."
-                                   : slash == 0               ? "/"
-                                                              : path.substr(0, slash);
         if (const int dir = open(folder.c_str(), O_RDONLY | O_DIRECTORY); dir >= 0) {
             fsync(dir);
             close(dir);
@@ -128,13 +187,29 @@ bool SaveToFile(const std::string& path, std::string& reason) {
     return false;
 }
 
+bool SaveToFile(const std::string& path, std::string& reason) {
+    return WriteFileWhole(path, SaveGameText(), reason);
+}
+
 LoadOutcome LoadFromFile(const std::string& path) {
     // Opened without waiting (a FIFO would block) and read only when it is a file.
     const int fd = open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
-    if (fd < 0)
-        return {false,
-                std::string(Tr("There is no saved game in this slot.", "Bu yuvada kayıtlı oyun yok."))};
+    if (fd < 0) {
+        if (errno == ENOENT || errno == ENOTDIR)
+            return {false,
+                    std::string(Tr("There is no saved game in this slot.", "Bu yuvada kayıtlı oyun yok."))};
+        if (errno == EACCES || errno == EPERM)
+            return {false, std::string(Tr("The saved game cannot be read: there is no permission to read it.",
+                                          "Kayıtlı oyun okunamıyor: dosyayı okuma izni yok."))};
+        return {false, std::string(Tr("The saved game could not be read.", "Kayıtlı oyun okunamadı.")) +
+                           " (" + std::strerror(errno) + ")"};
+    }
     struct stat st {};
+    if (fstat(fd, &st) == 0 && S_ISDIR(st.st_mode)) {
+        close(fd);
+        return {false,
+                std::string(Tr("This is a folder, not a saved game.", "Bu bir klasör, kayıtlı oyun değil."))};
+    }
     if (fstat(fd, &st) != 0 || !S_ISREG(st.st_mode) || st.st_size > kLargestSave) {
         close(fd);
         return {false, std::string(Tr("This file is not a saved game of Annals.",

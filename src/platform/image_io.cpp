@@ -153,35 +153,39 @@ bool LoadBitmapFile(const std::string& path, Surface& out, std::string& error, i
     return true;
 }
 
-bool WritePngFile(const std::string& path, const Surface& surface, std::string& error) {
+namespace {
+
+void AppendPngBytes(png_structp png, png_bytep data, png_size_t length) {
+    auto* out = static_cast<std::string*>(png_get_io_ptr(png));
+    out->append(reinterpret_cast<const char*>(data), length);
+}
+
+void FlushNothing(png_structp) {}
+
+} // namespace
+
+bool EncodePng(const Surface& surface, std::string& bytes, std::string& error) {
+    bytes.clear();
     if (!surface.Valid()) {
         error = "nothing was drawn (no pixels)";
-        return false;
-    }
-    FILE* file = std::fopen(path.c_str(), "wb");
-    if (!file) {
-        error = "cannot write " + path;
         return false;
     }
     png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
     png_infop info = png ? png_create_info_struct(png) : nullptr;
     if (!png || !info) {
         png_destroy_write_struct(&png, &info);
-        std::fclose(file);
         error = "out of memory";
         return false;
     }
     std::vector<uint8_t> row(static_cast<size_t>(surface.Width()) * 3);
-    // libpng reports failures by longjmp; nothing with a destructor lives between here
-    // and the writes below except `row`, which was made before.
+    // libpng reports failures by longjmp; nothing with a destructor is made between here
+    // and the writes below.
     if (setjmp(png_jmpbuf(png))) {
         png_destroy_write_struct(&png, &info);
-        std::fclose(file);
-        std::remove(path.c_str());
-        error = "cannot write " + path + " (disk full?)";
+        error = "the picture could not be encoded";
         return false;
     }
-    png_init_io(png, file);
+    png_set_write_fn(png, &bytes, AppendPngBytes, FlushNothing);
     png_set_IHDR(png, info, static_cast<png_uint_32>(surface.Width()),
                  static_cast<png_uint_32>(surface.Height()), 8, PNG_COLOR_TYPE_RGB, PNG_INTERLACE_NONE,
                  PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
@@ -197,11 +201,6 @@ bool WritePngFile(const std::string& path, const Surface& surface, std::string& 
     }
     png_write_end(png, nullptr);
     png_destroy_write_struct(&png, &info);
-    if (std::fclose(file) != 0) {
-        std::remove(path.c_str());
-        error = "cannot write " + path + " (disk full?)";
-        return false;
-    }
     return true;
 }
 

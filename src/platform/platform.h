@@ -163,6 +163,7 @@ bool HasPlatform();
 // or an absurd size, is refused before its pixels are read.
 bool LoadBitmapFile(const std::string& path, Surface& out, std::string& error, int expectedWidth = 0,
                     int expectedHeight = 0);
-bool WritePngFile(const std::string& path, const Surface& surface, std::string& error);
+// The surface as the bytes of a PNG file (written to disk by the caller, whole or not at all).
+bool EncodePng(const Surface& surface, std::string& bytes, std::string& error);
 
 } // namespace annals

@@ -31,13 +31,7 @@ bool StartComputerGame(int mapSize, int players, uint64_t seed) {
 
 void AutoplayStep() {
     if (ui.dialogCode != 0) ui.dialogCode = 0;
-    if (ui.distanceRecalcRequested) {
-        ui.distanceRecalcRequested = 0;
-        DistanceCalculation();
-    }
-    game.unitHandled = 0;
-    AI();
-    if (!game.unitHandled) NextUnit(1);
+    ComputerStep();
 }
 
 bool AutoplayUntil(int32_t turn) {

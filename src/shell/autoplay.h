@@ -11,9 +11,8 @@ namespace annals {
 // no world with room for everyone could be made.
 bool StartComputerGame(int mapSize, int players, uint64_t seed);
 
-// One step: a dialog, which nobody is there to answer, is closed; a finished move's
-// distance rebuild is made; the current unit acts and, unless it asked to act again,
-// the next one is chosen (which passes the turn on when none is left).
+// One step: a dialog, which nobody is there to answer, is closed; then the computers'
+// step, as the frames of a watched game take it (ComputerStep).
 void AutoplayStep();
 
 // Steps until the calendar reaches `turn` or the game is over. A game that cannot get

@@ -34,6 +34,7 @@
 #include <cstdlib>
 #include <functional>
 #include <map>
+#include <set>
 #include <sstream>
 
 namespace annals {
@@ -55,8 +56,17 @@ struct Command {
     std::function<int(const Arguments&, std::string& out, std::string& err)> run;
 };
 
+// A path or word typed on the command line, as it may be printed back.
+std::string Shown(const std::string& text) {
+    return PrintableText(text);
+}
+
+// Digits, with a minus sign in front for a negative number: no spaces, no plus sign.
 bool ParseInt(const std::string& text, long long low, long long high, long long& value) {
-    if (text.empty() || text.size() > 19) return false;
+    const size_t first = !text.empty() && text[0] == '-' ? 1 : 0;
+    if (text.size() <= first || text.size() > 19 ||
+        text.find_first_not_of("0123456789", first) != std::string::npos)
+        return false;
     char* end = nullptr;
     const long long v = std::strtoll(text.c_str(), &end, 10);
     if (*end != '\0' || v < low || v > high) return false;
@@ -77,17 +87,17 @@ bool IntOption(const Arguments& a, const char* name, long long low, long long hi
 // Loads a slot-format file as the running game.
 bool LoadGame(const std::string& path, std::string& err) {
     const LoadOutcome outcome = LoadFromFile(path);
-    if (!outcome.ok) err = path + ": " + outcome.reason + "\n";
+    if (!outcome.ok) err = Shown(path) + ": " + outcome.reason + "\n";
     return outcome.ok;
 }
 
 int SaveGame(const std::string& path, std::string& out, std::string& err) {
     std::string reason;
     if (!SaveToFile(path, reason)) {
-        err = "cannot write " + path + ": " + reason + "\n";
+        err = "cannot write " + Shown(path) + ": " + reason + "\n";
         return 1;
     }
-    out += "wrote " + path + "\n";
+    out += "wrote " + Shown(path) + "\n";
     return 0;
 }
 
@@ -111,7 +121,7 @@ bool RunScript(const std::string& script, std::string& err) {
         while (std::getline(parts, part, ':')) {
             long long v = 0;
             if (!ParseInt(part, 0, 100000, v)) {
-                err = "--script: \"" + item + "\" has a bad number\n";
+                err = "--script: \"" + Shown(item) + "\" has a bad number\n";
                 return false;
             }
             numbers.push_back(v);
@@ -137,7 +147,12 @@ bool RunScript(const std::string& script, std::string& err) {
             DispatchEvent(
                 {EventKind::MouseMove, 0, 0, 0, static_cast<int>(numbers[0]), static_cast<int>(numbers[1])});
         } else if (verb == "frames" && n == 1) {
+            // The game goes on in these frames: computers that are to move play, up to a
+            // new year in each frame.
+            const ComputerPace drawOnly = CurrentComputerPace();
+            SetComputerPace({});
             for (long long i = 0; i < numbers[0]; ++i) TimerFunction();
+            SetComputerPace(drawOnly);
         } else if (verb == "talk" && n == 1) {
             // As the Talk button of the statistics screen: the player speaks with a leader.
             TalkWithLeader(static_cast<int>(numbers[0]));
@@ -149,7 +164,7 @@ bool RunScript(const std::string& script, std::string& err) {
                 RemoveCity(player.cities[player.cityCount].x, player.cities[player.cityCount].y);
             while (player.unitCount > 0) KillUnit(1, player.unitCount);
         } else {
-            err = "--script: \"" + item +
+            err = "--script: \"" + Shown(item) +
                   "\" is not key:N, click:X:Y, rclick:X:Y, drag:X:Y:X2:Y2, move:X:Y, frames:N, talk:CIV or "
                   "defeat\n";
             return false;
@@ -352,6 +367,8 @@ int Play(const Arguments& a, std::string& out, std::string& err) {
                     break;
                 }
     }
+    // The view goes with the computers while nobody plays; the people find it as they left it.
+    const double viewX = game.viewX, viewY = game.viewY;
     const bool checks = StateChecksOn();
     SetStateChecks(true);
     ClearStateFault();
@@ -382,6 +399,8 @@ int Play(const Arguments& a, std::string& out, std::string& err) {
     SetStateChecks(checks);
     for (int c = 1; c <= game.civCount; ++c) {
         if (!seats[c].person) continue;
+        game.viewX = viewX;
+        game.viewY = viewY;
         CivRecord& civ = Civ(c);
         civ.isComputer = 0;
         civ.aiLevel = seats[c].aiLevel;
@@ -409,7 +428,12 @@ int Shot(const Arguments& a, std::string& out, std::string& err) {
         AnnounceTurn();
         ResumeHumanResearch(game.currentCiv);
     }
-    if (auto reveal = a.options.find("reveal"); reveal != a.options.end() && reveal->second == "yes") {
+    const auto reveal = a.options.find("reveal");
+    if (reveal != a.options.end() && reveal->second != "yes" && reveal->second != "no") {
+        err = "shot: --reveal is yes or no\n";
+        return 2;
+    }
+    if (reveal != a.options.end() && reveal->second == "yes") {
         // For looking at a world: every cell shown, as if explored (nothing is saved).
         for (int x = 1; x <= game.mapWidth; ++x)
             for (int y = 1; y <= game.mapHeight; ++y) Cell(x, y).explored = 1;
@@ -426,11 +450,13 @@ int Shot(const Arguments& a, std::string& out, std::string& err) {
               " screens were shown, not " + std::to_string(at) + "\n";
         return 1;
     }
-    if (!WritePngFile(file, kept ? *kept : ThePlatform().Screen(), error)) {
-        err = "shot: " + error + "\n";
+    // Written as a save is: whole or not at all, never through a link or into a FIFO.
+    std::string png;
+    if (!EncodePng(kept ? *kept : ThePlatform().Screen(), png, error) || !WriteFileWhole(file, png, error)) {
+        err = "shot: cannot write " + Shown(file) + ": " + error + "\n";
         return 1;
     }
-    out += "wrote " + file + "\n";
+    out += "wrote " + Shown(file) + "\n";
     // The game as the script and the frames left it.
     if (auto save = a.options.find("save"); save != a.options.end()) return SaveGame(save->second, out, err);
     return 0;
@@ -483,12 +509,11 @@ const std::vector<Command>& Commands() {
          0,
          1,
          {"out"},
-         "shot [IN] --out PNG [--frames N] [--script S] [--reveal yes] [--at K] [--save OUT]",
-         "draw N frames (default 1) of the entrance screen, or of the game in IN, and write the screen to a "
-         "PNG "
-         "file; the script (key:N, click:X:Y, rclick:X:Y, drag:X:Y:X2:Y2, move:X:Y, frames:N, talk:CIV, "
-         "defeat, "
-         "comma-separated) runs first; "
+         "shot [IN] --out PNG [--frames N] [--script S] [--reveal yes|no] [--at K] [--save OUT]",
+         "draw N frames (default 1) of the entrance screen, or of the game in IN as saved (computers to "
+         "move wait), and write the screen to a PNG file; the script (key:N, click:X:Y, rclick:X:Y, "
+         "drag:X:Y:X2:Y2, move:X:Y, frames:N, talk:CIV, defeat, comma-separated) runs first, and in its "
+         "frames computers to move play on, up to a new year a frame; "
          "--reveal yes shows every cell of the map; --at K writes the K-th screen shown after the load "
          "instead (frames drawn inside an action count: a fight, the computers' turn); --save OUT then saves "
          "the game as it stands to OUT",
@@ -558,6 +583,7 @@ int RunCli(const std::vector<std::string>& args, std::string& out, std::string& 
     std::string folder = gameFolder;
     const Command* command = nullptr;
     Arguments arguments;
+    std::set<std::string> optionsGiven;
 
     for (size_t i = 0; i < args.size(); ++i) {
         const std::string& arg = args[i];
@@ -568,7 +594,7 @@ int RunCli(const std::vector<std::string>& args, std::string& out, std::string& 
         if (!command && arg.rfind("--", 0) != 0) {
             command = FindCommand(arg);
             if (!command) {
-                err = "unknown command \"" + arg + "\" (annals-cli --help lists them)\n";
+                err = "unknown command \"" + Shown(arg) + "\" (annals-cli --help lists them)\n";
                 return 2;
             }
             continue;
@@ -578,14 +604,20 @@ int RunCli(const std::vector<std::string>& args, std::string& out, std::string& 
             continue;
         }
         if (i + 1 >= args.size()) {
-            err = "option " + arg + " needs a value\n";
+            err = "option " + Shown(arg) + " needs a value\n";
             return 2;
         }
         const std::string key = arg.substr(2), value = args[++i];
+        // An option given twice would silently take one of its values.
+        if (!optionsGiven.insert((command ? "" : "global ") + key).second) {
+            err = "option " + Shown(arg) + " is given twice\n" +
+                  (command ? std::string("usage: annals-cli ") + command->usage + "\n" : HelpText());
+            return 2;
+        }
         if (command) {
             // A command takes the options its usage names, and no misspelt ones.
             if (!NamesOption(command->usage, key)) {
-                err = "unknown option \"" + arg + "\" for " + command->name + "\nusage: annals-cli " +
+                err = "unknown option \"" + Shown(arg) + "\" for " + command->name + "\nusage: annals-cli " +
                       command->usage + "\n";
                 return 2;
             }
@@ -604,7 +636,7 @@ int RunCli(const std::vector<std::string>& args, std::string& out, std::string& 
         } else if (key == "folder") {
             folder = value;
         } else {
-            err = "unknown option \"" + arg + "\"\n";
+            err = "unknown option \"" + Shown(arg) + "\"\n";
             return 2;
         }
     }
@@ -628,6 +660,10 @@ int RunCli(const std::vector<std::string>& args, std::string& out, std::string& 
     // draws nothing and so reads no pictures.
     HeadlessPlatform platform(HeadlessOptions{.pixels = std::string(command->name) == "shot"});
     InstallShellHost(platform);
+    // A command works on the position as it was saved: its frames only draw, and the
+    // computers play on only where a script asks for frames.
+    const ComputerPace pace = CurrentComputerPace();
+    SetComputerPace({0, 0});
     if (!recordsFresh) ResetState();
     gameFolder = folder;
     SetCommandLineLanguage(language); // --lang wins over the settings for this run
@@ -639,11 +675,15 @@ int RunCli(const std::vector<std::string>& args, std::string& out, std::string& 
     } else {
         if (language != 0) game.language = static_cast<uint8_t>(language);
         code = command->run(arguments, out, err);
+        // Input a command refuses is answered with how to give it.
+        if (code == 2 && err.find("usage: ") == std::string::npos)
+            err += std::string("usage: annals-cli ") + command->usage + "\n";
     }
     // Messages the game showed on the way are the command's to report.
     for (const DrawRecord& r : *platform.Log())
         if (r.kind == DrawRecord::Message) out += "message: " + r.name + "\n";
     FormClose();
+    SetComputerPace(pace);
     UninstallShellHost();
     return code;
 }

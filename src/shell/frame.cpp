@@ -16,6 +16,8 @@
 #include "units/orders.h"
 #include "units/unit_table.h"
 
+#include <deque>
+
 namespace annals {
 
 namespace {
@@ -81,7 +83,48 @@ void DrawOpenScreens() {
     if (ui.scoreMenuOpen) Trace("scoreMenu"), DrawScoreMenu();
 }
 
+ComputerPace computerPace;
+// Set while the computers play their share of a frame: a press that comes meanwhile is
+// the watcher's, kept for after the frame (a few of them; more are not a person's).
+bool computersInFrame = false;
+std::deque<InputEvent> keptEvents;
+constexpr size_t kMostKeptEvents = 32;
+
+// The computers' share of one frame (see ComputerPace).
+void PlayComputersForAFrame(Platform& platform) {
+    // A computer that can never finish its turn cannot hold a frame for ever.
+    constexpr int kMostSteps = 100000;
+    const ComputerPace pace = computerPace;
+    const uint64_t started = pace.milliseconds > 0 ? platform.TicksMs() : 0;
+    const int32_t turn = game.turn;
+    computersInFrame = true;
+    for (int step = 0; step < kMostSteps && (pace.steps == ComputerPace::kNoLimit || step < pace.steps);
+         ++step) {
+        if (!ComputerToMove()) break;
+        ComputerStep();
+        if (game.turn != turn) break;
+        if (pace.milliseconds > 0 && platform.TicksMs() - started >= static_cast<uint64_t>(pace.milliseconds))
+            break;
+    }
+    computersInFrame = false;
+}
+
 } // namespace
+
+void SetComputerPace(const ComputerPace& pace) {
+    computerPace = pace;
+}
+
+const ComputerPace& CurrentComputerPace() {
+    return computerPace;
+}
+
+bool TakeKeptEvent(InputEvent& event) {
+    if (keptEvents.empty()) return false;
+    event = keptEvents.front();
+    keptEvents.pop_front();
+    return true;
+}
 
 void SetFrameTrace(std::vector<std::string>* trace) {
     frameTrace = trace;
@@ -115,12 +158,11 @@ void TimerFunction() {
     // 4. A person's unit walking its route.
     if (HumanUnitAutomation()) return;
 
-    // A computer's turn that nothing is driving (a game saved or loaded in the middle of
-    // it) goes on: the computers finish, and the frame then shows whose turn it is.
-    if (!ui.innerFrame && ui.gameStarted && !game.gameOver && ui.dialogCode == 0 && game.currentCiv >= 1 &&
-        game.currentCiv <= game.civCount && !IsHuman(game.currentCiv)) {
+    // A computer's turn that no press drives (a game nobody plays, or one loaded in the
+    // middle of a computer's turn) goes on, a share of it in each frame.
+    if (!ui.innerFrame && ui.gameStarted && !AnyScreenOpen() && ComputerToMove()) {
         Trace("computers");
-        Looping();
+        PlayComputersForAFrame(platform);
     }
 
     // 5. The entrance screen.
@@ -180,10 +222,17 @@ public:
 
     void NestedFrame() override {
         if (platform_.QuitRequested()) return;
-        // Keep the window alive; input that arrives during an action is not an order.
+        // Keep the window alive; input that arrives during a person's action is not an
+        // order, but a press made while the computers play their share of a frame, or
+        // in a game nobody plays, is the watcher's, and is answered after the frame.
         InputEvent event;
-        while (platform_.PollEvent(event))
-            if (event.kind == EventKind::MouseMove) BaseMouseMove(event.shift, event.x, event.y);
+        while (platform_.PollEvent(event)) {
+            if (event.kind == EventKind::MouseMove)
+                BaseMouseMove(event.shift, event.x, event.y);
+            else if ((computersInFrame || NobodyPlays()) && event.kind != EventKind::None &&
+                     keptEvents.size() < kMostKeptEvents)
+                keptEvents.push_back(event);
+        }
         if (platform_.QuitRequested()) return;
         const uint8_t saved = ui.innerFrame;
         ui.innerFrame = 1;

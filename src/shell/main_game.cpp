@@ -36,6 +36,7 @@ int main(int argc, char** argv) {
         return 1;
     }
     InstallShellHost(*platform);
+    SetComputerPace(kWindowPace);
     const auto now = std::chrono::system_clock::now().time_since_epoch();
     FormCreate(static_cast<uint64_t>(std::chrono::duration_cast<std::chrono::microseconds>(now).count()));
     RunMessageLoop(*platform);

@@ -130,7 +130,8 @@ void RunMessageLoop(Platform& platform) {
             continue;
         }
         InputEvent event;
-        if (platform.WaitEvent(event, static_cast<int>(nextTick - now))) DispatchEvent(event);
+        if (TakeKeptEvent(event) || platform.WaitEvent(event, static_cast<int>(nextTick - now)))
+            DispatchEvent(event);
     }
 }
 

@@ -31,6 +31,29 @@ bool BaseInitialize();
 // One frame. Called every 60 ms while the program is the active one, and from inside
 // game routines (through the host) to show their intermediate frames.
 void TimerFunction();
+// How much of the computers' play one frame holds while they are to move and nothing
+// else drives them (a game nobody plays, or one loaded in a computer's turn). A frame
+// ends its share at a new year, so every year is shown, and while a screen is open the
+// computers wait: the game can be paused through the menu. Only how many steps a frame
+// takes depends on the pace, never which steps: the game played is the same.
+struct ComputerPace {
+    static constexpr int kNoLimit = -1;
+    // Most steps in one frame: kNoLimit, or 0 to hold the computers (only drawing).
+    int steps = kNoLimit;
+    // Above 0: a frame also ends its share once this much time has gone. The window
+    // sets it; tests and the command line leave it at 0, so that they never read the
+    // clock and a game plays alike on any machine.
+    int milliseconds = 0;
+};
+void SetComputerPace(const ComputerPace& pace);
+const ComputerPace& CurrentComputerPace();
+// The window's pace: the computers' moves are followed, most of each 60 ms tick theirs.
+constexpr ComputerPace kWindowPace{ComputerPace::kNoLimit, 40};
+
+// A press the watcher made while the computers played their share of a frame, kept to be
+// answered after it; false when none is waiting.
+bool TakeKeptEvent(InputEvent& event);
+
 // The timer event: a frame, only while the window has the focus.
 void DXTimer1Timer();
 void FormClose();

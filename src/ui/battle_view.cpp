@@ -6,6 +6,7 @@
 #include "state/rules.h"
 #include "state/state.h"
 #include "ui/drawing.h"
+#include "ui/map_view.h"
 #include "ui/text.h"
 
 #include <algorithm>
@@ -80,7 +81,7 @@ void DrawPromotion() {
     int left = 0, top = 0;
     // The unit may have moved on or fallen since; then there is nobody to show it over.
     if (notice.slot < 1 || notice.slot > Civ(notice.civ).unitCount || unit.x != x || unit.y != y ||
-        !Cell(x, y).explored || !CellCorner(x, y, left, top))
+        !Seen(Cell(x, y)) || !CellCorner(x, y, left, top))
         return;
     const int level = (unit.experience - 1) / 2;
     const int sy = level == 0 && !IsEnglish() ? kTurkishBadgeTop : kBadgeTop + kBadgePitch * level;

@@ -36,7 +36,7 @@ bool NameSpan(int nation, int k, int& b, int& e) {
 bool ShowsMarker(int x, int y) {
     if (!InsideMap(x, y)) return false;
     const MapCell& cell = Cell(x, y);
-    return cell.explored == 1 && cell.special != 0 && cell.special != 13 && cell.hill == 0;
+    return Seen(cell) && cell.special != 0 && cell.special != 13 && cell.hill == 0;
 }
 
 // The plates stand above the city, over the lower half of the cell to the north. When a
@@ -97,7 +97,7 @@ void DrawCityNames() {
 }
 
 void DrawCityAndItsName(int x, int y) {
-    if (!InsideMap(x, y) || Cell(x, y).explored != 1) return;
+    if (!InsideMap(x, y) || !Seen(Cell(x, y))) return;
     const CityData& city = City(x, y);
     const int owner = city.owner, size = city.size;
     const int level = CityPictureLevel(owner, size), style = CityStyle(owner), wall = WallLevel(size);

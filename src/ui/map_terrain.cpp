@@ -6,6 +6,7 @@
 #include "ui/drawing.h"
 #include "ui/map_view.h"
 #include "ui/sheet_layout.h"
+#include "units/unit_table.h"
 
 #include <algorithm>
 
@@ -361,8 +362,12 @@ bool InUnitView(int x, int y) {
     return game.viewX <= x && x <= game.viewX + 20 && game.viewY <= y && y <= game.viewY + 15;
 }
 
+bool Seen(const MapCell& cell) {
+    return cell.explored == 1 || NobodyPlays();
+}
+
 bool ShownOnMap(int x, int y) {
-    return InsideMap(x, y) && InUnitView(x, y) && Cell(x, y).explored == 1;
+    return InsideMap(x, y) && InUnitView(x, y) && Seen(Cell(x, y));
 }
 
 bool CoveredByCityScreen(int x, int y) {
@@ -423,17 +428,17 @@ void DrawTerrain(int left, int top, double originX, double originY, int columns,
         if (cell.site != 0) at(Sheet::OthersSprite, {324, 196, 351, 228}, 12, 10);
     });
     pass(true, [](int, int, const MapCell& cell, CellPainter at) {
-        if (cell.explored != 1) at(Sheet::OthersSprite, {353, 63, 403, 113});
+        if (!Seen(cell)) at(Sheet::OthersSprite, {353, 63, 403, 113});
     });
     // Soft edges where the seen land meets the unseen; small views have no room for them.
     if (columns < 6) return;
     pass(true, [](int x, int y, const MapCell& cell, CellPainter at) {
-        if (cell.explored != 1) return;
+        if (!Seen(cell)) return;
         const Neighbours nb = Around(x, y);
-        if (nb.w && nb.w->explored != 1) at(Sheet::MixSprite, {128, 51, 143, 100});
-        if (nb.e && nb.e->explored != 1) at(Sheet::MixSprite, {128, 0, 143, 49}, 35, 0);
-        if (nb.n && nb.n->explored != 1) at(Sheet::MixSprite, {51, 230, 100, 245});
-        if (nb.s && nb.s->explored != 1) at(Sheet::MixSprite, {0, 230, 49, 245}, 0, 35);
+        if (nb.w && !Seen(*nb.w)) at(Sheet::MixSprite, {128, 51, 143, 100});
+        if (nb.e && !Seen(*nb.e)) at(Sheet::MixSprite, {128, 0, 143, 49}, 35, 0);
+        if (nb.n && !Seen(*nb.n)) at(Sheet::MixSprite, {51, 230, 100, 245});
+        if (nb.s && !Seen(*nb.s)) at(Sheet::MixSprite, {0, 230, 49, 245}, 0, 35);
     });
 }
 

@@ -79,7 +79,7 @@ void DrawUnit(int civ, int slot) {
     const UnitRecord& unit = Unit(civ, slot);
     if (!InsideMap(unit.x, unit.y)) return;
     const MapCell& cell = Cell(unit.x, unit.y);
-    if (cell.explored != 1) return;
+    if (!Seen(cell)) return;
     DrawUnitPicture(civ, unit);
     if (slot != TopSlot(cell)) return;
     if (const int g = BadgeColumn(unit); g != 0) {
@@ -90,7 +90,7 @@ void DrawUnit(int civ, int slot) {
 
 void DrawLife(int civ, int slot) {
     const UnitRecord& unit = Unit(civ, slot);
-    if (!InsideMap(unit.x, unit.y) || Cell(unit.x, unit.y).explored != 1) return;
+    if (!InsideMap(unit.x, unit.y) || !Seen(Cell(unit.x, unit.y))) return;
     // Columns of the bar by full lives (1..4) and lives left (0..4).
     static constexpr int kColumns[4][5] = {
         {175, 188, 188, 188, 188},
@@ -161,7 +161,7 @@ void DrawCurrentUnit() {
     // The selected unit blinks while it stands still and no pop-up lists its cell.
     if (!ui.unitPopupOpen && ui.moveBlink % 5 >= 3 && (!current || !Sliding(*current))) return;
     if (!current) return;
-    if (InsideMap(current->x, current->y) && Cell(current->x, current->y).explored == 1)
+    if (InsideMap(current->x, current->y) && Seen(Cell(current->x, current->y)))
         DrawUnitPicture(game.currentCiv, *current);
     DrawLife(game.currentCiv, game.currentUnit);
     // A person's unit that has used its moves gives way to the next one as soon as it

@@ -7,6 +7,8 @@
 
 namespace annals {
 
+struct MapCell;
+
 // A terrain view: the screen pixel of its top-left corner, the map cell shown at that
 // corner (whole or half cells) and its size in cells.
 struct MapView {
@@ -42,6 +44,9 @@ void ClampView();
 void CentreViewOn(int x, int y);
 // The cell lies in the part of the main view where units are drawn.
 bool InUnitView(int x, int y);
+// A cell the screen shows: one a person has explored, or any cell of a game that nobody
+// plays, whose watcher sees the whole world.
+bool Seen(const MapCell& cell);
 // A unit or fight on the cell can be seen: in the main view and explored.
 bool ShownOnMap(int x, int y);
 

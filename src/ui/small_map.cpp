@@ -135,7 +135,7 @@ void RenderSmallMap() {
         for (int j = 0; j < 100; ++j) {
             const MapCell& cell = Cell(x, Trunc(h * j / 100.0) + 1);
             Pixel colour = kBlack;
-            if (cell.explored == 1) colour = cell.terrain == kSea ? Rgb(0, 0, 255) : Rgb(0, 128, 0);
+            if (Seen(cell)) colour = cell.terrain == kSea ? Rgb(0, 0, 255) : Rgb(0, 128, 0);
             map.SetPixel(i, j, colour);
         }
     }
@@ -145,7 +145,7 @@ void RenderSmallMap() {
         const Pixel colour = kSmallMapColours[std::clamp(int(owner.colour), 0, kMaxCivs)];
         for (int k = 1; k <= owner.cityCount && k <= kMaxCities; ++k) {
             const int x = owner.cities[k].x, y = owner.cities[k].y;
-            if (!InsideMap(x, y) || Cell(x, y).explored != 1) continue;
+            if (!InsideMap(x, y) || !Seen(Cell(x, y))) continue;
             const int e = Round(100.0 / w * x), f = Round(100.0 / h * y);
             if (e < 2 || f < 3) continue;
             FillBlock(map, e - 2, f - 3, 4, kBlack);

@@ -373,23 +373,40 @@ void NextUnit(int mode) {
     if (IsHuman(game.currentCiv)) MoveViewToSelection(false);
 }
 
-void Looping() {
-    // Bounded so that a computer that can never finish its turn cannot hang the game.
-    for (int guard = 0; guard < 100000; ++guard) {
-        if (IsHuman(game.currentCiv) || game.currentCiv < 1 || game.currentCiv > game.civCount) return;
-        if (ui.dialogCode != 0 || game.gameOver || TheHost().QuitRequested()) return;
-        if (!ui.distanceBusy) {
-            // The computers read the distance tables instead of searching: a finished
-            // move's rebuild happens between their units, not inside a frame.
-            if (ui.distanceRecalcRequested) {
-                ui.distanceRecalcRequested = 0;
-                DistanceCalculation();
-            }
-            game.unitHandled = 0;
-            AI();
-            if (!game.unitHandled && !IsHuman(game.currentCiv)) NextUnit(1);
-        }
+bool NobodyPlays() {
+    if (game.civCount < 1) return false;
+    for (int c = 1; c <= game.civCount && c <= kMaxCivs; ++c)
+        if (Civ(c).isComputer == 0) return false;
+    return true;
+}
+
+bool ComputerToMove() {
+    if (game.currentCiv < 1 || game.currentCiv > game.civCount || IsHuman(game.currentCiv)) return false;
+    return ui.dialogCode == 0 && !game.gameOver && !TheHost().QuitRequested();
+}
+
+void ComputerStep() {
+    if (ui.distanceBusy) return;
+    // The computers read the distance tables instead of searching: a finished move's
+    // rebuild happens between their units, not inside a frame.
+    if (ui.distanceRecalcRequested) {
+        ui.distanceRecalcRequested = 0;
+        DistanceCalculation();
     }
+    // The watcher of a game nobody plays sees the moves where they happen. This is part
+    // of the step, not of the frames, so that a watched game saves as a headless one.
+    if (NobodyPlays() && ValidSlot(game.currentCiv, game.currentUnit)) MoveViewToSelection(false);
+    game.unitHandled = 0;
+    AI();
+    if (!game.unitHandled && !IsHuman(game.currentCiv)) NextUnit(1);
+}
+
+void Looping() {
+    // A press never runs a game that nobody plays: the frames do, so that the window
+    // keeps answering while the computers play.
+    if (NobodyPlays()) return;
+    // Bounded so that a computer that can never finish its turn cannot hang the game.
+    for (int guard = 0; guard < 100000 && ComputerToMove(); ++guard) ComputerStep();
 }
 
 } // namespace annals

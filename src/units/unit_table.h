@@ -17,8 +17,17 @@ constexpr int kTurnNoticeFrames = 25;
 // Shows the new year and "your turn" when the civilization to move is a person's: as his
 // turn begins, and as a new or loaded game begins.
 void AnnounceTurn();
-// While a computer civilization is to move, lets it play unit by unit.
+// While a computer civilization is to move, lets it play unit by unit until a person is
+// to move. A game that nobody plays is left to the frames, a share of it in each.
 void Looping();
+// A computer civilization is to move and may: no dialog waits, the game is not over.
+bool ComputerToMove();
+// One step of the computers: a finished move's distance rebuild, then the current unit
+// acts and, unless it asked to act again, the next one is chosen (which passes the turn
+// on when none is left). With nobody playing, the view goes with the unit about to act.
+void ComputerStep();
+// No civilization in play is a person's: the game is only watched.
+bool NobodyPlays();
 // Start of a civilization's turn: move points restored, attacks forgotten.
 void StartCivTurn();
 

@@ -181,6 +181,7 @@ TEST_F(CityManagementTest, SpendingFollowsGovernmentAndTreasury) {
     } cases[] = {
         {"a poor democracy still funds some learning", 5, 2, 2, 1, 0},
         {"a democracy of six with a little gold", 5, 4, 6, 1, 0},
+        {"a democracy in debt pays for no learning it cannot do", 5, -3, 6, 0, 0},
         {"a rich democracy of six", 5, 80, 6, 1, 1},
         {"a monarchy below six cities spends nothing", 3, 80, 5, 0, 0},
         {"a rich monarchy of six", 3, 80, 6, 1, 2},

@@ -202,3 +202,63 @@ TEST_F(EndOfTurnTest, StrengthPastTheTableEndStaysInItsLastEntry) {
     EXPECT_EQ(Civ(kArmy).powerHistory[299], 0);
     EXPECT_EQ(Civ(kArmy).foundingTurns[1], 77);
 }
+
+// A computer whose soldiers cost more than its cities earn sinks deeper every turn, and with
+// an empty treasury its cities train and learn nothing: it sends soldiers home, the cheapest
+// first, until its cities pay for the rest with a wage to spare. A city keeps its last guard,
+// a ship and its passengers stay, and a person or a solvent computer keeps every soldier.
+TEST_F(EndOfTurnTest, AComputerInDebtSendsHomeTheSoldiersItCannotPay) {
+    struct Case {
+        bool computer;
+        double gold;
+        int government;
+        bool dismisses;
+    } cases[] = {
+        {true, -40, kMonarchy, true},   {true, -40, kDemocracy, true}, {true, 40, kMonarchy, false},
+        {false, -40, kMonarchy, false}, {true, -40, kAztecs, false},
+    };
+    for (const Case& c : cases) {
+        TearDown();
+        SetUp();
+        CivRecord& rival = Civ(kRival);
+        rival.isComputer = c.computer ? 1 : 0;
+        rival.government = static_cast<uint8_t>(c.government == kAztecs ? kMonarchy : c.government);
+        if (c.government == kAztecs) rival.nation = kAztecs;
+        rival.gold = c.gold;
+        CityData& home = Found(kRival, 12, 12, 8);
+        home.buildings[35] = 1;           // a Marketplace
+        AddUnit(kRival, kKnight, 12, 12); // the guard, costlier than a warrior
+        AddUnit(kRival, kWarrior, 12, 12);
+        for (int i = 0; i < 6; ++i) AddUnit(kRival, kWarrior, 15, 15);
+        AddUnit(kRival, kCaravel, 3, 3);
+        Cell(3, 3).terrain = kSea;
+        const int before = rival.unitCount;
+
+        EndOfTurn();
+
+        if (!c.dismisses) {
+            EXPECT_EQ(rival.unitCount, before) << c.computer << " " << c.gold << " " << c.government;
+            continue;
+        }
+        ASSERT_LT(rival.unitCount, before) << c.government;
+        int soldiers = 0, knights = 0, guards = 0, ships = 0;
+        for (int s = 1; s <= rival.unitCount; ++s) {
+            const UnitRecord& unit = rival.units[s];
+            knights += unit.type == kKnight;
+            ships += unit.type == kCaravel;
+            guards += unit.x == 12 && unit.y == 12;
+            if (s < rival.unitCount) ++soldiers;
+        }
+        EXPECT_EQ(knights, 1) << "the cheaper soldiers go first";
+        EXPECT_EQ(ships, 1);
+        EXPECT_GE(guards, 1) << "the city keeps a guard";
+        const double wage = c.government == kDemocracy ? 1.0 : 0.5;
+        const double income = TaxIncome(home) - Corruption(home) - home.scienceLevel - home.militaryLevel;
+        // A democracy's learning alone costs this city more than it earns: only the guard stays.
+        if (soldiers > 1) {
+            EXPECT_LE(soldiers * wage, income - wage) << c.government;
+        }
+        EXPECT_GT((soldiers + 1) * wage, income - wage) << "no more soldiers go than needed";
+        EXPECT_EQ(soldiers == 1, c.government == kDemocracy) << income << " " << soldiers;
+    }
+}

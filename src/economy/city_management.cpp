@@ -594,8 +594,9 @@ void SetSpendingLevels(CityData& city) {
         } else if (owner.gold > 6 || (owner.gold > 2 && owner.cityCount == 6)) {
             city.scienceLevel = 1;
         }
-        // A democracy always funds some learning.
-        if (city.scienceLevel == 0) city.scienceLevel = 1;
+        // A democracy always funds some learning, unless it is in debt: with an empty
+        // treasury its cities learn nothing, and the gold would only deepen the debt.
+        if (city.scienceLevel == 0 && owner.gold >= 0) city.scienceLevel = 1;
     }
     game.totalsRunning = 0;
 }

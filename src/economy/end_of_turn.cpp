@@ -5,6 +5,7 @@
 #include "state/rules.h"
 #include "state/state.h"
 #include "state/validation.h"
+#include "units/unit_table.h"
 
 #include <algorithm>
 
@@ -110,15 +111,70 @@ void SumTotals(int civ) {
     game.totalsRunning = 0;
 }
 
+// A soldier's pay for a turn.
+double Wage(const CivRecord& payer) {
+    if (payer.nation == kAztecs) return 0;
+    return payer.government == kDemocracy ? 1.0 : (payer.government == kMonarchy ? 0.5 : 0.1);
+}
+
 // Soldiers are paid from the treasury; settlers and wagon trains work for their keep, the
 // Aztecs' warriors serve for nothing, and the newest unit of the table joins unpaid.
 void PayUpkeep(int civ) {
     CivRecord& payer = Civ(civ);
-    if (payer.nation == kAztecs) return;
-    const double wage = payer.government == kDemocracy ? 1.0 : (payer.government == kMonarchy ? 0.5 : 0.1);
+    const double wage = Wage(payer);
+    if (wage <= 0) return;
     for (int s = 1; s <= payer.unitCount - 1 && s <= kMaxUnits; ++s) {
         const int type = payer.units[s].type;
         if (type != kSettler && type != kWagonTrain) payer.gold -= wage;
+    }
+}
+
+// The soldier an indebted computer lets go first: the cheapest to replace, the newest of
+// those, never a ship, a unit aboard one, or the last soldier guarding a city. 0 = none.
+int SoldierToDismiss(int civ) {
+    const CivRecord& holder = Civ(civ);
+    int chosen = 0;
+    for (int s = std::min<int>(holder.unitCount, kMaxUnits); s >= 1; --s) {
+        const UnitRecord& unit = holder.units[s];
+        if (unit.type == kSettler || unit.type == kWagonTrain || IsShip(unit.type) || unit.carrierLink != 0)
+            continue;
+        if (!InsideMap(unit.x, unit.y)) continue;
+        const MapCell& cell = Cell(unit.x, unit.y);
+        if (cell.hasCity && cell.owner == civ) {
+            int guards = 0;
+            for (int i = 1; i <= cell.unitCount; ++i) {
+                const int other = cell.unitList[i];
+                if (other >= 1 && other <= holder.unitCount && holder.units[other].type != kSettler &&
+                    holder.units[other].type != kWagonTrain)
+                    ++guards;
+            }
+            if (guards < 2) continue;
+        }
+        if (chosen == 0 || buildCost(unit.type) < buildCost(holder.units[chosen].type)) chosen = s;
+    }
+    return chosen;
+}
+
+// A computer whose soldiers cost more than its cities bring in would sink deeper every turn
+// and, with its cities idle while the treasury is empty, never climb out. While it is in
+// debt it sends soldiers home until their pay leaves its cities a surplus of at least one
+// soldier's wage.
+void DismissUnpaidSoldiers(int civ) {
+    CivRecord& holder = Civ(civ);
+    const double wage = Wage(holder);
+    if (holder.gold >= 0 || wage <= 0) return;
+    double income = 0;
+    ForEachCity(civ, [&income](CityData& city) {
+        income += TaxIncome(city) - Corruption(city) - city.scienceLevel - city.militaryLevel;
+    });
+    for (;;) {
+        int paid = 0;
+        for (int s = 1; s <= holder.unitCount - 1 && s <= kMaxUnits; ++s)
+            if (holder.units[s].type != kSettler && holder.units[s].type != kWagonTrain) ++paid;
+        if (paid * wage <= income - wage) return;
+        const int slot = SoldierToDismiss(civ);
+        if (slot == 0) return;
+        KillUnit(civ, slot);
     }
 }
 
@@ -189,6 +245,7 @@ void EndOfTurn() {
         // Taxes, spending, growth, building and research, city by city.
         RunCityTurns(c);
         if (civ.isComputer == 1) PlanComputerCities(c);
+        if (civ.isComputer == 1 && !IsNatives(c)) DismissUnpaidSoldiers(c);
     }
     CheckStateAfter("the end of a turn");
 }

@@ -1,5 +1,7 @@
 #include "economy/end_of_turn.h"
 
+#include "economy/victory.h"
+
 #include "economy/city.h"
 #include "economy/city_management.h"
 #include "state/rules.h"
@@ -190,6 +192,7 @@ void EndOfTurn() {
         RunCityTurns(c);
         if (civ.isComputer == 1) PlanComputerCities(c);
     }
+    CheckEndYear();
     CheckStateAfter("the end of a turn");
 }
 

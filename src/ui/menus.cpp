@@ -3,6 +3,7 @@
 
 #include "audio/music.h"
 #include "economy/science.h"
+#include "economy/victory.h"
 #include "persist/save_game.h"
 #include "platform/platform.h"
 #include "state/host.h"
@@ -38,10 +39,10 @@ constexpr Rect kSlotPlate{220, 460, 373, 481};
 constexpr Rect kSlotPressed{380, 460, 530, 479};
 constexpr Rect kMessageBox{720, 0, 990, 132};
 constexpr int kMessageBoxX = 377, kMessageBoxY = 285;
-constexpr int kMenuItems = 6;
+constexpr int kMenuItems = 7;
 constexpr int kCountdown = 8;
 
-enum MenuItem { kScoreItem = 1, kSaveItem, kLoadItem, kMusicItem, kHelpItem, kExitItem };
+enum MenuItem { kScoreItem = 1, kSaveItem, kLoadItem, kMusicItem, kHelpItem, kRetireItem, kExitItem };
 
 bool InHalfOpen(int v, int low, int high) {
     return v >= low && v < high;
@@ -88,6 +89,18 @@ void MainMenuChoiceTakesEffect(int choice) {
         ui.helpPage = 1;
         ui.helpDrawn = 0;
         ui.mainMenuOpen = 0;
+        break;
+    case kRetireItem:
+        ui.mainMenuOpen = 0;
+        // A game already over shows its end again; otherwise the player is asked first.
+        if (game.endKind != kNotEnded) {
+            ui.endScreenOpen = 1;
+            ui.endScreenPage = 1;
+        } else if (Ask(Tr("Retire now? The game ends here, with the scores as they stand.",
+                          "Şimdi emekli olmak istiyor musunuz? Oyun, puanlar şu anki haliyle burada biter."),
+                       Tr("Retire", "Emekli Ol"), Tr("Cancel", "Vazgeç"))) {
+            Retire();
+        }
         break;
     case kExitItem:
         TheHost().Quit();
@@ -179,6 +192,9 @@ void WriteMainMenu() {
             break;
         case kHelpItem:
             text = Tr("Korvanepedia", "Ansiklopedi");
+            break;
+        case kRetireItem:
+            text = game.endKind != kNotEnded ? Tr("End of Game", "Oyunun Sonu") : Tr("Retire", "Emekli Ol");
             break;
         case kExitItem:
             text = Tr("Exit", "Çıkış");

@@ -4,6 +4,7 @@
 
 #include "ai/computer_player.h"
 #include "economy/city.h"
+#include "state/chronicle.h"
 #include "state/host.h"
 #include "state/numbers.h"
 #include "state/rules.h"
@@ -461,6 +462,7 @@ void FoundCity(int x, int y) {
     city.nameIndex = civ.citiesFounded;
     civ.cities[civ.cityCount] = {static_cast<uint8_t>(x), static_cast<uint8_t>(y)};
     civ.referenceUnit = 0;
+    if (!IsNatives(k)) AddChronicle(kCityFounded, k, 0, ChronicleCity(city));
 
     if (OwnsWonder(k, kGreatWall)) {
         city.buildings[kStockadeBuilding] = 1;

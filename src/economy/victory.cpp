@@ -64,6 +64,7 @@ void EndGame(int kind, int winner, int32_t year) {
     game.winner = static_cast<uint8_t>(std::clamp(winner, 0, kMaxCivs));
     game.endedYear = year;
     AddChronicle(kGameEnded, game.winner, 0, kind);
+    game.chronicle[game.chronicleCount].year = year; // a last year passed ends the game in that year
     RecordFame();
     ui.endScreenOpen = 1;
     ui.endScreenPage = 1;

@@ -75,7 +75,10 @@ std::string ChronicleText(const ChronicleEntry& e) {
                   : a + ", " + CityOf(e.detail) + " şehrini " + TurkishCase(b, "dan", "den") + " aldı.";
     case kWonderBuilt: {
         const std::string wonder = buildingName(e.detail >> 16), city = CityOf(e.detail & 0xffff);
-        return en ? Capital(The(e.civ)) + " built the " + wonder + " in " + city + "."
+        // Some wonders carry their article in their name ("The Great Wall").
+        const bool named = wonder.rfind("The ", 0) == 0;
+        return en ? Capital(The(e.civ)) + " built " + (named ? "t" + wonder.substr(1) : "the " + wonder) +
+                        " in " + city + "."
                   : a + ", " + city + " şehrinde " + wonder + " harikasını yaptı.";
     }
     case kScienceFirst:

@@ -25,7 +25,11 @@ protected:
         SeedRandom(7);
         game.mapWidth = game.mapHeight = 24;
         for (int x = 1; x <= 24; ++x)
-            for (int y = 1; y <= 24; ++y) Cell(x, y).terrain = kGrassland;
+            for (int y = 1; y <= 24; ++y) {
+                // Every cell as the map maker leaves it: a terrain and a picture variant.
+                Cell(x, y).terrain = kGrassland;
+                Cell(x, y).tileVariant = 1;
+            }
         game.civCount = 3;
         SetCiv(kPerson, 5, false, 3);
         SetCiv(kComputer, 8, true, 3);

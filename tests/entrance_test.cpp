@@ -217,7 +217,7 @@ TEST_F(EntranceTest, ANewOrLoadedGameBeginsWithTheYearAndThePlayersTurn) {
     Press(100, 570); // start
     ASSERT_EQ(ui.gameStarted, 1);
     TimerFunction();
-    EXPECT_TRUE(Drew("BC 4000 — your turn"));
+    EXPECT_TRUE(Drew("BC 4000 — the Britons' turn"));
     Save(2);
     game.currentCiv = 2; // a computer's
     Save(3);
@@ -225,7 +225,8 @@ TEST_F(EntranceTest, ANewOrLoadedGameBeginsWithTheYearAndThePlayersTurn) {
     struct Case {
         int slot, language;
         const char* notice;
-    } cases[] = {{2, 2, "MÖ 4000 — sıra sizde"}, {2, 1, "BC 4000 — your turn"}, {3, 1, nullptr}};
+    } cases[] = {
+        {2, 2, "MÖ 4000 — sıra İngilizlerde"}, {2, 1, "BC 4000 — the Britons' turn"}, {3, 1, nullptr}};
     for (const Case& c : cases) {
         ResetState();
         FormCreate(3);

@@ -36,6 +36,7 @@ enum Item {
     kGuidanceItem,
     kHelpItem,
     kOptionsItem,
+    kRetireItem,
     kExitItem
 };
 
@@ -131,7 +132,7 @@ TEST_F(MenusTest, SaveFromTheMenuThenLoadItBack) {
     EXPECT_EQ(Messages(), 0);
     platform.ClearLog();
     Frames(1);
-    EXPECT_NE(Text("BC 4000 — your turn"), nullptr) << "the loaded game begins with the player's turn";
+    EXPECT_NE(Text("BC 4000 — the Romans' turn"), nullptr) << "the loaded game begins with the player's turn";
 }
 
 // A game saved while the person was still to choose his next science (the autosave at

@@ -92,6 +92,9 @@ protected:
         Unit(1, 1).movesLeft = 3;
         game.currentUnit = 1;
         ui.musicCountdown = 500;
+        // Civilization 2 owns nothing: the person has won already and plays on.
+        game.endKind = kConquest;
+        game.winner = 1;
     }
 
     std::vector<std::string> Frame() {

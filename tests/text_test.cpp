@@ -42,7 +42,7 @@ TEST(TextWriter, CharacterWidths) {
         {U'Ö', 8, 10},
         {U'ü', 6, 7},
         {U'â', 6, 8},
-        {U'—', 10, 12}, // the dash of "AD 1250 — your turn"
+        {U'—', 10, 12}, // the dash of "AD 1250 — the Romans' turn"
     };
     for (const Case& c : cases) {
         EXPECT_EQ(CharWidth(c.c, 8), c.size8) << static_cast<uint32_t>(c.c);

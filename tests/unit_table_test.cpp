@@ -197,6 +197,9 @@ TEST_F(UnitTableTest, EndOfTurnRunsOncePerGameTurnAndEmptyCivilizationsAreSkippe
         Unit(1, 1).movesLeft = 0;
         NextUnit(1); // to the natives
         EXPECT_EQ(game.currentCiv, 3);
+        // With civilization 2 gone the person has won; he plays on past the end screen.
+        EXPECT_EQ(game.endKind, kConquest);
+        ui.endScreenOpen = 0;
         Looping(); // the natives' two passes, then back to civilization 1
         EXPECT_EQ(game.currentCiv, 1);
         EXPECT_EQ(game.turn, turn + round);

@@ -4,6 +4,7 @@
 
 #include "economy/city_numbers.h"
 #include "economy/science.h"
+#include "state/chronicle.h"
 #include "state/host.h"
 #include "state/numbers.h"
 #include "state/rules.h"
@@ -33,6 +34,12 @@ bool Valid(int civ) {
 
 void SetRelation(int a, int b, double value) {
     if (!Valid(a) || !Valid(b) || a == b) return;
+    // A peace made or ended between two rivals is history.
+    const double before = Civ(a).relation[b];
+    if (!IsNatives(a) && !IsNatives(b)) {
+        if (before <= 20 && value > 20) AddChronicle(kTreatySigned, a, b, 0);
+        if ((before > 20 || before == 0) && value > 0 && value <= 20) AddChronicle(kWarDeclared, a, b, 0);
+    }
     Civ(a).relation[b] = value;
     Civ(b).relation[a] = value;
 }

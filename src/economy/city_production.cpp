@@ -5,6 +5,7 @@
 #include "economy/city_numbers.h"
 #include "economy/city_shared.h"
 #include "economy/news.h"
+#include "state/chronicle.h"
 #include "state/numbers.h"
 #include "state/rules.h"
 #include "state/state.h"
@@ -133,6 +134,7 @@ void AdvanceBuilding(CityData& city) {
     } else {
         for (int civ = 1; civ <= game.civCount; ++civ) AddNews(civ, city.cityX, city.cityY, item);
         game.wonderOwner[WonderEntry(b)] = WonderCode(city);
+        AddChronicle(kWonderBuilt, city.owner, 0, b << 16 | ChronicleCity(city));
         if (IsHuman(city.owner)) QueueBigNews(city.owner, item);
     }
 

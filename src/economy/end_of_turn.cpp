@@ -1,5 +1,7 @@
 #include "economy/end_of_turn.h"
 
+#include "economy/victory.h"
+
 #include "economy/city.h"
 #include "economy/city_management.h"
 #include "state/rules.h"
@@ -247,6 +249,7 @@ void EndOfTurn() {
         if (civ.isComputer == 1) PlanComputerCities(c);
         if (civ.isComputer == 1 && !IsNatives(c)) DismissUnpaidSoldiers(c);
     }
+    CheckEndYear();
     CheckStateAfter("the end of a turn");
 }
 

@@ -1,6 +1,7 @@
 #include "economy/science.h"
 
 #include "economy/city.h"
+#include "state/chronicle.h"
 #include "state/rules.h"
 #include "state/state.h"
 
@@ -145,6 +146,9 @@ void ChooseResearch(int civ, int science) {
 void LearnScience(int civ, int science) {
     if (!InPlay(civ) || science < 1 || science > kSciences) return;
     CivRecord& learner = Civ(civ);
+    bool first = !IsNatives(civ);
+    for (int c = 1; c < game.civCount && first; ++c) first = Civ(c).knows[science] != 1;
+    if (first) AddChronicle(kScienceFirst, civ, 0, science);
     learner.knows[science] = 1;
     if (science == kMonarchyScience) learner.government = kMonarchy;
     if (science == kDemocracyScience) learner.government = kDemocracy;

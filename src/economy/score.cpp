@@ -20,7 +20,12 @@ int32_t LatestPower(int civ) {
 } // namespace
 
 int32_t Score() {
-    const int v = game.viewCiv, n = game.civCount;
+    return ScoreOf(game.viewCiv);
+}
+
+int32_t ScoreOf(int v) {
+    const int n = game.civCount;
+    if (v < 1 || v > kMaxCivs) return 0;
     // Rivals are counted as n - 2 (all but the natives and the player); a world of one
     // player and the natives has none, and counts as one so nothing is divided by zero.
     const double rivals = std::max(n - 2, 1);

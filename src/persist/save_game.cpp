@@ -223,7 +223,11 @@ private:
 struct StoredChecks {
     int64_t header = 0;
     int64_t sum[4] = {0, 0, 0, 0};
+    bool older = false; // a save from before the chronicle: it ends after the turn
 };
+
+// Opens the values that follow the turn: the end of the game and the chronicle.
+constexpr int32_t kChronicleMark = 7301;
 
 template <typename A> void VisitUnit(A& a, UnitRecord& u) {
     a.Value(u.x, 0, kMaxMapSize, "unit column");
@@ -396,6 +400,31 @@ template <typename A> void Visit(A& a, Records r, StoredChecks& stored) {
     a.Value(g.pendingUnit, 0, kMaxUnits, "unit to select");
     a.Flag(g.endTurnRequested, "end of turn mark");
     a.Value(g.turn, kFirstTurn, kLastTurn, "turn");
+
+    // Saves made before games could end stop here; they load with no chronicle.
+    if constexpr (std::is_same_v<A, Reader>) {
+        if (a.Ok() && a.AtEnd()) {
+            stored.older = true;
+            return;
+        }
+    }
+    int32_t mark = kChronicleMark;
+    a.Value(mark, kChronicleMark, kChronicleMark, "the chronicle's mark");
+    a.Value(g.endYear, kFirstYear, kLastYear, "last year");
+    a.Value(g.gameDifficulty, 0, 5, "difficulty");
+    a.Value(g.endKind, kNotEnded, kEliminated, "end of the game");
+    a.Value(g.winner, 0, kMaxCivs, "winner");
+    a.Value(g.endedYear, kFirstYear, kLastYear, "year of the end");
+    a.Value(g.destroyedMask, 0, 255, "fallen civilizations");
+    a.Value(g.chronicleCount, 0, kChronicleEntries, "length of the chronicle");
+    for (int i = 1; i <= g.chronicleCount && a.Ok(); ++i) {
+        ChronicleEntry& e = g.chronicle[i];
+        a.Value(e.year, kFirstYear, kLastYear, "year of an event");
+        a.Value(e.kind, 1, kChronicleKinds, "kind of event");
+        a.Value(e.civ, 0, kMaxCivs, "civilization of an event");
+        a.Value(e.other, 0, kMaxCivs, "civilization of an event");
+        a.Value(e.detail, kInt32Min, kInt32Max, "what an event names");
+    }
 }
 
 // The staging copy a file is read into.
@@ -409,6 +438,8 @@ alignas(kLargePage) Staging staging;
 // Nothing has been read into the staging copy yet: it is still as the program started,
 // all zero, and clearing it would only cost the memory of every unit slot.
 bool stagingUsed = false;
+// The staged file was written before games could end.
+bool stagedOlder = false;
 
 void ClearStaging() {
     if (stagingUsed) std::memset(static_cast<void*>(&staging), 0, sizeof staging);
@@ -429,6 +460,7 @@ LoadOutcome Stage(const std::string& text) {
     Reader reader(text);
     StoredChecks stored;
     Visit(reader, r, stored);
+    stagedOlder = stored.older;
     if (reader.Ok() && !reader.AtEnd()) reader.Fail("there is more in the file than a game");
     if (!reader.Ok()) return {false, Refusal(reader.Error())};
     const std::string broken = StateFault(r.map, r.civs, r.game);
@@ -521,6 +553,17 @@ void CommitStagedGame() {
             if (i != j && i < natives) c.contactB[j] = 10;
     }
     for (int p = 1; p <= kProducts; ++p) game.nativeDemand[p] = p >= 11 ? 1 : 0;
+    if (stagedOlder) {
+        // A game from before: the civilizations already gone fell before its chronicle began,
+        // and its difficulty is the one its computers play at.
+        for (int c = 1; c < natives; ++c)
+            if (Civ(c).unitCount == 0 && Civ(c).cityCount == 0)
+                game.destroyedMask = static_cast<uint8_t>(game.destroyedMask | 1 << c);
+        for (int c = 1; c < natives; ++c)
+            if (Civ(c).isComputer == 1)
+                game.gameDifficulty =
+                    std::max<uint8_t>(game.gameDifficulty, std::min<uint8_t>(Civ(c).aiLevel, 5));
+    }
     game.seaBodyCount = 0;
     for (int x = 1; x <= game.mapWidth; ++x)
         for (int y = 1; y <= game.mapHeight; ++y)

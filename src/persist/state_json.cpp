@@ -247,6 +247,12 @@ std::string StateToJson() {
     json.Array("nativeStock", g.nativeStock, 1, kProducts);
     json.Array("nativeDemand", g.nativeDemand, 1, kProducts);
     json.Array("wonderOwner", g.wonderOwner, 1, kWonders);
+    FIELD(g, endYear);
+    FIELD(g, gameDifficulty);
+    FIELD(g, endKind);
+    FIELD(g, winner);
+    FIELD(g, endedYear);
+    FIELD(g, chronicleCount);
     json.Key("civs");
     json.Open('[');
     for (int c = 1; c <= g.civCount && c <= kMaxCivs; ++c) DumpCiv(json, civs[c]);

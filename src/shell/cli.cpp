@@ -7,6 +7,7 @@
 #include "economy/city.h"
 #include "economy/end_of_turn.h"
 #include "economy/science.h"
+#include "economy/victory.h"
 #include "persist/save_game.h"
 #include "persist/state_json.h"
 #include "platform/headless_platform.h"
@@ -101,6 +102,20 @@ int SaveGame(const std::string& path, std::string& out, std::string& err) {
     return 0;
 }
 
+// The line a finished game leaves: "game over: Romans won by conquest".
+std::string GameOverLine() {
+    if (game.winner < 1 || game.winner > game.civCount) return "game over: nobody is left\n";
+    return std::string("game over: ") + nationName(Civ(game.winner).nation) + " won by " +
+           EndKindWord(game.endKind) + "\n";
+}
+
+// Every city and unit of a civilization taken away, as a lost war leaves it.
+void Wipe(int civ) {
+    CivRecord& loser = Civ(civ);
+    while (loser.cityCount > 0) RemoveCity(loser.cities[loser.cityCount].x, loser.cities[loser.cityCount].y);
+    while (loser.unitCount > 0) KillUnit(civ, loser.unitCount);
+}
+
 // Frames until the current unit's move animation has come to rest (or a bound).
 void SettleFrames() {
     for (int i = 0; i < 400; ++i) {
@@ -110,7 +125,8 @@ void SettleFrames() {
     }
 }
 
-// An input script: key:N, click:X:Y, rclick:X:Y, move:X:Y, frames:N, talk:CIV and defeat, comma-separated.
+// An input script: key:N, click:X:Y, rclick:X:Y, move:X:Y, frames:N, talk:CIV, defeat and conquer,
+// comma-separated.
 bool RunScript(const std::string& script, std::string& err) {
     std::stringstream items(script);
     for (std::string item; std::getline(items, item, ',');) {
@@ -159,14 +175,16 @@ bool RunScript(const std::string& script, std::string& err) {
         } else if (verb == "defeat" && n == 0) {
             // As a lost war leaves the first player: every city and unit gone, so that the
             // end of a game can be looked at.
-            CivRecord& player = Civ(1);
-            while (player.cityCount > 0)
-                RemoveCity(player.cities[player.cityCount].x, player.cities[player.cityCount].y);
-            while (player.unitCount > 0) KillUnit(1, player.unitCount);
+            Wipe(1);
+            CheckGameEnd();
+        } else if (verb == "conquer" && n == 0) {
+            // The first player's rivals (the natives aside) lose everything: his victory.
+            for (int c = 2; c < game.civCount; ++c) Wipe(c);
+            CheckGameEnd();
         } else {
             err = "--script: \"" + Shown(item) +
-                  "\" is not key:N, click:X:Y, rclick:X:Y, drag:X:Y:X2:Y2, move:X:Y, frames:N, talk:CIV or "
-                  "defeat\n";
+                  "\" is not key:N, click:X:Y, rclick:X:Y, drag:X:Y:X2:Y2, move:X:Y, frames:N, talk:CIV, "
+                  "defeat or conquer\n";
             return false;
         }
     }
@@ -209,9 +227,10 @@ int New(const Arguments& a, std::string& out, std::string& err) {
               "island|lake|continental|coastal|random\n";
         return 2;
     }
-    long long rivals = 3, difficulty = 1, seed = -1;
+    long long rivals = 3, difficulty = 1, seed = -1, endYear = 0;
     if (!IntOption(a, "rivals", 1, 6, rivals, err) || !IntOption(a, "difficulty", 1, 5, difficulty, err) ||
-        !IntOption(a, "seed", 0, (1LL << 62), seed, err))
+        !IntOption(a, "seed", 0, (1LL << 62), seed, err) ||
+        !IntOption(a, "end-year", -3999, 9999, endYear, err))
         return 2;
     const int players = static_cast<int>(rivals) + 1;
     int nations[kMaxCivs + 1] = {0, 3, 2, 8, 4, 9, 10, 7, 0};
@@ -245,6 +264,7 @@ int New(const Arguments& a, std::string& out, std::string& err) {
     game.location = world->second;
     game.civCount = static_cast<uint8_t>(players + 1);
     game.difficulty = static_cast<uint8_t>(difficulty);
+    game.endYear = static_cast<int32_t>(endYear);
     for (int p = 1; p <= 7; ++p) {
         Civ(p).nation = static_cast<uint8_t>(nations[p]);
         Civ(p).colour = static_cast<uint8_t>(p);
@@ -278,7 +298,9 @@ int Dump(const Arguments& a, std::string& out, std::string& err) {
 
 int EndTurn(const Arguments& a, std::string& out, std::string& err) {
     if (!LoadGame(a.files[0], err)) return 1;
+    const bool endedBefore = game.endKind != kNotEnded;
     EndOfTurn();
+    if (!endedBefore && game.endKind != kNotEnded) out += GameOverLine();
     return SaveGame(a.files[1], out, err);
 }
 
@@ -358,6 +380,7 @@ int Play(const Arguments& a, std::string& out, std::string& err) {
         if (civ.isComputer == 1) continue;
         seats[c] = {true, civ.aiLevel, civ.referenceUnit};
         civ.isComputer = 1;
+        game.autoplaySeats = static_cast<uint8_t>(game.autoplaySeats | 1 << c);
         if (civ.aiLevel < 1 || civ.aiLevel > 5)
             civ.aiLevel = static_cast<uint8_t>(std::clamp<int>(game.difficulty, 1, 5));
         if (civ.cityCount == 0 && civ.referenceUnit == 0)
@@ -379,7 +402,10 @@ int Play(const Arguments& a, std::string& out, std::string& err) {
     int32_t lastTurn = game.turn;
     // Far more steps than any number of rounds needs, so that a stuck game ends.
     const long long bound = rounds * 200000LL;
-    for (long long step = 0; step < bound && game.turn < target && !game.gameOver; ++step) {
+    // A game that ends on the way is played no further.
+    const bool endedBefore = game.endKind != kNotEnded;
+    auto ended = [&] { return !endedBefore && game.endKind != kNotEnded; };
+    for (long long step = 0; step < bound && game.turn < target && !game.gameOver && !ended(); ++step) {
         AutoplayStep(); // nobody is there to answer a dialog
         if (game.turn != lastTurn) {
             const auto now = std::chrono::steady_clock::now();
@@ -397,6 +423,12 @@ int Play(const Arguments& a, std::string& out, std::string& err) {
         }
     }
     SetStateChecks(checks);
+    game.autoplaySeats = 0;
+    if (ended()) {
+        out += GameOverLine();
+        // Nobody is there to look at the end screen.
+        ui.endScreenOpen = 0;
+    }
     for (int c = 1; c <= game.civCount; ++c) {
         if (!seats[c].person) continue;
         game.viewX = viewX;
@@ -470,8 +502,12 @@ const std::vector<Command>& Commands() {
          {"out"},
          "new --out FILE [--size tiny|small|medium|large|huge] [--world "
          "island|lake|continental|coastal|random] "
-         "[--rivals 1..6] [--difficulty 1..5] [--seed N] [--nations N,N,..] [--humans P,P,..]",
-         "start a new game (by default a medium island, three rivals, player 1 human) and save it to FILE",
+         "[--rivals 1..6] [--difficulty 1..5] [--seed N] [--nations N,N,..] [--humans P,P,..] [--end-year Y]",
+         "start a new game (by default a medium island, three rivals, player 1 human, no last year) and save "
+         "it "
+         "to FILE; with --end-year the game ends after year Y (negative before the common era) and the "
+         "highest "
+         "score wins",
          New},
         {"check",
          1,
@@ -487,7 +523,8 @@ const std::vector<Command>& Commands() {
          0,
          {},
          "endturn IN OUT",
-         "one end-of-turn update, as the wrap to civilization 1 runs it",
+         "one end-of-turn update, as the wrap to civilization 1 runs it; prints \"game over: ...\" when it "
+         "ends the game",
          EndTurn},
         {"act",
          2,
@@ -503,7 +540,8 @@ const std::vector<Command>& Commands() {
          "play IN OUT --rounds N [--report yes]",
          "every civilization plays as a computer for N rounds; prints the time of each round, and with "
          "--report yes every 10 rounds each civilization's cities, units, sciences, gold and relations, and "
-         "what happened at sea",
+         "what happened at sea; a game that ends on the way prints \"game over: NATION won by "
+         "conquest|score|retirement|elimination\" and is played no further",
          Play},
         {"shot",
          0,
@@ -512,8 +550,9 @@ const std::vector<Command>& Commands() {
          "shot [IN] --out PNG [--frames N] [--script S] [--reveal yes|no] [--at K] [--save OUT]",
          "draw N frames (default 1) of the entrance screen, or of the game in IN as saved (computers to "
          "move wait), and write the screen to a PNG file; the script (key:N, click:X:Y, rclick:X:Y, "
-         "drag:X:Y:X2:Y2, move:X:Y, frames:N, talk:CIV, defeat, comma-separated) runs first, and in its "
-         "frames computers to move play on, up to a new year a frame; "
+         "drag:X:Y:X2:Y2, move:X:Y, frames:N, talk:CIV, defeat (the first player loses everything), conquer "
+         "(his rivals do), comma-separated) runs first, and in its frames computers to move play on, up to "
+         "a new year a frame; "
          "--reveal yes shows every cell of the map; --at K writes the K-th screen shown after the load "
          "instead (frames drawn inside an action count: a fight, the computers' turn); --save OUT then saves "
          "the game as it stands to OUT",

@@ -9,6 +9,7 @@
 #include "state/state.h"
 #include "ui/battle_view.h"
 #include "ui/drawing.h"
+#include "ui/end_screen.h"
 #include "ui/input.h"
 #include "ui/options_screen.h"
 #include "ui/screens.h"
@@ -177,6 +178,17 @@ void TimerFunction() {
         return;
     }
 
+    // Between two people's turns nothing of the last one's view shows: the hand-over
+    // screen covers it all.
+    if (ui.handOverCiv != 0) {
+        Trace("handOver");
+        DrawHandOver();
+        DrawMouse();
+        platform.SuspendDrawing(false);
+        if (!ui.minimized) Trace("present"), platform.Present();
+        return;
+    }
+
     // 6. The game screen, each step over the previous ones.
     UnitRecord* unit = CurrentUnitRecord();
     if (unit && AnimationAtRest(unit) && !AnyScreenOpen() && ui.dialogCode == 0 && !ui.unitDragging &&
@@ -198,6 +210,7 @@ void TimerFunction() {
     DrawMouse();
     if (ui.dialogCode != 0 && !ui.battleShown) Trace("dialog"), DrawDialogTable();
     if (!ui.minimized) Trace("infoPanel"), DrawInfoAboutCivilization();
+    if (ui.endScreenOpen) Trace("endScreen"), DrawEndScreen(), DrawMouse();
     // The options page covers everything, the panels' texts too; the pointer goes on top.
     if (ui.optionsOpen) Trace("options"), DrawOptionsScreen(), DrawMouse();
     if (ui.helpMenuOpen) ui.helpDrawn = 1;

@@ -6,6 +6,7 @@
 #include "state/rules.h"
 #include "state/state.h"
 #include "ui/drawing.h"
+#include "ui/end_screen.h"
 #include "ui/help_texts.h"
 #include "ui/input.h"
 
@@ -96,6 +97,8 @@ void FormClose() {
 }
 
 void DispatchEvent(const InputEvent& event) {
+    // The end screen and the hand-over screen take every press while they are up.
+    if (EndScreensTakeEvent(event)) return;
     switch (event.kind) {
     case EventKind::KeyDown:
         FormKeyDown(event.key, event.shift);

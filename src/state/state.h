@@ -32,7 +32,38 @@ constexpr int kCargoSlots = 6;
 constexpr int kWonders = 8;
 constexpr int kTracks = 37;
 constexpr int kMaxLandmasses = kMaxMapSize * kMaxMapSize;
-constexpr int kMaxReasons = 16; // unhappiness reasons recorded for the open city
+constexpr int kMaxReasons = 16;         // unhappiness reasons recorded for the open city
+constexpr int kChronicleEntries = 1000; // the great events of one game, oldest first
+
+// How a game ended (GameState::endKind).
+enum EndKind : uint8_t {
+    kNotEnded = 0,
+    kConquest = 1,     // one civilization is left of all but the natives
+    kEndYearScore = 2, // the chosen last year has passed: the highest score wins
+    kRetired = 3,      // a player retired: the score as it stands
+    kEliminated = 4,   // every person's civilization is gone
+};
+
+// One great event of the game, as the chronicle tells it.
+enum ChronicleKind : uint8_t {
+    kCityFounded = 1,  // civ founded the city `detail` (founder << 8 | name index)
+    kCityTaken = 2,    // civ took the city `detail` from other
+    kWonderBuilt = 3,  // civ built wonder (detail >> 16) in the city (detail & 0xffff)
+    kScienceFirst = 4, // civ was the first to know science `detail`
+    kWarDeclared = 5,  // civ declared war on other
+    kTreatySigned = 6, // civ and other made peace
+    kTreatyBroken = 7, // civ broke its treaty with other
+    kCivDestroyed = 8, // civ has nothing left; other took its last (0 = unknown)
+    kGameEnded = 9,    // civ won; detail is the EndKind
+    kChronicleKinds = 9,
+};
+
+struct ChronicleEntry {
+    int32_t year;
+    uint8_t kind;
+    uint8_t civ, other;
+    int32_t detail;
+};
 
 // Terrains of MapCell::terrain.
 enum Terrain : uint8_t {
@@ -220,6 +251,18 @@ struct GameState {
     int32_t wonderOwner[kWonders + 1];
     int32_t reservedTable[kProducts + 1];
     uint8_t reservedBytes[200 + 1];
+
+    // The end of the game and its chronicle (saved after the rest, so older saves load
+    // with none).
+    int32_t endYear;        // the game ends when this year has passed; 0 = never
+    uint8_t gameDifficulty; // the difficulty the game was started with, for the hall of fame
+    uint8_t endKind;        // EndKind; once set, the players may play on
+    uint8_t winner;         // the civilization that won
+    int32_t endedYear;      // the year the game ended in
+    uint8_t destroyedMask;  // bit c: civilization c has been recorded as destroyed
+    uint8_t autoplaySeats;  // bit c: a person's seat played by the computer for a while; not saved
+    int32_t chronicleCount;
+    ChronicleEntry chronicle[kChronicleEntries + 1];
 };
 
 // A unit that rose to a new level of experience, shown over its cell for a few frames.
@@ -284,7 +327,8 @@ struct UiState {
 
     // screens
     uint8_t newGameScreen, loadScreen, creditsScreen;
-    uint8_t openList; // the entrance settings' open drop-down list (99: a choice was just made)
+    uint8_t fameScreen; // the entrance screen's hall of fame
+    uint8_t openList;   // the entrance settings' open drop-down list (99: a choice was just made)
     // the options page, over the entrance or the game, and the key place it waits to be
     // given a key for (action * 3 + place + 1; 0 = none)
     uint8_t optionsOpen;
@@ -358,6 +402,13 @@ struct UiState {
     // a moment: the loser's civilization and type, and frames left to show it.
     FightNotice fightNotice;
     int32_t turnNoticeFrames; // "AD 1250 - your turn" stays on the map this many frames
+
+    // the end of the game and players who share one screen
+    uint8_t endScreenOpen;   // the end screen: who won, the scores, the graph, the chronicle
+    uint8_t endScreenPage;   // 1 the result, 2 the chronicle
+    int32_t chronicleScroll; // first chronicle line shown
+    uint8_t handOverCiv;     // the hand-over screen covers the map until this person is ready;
+                             // 255 while the computers move between two people's turns
 
     // map view
     uint8_t smallMapValid; // the small map picture is up to date

@@ -7,6 +7,8 @@
 #include "state/state.h"
 #include "ui/drawing.h"
 #include "ui/map_view.h"
+
+#include "ui/end_screen.h"
 #include "ui/text.h"
 
 #include <algorithm>
@@ -137,7 +139,7 @@ void DrawTurnNotice() {
     if (ui.turnNoticeFrames <= 0) return;
     if (!ui.innerFrame) ui.turnNoticeFrames -= 1;
     if (!IsHuman(game.currentCiv)) return;
-    const std::string text = YearName(game.year) + Tr(" — your turn", " — sıra sizde");
+    const std::string text = TurnNoticeText();
     Plate(kViewLeft + 500, kViewTop + 40, text, Rgb(236, 220, 160), Rgb(0, 0, 0), 10);
 }
 

@@ -9,6 +9,7 @@
 #include "state/rules.h"
 #include "state/state.h"
 #include "ui/drawing.h"
+#include "ui/hall_of_fame_page.h"
 #include "ui/options_screen.h"
 #include "ui/screens.h"
 #include "ui/text.h"
@@ -27,19 +28,29 @@ constexpr Pixel kSand = Rgb(226, 204, 150);
 constexpr Pixel kSandDark = Rgb(188, 150, 92);
 constexpr Pixel kLight = Rgb(221, 221, 221);
 
-constexpr int kMenuWidths[4] = {121, 121, 99, 69};
-constexpr int kMenuSheetX[4] = {0, 121, 242, 341};
-constexpr int kOptionsTop = 458; // the options item, under the four of the root menu
+constexpr int kMenuItems = 6;
+// The lit plate of each item: the hall of fame and the options share the first one's.
+constexpr int kMenuWidths[kMenuItems] = {121, 121, 99, 121, 121, 69};
+constexpr int kMenuSheetX[kMenuItems] = {0, 121, 242, 0, 0, 341};
 constexpr int kMapSizes[5] = {24, 30, 36, 42, 48};
 constexpr int kDefaultNations[8] = {0, 3, 2, 8, 4, 9, 10, 7};
+// The last years a game may be given; 0 lets it run without end.
+constexpr int kEndYears[6] = {0, 1000, 1500, 1800, 1900, 2000};
+constexpr int kEndYearList = 26;
+
+std::string EndYearName(int year) {
+    return year == 0 ? std::string(Tr("None", "Yok")) : YearName(year);
+}
 
 bool Inside(int x, int y, int left, int top, int right, int bottom) {
     return x >= left && x < right && y >= top && y < bottom;
 }
 
 const char* MenuItem(int i) {
-    static const char* const english[4] = {"New Game", "Load Game", "Credits", "Exit"};
-    static const char* const turkish[4] = {"Yeni Oyun", "Oyun Yükle", "Yapanlar", "Çıkış"};
+    static const char* const english[kMenuItems] = {"New Game",     "Load Game", "Credits",
+                                                    "Hall of Fame", "Options",   "Exit"};
+    static const char* const turkish[kMenuItems] = {"Yeni Oyun",     "Oyun Yükle", "Yapanlar",
+                                                    "Şeref Listesi", "Ayarlar",    "Çıkış"};
     return Tr(english[i], turkish[i]);
 }
 
@@ -137,6 +148,7 @@ void ApplyDefaults() {
     game.mapWidth = game.mapHeight = 42;
     game.difficulty = 1;
     game.location = 1;
+    game.endYear = 0;
     for (int p = 1; p <= 7; ++p) {
         Civ(p).nation = static_cast<uint8_t>(kDefaultNations[p]);
         Civ(p).colour = static_cast<uint8_t>(p);
@@ -185,6 +197,7 @@ ListBox OpenListBox(int list) {
         const int y0 = 334 + 32 * (list - 19);
         return {{377, y0, 395, y0 + 112}, 7};
     }
+    if (list == kEndYearList) return {{300, 225, 412, 321}, 6};
     return {{0, 0, 0, 0}, 0};
 }
 
@@ -195,6 +208,7 @@ std::string ListRowText(int list, int r) {
     if (list == 4) return DifficultyName(r + 1);
     if (list >= 5 && list <= 11) return ControlName(r == 1);
     if (list >= 12 && list <= 18) return nationName(r + 1);
+    if (list == kEndYearList) return EndYearName(kEndYears[r]);
     return {};
 }
 
@@ -222,6 +236,8 @@ void Choose(int list, int r) {
         GiveNation(list - 11, r + 1);
     else if (list >= 19 && list <= 25)
         GiveColour(list - 18, r + 1);
+    else if (list == kEndYearList)
+        game.endYear = kEndYears[r];
 }
 
 // The opener buttons: which list each opens.
@@ -230,6 +246,7 @@ int OpenerAt(int x, int y) {
     if (Inside(x, y, 241, 206, 258, 223)) return 2;
     if (Inside(x, y, 241, 228, 258, 255)) return 3;
     if (Inside(x, y, 241, 260, 258, 287)) return 4;
+    if (Inside(x, y, 395, 206, 412, 223)) return kEndYearList;
     for (int p = 1; p <= 7; ++p) {
         if (!PlayerShown(p)) continue;
         const int top = 317 + 32 * (p - 1), bottom = 334 + 32 * (p - 1);
@@ -288,6 +305,9 @@ int CurrentRow(int list) {
     if (list >= 5 && list <= 11) return Civ(list - 4).isComputer ? 1 : 0;
     if (list >= 12 && list <= 18) return Civ(list - 11).nation - 1;
     if (list >= 19 && list <= 25) return Civ(list - 18).colour - 1;
+    if (list == kEndYearList)
+        for (int r = 0; r < 6; ++r)
+            if (kEndYears[r] == game.endYear) return r;
     return -1;
 }
 
@@ -305,7 +325,7 @@ void DrawOpenList() {
         const Rect row{area.left + 1, area.top + 1 + 16 * r, area.right - 1, area.top + 1 + 16 * r + 16};
         if (Inside(ui.mouseX, ui.mouseY, row.left, row.top, row.right, row.bottom))
             screen.FillRect(row, kSandDark);
-        if (list >= 19) {
+        if (list >= 19 && list <= 25) {
             const Rect swatch{row.left + 3, row.top + 3, row.right - 3, row.bottom - 3};
             screen.FillRect(swatch, SwatchColour(r + 1, true));
             if (r == current) {
@@ -333,6 +353,10 @@ void DrawSettings() {
         WriteText(144, 174 + 32 * i, kInk, 10, values[i], 400);
         DrawOpener(241, 174 + 32 * i);
     }
+    // The last year of the game, beside the first settings.
+    WriteText(280, 174, kInk, 10, Tr("Last year :", "Son yıl :"), 412);
+    WriteText(290, 206, kInk, 10, EndYearName(game.endYear), 412);
+    DrawOpener(395, 206);
     ThePlatform().BackBuffer().Line(46, 299, 412, 299, kInk);
     for (int p = 1; p <= Players(); ++p) {
         const int y = RowY(p);
@@ -402,7 +426,7 @@ void DrawRootMenu() {
     DrawSprite(0, 0, {0, 0, 1024, 768}, false, Sheet::EnteranceBackgrounds);
     if (!IsEnglish()) DrawSprite(0, 165, {0, 1536, 1024, 1572}, false, Sheet::EnteranceBackgrounds);
     const int sheetRow = IsEnglish() ? 0 : 30;
-    for (int i = 0; i < 4; ++i) {
+    for (int i = 0; i < kMenuItems; ++i) {
         const int top = 338 + 30 * i;
         const bool lit = Inside(ui.mouseX, ui.mouseY, 591, top, 591 + kMenuWidths[i], top + 29);
         if (lit)
@@ -410,11 +434,6 @@ void DrawRootMenu() {
                        true, Sheet::Enterance);
         WriteText(600, top + 6, lit ? kInk : Rgb(250, 236, 200), 10, MenuItem(i), 1024);
     }
-    // Options, below the four items, lit as the first one is.
-    const bool lit = Inside(ui.mouseX, ui.mouseY, 591, kOptionsTop, 591 + kMenuWidths[0], kOptionsTop + 29);
-    if (lit)
-        DrawSprite(591, kOptionsTop, {0, sheetRow, kMenuWidths[0], sheetRow + 29}, true, Sheet::Enterance);
-    WriteText(600, kOptionsTop + 6, lit ? kInk : Rgb(250, 236, 200), 10, Tr("Options", "Ayarlar"), 1024);
     DrawVersion();
 }
 
@@ -492,6 +511,8 @@ void DrawEnterance() {
         DrawLoadPage();
     else if (ui.creditsScreen)
         DrawCredits();
+    else if (ui.fameScreen)
+        DrawHallOfFame();
     else
         DrawRootMenu();
 }
@@ -501,6 +522,8 @@ void EnteranceMouseDown(int, int x, int y) {
         SettingsPress(x, y);
     } else if (ui.loadScreen) {
         LoadPress(x, y);
+    } else if (ui.fameScreen) {
+        HallOfFamePress(x, y);
     } else if (ui.creditsScreen) {
         if (OnPlate(x, y, kPageBackX)) {
             PlaySound("click");
@@ -516,11 +539,14 @@ void EnteranceMouseDown(int, int x, int y) {
     } else if (Inside(x, y, 591, 398, 690, 427)) {
         PlaySound("city");
         ui.creditsScreen = 1;
-    } else if (Inside(x, y, 591, 428, 660, 457)) {
-        TheHost().Quit();
-    } else if (Inside(x, y, 591, kOptionsTop, 591 + kMenuWidths[0], kOptionsTop + 29)) {
+    } else if (Inside(x, y, 591, 428, 712, 457)) {
+        PlaySound("city");
+        OpenHallOfFame();
+    } else if (Inside(x, y, 591, 458, 712, 487)) {
         PlaySound("city");
         OpenOptions();
+    } else if (Inside(x, y, 591, 488, 660, 517)) {
+        TheHost().Quit();
     }
 }
 

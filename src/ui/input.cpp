@@ -416,6 +416,8 @@ void GameKeyDown(int key, int shift) {
             ui.loadScreen = 0;
         else if (ui.creditsScreen)
             ui.creditsScreen = 0;
+        else if (ui.fameScreen)
+            ui.fameScreen = 0;
         else
             TheHost().Quit();
         return;

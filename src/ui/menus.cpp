@@ -3,6 +3,7 @@
 
 #include "audio/music.h"
 #include "economy/science.h"
+#include "economy/victory.h"
 #include "persist/save_game.h"
 #include "platform/platform.h"
 #include "state/host.h"
@@ -40,7 +41,7 @@ constexpr Rect kSlotPlate{220, 460, 373, 481};
 constexpr Rect kSlotPressed{380, 460, 530, 479};
 constexpr Rect kMessageBox{720, 0, 990, 132};
 constexpr int kMessageBoxX = 377, kMessageBoxY = 285;
-constexpr int kMenuItems = 8;
+constexpr int kMenuItems = 9;
 constexpr int kCountdown = 8;
 
 enum MenuItem {
@@ -51,6 +52,7 @@ enum MenuItem {
     kGuidanceItem,
     kHelpItem,
     kOptionsItem,
+    kRetireItem,
     kExitItem
 };
 
@@ -105,6 +107,18 @@ void MainMenuChoiceTakesEffect(int choice) {
         break;
     case kOptionsItem:
         OpenOptions();
+        break;
+    case kRetireItem:
+        ui.mainMenuOpen = 0;
+        // A game already over shows its end again; otherwise the player is asked first.
+        if (game.endKind != kNotEnded) {
+            ui.endScreenOpen = 1;
+            ui.endScreenPage = 1;
+        } else if (Ask(Tr("Retire now? The game ends here, with the scores as they stand.",
+                          "Şimdi emekli olmak istiyor musunuz? Oyun, puanlar şu anki haliyle burada biter."),
+                       Tr("Retire", "Emekli Ol"), Tr("Cancel", "Vazgeç"))) {
+            Retire();
+        }
         break;
     case kExitItem:
         // A game left unsaved is lost: the player may save it first (not while a science
@@ -213,6 +227,9 @@ void WriteMainMenu() {
             break;
         case kOptionsItem:
             text = Tr("Options", "Ayarlar");
+            break;
+        case kRetireItem:
+            text = game.endKind != kNotEnded ? Tr("End of Game", "Oyunun Sonu") : Tr("Retire", "Emekli Ol");
             break;
         case kExitItem:
             text = Tr("Exit", "Çıkış");

@@ -74,6 +74,11 @@ void DrawInBand(int x, int y, Rect source, Sheet sheet, int bandTop, int bandBot
 void DrawNationFlag(int nation, int x, int y);
 void DrawIcon(Icon icon, int x, int y);
 
+// The civilizations' strength over the whole game, with their flags (pictures), and the
+// legend beside it (texts); the statistics and the end screen show them.
+void DrawGraph();
+void WriteLegend();
+
 // The statistics screen's presses and texts.
 bool StatsPress(int x, int y);
 void WriteStatsTexts();

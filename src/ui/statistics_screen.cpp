@@ -67,8 +67,10 @@ int LegendY(int h) {
     return Round(180.0 / p * (h - 1) + kBase[std::clamp<int>(game.civCount, 0, kMaxCivs)]);
 }
 
+} // namespace
+
 // ---------------------------------------------------------------------------
-// Page 1: the strength graph
+// Page 1: the strength graph (the end screen shows it too)
 
 void DrawGraph() {
     const int p = Players();
@@ -124,6 +126,8 @@ void WriteLegend() {
         WriteText(340, y + 11, colour, 8, "(pop: " + std::to_string(Strength(h, entry)) + ")", 1024);
     }
 }
+
+namespace {
 
 // ---------------------------------------------------------------------------
 // Page 2: the six biggest cities of the world

@@ -8,6 +8,8 @@
 #include "economy/city_management.h"
 #include "economy/news.h"
 #include "state/computer_turns.h"
+
+#include "state/chronicle.h"
 #include "state/host.h"
 #include "state/numbers.h"
 #include "state/random.h"
@@ -66,6 +68,7 @@ void Hostility(int a, int b, double peaceBroken) {
     CivRecord& attacker = Civ(a);
     CivRecord& victim = Civ(b);
     if (attacker.relation[b] > 20.0) {
+        if (a < game.civCount && b < game.civCount) AddChronicle(kTreatyBroken, a, b, 0);
         attacker.relation[b] = victim.relation[a] = peaceBroken;
         attacker.warCounter = static_cast<uint8_t>(std::min(attacker.warCounter + 1, 20));
         return;
@@ -513,6 +516,7 @@ void CaptureCity(int civ, int x, int y) {
         return;
     }
 
+    AddChronicle(kCityTaken, civ, loser, ChronicleCity(city));
     // A conqueror with no city yet still shares out the plunder.
     const int shares = std::max<int>(Civ(game.currentCiv).cityCount, 1);
     const double plunder = Round(std::max(std::min(Civ(loser).gold / shares, 30.0), 5.0));

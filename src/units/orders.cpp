@@ -5,6 +5,8 @@
 #include "ai/computer_player.h"
 #include "economy/city.h"
 #include "economy/science.h"
+
+#include "state/chronicle.h"
 #include "state/host.h"
 #include "state/numbers.h"
 #include "state/rules.h"
@@ -464,6 +466,7 @@ void FoundCity(int x, int y) {
     city.nameIndex = civ.citiesFounded;
     civ.cities[civ.cityCount] = {static_cast<uint8_t>(x), static_cast<uint8_t>(y)};
     civ.referenceUnit = 0;
+    if (!IsNatives(k)) AddChronicle(kCityFounded, k, 0, ChronicleCity(city));
 
     if (OwnsWonder(k, kGreatWall)) {
         city.buildings[kStockadeBuilding] = 1;

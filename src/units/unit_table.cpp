@@ -3,6 +3,7 @@
 #include "ai/computer_player.h"
 #include "economy/end_of_turn.h"
 #include "economy/science.h"
+#include "economy/victory.h"
 #include "state/computer_turns.h"
 #include "state/host.h"
 #include "state/rules.h"
@@ -39,6 +40,14 @@ void Explore(int x, int y, int radius) {
 
 bool HasUnitsOrCities(int civ) {
     return Civ(civ).unitCount > 0 || Civ(civ).cityCount > 0;
+}
+
+// People who share one screen: more than one of them still in the game.
+bool SharedScreen() {
+    int people = 0;
+    for (int c = 1; c < game.civCount && c <= kMaxCivs; ++c)
+        if (IsHuman(c) && HasUnitsOrCities(c)) people += 1;
+    return people >= 2;
 }
 
 // Removes the slot from its cell's unit list.
@@ -145,6 +154,8 @@ void PassTurn() {
     // Every civilization in play is looked at twice at most: when nobody owns anything
     // any more the turn cannot go anywhere, and the game is over rather than stuck.
     for (int tries = 0; tries <= 2 * std::max<int>(game.civCount, 1); ++tries) {
+        // A person's turn is over: his view is covered until the next person is ready.
+        if (IsHuman(game.currentCiv) && SharedScreen()) ui.handOverCiv = 255;
         CivRecord& old = Civ(game.currentCiv);
         old.newsCount = 0;
         old.turnMark = 0;
@@ -162,6 +173,7 @@ void PassTurn() {
             for (int s = 1; s <= Civ(civ).unitCount; ++s) Unit(civ, s).fortified = 0;
         } else {
             game.viewCiv = static_cast<uint8_t>(civ);
+            if (ui.handOverCiv != 0) ui.handOverCiv = SharedScreen() ? static_cast<uint8_t>(civ) : 0;
         }
         for (int x = 1; x <= game.mapWidth; ++x)
             for (int y = 1; y <= game.mapHeight; ++y) Cell(x, y).threatened = 0;
@@ -322,7 +334,7 @@ void NextUnit(int mode) {
     const bool human = IsHuman(civ);
 
     if (human && game.currentUnit == 1) ui.autosaveRequested = 1;
-    if (!HasUnitsOrCities(1)) game.gameOver = 1;
+    CheckGameEnd();
 
     CivRecord& player = Civ(civ);
     if (game.currentUnit >= player.unitCount && !human && !IsNatives(civ) && player.aiLevel > 1 &&
@@ -382,7 +394,7 @@ bool NobodyPlays() {
 
 bool ComputerToMove() {
     if (game.currentCiv < 1 || game.currentCiv > game.civCount || IsHuman(game.currentCiv)) return false;
-    return ui.dialogCode == 0 && !game.gameOver && !TheHost().QuitRequested();
+    return ui.dialogCode == 0 && !game.gameOver && !ui.endScreenOpen && !TheHost().QuitRequested();
 }
 
 void ComputerStep() {

@@ -55,6 +55,8 @@ void ClearForNewGame() {
     game.location = settings.location;
     game.civCount = settings.civCount;
     game.difficulty = settings.difficulty;
+    game.gameDifficulty = settings.difficulty;
+    game.endYear = settings.endYear;
     game.language = settings.language;
     game.siteX = settings.siteX;
     game.siteY = settings.siteY;

@@ -113,13 +113,13 @@ void EntrancePicture(cairo_t* cr, const char* motto) {
     cairo_move_to(cr, 512 - e.width / 2, 190);
     cairo_show_text(cr, motto);
 
-    // The menu's panel behind the five items at (591, 338)..(712, 487).
+    // The menu's panel behind the six items at (591, 338)..(712, 517).
     Rgb(cr, 30, 22, 16, 0.55);
-    cairo_rectangle(cr, 576, 326, 160, 172);
+    cairo_rectangle(cr, 576, 326, 160, 202);
     cairo_fill(cr);
     Rgb(cr, 214, 180, 110, 0.9);
     cairo_set_line_width(cr, 2);
-    cairo_rectangle(cr, 577, 327, 158, 170);
+    cairo_rectangle(cr, 577, 327, 158, 200);
     cairo_stroke(cr);
 }
 

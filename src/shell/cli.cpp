@@ -532,8 +532,7 @@ const Command* FindCommand(const std::string& name) {
 } // namespace
 
 std::string SlotLabelOfRunningGame() {
-    const std::string text = SaveGameText();
-    return HeaderLabel(std::strtoll(text.c_str(), nullptr, 10));
+    return HeaderLabel(RunningGameHeader());
 }
 
 int RunCli(const std::vector<std::string>& args, std::string& out, std::string& err, bool recordsFresh) {

@@ -104,6 +104,26 @@ void BM_AssignCitizens(benchmark::State& state) {
 void BM_AssignCitizensPlain(benchmark::State& state) {
     PlaceAllCitizens(state, AssignCitizensPlain);
 }
+// The round-150 game loaded from its text and saved again, in process.
+void BM_LoadAndSave(benchmark::State& state) {
+    HeadlessPlatform platform({.pixels = false});
+    InstallShellHost(platform);
+    ResetState();
+    FormCreate(1);
+    const Position& position = Round150();
+    if (!position.error.empty()) state.SkipWithError(position.error.c_str());
+    size_t bytes = 0;
+    for (auto _ : state) {
+        LoadSaveText(position.save);
+        bytes = SaveGameText().size();
+    }
+    state.counters["bytes"] = static_cast<double>(bytes);
+    FormClose();
+    UninstallShellHost();
+    ResetState();
+}
+BENCHMARK(BM_LoadAndSave)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
+
 BENCHMARK(BM_AssignCitizens)->Unit(benchmark::kMicrosecond)->Repetitions(5)->ReportAggregatesOnly(true);
 BENCHMARK(BM_AssignCitizensPlain)->Unit(benchmark::kMicrosecond)->Repetitions(5)->ReportAggregatesOnly(true);
 

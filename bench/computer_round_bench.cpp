@@ -1,5 +1,7 @@
 // One round of seven computer civilizations on a Huge world late in a game: what every
 // change to the computer players costs.
+#include "citizen_placement_reference.h"
+#include "economy/city_management.h"
 #include "persist/save_game.h"
 #include "platform/headless_platform.h"
 #include "shell/autoplay.h"
@@ -68,5 +70,61 @@ void BM_ComputerRound(benchmark::State& state) {
 }
 
 BENCHMARK(BM_ComputerRound)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
+
+// Every computer city of the same position places its citizens anew, as at the end of
+// a round: with the game's planner, and with the plain one it is checked against.
+void PlaceAllCitizens(benchmark::State& state, void (*planner)(CityData&)) {
+    HeadlessPlatform platform({.pixels = false});
+    InstallShellHost(platform);
+    ResetState();
+    FormCreate(1);
+    const Position& position = Round150();
+    if (!position.error.empty()) state.SkipWithError(position.error.c_str());
+    LoadSaveText(position.save);
+    SetCitizenPlanner(planner);
+    int cities = 0;
+    for (auto _ : state) {
+        cities = 0;
+        for (int c = 1; c <= game.civCount; ++c)
+            for (int k = 1; k <= Civ(c).cityCount; ++k) {
+                AssignCitizens(City(Civ(c).cities[k].x, Civ(c).cities[k].y));
+                cities += 1;
+            }
+    }
+    SetCitizenPlanner(nullptr);
+    state.counters["cities"] = cities;
+    FormClose();
+    UninstallShellHost();
+    ResetState();
+}
+
+void BM_AssignCitizens(benchmark::State& state) {
+    PlaceAllCitizens(state, nullptr);
+}
+void BM_AssignCitizensPlain(benchmark::State& state) {
+    PlaceAllCitizens(state, AssignCitizensPlain);
+}
+// The round-150 game loaded from its text and saved again, in process.
+void BM_LoadAndSave(benchmark::State& state) {
+    HeadlessPlatform platform({.pixels = false});
+    InstallShellHost(platform);
+    ResetState();
+    FormCreate(1);
+    const Position& position = Round150();
+    if (!position.error.empty()) state.SkipWithError(position.error.c_str());
+    size_t bytes = 0;
+    for (auto _ : state) {
+        LoadSaveText(position.save);
+        bytes = SaveGameText().size();
+    }
+    state.counters["bytes"] = static_cast<double>(bytes);
+    FormClose();
+    UninstallShellHost();
+    ResetState();
+}
+BENCHMARK(BM_LoadAndSave)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
+
+BENCHMARK(BM_AssignCitizens)->Unit(benchmark::kMicrosecond)->Repetitions(5)->ReportAggregatesOnly(true);
+BENCHMARK(BM_AssignCitizensPlain)->Unit(benchmark::kMicrosecond)->Repetitions(5)->ReportAggregatesOnly(true);
 
 } // namespace

@@ -17,7 +17,6 @@ namespace annals {
 using namespace city_numbers;
 using city_internal::Has;
 using city_internal::NationOf;
-using city_internal::SquareOf;
 
 namespace {
 
@@ -26,9 +25,15 @@ constexpr int kPriest = kTemple, kTeacher = kSchoolhouse, kProfessor = kUniversi
 constexpr int kSoldierTeacher = kBarracks, kDoctor = kHospital;
 
 // One run of the planner. Nothing of it outlives AssignCitizens.
+//
+// Nothing outside the city moves while its citizens are placed: the area, the other
+// cities' workers and every cell's yields are read once, when the run starts, and the
+// 21 trial plans ask the tables. Cells are numbered in scan order, k = (dx + 2) * 5 +
+// (dy + 2), which is also the layout of the city's worked marks.
 struct Planner {
+    static constexpr int kCells = 25, kSquare = 12;
+
     CityData& city;
-    MapCell& square;
     double terrainValue[kTerrains + 1][2] = {};
     int32_t food = 0;
     int placed = 0;
@@ -36,26 +41,48 @@ struct Planner {
     int32_t stonePlanned = 0;
     int32_t cropPlanned[kProducts + 1] = {};
 
-    explicit Planner(CityData& c) : city(c), square(SquareOf(c)) {}
+    // Read once per run.
+    bool inArea[kCells] = {};     // InCityArea
+    bool otherWorks[kCells] = {}; // WorkedByOtherCity
+    bool takes[kCells] = {};      // may take a worker when the city's own mark is clear
+    uint8_t yield[kCells][kGold + 1] = {};
+    double stoneRoot[kCells] = {};             // the stone value's divisor, by the open land's worth
+    double fixedOffer[kCells][kGold + 1] = {}; // cell jobs whose worth does not move in a run
+    double foodOther[kCells] = {};             // the cell's worth for other uses, for the food weight
+    bool foodCell[kCells] = {};                // may be chosen as a food cell by the planner
+    // What each product is to the best-job search: none, a fixed cell job, stone, a crop
+    // for a workshop, or a workshop job (asked at the first cell only).
+    enum Kind : uint8_t { kNone, kFixed, kStoneJob, kCropJob, kWorkshopJob };
+    Kind kind[kProducts + 1] = {};
+    int level[kProducts + 1] = {}, levelP[kProducts + 1] = {}, levelQ[kProducts + 1] = {};
+    // Answers that depend only on what is planned so far, kept while it stays the same.
+    int32_t stoneAt[kCells];
+    double stoneOffer[kCells] = {};
+    int32_t cropAt[kCells][kProducts + 1];
+    double cropOffer[kCells][kProducts + 1] = {};
 
-    int X(int dx) const { return city.cityX + dx; }
-    int Y(int dy) const { return city.cityY + dy; }
+    explicit Planner(CityData& c);
 
-    bool Free(int dx, int dy) const {
-        if (dx == 0 && dy == 0) return false;
-        const int x = X(dx), y = Y(dy);
-        return InCityArea(city, x, y) && city.Worked(dx, dy) == 0 &&
-               !WorkedByOtherCity(city.cityX, city.cityY, x, y);
-    }
-    int FoodOf(int dx, int dy) const { return CellYield(Cell(X(dx), Y(dy)), kFood, city); }
+    static int Dx(int k) { return k / 5 - 2; }
+    static int Dy(int k) { return k % 5 - 2; }
+    uint8_t& Mark(int k) { return city.worked[k / 5][k % 5]; }
+    uint8_t& MarkProduct(int k) { return city.workedProduct[k / 5][k % 5]; }
+    bool Free(int k) { return takes[k] && Mark(k) == 0; }
+    int FoodOf(int k) const { return yield[k][kFood]; }
 
     void BuildTerrainValues();
+    void ReadLand();
     void Plan(int h);
     void PlaceOtherJobs();
-    bool BestJob(double& value, int& job, int& jobDx, int& jobDy, int& product);
+    bool BestJob(double& value, int& job, int& cell, int& product);
     void ImproveFood();
     void ReleaseSurplusFood();
 };
+
+Planner::Planner(CityData& c) : city(c) {
+    std::fill(std::begin(stoneAt), std::end(stoneAt), -1);
+    std::fill(&cropAt[0][0], &cropAt[0][0] + kCells * (kProducts + 1), -1);
+}
 
 // How much a cell is worth for other uses than food, raised where the city's workshops
 // can turn its crop into finished goods.
@@ -92,78 +119,6 @@ int TerrainIndex(const MapCell& cell) {
     return std::clamp<int>(cell.terrain, 1, kTerrains);
 }
 
-// A greedy plan for food weight h: food workers first, then the best other jobs.
-void Planner::Plan(int h) {
-    for (int dx = -2; dx <= 2; ++dx)
-        for (int dy = -2; dy <= 2; ++dy) city.Worked(dx, dy) = city.WorkedProduct(dx, dy) = 0;
-    city.Worked(0, 0) = 1;
-    city.WorkedProduct(0, 0) = kFood;
-    for (int j = 1; j <= kJobs; ++j) city.jobs[j] = 0;
-    food = FoodOf(0, 0);
-    placed = 0;
-    const int size = city.size;
-
-    while (food <= 2 * size && placed < size) {
-        double best = -9999;
-        int bestDx = 0, bestDy = 0;
-        bool found = false;
-        for (int dx = -2; dx <= 2; ++dx)
-            for (int dy = -2; dy <= 2; ++dy) {
-                if (!Free(dx, dy)) continue;
-                const MapCell& cell = Cell(X(dx), Y(dy));
-                if (cell.special == 11 || cell.special == 12) continue;
-                double score = FoodOf(dx, dy);
-                if (h != 0) {
-                    const double other =
-                        terrainValue[TerrainIndex(cell)][cell.forest ? 1 : 0] + SpecialValue(cell.special);
-                    const double share = (1.0 - static_cast<double>(placed) / size) * 0.8 + 0.2;
-                    score -= other * (h / 10.0) * share;
-                }
-                if (score > best) {
-                    best = score;
-                    bestDx = dx;
-                    bestDy = dy;
-                    found = true;
-                }
-            }
-        if (!found) break;
-        const int cellFood = FoodOf(bestDx, bestDy);
-        if (Has(city, kBakery) && city.jobs[kFoodBaker] < 2 && cellFood <= 4) {
-            city.jobs[kFoodBaker] += 1;
-            food += 4;
-        } else {
-            city.Worked(bestDx, bestDy) = 1;
-            city.WorkedProduct(bestDx, bestDy) = kFood;
-            food += cellFood;
-        }
-        placed += 1;
-    }
-
-    total = food - 2 * size > 0 ? food - 2 * size : -1000;
-    stonePlanned = 0;
-    std::fill(std::begin(cropPlanned), std::end(cropPlanned), 0);
-    PlaceOtherJobs();
-}
-
-void Planner::PlaceOtherJobs() {
-    while (placed < city.size) {
-        double value = 0;
-        int job = 0, dx = 0, dy = 0, product = 0;
-        if (!BestJob(value, job, dx, dy, product)) return;
-        if (job != 0) {
-            city.jobs[job] += 1;
-        } else {
-            city.Worked(dx, dy) = 1;
-            city.WorkedProduct(dx, dy) = static_cast<uint8_t>(product);
-            const int32_t yield = CellYield(Cell(X(dx), Y(dy)), product, city);
-            if (product >= kCotton && product <= kFur) cropPlanned[product] += yield;
-            if (product == kStone) stonePlanned += yield;
-        }
-        placed += 1;
-        total += value;
-    }
-}
-
 // The workshop level of a line the city has (house, else shop, else factory): its
 // building and how much it makes of a raw good (p) and how much raw it wants (q).
 bool WorkshopLevel(const CityData& city, int raw, int& building, int& p, int& q) {
@@ -196,59 +151,175 @@ double ForestCropFactor(int terrain) {
     }
 }
 
+// The area, the other cities' workers and the yields, once per run. The area test runs
+// over the square in scan order, so that the last one asked is the last cell, as when
+// every search asks it again.
+void Planner::ReadLand() {
+    for (int i = 1; i <= kProducts; ++i) {
+        int building = 0, p = 0, q = 0;
+        if (i == kStone) {
+            kind[i] = kStoneJob;
+        } else if (i >= kCotton && i <= kFur && WorkshopLevel(city, i, building, p, q)) {
+            kind[i] = kCropJob;
+            level[i] = building, levelP[i] = p, levelQ[i] = q;
+        } else if (i >= kCloth && i <= kCoat) {
+            if (WorkshopLevel(city, i - 9, building, p, q)) {
+                kind[i] = kWorkshopJob;
+                level[i] = building, levelP[i] = p, levelQ[i] = q;
+            }
+        } else if (i <= kGold) {
+            kind[i] = kFixed;
+        }
+    }
+    for (int k = 0; k < kCells; ++k) {
+        const int x = city.cityX + Dx(k), y = city.cityY + Dy(k);
+        inArea[k] = InCityArea(city, x, y);
+        const MapCell& cell = Cell(x, y);
+        if (k == kSquare)
+            for (int i = 1; i <= kGold; ++i) yield[k][i] = CellYield(cell, i, city);
+        if (!inArea[k]) continue; // off the map or out of reach: nothing more is asked
+        otherWorks[k] = WorkedByOtherCity(city.cityX, city.cityY, x, y);
+        takes[k] = k != kSquare && !otherWorks[k];
+        if (k != kSquare)
+            for (int i = 1; i <= kGold; ++i) yield[k][i] = CellYield(cell, i, city);
+        const int t = TerrainIndex(cell);
+        stoneRoot[k] = std::pow(terrainValue[t][0], 0.01);
+        foodOther[k] = terrainValue[t][cell.forest ? 1 : 0] + SpecialValue(cell.special);
+        foodCell[k] = takes[k] && cell.special != 11 && cell.special != 12;
+        // Stone is never dug where gold lies in an examined hill.
+        if (cell.special == 12 && cell.hillExamined) stoneAt[k] = -2;
+        for (int i = 1; i <= kGold; ++i) {
+            if (kind[i] != kFixed) continue;
+            const double f = (i == kFur || i == kWood) ? ForestCropFactor(cell.terrain) : 1;
+            fixedOffer[k][i] = yield[k][i] * f * productPrice(i);
+        }
+    }
+}
+
+// A greedy plan for food weight h: food workers first, then the best other jobs.
+void Planner::Plan(int h) {
+    for (int k = 0; k < kCells; ++k) Mark(k) = MarkProduct(k) = 0;
+    Mark(kSquare) = 1;
+    MarkProduct(kSquare) = kFood;
+    for (int j = 1; j <= kJobs; ++j) city.jobs[j] = 0;
+    food = FoodOf(kSquare);
+    placed = 0;
+    const int size = city.size;
+    const bool bakery = Has(city, kBakery);
+
+    while (food <= 2 * size && placed < size) {
+        double best = -9999;
+        int bestCell = -1;
+        const double share = (1.0 - static_cast<double>(placed) / size) * 0.8 + 0.2;
+        for (int k = 0; k < kCells; ++k) {
+            if (!foodCell[k] || Mark(k) != 0) continue;
+            double score = FoodOf(k);
+            if (h != 0) score -= foodOther[k] * (h / 10.0) * share;
+            if (score > best) {
+                best = score;
+                bestCell = k;
+            }
+        }
+        if (bestCell < 0) break;
+        const int cellFood = FoodOf(bestCell);
+        if (bakery && city.jobs[kFoodBaker] < 2 && cellFood <= 4) {
+            city.jobs[kFoodBaker] += 1;
+            food += 4;
+        } else {
+            Mark(bestCell) = 1;
+            MarkProduct(bestCell) = kFood;
+            food += cellFood;
+        }
+        placed += 1;
+    }
+
+    total = food - 2 * size > 0 ? food - 2 * size : -1000;
+    stonePlanned = 0;
+    std::fill(std::begin(cropPlanned), std::end(cropPlanned), 0);
+    PlaceOtherJobs();
+}
+
+void Planner::PlaceOtherJobs() {
+    while (placed < city.size) {
+        double value = 0;
+        int job = 0, k = 0, product = 0;
+        if (!BestJob(value, job, k, product)) return;
+        if (job != 0) {
+            city.jobs[job] += 1;
+        } else {
+            Mark(k) = 1;
+            MarkProduct(k) = static_cast<uint8_t>(product);
+            const int32_t planned = yield[k][product];
+            if (product >= kCotton && product <= kFur) cropPlanned[product] += planned;
+            if (product == kStone) stonePlanned += planned;
+        }
+        placed += 1;
+        total += value;
+    }
+}
+
 // The best job for one more citizen, from a value of -1 up so that a job worth 0 is taken.
-// job is the building of a building job, else 0 with the cell (dx, dy) and its product.
-bool Planner::BestJob(double& value, int& job, int& jobDx, int& jobDy, int& product) {
+// job is the building of a building job, else 0 with the cell k and its product.
+bool Planner::BestJob(double& value, int& job, int& jobCell, int& product) {
     double best = -1;
     bool found = false;
-    auto offer = [&](double v, int b, int dx, int dy, int i) {
+    auto offer = [&](double v, int b, int k, int i) {
         if (v > best) {
             best = v;
             job = b;
-            jobDx = dx;
-            jobDy = dy;
+            jobCell = k;
             product = i;
             found = true;
         }
     };
 
-    for (int dx = -2; dx <= 2; ++dx)
-        for (int dy = -2; dy <= 2; ++dy) {
-            const bool first = dx == -2 && dy == -2;
-            const bool free = Free(dx, dy);
-            const MapCell& cell = Cell(X(dx), Y(dy));
-            for (int i = 1; i <= kProducts; ++i) {
-                int building = 0, p = 0, q = 0;
-                if (i == kStone) {
-                    if (!free || (cell.special == 12 && cell.hillExamined)) continue;
-                    const double v = StoneValue(city, stonePlanned, CellYield(cell, kStone, city)) /
-                                     std::pow(terrainValue[TerrainIndex(cell)][0], 0.01);
-                    offer(v, 0, dx, dy, i);
-                } else if (i >= kCotton && i <= kFur && WorkshopLevel(city, i, building, p, q)) {
-                    if (!free) continue;
-                    const int u = CellYield(cell, i, city);
+    for (int k = 0; k < kCells; ++k) {
+        const bool free = Free(k);
+        // Jobs inside the workshops are offered at the first cell of the scan, whatever it is.
+        if (!free && k != 0) continue;
+        for (int i = 1; i <= kProducts; ++i) {
+            switch (kind[i]) {
+            case kNone:
+                break;
+            case kFixed:
+                if (free) offer(fixedOffer[k][i], 0, k, i);
+                break;
+            case kStoneJob:
+                if (!free || stoneAt[k] == -2) break;
+                if (stoneAt[k] != stonePlanned) {
+                    stoneOffer[k] = StoneValue(city, stonePlanned, yield[k][kStone]) / stoneRoot[k];
+                    stoneAt[k] = stonePlanned;
+                }
+                offer(stoneOffer[k], 0, k, i);
+                break;
+            case kCropJob:
+                if (!free) break;
+                if (cropAt[k][i] != cropPlanned[i]) {
+                    const int p = levelP[i], q = levelQ[i];
+                    const int u = yield[k][i];
                     double v = 0;
                     for (int j = 1; j <= u; ++j)
                         v += j < 2 * q - city.stock[i] - cropPlanned[i] ? p * productPrice(i + 9) / 2.0
                                                                         : productPrice(i);
-                    offer(v, 0, dx, dy, i);
-                } else if (i >= kCloth && i <= kCoat) {
-                    const int raw = i - 9;
-                    if (!first || !WorkshopLevel(city, raw, building, p, q) || city.jobs[building] >= 2)
-                        continue;
-                    const int w = std::max<int>(city.jobs[building], 0);
-                    double v = 0;
-                    for (int j = w * p * q + 1; j <= (w + 1) * p * q; ++j)
-                        if (j < city.stock[raw] + cropPlanned[raw])
-                            v += (productPrice(i) - productPrice(raw)) * p;
-                    offer(v, building, 0, 0, 0);
-                } else if (i <= kGold) {
-                    if (!free) continue;
-                    const double k = (i == kFur || i == kWood) ? ForestCropFactor(cell.terrain) : 1;
-                    offer(CellYield(cell, i, city) * k * productPrice(i), 0, dx, dy, i);
+                    cropOffer[k][i] = v;
+                    cropAt[k][i] = cropPlanned[i];
                 }
+                offer(cropOffer[k][i], 0, k, i);
+                break;
+            case kWorkshopJob: {
+                const int building = level[i], p = levelP[i], q = levelQ[i], raw = i - 9;
+                if (k != 0 || city.jobs[building] >= 2) break;
+                const int w = std::max<int>(city.jobs[building], 0);
+                double v = 0;
+                for (int j = w * p * q + 1; j <= (w + 1) * p * q; ++j)
+                    if (j < city.stock[raw] + cropPlanned[raw])
+                        v += (productPrice(i) - productPrice(raw)) * p;
+                offer(v, building, 0, 0);
+                break;
+            }
             }
         }
+    }
 
     if (Has(city, kTemple) && city.jobs[kPriest] < 2) {
         const double d = HappinessDelta(city, false);
@@ -257,13 +328,13 @@ bool Planner::BestJob(double& value, int& job, int& jobDx, int& jobDy, int& prod
         if (k == 0) v += static_cast<int>(Round((1 - d) * 6 + 4));
         if (k == 1) v += static_cast<int>(Round((2 - d) * 4));
         if (city.jobs[kPriest] == 1) v -= 6;
-        offer(v, kPriest, 0, 0, 0);
+        offer(v, kPriest, 0, 0);
     }
     // A full Schoolhouse leaves its teaching to the University, never to a third teacher.
     if (Has(city, kSchoolhouse) && city.jobs[kTeacher] < 2) {
-        offer(city.jobs[kTeacher] == 1 ? 21 : 27, kTeacher, 0, 0, 0);
+        offer(city.jobs[kTeacher] == 1 ? 21 : 27, kTeacher, 0, 0);
     } else if (Has(city, kUniversity) && city.jobs[kProfessor] < 2) {
-        offer(city.jobs[kProfessor] == 1 ? 28 : 34, kProfessor, 0, 0, 0);
+        offer(city.jobs[kProfessor] == 1 ? 28 : 34, kProfessor, 0, 0);
     }
     if (Has(city, kBarracks) && city.jobs[kSoldierTeacher] < 2) {
         const CivRecord& owner = Civ(city.owner);
@@ -283,11 +354,11 @@ bool Planner::BestJob(double& value, int& job, int& jobDx, int& jobDy, int& prod
             v -= static_cast<int>(Round(3 * w));
         else
             v += 3;
-        offer(v, kSoldierTeacher, 0, 0, 0);
+        offer(v, kSoldierTeacher, 0, 0);
     }
     if (Has(city, kHospital) && city.jobs[kDoctor] < 2) {
         const int from = city.jobs[kDoctor] == 0 ? 16 : 22;
-        offer(std::max(city.size - from, 0) * 6 + 24, kDoctor, 0, 0, 0);
+        offer(std::max(city.size - from, 0) * 6 + 24, kDoctor, 0, 0);
     }
     value = best;
     return found;
@@ -298,47 +369,46 @@ void Planner::ImproveFood() {
     bool moved = true;
     while (moved) {
         moved = false;
-        for (int wx = -2; wx <= 2 && !moved; ++wx)
-            for (int wy = -2; wy <= 2 && !moved; ++wy) {
-                if ((wx == 0 && wy == 0) || !city.Worked(wx, wy) || city.WorkedProduct(wx, wy) != kFood)
-                    continue;
-                int atX = wx, atY = wy;
-                for (int dx = -2; dx <= 2; ++dx)
-                    for (int dy = -2; dy <= 2; ++dy) {
-                        if (!Free(dx, dy) || FoodOf(dx, dy) <= FoodOf(atX, atY)) continue;
-                        city.Worked(atX, atY) = city.WorkedProduct(atX, atY) = 0;
-                        city.Worked(dx, dy) = 1;
-                        city.WorkedProduct(dx, dy) = kFood;
-                        atX = dx;
-                        atY = dy;
-                        moved = true;
-                    }
+        for (int w = 0; w < kCells && !moved; ++w) {
+            if (w == kSquare || !Mark(w) || MarkProduct(w) != kFood) continue;
+            int at = w;
+            for (int k = 0; k < kCells; ++k) {
+                if (!Free(k) || FoodOf(k) <= FoodOf(at)) continue;
+                Mark(at) = MarkProduct(at) = 0;
+                Mark(k) = 1;
+                MarkProduct(k) = kFood;
+                at = k;
+                moved = true;
             }
+        }
     }
 }
 
 // Food workers the city can spare beyond its needs go back to the pool.
 void Planner::ReleaseSurplusFood() {
-    auto counts = [&](int dx, int dy) {
-        return city.Worked(dx, dy) && city.WorkedProduct(dx, dy) == kFood && InCityArea(city, X(dx), Y(dy)) &&
-               !WorkedByOtherCity(city.cityX, city.cityY, X(dx), Y(dy));
-    };
+    auto counts = [&](int k) { return Mark(k) && MarkProduct(k) == kFood && inArea[k] && !otherWorks[k]; };
     food = 0;
-    for (int dx = -2; dx <= 2; ++dx)
-        for (int dy = -2; dy <= 2; ++dy)
-            if (counts(dx, dy)) food += FoodOf(dx, dy);
-    for (int dx = -2; dx <= 2; ++dx)
-        for (int dy = -2; dy <= 2; ++dy) {
-            if ((dx == 0 && dy == 0) || !counts(dx, dy)) continue;
-            const int cellFood = FoodOf(dx, dy);
-            if (cellFood >= food - 2 * city.size) continue;
-            city.Worked(dx, dy) = city.WorkedProduct(dx, dy) = 0;
-            food -= cellFood;
-            placed -= 1;
-        }
+    for (int k = 0; k < kCells; ++k)
+        if (counts(k)) food += FoodOf(k);
+    for (int k = 0; k < kCells; ++k) {
+        if (k == kSquare || !counts(k)) continue;
+        const int cellFood = FoodOf(k);
+        if (cellFood >= food - 2 * city.size) continue;
+        Mark(k) = MarkProduct(k) = 0;
+        food -= cellFood;
+        placed -= 1;
+    }
 }
 
 } // namespace
+
+namespace {
+void (*replacementPlanner)(CityData&) = nullptr;
+} // namespace
+
+void SetCitizenPlanner(void (*planner)(CityData&)) {
+    replacementPlanner = planner;
+}
 
 double SpecialValue(int special) {
     switch (special) {
@@ -415,8 +485,13 @@ double StoneValue(const CityData& city, int32_t planned, int32_t n) {
 
 void AssignCitizens(CityData& city) {
     if (!city.hasCity) return;
+    if (replacementPlanner != nullptr) {
+        replacementPlanner(city);
+        return;
+    }
     Planner planner(city);
     planner.BuildTerrainValues();
+    planner.ReadLand();
 
     double bestTotal = -100000;
     int bestH = 0;

@@ -483,6 +483,10 @@ std::string SaveGameText() {
     return text;
 }
 
+int64_t RunningGameHeader() {
+    return HeaderValue(Records{worldMap, civs, game});
+}
+
 LoadOutcome CheckSaveText(const std::string& text) {
     return Stage(text);
 }

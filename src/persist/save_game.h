@@ -60,6 +60,8 @@ bool WriteFileWhole(const std::string& path, const std::string& bytes, std::stri
 bool SlotHeader(int slot, int64_t& header);
 // What the slot lists show: "BC 3950 , Britons", or "Free Slot".
 std::string SlotLabel(int slot);
+// The header value the running game's save file would start with.
+int64_t RunningGameHeader();
 // The label of a header value (nation x 100000 + year + 5555); a number that names no
 // nation shows no nation.
 std::string HeaderLabel(int64_t header);

@@ -392,8 +392,8 @@ int Play(const Arguments& a, std::string& out, std::string& err) {
     }
     // The view goes with the computers while nobody plays; the people find it as they left it.
     const double viewX = game.viewX, viewY = game.viewY;
-    const bool checks = StateChecksOn();
-    SetStateChecks(true);
+    // The whole game is checked once a round below; the check after every order is
+    // the debug build's and the tests' (it would cost more than the computers' play).
     ClearStateFault();
     std::string broken;
     const int32_t target = static_cast<int32_t>(std::min<long long>(game.turn + rounds, kLastTurn));
@@ -422,7 +422,6 @@ int Play(const Arguments& a, std::string& out, std::string& err) {
             if (report && game.turn % 10 == 0) out += CivilizationReport() + SeaReport();
         }
     }
-    SetStateChecks(checks);
     game.autoplaySeats = 0;
     if (ended()) {
         out += GameOverLine();
@@ -612,8 +611,7 @@ const Command* FindCommand(const std::string& name) {
 } // namespace
 
 std::string SlotLabelOfRunningGame() {
-    const std::string text = SaveGameText();
-    return HeaderLabel(std::strtoll(text.c_str(), nullptr, 10));
+    return HeaderLabel(RunningGameHeader());
 }
 
 int RunCli(const std::vector<std::string>& args, std::string& out, std::string& err, bool recordsFresh) {

@@ -103,6 +103,11 @@ Surface& Screen() {
     return ThePlatform().BackBuffer();
 }
 
+bool PicturesShown() {
+    Platform& platform = ThePlatform();
+    return platform.BackBuffer().Valid() || platform.DrawingLog() != nullptr;
+}
+
 const Surface& SheetSurface(Sheet sheet) {
     static const Surface none;
     const int i = static_cast<int>(sheet);

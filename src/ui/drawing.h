@@ -14,6 +14,10 @@ constexpr Pixel kGrey = Rgb(128, 128, 128);
 
 // The back buffer the frame is composed in.
 Surface& Screen();
+// Whether a picture drawn now goes anywhere: false on a null canvas that keeps no log of
+// its drawing (and while the window is minimized), where the map's many sprite copies
+// would each do nothing.
+bool PicturesShown();
 
 // The sheets, in the order they are loaded.
 enum class Sheet : int {

@@ -89,6 +89,7 @@ int CityPictureLift(int civ, int size) {
 }
 
 void DrawCityNames() {
+    if (!PicturesShown()) return;
     const MapView main = MainView();
     const CellSpan xs = ViewColumns(main), ys = ViewRows(main);
     for (int x = xs.first; x <= xs.last; ++x)

@@ -382,6 +382,7 @@ void RedrawMapCell(int x, int y) {
 }
 
 void DrawTerrain(int left, int top, double originX, double originY, int columns, int rows) {
+    if (!PicturesShown()) return;
     const MapView view{left, top, originX, originY, columns, rows};
     const CellSpan xs = ViewColumns(view), ys = ViewRows(view);
     // The city screen's own 5 x 5 view shows every cell; other views leave out what it covers.

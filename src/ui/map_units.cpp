@@ -113,6 +113,8 @@ void DrawLife(int civ, int slot) {
 // table once the turn's units are used up, has no unit behind it.
 void DrawUnits() {
     const UnitRecord* current = CurrentUnitRecord();
+    // The slides move on whether or not anybody sees them.
+    const bool shown = PicturesShown();
     for (int civ = 1; civ <= game.civCount; ++civ) {
         for (int slot = 1; slot <= Civ(civ).unitCount; ++slot) {
             UnitRecord& unit = Unit(civ, slot);
@@ -122,7 +124,8 @@ void DrawUnits() {
             if (cell.terrain == kSea && !Sliding(unit) && !IsShip(unit.type) && !IsAir(unit.type)) continue;
             unit.animDx = SlideStep(unit.animDx);
             unit.animDy = SlideStep(unit.animDy);
-            if (!InUnitView(unit.x, unit.y) || HiddenBySelection(unit, current) || IsCurrent(civ, slot))
+            if (!shown || !InUnitView(unit.x, unit.y) || HiddenBySelection(unit, current) ||
+                IsCurrent(civ, slot))
                 continue;
             // Units in a city are shown by its picture, except the one in the fight shown.
             if (cell.hasCity == 1 && !(ui.battleShown && slot == ui.battleUnits[civ])) continue;

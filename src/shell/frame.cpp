@@ -4,6 +4,7 @@
 #include "persist/save_game.h"
 #include "platform/keys.h"
 #include "shell/program.h"
+#include "state/computer_turns.h"
 #include "state/host.h"
 #include "state/rules.h"
 #include "state/state.h"
@@ -95,7 +96,13 @@ constexpr size_t kMostKeptEvents = 32;
 void PlayComputersForAFrame(Platform& platform) {
     // A computer that can never finish its turn cannot hold a frame for ever.
     constexpr int kMostSteps = 100000;
-    const ComputerPace pace = computerPace;
+    ComputerPace pace = computerPace;
+    // Faster showing, or only the result, draws less between the moves, which leaves the
+    // computers more of each tick; what they play is the same.
+    if (pace.milliseconds > 0) {
+        if (ComputerTurnsShown() == ComputerTurns::Faster) pace.milliseconds += 10;
+        if (ComputerTurnsShown() == ComputerTurns::Result) pace.milliseconds += 16;
+    }
     const uint64_t started = pace.milliseconds > 0 ? platform.TicksMs() : 0;
     const int32_t turn = game.turn;
     computersInFrame = true;

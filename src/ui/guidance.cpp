@@ -447,7 +447,8 @@ bool OtherScreenOpen() {
     return ui.cityMenuX != 0 || ui.scienceTableOpen || ui.scienceMenuOpen || ui.financeMenuOpen ||
            ui.productsMenuOpen || ui.citiesMenuOpen || ui.statsMenuOpen || ui.mainMenuOpen ||
            ui.saveMenuOpen || ui.loadMenuOpen || ui.helpMenuOpen || ui.bigNewsOpen || ui.scoreMenuOpen ||
-           ui.terrainInfoOpen || ui.dialogCode != 0 || game.gameOver;
+           ui.terrainInfoOpen || ui.dialogCode != 0 || game.gameOver || ui.endScreenOpen || ui.optionsOpen ||
+           ui.handOverCiv != 0;
 }
 
 } // namespace

@@ -162,6 +162,19 @@ TEST_F(MenusTest, ALoadedGameAsksForTheScienceItWasSavedBeforeChoosing) {
     }
 }
 
+TEST_F(MenusTest, AGameOfTwoPeopleIsLoadedBehindTheHandOverCover) {
+    ASSERT_TRUE(Save(3));
+    Civ(2).isComputer = 0; // the second seat taken by a person as well
+    ASSERT_TRUE(Save(4));
+    for (const int slot : {3, 4}) {
+        ui.handOverCiv = 0;
+        ThroughMenu(kLoadItem, slot);
+        Frames(8);
+        ASSERT_EQ(ui.loadMenuOpen, 0);
+        EXPECT_EQ(ui.handOverCiv, slot == 4 ? game.currentCiv : 0) << slot;
+    }
+}
+
 TEST_F(MenusTest, RefusedChoicesLeaveTheGameAsItWas) {
     // Saving on the autosave slot.
     ThroughMenu(kSaveItem, 7);

@@ -488,6 +488,7 @@ void LoadPress(int x, int y) {
         if (!Load(slot)) return;
         BuildOrderButtons();
         if (IsHuman(game.currentCiv)) MoveViewToSelection(true);
+        CoverSharedScreen();
         AnnounceTurn();
         ResumeHumanResearch(game.currentCiv);
         ui.loadScreen = 0;

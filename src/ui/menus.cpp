@@ -160,6 +160,7 @@ void SlotChoiceTakesEffect() {
                     game.seaBodyCount = std::max(game.seaBodyCount, Cell(x, y).seaBody);
             BuildOrderButtons();
             if (IsHuman(game.currentCiv)) MoveViewToSelection(true);
+            CoverSharedScreen();
             AnnounceTurn();
             ResumeHumanResearch(game.currentCiv);
         }

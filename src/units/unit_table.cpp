@@ -107,6 +107,12 @@ int8_t GroupMovePoints(int civ, int slot) {
 
 } // namespace
 
+// A game taken up again by two or more people at one screen starts behind the hand-over
+// cover, so that whoever loads it sees nothing of the other people's map first.
+void CoverSharedScreen() {
+    if (IsHuman(game.currentCiv) && SharedScreen()) ui.handOverCiv = static_cast<uint8_t>(game.currentCiv);
+}
+
 void AnnounceTurn() {
     if (IsHuman(game.currentCiv)) ui.turnNoticeFrames = kTurnNoticeFrames;
 }

@@ -17,6 +17,8 @@ constexpr int kTurnNoticeFrames = 25;
 // Shows the new year and "your turn" when the civilization to move is a person's: as his
 // turn begins, and as a new or loaded game begins.
 void AnnounceTurn();
+// Covers the map until the person to move is ready, when several people share the screen.
+void CoverSharedScreen();
 // While a computer civilization is to move, lets it play unit by unit until a person is
 // to move. A game that nobody plays is left to the frames, a share of it in each.
 void Looping();

@@ -1,5 +1,6 @@
 #include "shell/settings.h"
 
+#include "persist/save_game.h"
 #include "platform/platform.h"
 #include "shell/program.h"
 #include "state/rules.h"
@@ -148,37 +149,9 @@ bool WriteEntries(const std::map<std::string, std::string>& entries, std::string
         reason = folder + ": " + std::strerror(errno ? errno : ENOTDIR);
         return false;
     }
-    struct stat st {};
-    if (lstat(path.c_str(), &st) == 0 && !S_ISREG(st.st_mode)) {
-        reason = path + ": not a file";
-        return false;
-    }
-    const std::string text = FileText(entries);
-    std::string temporary = path + ".XXXXXX";
-    const int fd = mkstemp(temporary.data());
-    if (fd < 0) {
-        reason = path + ": " + std::strerror(errno);
-        return false;
-    }
-    const mode_t mask = umask(0);
-    umask(mask);
-    bool ok = fchmod(fd, 0666 & ~mask) == 0;
-    for (size_t done = 0; ok && done < text.size();) {
-        const ssize_t n = write(fd, text.data() + done, text.size() - done);
-        if (n < 0 && errno == EINTR) continue;
-        if (n <= 0) {
-            if (n == 0) errno = EIO;
-            ok = false;
-            break;
-        }
-        done += static_cast<size_t>(n);
-    }
-    ok = ok && fsync(fd) == 0;
-    const int error = errno;
-    ok = close(fd) == 0 && ok;
-    if (ok && std::rename(temporary.c_str(), path.c_str()) == 0) return true;
-    reason = path + ": " + std::strerror(errno ? errno : (error ? error : EIO));
-    unlink(temporary.c_str());
+    std::string why;
+    if (WriteFileWhole(path, FileText(entries), why)) return true;
+    reason = path + ": " + why;
     return false;
 }
 

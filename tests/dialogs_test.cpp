@@ -477,3 +477,25 @@ TEST_F(DialogsTest, APeaceBoughtOrSignedIsToldInALine) {
         EXPECT_FALSE(Logged(DrawRecord::Message, "Peace")) << code;
     }
 }
+
+// Each find of an exploration site shows a picture of what was found, none of them another's;
+// the three warnings at the burial grounds show the grounds.
+TEST_F(DialogsTest, EachFindOfASiteShowsItsOwnPicture) {
+    auto picture = [&](int code) {
+        ui.dialogCode = code;
+        ui.dialogParams[0] = code == 14 ? kWarrior : 3;
+        platform.ClearLog();
+        DrawDialogTable();
+        for (const DrawRecord& r : *platform.Log())
+            if (r.kind == DrawRecord::Sprite && r.name.find("leadersSprite") != std::string::npos)
+                return std::pair{r.source.left, r.source.top};
+        return std::pair{-1, -1};
+    };
+    std::set<std::pair<int, int>> pictures;
+    for (int code : {11, 21, 12, 13, 14, 24, 22}) {
+        EXPECT_TRUE(pictures.insert(picture(code)).second) << code;
+    }
+    EXPECT_EQ(picture(23), picture(22));
+    EXPECT_EQ(picture(25), picture(22));
+    ui.dialogCode = 0;
+}

@@ -67,26 +67,35 @@ bool WidePlates(const DialogContent& content) {
 
 // The picture of each group of dialogs; a rival leader shows his own face.
 Rect PictureOf(int code) {
-    auto group = [](int k) { return Rect{180 * k, 600, 180 * k + 180, 800}; };
+    auto place = [](int k) { return Rect{k % 5 * 180, k / 5 * 200, k % 5 * 180 + 180, k / 5 * 200 + 200}; };
+    auto group = [&](int k) { return place(15 + k); };
+    // Each find of an exploration site shows what was found.
+    auto site = [&](int k) { return place(20 + k); };
     switch (code) {
     case 1:
     case 2:
     case 7:
-    case 22:
-    case 23:
-    case 25:
     case 33:
         return group(0);
     case 8:
     case 9:
         return group(1);
     case 11:
-    case 12:
-    case 13:
-    case 14:
+        return site(0);
     case 21:
+        return site(1);
+    case 12:
+        return site(2);
+    case 13:
+        return site(3);
+    case 14:
+        return site(4);
     case 24:
-        return group(2);
+        return site(5);
+    case 22:
+    case 23:
+    case 25:
+        return site(6);
     case 15:
     case 16:
     case 17:

@@ -213,7 +213,7 @@ TEST(Assets, EveryPictureFillsItsOwnPlace) {
         int lastOwn;
     };
     const Places kCases[] = {
-        {"leadersSprite.bmp", 5, 20, 180, 200, 1.0, 1, 20},
+        {"leadersSprite.bmp", 5, 27, 180, 200, 1.0, 1, 27},
         {"buildingSprite.bmp", 10, 50, 48, 48, 0.25, 4, 46},
         {"wonderSprite.bmp", 2, 8, 352, 214, 1.0, 1, 8},
         {"sciencesSprite.bmp", 5, 35, 210, 215, 1.0, 1, 35},

@@ -1,14 +1,17 @@
 // The dialogs: what each answer does, the natives' trade, and a dialog answered the way a
 // player answers it.
 #include "diplomacy/dialogs.h"
+#include "diplomacy/rival_leaders.h"
 #include "economy/city_numbers.h"
 #include "platform/headless_platform.h"
 #include "platform/keys.h"
 #include "shell/program.h"
+#include "state/chronicle.h"
 #include "state/rules.h"
 #include "state/state.h"
 #include "ui/dialog_view.h"
 #include "ui/input.h"
+#include "ui/screens.h"
 #include "units/movement.h"
 #include "units/unit_table.h"
 
@@ -16,7 +19,10 @@
 
 #include <algorithm>
 #include <functional>
+#include <iterator>
+#include <set>
 #include <string>
+#include <utility>
 
 using namespace annals;
 using namespace annals::city_numbers;
@@ -361,4 +367,135 @@ TEST_F(DialogsTest, NativesWishesAndPrices) {
         const char* text;
     } amounts[] = {{1234, "12.34"}, {144, "1.44"}, {5, "0.05"}, {100, "1.00"}, {99.7, "0.99"}};
     for (const Amount& a : amounts) EXPECT_EQ(HundredthsText(a.hundredths), a.text);
+}
+
+// A hurried player presses twice on the same place. In the friendly talk, "pay us" leads to
+// the leader's refusal, whose "prepare for war" would stand right there: it moves, and the
+// second press keeps the peace.
+TEST_F(DialogsTest, PressingTwiceOnOnePlaceInATalkKeepsThePeace) {
+    for (int civ : {kHuman, kRival}) {
+        const int other = civ == kHuman ? kRival : kHuman;
+        Civ(civ).relation[other] = 25;
+        Civ(civ).contactA[other] = 20;
+        Civ(civ).contactB[other] = 10;
+        Civ(civ).aiLevel = 3;
+    }
+    TalkWithLeader(kRival);
+    ASSERT_EQ(ui.dialogCode, 45);
+    const AnswerPlate tribute = DialogAnswerPlate(3);
+    Answer(3);
+    ASSERT_EQ(ui.dialogCode, 54) << "nobody threatens the rival: he refuses";
+    const int x = (tribute.left + tribute.right) / 2, y = (tribute.top + tribute.bottom) / 2;
+    BaseMouseDown(0, 0, x, y);
+    BaseMouseUp(0, 0, x, y);
+    EXPECT_EQ(ui.dialogAnswer, 1) << "the second press takes back the demand";
+    for (int frame = 0; frame < 9; ++frame) TimerFunction();
+    EXPECT_EQ(ui.dialogCode, 0);
+    EXPECT_EQ(Civ(kHuman).relation[kRival], 25);
+    EXPECT_EQ(ui.chainPress[2], 0) << "a talk that ended leaves no place behind for the next one";
+}
+
+// Where war cannot be moved off the place just pressed, it is asked for again, in the
+// player's language, and only a "yes" goes to war.
+TEST_F(DialogsTest, WarThatCannotBeMovedAsksAgain) {
+    Civ(kHuman).relation[kRival] = Civ(kRival).relation[kHuman] = 25;
+    ui.dialogPartyA = kHuman;
+    ui.dialogPartyB = kRival;
+    ui.dialogCode = 54;
+    const int16_t everywhere[4] = {0, 0, 1024, 768}; // a press no plate can avoid
+    std::copy(std::begin(everywhere), std::end(everywhere), std::begin(ui.chainPress));
+    for (auto [language, question] : {std::pair<int, const char*>{1, "Are you sure? This means war."},
+                                      {0, "Emin misiniz? Bu savaş demek."}}) {
+        game.language = static_cast<uint8_t>(language);
+        platform.SetAskAnswer(false);
+        platform.ClearLog();
+        const AnswerPlate war = DialogAnswerPlate(2);
+        BaseMouseDown(0, 0, (war.left + war.right) / 2, (war.top + war.bottom) / 2);
+        EXPECT_TRUE(Logged(DrawRecord::Message, question));
+        EXPECT_EQ(ui.closeCountdown, 0) << "a \"no\" chooses nothing";
+    }
+    platform.ClearLog();
+    Answer(1);
+    EXPECT_FALSE(Logged(DrawRecord::Message, "war")) << "peace is never asked for twice";
+    EXPECT_EQ(ui.dialogCode, 0);
+    ui.dialogCode = 54;
+    std::copy(std::begin(everywhere), std::end(everywhere), std::begin(ui.chainPress));
+    platform.SetAskAnswer(true);
+    Answer(2);
+    EXPECT_EQ(Civ(kHuman).relation[kRival], 13);
+}
+
+// A peace made in a talk is told in one line, with the gold that bought it, and the chronicle
+// names the price.
+TEST_F(DialogsTest, APeaceBoughtOrSignedIsToldInALine) {
+    struct Case {
+        int code;
+        double relation; // before the answer
+        int language;
+        const char* line;
+        const char* chronicle; // the entry added, or "" for none
+    };
+    const Case kCases[] = {
+        {65, 13, 1, "Peace with the Romans: you paid 12 gold.",
+         "The Britons bought peace from the Romans for 12 gold."},
+        {65, 13, 0, "Romalılar ile barış: 12 altın ödediniz.",
+         "İngilizler, Romalılar ile barışı 12 altına satın aldı."},
+        {41, 25, 1, "Peace with the Romans: you paid 12 gold.", ""},
+        {64, 13, 1, "Peace signed with the Romans.", "The Romans and the Britons signed a peace treaty."},
+        {64, 13, 0, "Romalılar ile barış imzalandı.", "Romalılar ile İngilizler barış antlaşması imzaladı."},
+        {75, 13, 1, "Peace signed with the Romans.", "The Romans and the Britons signed a peace treaty."},
+        {55, 25, 1, "Peace with the Romans: they paid you 12 gold.", ""},
+        {55, 25, 0, "Romalılar ile barış: size 12 altın ödediler.", ""},
+    };
+    for (const Case& c : kCases) {
+        SCOPED_TRACE(c.line);
+        game.language = static_cast<uint8_t>(c.language);
+        Civ(kHuman).relation[kRival] = Civ(kRival).relation[kHuman] = c.relation;
+        Civ(kHuman).gold = Civ(kRival).gold = 50;
+        game.chronicleCount = 0;
+        Civ(kRival).knows[3] = 1; // what the rival teaches for peace is no first discovery
+        // The person opens the talks (45 on); the leader raises the demand of 41.
+        ui.dialogPartyA = c.code == 41 ? kRival : kHuman;
+        ui.dialogPartyB = c.code == 41 ? kHuman : kRival;
+        ui.dialogCode = c.code;
+        ui.dialogParams[0] = c.code == 75 ? 3 : 12;
+        platform.ClearLog();
+        Answer(1);
+        EXPECT_TRUE(Logged(DrawRecord::Message, c.line));
+        ASSERT_EQ(game.chronicleCount, *c.chronicle ? 1 : 0);
+        if (*c.chronicle) {
+            EXPECT_EQ(ChronicleText(game.chronicle[1]), c.chronicle);
+        }
+        ui.dialogCode = 0;
+    }
+    // Gold taken in a war is no peace, and a refusal tells of none.
+    Civ(kHuman).relation[kRival] = Civ(kRival).relation[kHuman] = 13;
+    for (auto [code, answer] : {std::pair{69, 1}, std::pair{65, 2}}) {
+        ui.dialogCode = code;
+        platform.ClearLog();
+        Answer(answer);
+        EXPECT_FALSE(Logged(DrawRecord::Message, "Peace")) << code;
+    }
+}
+
+// Each find of an exploration site shows a picture of what was found, none of them another's;
+// the three warnings at the burial grounds show the grounds.
+TEST_F(DialogsTest, EachFindOfASiteShowsItsOwnPicture) {
+    auto picture = [&](int code) {
+        ui.dialogCode = code;
+        ui.dialogParams[0] = code == 14 ? kWarrior : 3;
+        platform.ClearLog();
+        DrawDialogTable();
+        for (const DrawRecord& r : *platform.Log())
+            if (r.kind == DrawRecord::Sprite && r.name.find("leadersSprite") != std::string::npos)
+                return std::pair{r.source.left, r.source.top};
+        return std::pair{-1, -1};
+    };
+    std::set<std::pair<int, int>> pictures;
+    for (int code : {11, 21, 12, 13, 14, 24, 22}) {
+        EXPECT_TRUE(pictures.insert(picture(code)).second) << code;
+    }
+    EXPECT_EQ(picture(23), picture(22));
+    EXPECT_EQ(picture(25), picture(22));
+    ui.dialogCode = 0;
 }

@@ -20,6 +20,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -766,6 +767,77 @@ TEST(RivalDialogLayout, EveryDialogKeepsItsWordsInsideItsFrame) {
     ui.dialogVariant = 0;
     EXPECT_NE(DialogContentOf().text.find("the Britons' sphere"), std::string::npos)
         << DialogContentOf().text;
+    UninstallShellHost();
+    ResetState();
+}
+
+// A second press on the place of the answer just given, in the next step of a talk, never
+// chooses war: for every step of the leaders' and the natives' talks that leads on from a
+// peaceful answer, in both languages, the next dialog's answers that mean war stand
+// elsewhere, every answer keeps a plate of its own, and a press there asks nothing.
+TEST(RivalDialogLayout, ASecondPressOnTheSamePlaceNeverChoosesWar) {
+    ResetState();
+    InitializeVariables();
+    HeadlessPlatform platform{HeadlessOptions{false, true}};
+    InstallShellHost(platform);
+    game.civCount = 3;
+    Civ(kHuman).nation = 3;
+    Civ(kRival).nation = 10;
+    Civ(kRival).isComputer = 1;
+    Civ(kNatives).nation = kNativeNation;
+    game.currentCiv = kHuman;
+    struct Step {
+        int from, answer, to;
+    };
+    const Step kSteps[] = {
+        {3, 1, 4},   {40, 2, 43}, {45, 2, 60}, {45, 3, 54}, {45, 3, 55}, {45, 3, 57},
+        {45, 3, 58}, {46, 1, 65}, {46, 2, 69}, {46, 3, 75}, {46, 3, 78}, {78, 1, 54},
+        {78, 1, 55}, {78, 1, 57}, {78, 1, 58}, {15, 1, 33}, {16, 1, 33}, {17, 1, 33},
+    };
+    auto open = [](int code) {
+        ui.dialogCode = code;
+        ui.dialogPartyA = static_cast<uint8_t>(code >= 45 ? kHuman : kRival);
+        ui.dialogPartyB = static_cast<uint8_t>(code >= 45 ? kRival : kHuman);
+        for (double& p : ui.dialogParams) p = 0;
+        ui.dialogParams[0] = code >= 54 ? 12 : 5;
+        ui.dialogParams[1] = 7;
+    };
+    for (int language : {1, 0}) {
+        game.language = static_cast<uint8_t>(language);
+        for (const Step& s : kSteps) {
+            SCOPED_TRACE(std::to_string(s.from) + " -> " + std::to_string(s.to) + (language ? " en" : " tr"));
+            std::fill(std::begin(ui.chainPress), std::end(ui.chainPress), int16_t{0});
+            open(s.from);
+            ASSERT_FALSE(HostileAnswer(s.from, s.answer));
+            const AnswerPlate pressed = DialogAnswerPlate(s.answer);
+            ui.chainPress[0] = static_cast<int16_t>(pressed.left);
+            ui.chainPress[1] = static_cast<int16_t>(pressed.top);
+            ui.chainPress[2] = static_cast<int16_t>(pressed.right);
+            ui.chainPress[3] = static_cast<int16_t>(pressed.bottom);
+            open(s.to);
+            const int count = static_cast<int>(DialogContentOf().answers.size());
+            std::set<int> tops;
+            bool war = false;
+            for (int k = 1; k <= count; ++k) {
+                const AnswerPlate plate = DialogAnswerPlate(k);
+                tops.insert(plate.top);
+                if (!HostileAnswer(s.to, k)) continue;
+                war = true;
+                EXPECT_TRUE(plate.right <= pressed.left || pressed.right <= plate.left ||
+                            plate.bottom <= pressed.top || pressed.bottom <= plate.top)
+                    << "answer " << k << " means war and stands where the player just pressed";
+            }
+            EXPECT_TRUE(war) << "a step with nothing to guard does not belong in the table";
+            EXPECT_EQ(static_cast<int>(tops.size()), count);
+            platform.ClearLog();
+            DialogMouseDown((pressed.left + pressed.right) / 2, (pressed.top + pressed.bottom) / 2);
+            if (ui.closeCountdown != 0) {
+                EXPECT_FALSE(HostileAnswer(s.to, ui.dialogAnswer));
+            }
+            for (const DrawRecord& r : *platform.Log()) EXPECT_NE(r.kind, DrawRecord::Message) << r.name;
+            ui.closeCountdown = 0;
+        }
+    }
     UninstallShellHost();
     ResetState();
 }

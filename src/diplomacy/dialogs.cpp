@@ -667,6 +667,12 @@ DialogContent DialogContentOf() {
     return c;
 }
 
+bool HostileAnswer(int code, int answer) {
+    if (IsRivalDialog(code)) return RivalAnswerHostile(code, answer);
+    // Refusing the natives' treaty makes them enemies.
+    return (code == 1 || code == 33) && answer == 2;
+}
+
 bool DialogAnswerAllowed(int answer) {
     if (IsRivalDialog(ui.dialogCode)) return RivalAnswerAllowed(answer);
     if (ui.dialogCode == 9 && answer >= 1 && answer <= PurchaseCount() &&

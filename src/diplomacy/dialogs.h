@@ -34,6 +34,11 @@ std::string HundredthsText(double hundredths);
 // message, and the dialog stays open for another choice.
 bool DialogAnswerAllowed(int answer);
 
+// Whether answer 1..4 of dialog `code` declares war, keeps a war going or refuses in a way
+// that means war. The dialog window never places such an answer where the player has just
+// pressed the answer before it, and asks again where it cannot avoid it.
+bool HostileAnswer(int code, int answer);
+
 // What the screen has to do after an answer took effect.
 struct DialogOutcome {
     double goldShown = 0; // gold the player gained, for the falling coins; 0 = none

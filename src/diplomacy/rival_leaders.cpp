@@ -32,12 +32,13 @@ bool Valid(int civ) {
     return civ >= 1 && civ <= game.civCount;
 }
 
-void SetRelation(int a, int b, double value) {
+// `paid`: the gold a gave b for the peace, which the chronicle names.
+void SetRelation(int a, int b, double value, double paid = 0) {
     if (!Valid(a) || !Valid(b) || a == b) return;
     // A peace made or ended between two rivals is history.
     const double before = Civ(a).relation[b];
     if (!IsNatives(a) && !IsNatives(b)) {
-        if (before <= 20 && value > 20) AddChronicle(kTreatySigned, a, b, 0);
+        if (before <= 20 && value > 20) AddChronicle(kTreatySigned, a, b, static_cast<int32_t>(paid));
         if ((before > 20 || before == 0) && value > 0 && value <= 20) AddChronicle(kWarDeclared, a, b, 0);
     }
     Civ(a).relation[b] = value;
@@ -64,16 +65,36 @@ int Param(int k) {
     return static_cast<int>(ui.dialogParams[k]);
 }
 
-// Gold moves in whole amounts, and never more than the payer holds.
-void Pay(int from, int to, double amount, DialogOutcome& out) {
-    if (!Valid(from) || !Valid(to) || amount <= 0) return;
+// Gold moves in whole amounts, and never more than the payer holds. Returns what was paid.
+double Pay(int from, int to, double amount, DialogOutcome& out) {
+    if (!Valid(from) || !Valid(to) || amount <= 0) return 0;
     const double paid = std::min(std::floor(amount), std::max(std::floor(Civ(from).gold), 0.0));
-    if (paid <= 0) return;
+    if (paid <= 0) return 0;
     Civ(from).gold -= paid;
     Civ(to).gold += paid;
     if (IsHuman(to)) {
         PlaySound("golds");
         out.goldShown += paid;
+    }
+    return paid;
+}
+
+// A peace the person made with the rival is told in one line, with the gold that bought
+// it: `paid` by the person, `received` from the rival.
+void TellPeace(int human, int rival, double paid = 0, double received = 0) {
+    if (!IsHuman(human) || !Valid(rival)) return;
+    const std::string people = nationName(Civ(rival).nation);
+    const std::string amount = std::to_string(static_cast<long long>(paid > 0 ? paid : received));
+    if (IsEnglish()) {
+        const std::string head = "Peace with the " + people;
+        ShowMessage(paid > 0       ? head + ": you paid " + amount + " gold."
+                    : received > 0 ? head + ": they paid you " + amount + " gold."
+                                   : "Peace signed with the " + people + ".");
+    } else {
+        const std::string head = people + " ile barış";
+        ShowMessage(paid > 0       ? head + ": " + amount + " altın ödediniz."
+                    : received > 0 ? head + ": size " + amount + " altın ödediler."
+                                   : head + " imzalandı.");
     }
 }
 
@@ -410,6 +431,32 @@ bool RivalAnswerAllowed(int answer) {
     return true;
 }
 
+bool RivalAnswerHostile(int code, int answer) {
+    switch (code) {
+    case 37:
+        return answer == 1; // breaking the treaty
+    case 40:
+        return answer == 3;
+    case 3:
+    case 4:
+    case 41:
+    case 42:
+    case 43:
+    case 54:
+    case 55:
+    case 57:
+    case 58:
+    case 60:
+    case 65:
+    case 69:
+    case 75:
+    case 78:
+        return answer == 2;
+    default:
+        return false;
+    }
+}
+
 DialogOutcome AnswerRivalDialog(int answer) {
     const int code = ui.dialogCode;
     const int rival = Rival(), human = Human();
@@ -446,14 +493,16 @@ DialogOutcome AnswerRivalDialog(int answer) {
         Pay(rival, human, ui.dialogParams[1], out);
         SetRelation(rival, human, kAlliance);
         return Close(out);
-    case 41:
+    case 41: {
         if (!first) {
             SetRelation(rival, human, kWar);
             return Next(6, 2);
         }
-        Pay(human, rival, ui.dialogParams[0], out);
-        SetRelation(rival, human, kAlliance);
+        const double paid = Pay(human, rival, ui.dialogParams[0], out);
+        SetRelation(human, rival, kAlliance, paid);
+        TellPeace(human, rival, paid);
         return Next(44);
+    }
     case 42:
         if (!first) {
             SetRelation(rival, human, kWar);
@@ -462,9 +511,12 @@ DialogOutcome AnswerRivalDialog(int answer) {
         WithdrawFrom(human, rival);
         return Close();
     case 44:
-    case 64:
+    case 64: {
+        const bool signing = code == 64 && Civ(human).relation[rival] <= 20;
         SetRelation(rival, human, kAlliance);
+        if (signing) TellPeace(human, rival);
         return Close();
+    }
     case 45: {
         ClearParams();
         const int next = answer == 1   ? ScienceExchangeAnswer(human, rival)
@@ -499,20 +551,29 @@ DialogOutcome AnswerRivalDialog(int answer) {
     case 55:
     case 69:
         if (!first) return War(rival, human);
-        Pay(rival, human, ui.dialogParams[0], out);
-        ResetDeal(human, rival);
-        if (code == 55) SetRelation(rival, human, kBoughtPeace);
+        {
+            const double received = Pay(rival, human, ui.dialogParams[0], out);
+            ResetDeal(human, rival);
+            // Gold taken in a war buys the rival no peace.
+            if (code == 55) {
+                SetRelation(rival, human, kBoughtPeace);
+                TellPeace(human, rival, 0, received);
+            }
+        }
         return Close(out);
-    case 65:
+    case 65: {
         if (!first) return War(rival, human);
-        Pay(human, rival, ui.dialogParams[0], out);
-        SetRelation(rival, human, kAlliance);
+        const double paid = Pay(human, rival, ui.dialogParams[0], out);
+        SetRelation(human, rival, kAlliance, paid);
+        TellPeace(human, rival, paid);
         return Close(out);
+    }
     case 75:
         if (!first) return War(rival, human);
         Learn(human, Param(0));
         ResetDeal(human, rival);
         SetRelation(rival, human, kBoughtPeace);
+        TellPeace(human, rival);
         return Close();
     case 78:
         if (!first) return Close();

@@ -61,5 +61,6 @@ int TenTurnsInYears(int year);
 DialogContent RivalDialogContent(int code);
 bool RivalAnswerAllowed(int answer);
 DialogOutcome AnswerRivalDialog(int answer);
+bool RivalAnswerHostile(int code, int answer);
 
 } // namespace annals

@@ -88,6 +88,11 @@ std::string ChronicleText(const ChronicleEntry& e) {
         return en ? Capital(The(e.civ)) + " declared war on " + The(e.other) + "."
                   : a + " " + TurkishCase(b, "a", "e") + " savaş ilan etti.";
     case kTreatySigned:
+        // A peace one side paid for names the price.
+        if (e.detail > 0)
+            return en ? Capital(The(e.civ)) + " bought peace from " + The(e.other) + " for " +
+                            std::to_string(e.detail) + " gold."
+                      : a + ", " + b + " ile barışı " + std::to_string(e.detail) + " altına satın aldı.";
         return en ? Capital(The(e.civ)) + " and " + The(e.other) + " signed a peace treaty."
                   : a + " ile " + b + " barış antlaşması imzaladı.";
     case kTreatyBroken:

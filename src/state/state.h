@@ -388,6 +388,9 @@ struct UiState {
     uint8_t confirmedAttack; // the player chose to break a treaty: the repeated move attacks
     double dialogParams[40];
     char dialogText[64]; // a name the dialog shows, such as the village a wagon came to
+    // where the answer that led on to the open dialog was pressed (left, top, right, bottom;
+    // all 0 when it opened afresh): no answer that means war is placed there
+    int16_t chainPress[4];
     uint8_t battleShown;
     uint8_t battleUnits[kMaxCivs + 1]; // per civilization, its unit shown in the fight; 0 none
     uint8_t destroyedBuilding;         // building the attack destroyed (its picture is shown)

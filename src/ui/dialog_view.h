@@ -4,7 +4,9 @@
 
 namespace annals {
 
-// Where the plate of answer k (1-based) of the open dialog lies on the screen.
+// Where the plate showing answer k (1-based) of the open dialog lies on the screen. The
+// answers stand in their order, unless one that means war would stand where the answer
+// that led to this dialog was pressed: then it changes places with a peaceful one.
 struct AnswerPlate {
     int left, top, right, bottom;
 };

@@ -53,7 +53,7 @@ inline constexpr SheetInfo kSheets[kSheetCount] = {
     {"interfaces.bmp", 1120, 1960, true},
     {"backgrounds.bmp", 1700, 1000, true},
     {"enteranceBackgrounds.bmp", 1024, 1572, true},
-    {"leadersSprite.bmp", 900, 800, true},
+    {"leadersSprite.bmp", 900, 1200, true},
     {"terrainSprite.bmp", 255, 357, false},
     {"coastSprite.bmp", 1080, 360, true},
     {"mixSprite.bmp", 144, 460, true},
@@ -161,6 +161,9 @@ inline constexpr Piece kPieces[] = {
     {kLeadersSprite, 0, 0, 900, 600, PieceKind::Ours, "leader portraits 180x200, nations 1..13"},
     // The other dialogs' pictures, 180x200 each: the chief, trade, finds, the adviser, ruins.
     {kLeadersSprite, 0, 600, 900, 800, PieceKind::Ours, "pictures of the other dialog groups"},
+    // What soldiers found at an exploration site, 180x200 each: a little gold, riches, a
+    // science, settlers, warriors, a trap, the burial grounds; three places spare.
+    {kLeadersSprite, 0, 800, 900, 1200, PieceKind::Ours, "exploration sites' outcomes"},
 
     // Map view: (51(v-1), 51(t-1)) 50x50.
     {kTerrainSprite, 0, 0, 254, 356, PieceKind::Fixed, "terrain tiles, 5 variants x 7 terrains"},

@@ -12,11 +12,15 @@ namespace annals::art {
 namespace {
 
 // leadersSprite: five places a row, 180 x 200 each. Nations 1..13 (the natives last),
-// two spare faces, then the other dialog groups.
-constexpr const char* kPortraits[20] = {
-    "01_arabians",  "02_aztecs", "03_britons", "04_chinese", "05_franks",  "06_germans", "07_persians",
-    "08_romans",    "09_turks",  "10_vikings", "11_herald",  "12_scribe",  "13_natives", "14_envoy",
-    "15_statesman", "16_chief",  "17_trade",   "18_find",    "19_adviser", "20_ruins",
+// two spare faces, the other dialog groups, then what the soldiers found at a site.
+constexpr int kPortraitCount = 27;
+constexpr const char* kPortraits[kPortraitCount] = {
+    "01_arabians",  "02_aztecs",      "03_britons",      "04_chinese",       "05_franks",
+    "06_germans",   "07_persians",    "08_romans",       "09_turks",         "10_vikings",
+    "11_herald",    "12_scribe",      "13_natives",      "14_envoy",         "15_statesman",
+    "16_chief",     "17_trade",       "18_find",         "19_adviser",       "20_ruins",
+    "21_site_gold", "22_site_riches", "23_site_science", "24_site_settlers", "25_site_warriors",
+    "26_site_trap", "27_site_burial",
 };
 
 // buildingSprite: ten places a row, 48 x 48 each, by picture number 1..50. A place no
@@ -96,7 +100,7 @@ constexpr const char* kSciences[35] = {
 
 void DrawLeaderPictures(cairo_t* cr, int width, int height) {
     FillKey(cr, width, height);
-    for (int k = 0; k < 20; ++k)
+    for (int k = 0; k < kPortraitCount; ++k)
         DrawSvg(cr, std::string("portraits/") + kPortraits[k], k % 5 * 180, k / 5 * 200, 180, 200);
 }
 

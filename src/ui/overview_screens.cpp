@@ -382,6 +382,12 @@ void DrawHoveredRow(const ListPlace& place) {
                       place.rowsRight - place.rowsLeft, place.rowHeight);
 }
 
+// The inks of a list's row r (0-based): those of the highlight under the pointer's row,
+// else the panel's.
+const Inks& RowInks(const ListPlace& place, int r) {
+    return HoveredRow(place) == r + 1 ? InksOn(kHighlight, Sheet::Backgrounds) : PanelInks();
+}
+
 // The row under a press (1-based) between the rows' left and `right`, 0 when none.
 int PressedRow(const ListPlace& place, int x, int y, int right) {
     if (x < place.rowsLeft || x >= right) return 0;
@@ -505,7 +511,7 @@ void WriteProductTooltip(const ListPlace& place) {
     const int boxX = place.boxLeft + place.boxWidth * c, rowTop = place.rowsTop + place.rowHeight * r;
     Surface& screen = ThePlatform().BackBuffer();
     screen.FrameRect({boxX - 2, rowTop + 1, boxX + place.boxWidth - 4, rowTop + place.rowHeight - 1},
-                     PanelInks().text);
+                     RowInks(place, r).text);
     const int left = std::clamp(boxX, 4, 1020 - w);
     const Rect note{left, rowTop + place.rowHeight, left + w, rowTop + place.rowHeight + 36};
     screen.FillRect(note, kNoteFill);
@@ -529,15 +535,16 @@ void WriteProductsTexts() {
         const CityData* city = ListCity(first + r);
         if (!city) continue;
         const int y = place.rowsTop + kProductRowHeight * r + 10;
-        WriteAt(place.nameX, y, inks.text, kTextSize, CityNameOf(*city));
+        const Inks& row = RowInks(place, r);
+        WriteAt(place.nameX, y, row.text, kTextSize, CityNameOf(*city));
         int products[6];
         const int count = ProductBoxes(*city, products);
         for (int j = 0; j < count; ++j) {
             const int boxX = place.boxLeft + place.boxWidth * j;
             if (products[j] == kPetrol || products[j] == kPaper)
-                WriteCentredAt(boxX + kProductPictureSize / 2, y + 1, inks.faint, kSmallSize,
+                WriteCentredAt(boxX + kProductPictureSize / 2, y + 1, row.faint, kSmallSize,
                                productName(products[j]));
-            WriteAt(boxX + kProductPictureSize + kAmountGap, y, inks.text, kTextSize,
+            WriteAt(boxX + kProductPictureSize + kAmountGap, y, row.text, kTextSize,
                     std::to_string(city->stock[products[j]]));
         }
     }
@@ -580,17 +587,16 @@ std::string SoldierCountText(int civ) {
 }
 
 // "+" in blue above zero, nothing in plain ink at zero, "-" in red below.
-void WriteSigned(int centreX, int y, double value) {
-    const Inks& inks = PanelInks();
+void WriteSigned(int centreX, int y, double value, const Inks& inks) {
     const std::string text = Prefixed(value > 0 ? "+" : value < 0 ? "-" : "", MoneyText(value));
     WriteCentredAt(centreX, y, value > 0 ? inks.gain : value < 0 ? inks.loss : inks.text, kTextSize, text);
 }
 
-void WriteLevel(int centreX, int y, int level) {
+void WriteLevel(int centreX, int y, int level, const Inks& inks) {
     if (level != 0)
-        WriteCentredAt(centreX, y, PanelInks().loss, kTextSize, std::to_string(level) + ".00");
+        WriteCentredAt(centreX, y, inks.loss, kTextSize, std::to_string(level) + ".00");
     else
-        WriteCentredAt(centreX, y, PanelInks().faint, kTextSize, Tr("none", "yok"));
+        WriteCentredAt(centreX, y, inks.faint, kTextSize, Tr("none", "yok"));
 }
 
 int FinanceArmyY(const ListPlace& place) {
@@ -621,14 +627,14 @@ void WriteFinanceTexts() {
         const CityData* city = ListCity(first + r);
         if (!city) continue;
         const int y = place.rowsTop + kFinanceRowHeight * r + 4;
-        WriteAt(place.nameX, y, inks.text, kTextSize, CityNameOf(*city));
-        WriteCentredAt(place.centre[kPopColumn], y, inks.text, kTextSize, std::to_string(city->size));
-        WriteCentredAt(place.centre[kTaxColumn], y, inks.text, kTextSize,
-                       std::to_string(city->taxRate) + "%");
-        WriteCentredAt(place.centre[kIncomeColumn], y, inks.gain, kTextSize, MoneyText(TaxIncome(*city)));
-        WriteLevel(place.centre[kScienceColumn], y, city->scienceLevel);
-        WriteLevel(place.centre[kMilitaryColumn], y, city->militaryLevel);
-        WriteSigned(place.centre[kNetColumn], y, NetIncome(*city));
+        const Inks& row = RowInks(place, r);
+        WriteAt(place.nameX, y, row.text, kTextSize, CityNameOf(*city));
+        WriteCentredAt(place.centre[kPopColumn], y, row.text, kTextSize, std::to_string(city->size));
+        WriteCentredAt(place.centre[kTaxColumn], y, row.text, kTextSize, std::to_string(city->taxRate) + "%");
+        WriteCentredAt(place.centre[kIncomeColumn], y, row.gain, kTextSize, MoneyText(TaxIncome(*city)));
+        WriteLevel(place.centre[kScienceColumn], y, city->scienceLevel, row);
+        WriteLevel(place.centre[kMilitaryColumn], y, city->militaryLevel, row);
+        WriteSigned(place.centre[kNetColumn], y, NetIncome(*city), row);
     }
     if (ListCityCount() > 0) {
         const double pay = SoldierPay(civ);
@@ -648,7 +654,7 @@ void WriteFinanceTexts() {
         const int totalY = armyY + kFinanceRowHeight + 4;
         WriteAt(place.nameX, totalY, inks.text, kTextSize,
                 Tr("Total profit per turn", "Tur başına toplam kâr"));
-        WriteSigned(place.centre[kNetColumn], totalY, total);
+        WriteSigned(place.centre[kNetColumn], totalY, total, inks);
     }
     WriteHint(place.window);
     WriteClose(place.window);
@@ -972,8 +978,9 @@ void WriteCitiesMenuTexts() {
         const CityData* city = ListCity(first + r);
         if (!city) continue;
         const int y = place.rowsTop + kCityRowHeight * r + (kCityRowHeight - 14) / 2;
-        WriteAt(place.nameX, y, inks.text, kTextSize, CityNameOf(*city));
-        WriteRightAt(place.centre[kHappyColumn] + 2, y, inks.text, kTextSize,
+        const Inks& row = RowInks(place, r);
+        WriteAt(place.nameX, y, row.text, kTextSize, CityNameOf(*city));
+        WriteRightAt(place.centre[kHappyColumn] + 2, y, row.text, kTextSize,
                      std::to_string(Trunc(city->happiness)));
     }
     WriteHint(place.window);

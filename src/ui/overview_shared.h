@@ -178,6 +178,7 @@ ListPlace ProductsPlace();
 ListPlace FinancePlace();
 ListPlace CitiesPlace();
 constexpr int kProductPictureSize = 28, kAmountGap = 4;
+int ProductBoxLeft(const ListPlace& place, int box);
 // The finance list's columns: population, tax, income, science, military, net; the
 // cities list's: happiness, military, science, income, and the production's unit card.
 enum FinanceColumn { kPopColumn, kTaxColumn, kIncomeColumn, kScienceColumn, kMilitaryColumn, kNetColumn };

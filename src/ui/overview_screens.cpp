@@ -388,6 +388,16 @@ const Inks& RowInks(const ListPlace& place, int r) {
     return HoveredRow(place) == r + 1 ? InksOn(kHighlight, Sheet::Backgrounds) : PanelInks();
 }
 
+// A list's title, and its header: "city name" over the names, the others centred over
+// their columns.
+void WriteListHead(const ListPlace& place, const char* title, const char* const* headers, int count) {
+    WriteTitle(place.window, title);
+    const int y = place.rowsTop - kHeaderHeight + 2;
+    WriteAt(place.nameX, y, PanelInks().faint, kTextSize, Tr("city name", "şehir adı"));
+    for (int c = 0; c < count; ++c)
+        WriteCentredAt(place.centre[c], y, PanelInks().faint, kTextSize, headers[c]);
+}
+
 // The row under a press (1-based) between the rows' left and `right`, 0 when none.
 int PressedRow(const ListPlace& place, int x, int y, int right) {
     if (x < place.rowsLeft || x >= right) return 0;
@@ -616,12 +626,9 @@ void WriteFinanceTexts() {
     const int civ = game.currentCiv;
     const ListPlace place = FinancePlace();
     const Inks& inks = PanelInks();
-    WriteTitle(place.window, FinanceTitle());
-    const int headerY = place.rowsTop - kHeaderHeight + 2;
-    WriteAt(place.nameX, headerY, inks.faint, kTextSize, Tr("city name", "şehir adı"));
     const char* headers[6] = {Tr("pop", "nüfus"), Tr("tax", "vergi"),  Tr("inc", "gelir"),
                               Tr("sci", "bilim"), Tr("mil", "askeri"), Tr("total", "toplam")};
-    for (int c = 0; c < 6; ++c) WriteCentredAt(place.centre[c], headerY, inks.faint, kTextSize, headers[c]);
+    WriteListHead(place, FinanceTitle(), headers, 6);
     const int first = FirstShown(kFinanceRows), rows = ShownRows(kFinanceRows);
     for (int r = 0; r < rows; ++r) {
         const CityData* city = ListCity(first + r);
@@ -966,13 +973,9 @@ void WriteOverviewTexts() {
 void WriteCitiesMenuTexts() {
     if (!ui.citiesMenuOpen) return;
     const ListPlace place = CitiesPlace();
-    const Inks& inks = PanelInks();
-    WriteTitle(place.window, CitiesTitle());
-    const int headerY = place.rowsTop - kHeaderHeight + 2;
-    WriteAt(place.nameX, headerY, inks.faint, kTextSize, Tr("city name", "şehir adı"));
     const char* headers[5] = {Tr("happiness", "mutluluk"), Tr("military", "askeri"), Tr("science", "bilim"),
                               Tr("income", "gelir"), Tr("producing", "üretim")};
-    for (int c = 0; c < 5; ++c) WriteCentredAt(place.centre[c], headerY, inks.faint, kTextSize, headers[c]);
+    WriteListHead(place, CitiesTitle(), headers, 5);
     const int first = FirstShown(kCityRows), rows = ShownRows(kCityRows);
     for (int r = 0; r < rows; ++r) {
         const CityData* city = ListCity(first + r);

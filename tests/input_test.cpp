@@ -6,6 +6,7 @@
 #include "state/state.h"
 #include "ui/input.h"
 #include "ui/map_view.h"
+#include "ui/overview_shared.h"
 #include "units/movement.h"
 #include "units/unit_table.h"
 
@@ -156,7 +157,8 @@ TEST_F(InputTest, DraggingAUnitStoresARouteThatItWalks) {
 TEST_F(InputTest, AScreenTakesThePressBeforeTheMap) {
     // The list screen's close button lies over the map; the screen gets the press.
     ui.citiesMenuOpen = 1;
-    Press(0, 700, 200);
+    const Rect close = overview::CitiesPlace().window.Close();
+    Press(0, close.left + 20, close.top + 10);
     EXPECT_EQ(ui.citiesMenuOpen, 0);
     EXPECT_EQ(ui.screenJustClosed, 1);
     // A panel button toggles its screen; a second press closes it.

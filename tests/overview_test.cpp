@@ -11,6 +11,7 @@
 #include "ui/drawing.h"
 #include "ui/input.h"
 #include "ui/overview_screens.h"
+#include "ui/overview_shared.h"
 #include "ui/text.h"
 #include "units/unit_table.h"
 
@@ -20,13 +21,15 @@
 #include <vector>
 
 using namespace city_test;
+using namespace annals::overview;
 namespace fs = std::filesystem;
 
 namespace {
 
 constexpr int kTurks = 3, kAztecs = 4, kVikings = 5, kTheNatives = 6;
 constexpr int kPetrol = 9;
-constexpr Pixel kListGrey = Rgb(145, 145, 145), kBlue = Rgb(0, 128, 255), kRed = Rgb(255, 0, 0);
+// A line of text takes about this many rows at the lists' size.
+constexpr int kLineHeight = 15;
 
 // A person's empire (the Franks, civilization 1) beside the Romans (a friend), the Turks
 // (an enemy), the Aztecs (never met), the Vikings (destroyed) and the natives.
@@ -116,6 +119,39 @@ protected:
         return n;
     }
 
+    // The text written from x in the band of rows [top, top + height); null when none.
+    const DrawRecord* TextIn(int x, int top, int height) {
+        for (const DrawRecord& r : *platform.Log())
+            if (r.kind == DrawRecord::Text && r.x == x && r.y >= top && r.y < top + height) return &r;
+        return nullptr;
+    }
+    // The name written in a list's row r (0-based).
+    std::string RowName(const ListPlace& place, int r) {
+        const DrawRecord* name = TextIn(place.nameX, place.rowsTop + place.rowHeight * r, place.rowHeight);
+        return name ? name->name : "";
+    }
+    // Where a text or a sprite copy lands on the screen.
+    static Rect Extent(const DrawRecord& r) {
+        if (r.kind == DrawRecord::Text) return {r.x, r.y, r.x + Measure(r.name, r.size), r.y + r.size + 4};
+        return {r.x, r.y, r.x + r.source.Width(), r.y + r.source.Height()};
+    }
+    static bool Overlap(const Rect& a, const Rect& b) {
+        return a.left < b.right && b.left < a.right && a.top < b.bottom && b.top < a.bottom;
+    }
+    static bool Inside(const Rect& inner, const Rect& outer) {
+        return inner.left >= outer.left && inner.right <= outer.right && inner.top >= outer.top &&
+               inner.bottom <= outer.bottom;
+    }
+    std::vector<DrawRecord> Copies(const char* sheet) {
+        std::vector<DrawRecord> found;
+        for (const DrawRecord& r : *platform.Log())
+            if (r.kind == DrawRecord::Sprite && r.name == sheet) found.push_back(r);
+        return found;
+    }
+    static void PressAt(const Rect& plate) {
+        Press((plate.left + plate.right) / 2, (plate.top + plate.bottom) / 2);
+    }
+
     HeadlessPlatform platform{HeadlessOptions{true, true}};
     fs::path root;
 };
@@ -135,27 +171,38 @@ TEST_F(OverviewTest, ProductsListTheStocksAndSellFromTheBoxes) {
     Press(135, 733);
     ASSERT_EQ(ui.productsMenuOpen, 1);
     Frame();
-    // Name, then the boxes in product order, each amount ending at its box's edge.
-    const DrawRecord* name = TextAt(330, 260);
+    ListPlace place = ProductsPlace();
+    // Name, then the boxes in product order, each amount right of its picture.
+    const DrawRecord* name = TextIn(place.nameX, place.rowsTop, place.rowHeight);
     ASSERT_TRUE(name);
     EXPECT_EQ(name->name, "Paris");
-    EXPECT_EQ(name->colour, kListGrey);
+    EXPECT_EQ(name->colour, PanelInks().text);
     struct Box {
         int box;
         const char* amount;
     };
     for (const Box& b : std::vector<Box>{{0, "5"}, {1, "30"}, {2, "150"}, {3, "2"}}) {
-        const DrawRecord* amount = TextAt(419 + 51 * b.box - TextWidth(b.amount, 8), 260);
+        const DrawRecord* amount = TextIn(ProductBoxLeft(place, b.box) + kProductPictureSize + kAmountGap,
+                                          place.rowsTop, place.rowHeight);
         ASSERT_TRUE(amount) << b.box;
         EXPECT_EQ(amount->name, b.amount);
-        EXPECT_EQ(amount->colour, kBlack);
+        EXPECT_EQ(amount->colour, PanelInks().text);
     }
     EXPECT_EQ(SpritesFrom({30 * (kStone - 1), 104, 0, 0}), 1);
-    EXPECT_EQ(SpritesFrom({30 * (kPetrol - 1), 104, 0, 0}), 0) << "Petrol shows its amount only";
+    EXPECT_EQ(SpritesFrom({30 * (kPetrol - 1), 104, 0, 0}), 0) << "Petrol has its name instead of a picture";
+    ASSERT_TRUE(FindText("Petrol"));
+    // No amount stands under a picture or another amount.
+    std::vector<Rect> taken;
+    for (const DrawRecord& r : Copies("productSprite.bmp")) taken.push_back(Extent(r));
+    for (const DrawRecord& r : *platform.Log()) {
+        if (r.kind != DrawRecord::Text || r.x < place.boxLeft || r.y < place.rowsTop) continue;
+        for (const Rect& other : taken) EXPECT_FALSE(Overlap(Extent(r), other)) << r.name;
+        taken.push_back(Extent(r));
+    }
 
     // Box 3 holds the Petrol; a press sells all of it.
     const double gold = Civ(kPerson).gold;
-    Press(409 + 51 * 3 + 20, 265);
+    Press(ProductBoxLeft(place, 3) + 20, place.rowsTop + 5);
     EXPECT_EQ(city.stock[kPetrol], 0);
     EXPECT_DOUBLE_EQ(Civ(kPerson).gold, gold + 2 * 10 / 100.0);
 
@@ -166,7 +213,8 @@ TEST_F(OverviewTest, ProductsListTheStocksAndSellFromTheBoxes) {
     person.news[2] = NewsCode(3, 3, kNewsStoreFull + kGold);
     person.news[3] = NewsCode(3, 3, kNewsGrew);
     platform.ClearLog();
-    Press(409 + 51 * 2 + 20, 265);
+    place = ProductsPlace();
+    Press(ProductBoxLeft(place, 2) + 20, place.rowsTop + 5);
     EXPECT_EQ(city.stock[kGold], 0);
     EXPECT_DOUBLE_EQ(person.gold, gold + 0.2 + 150);
     EXPECT_EQ(Sounds("golds"), 1);
@@ -177,7 +225,8 @@ TEST_F(OverviewTest, ProductsListTheStocksAndSellFromTheBoxes) {
     EXPECT_EQ(person.news[2], NewsCode(3, 3, kNewsGrew));
 
     // Food and Stone are left: a press on the empty third box does nothing.
-    Press(409 + 51 * 2 + 20, 265);
+    place = ProductsPlace();
+    Press(ProductBoxLeft(place, 2) + 20, place.rowsTop + 5);
     EXPECT_EQ(city.stock[kFood], 5);
     EXPECT_EQ(city.stock[kStone], 30);
     EXPECT_EQ(ui.productsMenuOpen, 1);
@@ -203,14 +252,16 @@ TEST_F(OverviewTest, ProductTooltipOffersTheSaleInBothLanguages) {
     Press(135, 733);
     for (const Case& c : cases) {
         game.language = static_cast<uint8_t>(c.language);
-        Frame(409 + 51 * c.box + 30, 270);
-        const DrawRecord* first = TextAt(51 * c.box + 450, 253);
+        const ListPlace place = ProductsPlace();
+        Frame(ProductBoxLeft(place, c.box) + 10, place.rowsTop + 10);
+        const DrawRecord* first = FindText(c.first);
         ASSERT_TRUE(first) << c.first;
-        EXPECT_EQ(first->name, c.first);
+        // The note stands below the row: the row's amounts stay in sight.
+        EXPECT_GE(first->y, place.rowsTop + place.rowHeight);
         const DrawRecord* value = FindText(c.value);
         ASSERT_TRUE(value) << c.value;
-        EXPECT_EQ(value->colour, Rgb(255, 255, 0));
-        EXPECT_EQ(value->y, 266);
+        EXPECT_EQ(value->colour, kDarkInks.gold);
+        EXPECT_GT(value->y, first->y);
     }
 }
 
@@ -218,22 +269,24 @@ TEST_F(OverviewTest, ProductTooltipOffersTheSaleInBothLanguages) {
 // Scrolling and rows
 
 TEST_F(OverviewTest, ListsScrollByOneAndStopAtBothEnds) {
-    constexpr int kArrowsX = 511, kArrowsY = 465;
     FoundOwnCities(8);
     Press(135, 733);
     Frame();
-    ASSERT_TRUE(SpriteAt(kArrowsX, kArrowsY)) << "eight cities do not fit seven rows";
-    EXPECT_EQ(SpriteAt(kArrowsX, kArrowsY)->source.left, 660) << "the up arrow is off at the top";
+    ListPlace place = ProductsPlace();
+    ASSERT_TRUE(SpriteAt(place.arrowsX, place.arrowsY)) << "eight cities do not fit seven rows";
+    EXPECT_EQ(SpriteAt(place.arrowsX, place.arrowsY)->source.left, 660) << "the up arrow is off at the top";
+    EXPECT_LE(place.arrowsX, place.window.ContentRight()) << "the arrows stand inside the window";
     for (int expected : {2, 2}) {
-        Press(518, 492);
+        Press(place.arrowsX + 7, place.arrowsY + 27);
         EXPECT_EQ(ui.listScroll, expected);
     }
     Frame();
-    EXPECT_EQ(TextAt(330, 260)->name, "Orleans") << "the second city heads the list";
-    EXPECT_EQ(TextAt(330, 260 + 30 * 6)->name, "Orleans") << "the eighth city (the second Orleans) ends it";
-    EXPECT_EQ(SpriteAt(kArrowsX, kArrowsY + 20)->source.left, 680) << "the down arrow is off at the end";
+    EXPECT_EQ(RowName(place, 0), "Orleans") << "the second city heads the list";
+    EXPECT_EQ(RowName(place, 6), "Orleans") << "the eighth city (the second Orleans) ends it";
+    EXPECT_EQ(SpriteAt(place.arrowsX, place.arrowsY + 20)->source.left, 680)
+        << "the down arrow is off at the end";
     for (int expected : {1, 1}) {
-        Press(518, 474);
+        Press(place.arrowsX + 7, place.arrowsY + 9);
         EXPECT_EQ(ui.listScroll, expected);
     }
 
@@ -241,43 +294,51 @@ TEST_F(OverviewTest, ListsScrollByOneAndStopAtBothEnds) {
     RemoveCity(Civ(kPerson).cities[8].x, Civ(kPerson).cities[8].y);
     ASSERT_EQ(Civ(kPerson).cityCount, 7);
     Frame();
-    EXPECT_FALSE(SpriteAt(kArrowsX, kArrowsY));
-    EXPECT_TRUE(TextAt(330, 260 + 30 * 6));
+    place = ProductsPlace();
+    for (const DrawRecord& r : Copies("backgrounds.bmp"))
+        EXPECT_FALSE(r.source.left >= kArrowsLeft && r.source.left < kArrowsLeft + 5 * kArrowsStep &&
+                     r.source.top >= kArrowsTop)
+            << "no arrows";
+    EXPECT_FALSE(RowName(place, 6).empty());
     Press(147, 691);
     ASSERT_EQ(ui.citiesMenuOpen, 1);
     Frame();
-    EXPECT_TRUE(SpriteAt(kArrowsX, kArrowsY));
+    place = CitiesPlace();
+    EXPECT_TRUE(SpriteAt(place.arrowsX, place.arrowsY));
     for (int expected : {2, 2}) {
-        Press(518, 492);
+        Press(place.arrowsX + 7, place.arrowsY + 27);
         EXPECT_EQ(ui.listScroll, expected);
     }
 
     // A list that lost cities while scrolled shows its last page, never rows past its end.
     ui.listScroll = 6;
     Frame();
-    EXPECT_EQ(TextAt(356, 273)->name, "Orleans");
-    EXPECT_EQ(TextAt(356, 273 + 34 * 5)->name, "Paris");
+    EXPECT_EQ(RowName(place, 0), "Orleans");
+    EXPECT_EQ(RowName(place, 5), "Paris");
 }
 
 TEST_F(OverviewTest, PressesOutsideTheRowsOpenNoCity) {
     FoundOwnCities(3);
     struct Case {
         int buttonX, buttonY;
-        int x, y;
+        ListPlace (*place)();
+        int column, row, dy; // a point right of the name (column 0) or in box 2, rows from the first
         const char* where;
     };
     const std::vector<Case> cases = {
-        {135, 733, 330, 240, "above the products rows"},
-        {135, 733, 330, 260 + 30 * 3, "on the products screen's fourth row, with three cities"},
-        {135, 733, 660, 265, "on an empty product box"},
-        {174, 658, 400, 250, "above the finance rows"},
-        {174, 658, 400, 255 + 21 * 3 + 5, "below the last finance row"},
-        {147, 691, 400, 255, "above the cities rows"},
-        {147, 691, 400, 263 + 34 * 3 + 5, "below the last city"},
+        {135, 733, ProductsPlace, 0, 0, -10, "above the products rows"},
+        {135, 733, ProductsPlace, 0, 3, 5, "on the products screen's fourth row, with three cities"},
+        {135, 733, ProductsPlace, 1, 0, 5, "on an empty product box"},
+        {174, 658, FinancePlace, 0, 0, -10, "above the finance rows"},
+        {174, 658, FinancePlace, 0, 3, 5, "below the last finance row"},
+        {147, 691, CitiesPlace, 0, 0, -10, "above the cities rows"},
+        {147, 691, CitiesPlace, 0, 3, 5, "below the last city"},
     };
     for (const Case& c : cases) {
         Press(c.buttonX, c.buttonY);
-        Press(c.x, c.y);
+        const ListPlace place = c.place();
+        const int x = c.column == 0 ? place.nameX + 10 : ProductBoxLeft(place, 2) + 10;
+        Press(x, place.rowsTop + place.rowHeight * c.row + c.dy);
         EXPECT_EQ(ui.cityMenuX, 0) << c.where;
         FormKeyDown(kVkEscape, 0);
         EXPECT_FALSE(ui.productsMenuOpen || ui.financeMenuOpen || ui.citiesMenuOpen) << c.where;
@@ -288,15 +349,16 @@ TEST_F(OverviewTest, ARowOpensItsCityAndEscapeBringsTheListBack) {
     FoundOwnCities(8);
     struct Case {
         int buttonX, buttonY;
-        int x, y;
+        ListPlace (*place)();
+        int row; // 0-based
         uint8_t UiState::*list;
         uint8_t UiState::*from;
         int scroll, city; // the list's scroll before the press, the city the row opens
     };
     const std::vector<Case> cases = {
-        {135, 733, 330, 255 + 30, &UiState::productsMenuOpen, &UiState::openedFromProducts, 2, 3},
-        {174, 658, 400, 257 + 21 * 2, &UiState::financeMenuOpen, &UiState::openedFromFinance, 1, 3},
-        {147, 691, 400, 265, &UiState::citiesMenuOpen, &UiState::openedFromCities, 3, 3},
+        {135, 733, ProductsPlace, 1, &UiState::productsMenuOpen, &UiState::openedFromProducts, 2, 3},
+        {174, 658, FinancePlace, 2, &UiState::financeMenuOpen, &UiState::openedFromFinance, 1, 3},
+        {147, 691, CitiesPlace, 0, &UiState::citiesMenuOpen, &UiState::openedFromCities, 3, 3},
     };
     for (const Case& c : cases) {
         Press(c.buttonX, c.buttonY);
@@ -307,7 +369,8 @@ TEST_F(OverviewTest, ARowOpensItsCityAndEscapeBringsTheListBack) {
         ui.closeCountdown = 5;
         ui.firstCityOpened = 0;
         platform.ClearLog();
-        Press(c.x, c.y);
+        const ListPlace place = c.place();
+        Press(place.nameX + 5, place.rowsTop + place.rowHeight * c.row + 5);
         const CityRef opened = Civ(kPerson).cities[c.city];
         EXPECT_EQ(ui.cityMenuX, opened.x);
         EXPECT_EQ(ui.cityMenuY, opened.y);
@@ -343,8 +406,10 @@ TEST_F(OverviewTest, FinanceWritesEachCityAndTheTotalInTheirColours) {
     const int soldiers = 13 + Civ(kPerson).unitCount - 14; // the fixture's own settlers do not count
     Press(174, 658);
     Frame();
+    const ListPlace place = FinancePlace();
+    const Inks& inks = PanelInks();
     struct Expected {
-        int centreX, row;
+        int column, row; // rows 3 and 4: the army line and the total
         std::string text;
         Pixel colour;
     };
@@ -352,29 +417,30 @@ TEST_F(OverviewTest, FinanceWritesEachCityAndTheTotalInTheirColours) {
     const double army = soldiers * 0.10;
     const double total = 0.5 + 0 + (0.125 - 3) - army;
     const std::vector<Expected> expected = {
-        {435, 0, "4", kListGrey},
-        {475, 0, "25%", kListGrey},
-        {515, 0, "0.50", kBlue},
-        {555, 0, "none", kListGrey},
-        {595, 0, "none", kListGrey},
-        {649, 0, "+0.50", kBlue},
-        {515, 1, "0.00", kBlue},
-        {649, 1, "0.00", kListGrey},
-        {555, 2, "2.00", kRed},
-        {595, 2, "1.00", kRed},
-        {649, 2, "-2.87", kRed},
-        {649, 3, "-" + money(army), kRed},
-        {606, 3, "x " + std::to_string(soldiers), kListGrey},
-        {649, 4, "-" + money(-total), kRed},
+        {kPopColumn, 0, "4", inks.text},
+        {kTaxColumn, 0, "25%", inks.text},
+        {kIncomeColumn, 0, "0.50", inks.gain},
+        {kScienceColumn, 0, "none", inks.faint},
+        {kMilitaryColumn, 0, "none", inks.faint},
+        {kNetColumn, 0, "+0.50", inks.gain},
+        {kIncomeColumn, 1, "0.00", inks.gain},
+        {kNetColumn, 1, "0.00", inks.text},
+        {kScienceColumn, 2, "2.00", inks.loss},
+        {kMilitaryColumn, 2, "1.00", inks.loss},
+        {kNetColumn, 2, "-2.87", inks.loss},
+        {kNetColumn, 3, "-" + money(army), inks.loss},
+        {kNetColumn, 4, "-" + money(-total), inks.loss},
     };
+    const int armyY = place.rowsTop + place.rowHeight * 3 + 6, totalY = armyY + place.rowHeight + 4;
     for (const Expected& e : expected) {
-        const DrawRecord* r = TextAt(e.centreX - TextWidth(e.text, 8) / 2, 260 + 21 * e.row);
+        const int y = e.row < 3 ? place.rowsTop + place.rowHeight * e.row + 4 : e.row == 3 ? armyY : totalY;
+        const DrawRecord* r = TextAt(place.centre[e.column] - Measure(e.text, kTextSize) / 2, y);
         ASSERT_TRUE(r) << e.text;
         EXPECT_EQ(r->name, e.text);
         EXPECT_EQ(r->colour, e.colour) << e.text;
     }
-    EXPECT_EQ(TextAt(340, 281 + 21 * 2)->name, "Army expenses (0.10 gold per soldier, Despotism)");
-    EXPECT_EQ(TextAt(340, 302 + 21 * 2)->name, "Total profit per turn");
+    EXPECT_EQ(TextAt(place.nameX, armyY)->name, "Army expenses (0.10 gold per soldier, Despotism)");
+    EXPECT_EQ(TextAt(place.nameX, totalY)->name, "Total profit per turn");
     // Under every paying government, in both languages, the line ends before the count.
     const std::string count = "x " + std::to_string(soldiers);
     for (int language : {1, 2})
@@ -382,9 +448,12 @@ TEST_F(OverviewTest, FinanceWritesEachCityAndTheTotalInTheirColours) {
             game.language = static_cast<uint8_t>(language);
             Civ(kPerson).government = static_cast<uint8_t>(government);
             Frame();
-            const DrawRecord* line = TextAt(340, 281 + 21 * 2);
-            ASSERT_TRUE(line);
-            EXPECT_LT(340 + LineWidth(line->name, 8), 606 - TextWidth(count, 8) / 2) << line->name;
+            const ListPlace now = FinancePlace();
+            const DrawRecord* line = TextAt(now.nameX, armyY);
+            const DrawRecord* counted = FindText(count);
+            ASSERT_TRUE(line && counted);
+            EXPECT_LT(line->x + Measure(line->name, kTextSize), counted->x) << line->name;
+            EXPECT_LE(Extent(*line).right, now.window.ContentRight()) << line->name;
         }
     game.language = 1;
     Civ(kPerson).government = 2;
@@ -392,14 +461,14 @@ TEST_F(OverviewTest, FinanceWritesEachCityAndTheTotalInTheirColours) {
     // The Aztecs' soldiers work free: no amount, and the total keeps it.
     Civ(kPerson).nation = 2;
     Frame();
-    EXPECT_EQ(TextAt(340, 281 + 21 * 2)->name, "Army expenses   (Aztec soldiers work free)");
+    EXPECT_EQ(TextAt(FinancePlace().nameX, armyY)->name, "Army expenses   (Aztec soldiers work free)");
     EXPECT_FALSE(FindText("-" + money(army)));
     EXPECT_TRUE(FindText("-" + money(-(total + army))));
     // Under Anarchy there is no army label at all, but still the count.
     Civ(kPerson).nation = 5;
     Civ(kPerson).government = 1;
     Frame();
-    EXPECT_FALSE(TextAt(340, 281 + 21 * 2));
+    EXPECT_FALSE(TextAt(FinancePlace().nameX, armyY));
     EXPECT_TRUE(FindText("x " + std::to_string(soldiers)));
 }
 
@@ -413,8 +482,9 @@ TEST_F(OverviewTest, FinanceShowsNineCitiesAndCountsThemAll) {
         const CityRef c = Civ(kPerson).cities[k];
         total += TaxIncome(City(c.x, c.y));
     }
-    EXPECT_TRUE(TextAt(340, 260 + 21 * 8));
-    EXPECT_FALSE(TextAt(340, 260 + 21 * 9)) << "the tenth city has no row";
+    const ListPlace place = FinancePlace();
+    EXPECT_FALSE(RowName(place, 8).empty());
+    EXPECT_EQ(RowName(place, 9), "") << "the tenth city has no row";
     EXPECT_TRUE(FindText("+" + MoneyText(total))) << "but counts in the total";
 }
 
@@ -437,17 +507,137 @@ TEST_F(OverviewTest, CitiesScreenShowsEachCitysState) {
     city.buildItem = 35 + 5;
     Press(147, 691);
     Frame();
-    EXPECT_EQ(TextAt(356, 273)->name, "Paris");
-    EXPECT_EQ(TextAt(431, 273)->name, "71");
-    EXPECT_EQ(TextAt(431, 273)->colour, kListGrey);
+    const ListPlace place = CitiesPlace();
+    EXPECT_EQ(RowName(place, 0), "Paris");
+    const DrawRecord* happiness = FindText("71");
+    ASSERT_TRUE(happiness);
+    EXPECT_EQ(happiness->colour, PanelInks().text);
+    EXPECT_NEAR(happiness->x + Measure("71", kTextSize), place.centre[kHappyColumn], 2);
     // The unit it works towards, cut to its card inside the row, and the building it
     // constructs, cut to the row.
-    ASSERT_TRUE(SpriteAt(621, 265));
-    EXPECT_EQ(SpriteAt(621, 265)->source.left, 50 * (city.unitBuildItem - 1));
-    EXPECT_EQ(SpriteAt(621, 265)->source.Height(), 28);
-    const int picture = buildingPicture(5);
-    ASSERT_TRUE(SpriteAt(668, 262));
-    EXPECT_EQ(SpriteAt(668, 262)->source.left, (picture - 1) % 10 * 48);
+    const std::vector<DrawRecord> units = Copies("unitOutlinesSprite.bmp");
+    ASSERT_EQ(units.size(), 1u);
+    EXPECT_EQ(units[0].source.left, 50 * (city.unitBuildItem - 1));
+    const Rect row{place.rowsLeft, place.rowsTop, place.rowsRight, place.rowsTop + place.rowHeight};
+    EXPECT_TRUE(Inside(Extent(units[0]), row));
+    const std::vector<DrawRecord> buildings = Copies("buildingSprite.bmp");
+    ASSERT_EQ(buildings.size(), 1u);
+    EXPECT_EQ(buildings[0].source.left, (buildingPicture(5) - 1) % 10 * 48);
+    EXPECT_TRUE(Inside(Extent(buildings[0]), row));
+    EXPECT_FALSE(Overlap(Extent(units[0]), Extent(buildings[0])));
+}
+
+TEST_F(OverviewTest, CityRowsKeepToThemselvesWithSixCitiesOrMore) {
+    // Big towns have the tallest pictures; each row's pictures, name and figures stay in
+    // that row, and the list scrolls past six.
+    for (int cities : {6, 9}) {
+        SCOPED_TRACE(cities);
+        while (Civ(kPerson).cityCount > 0) RemoveCity(Civ(kPerson).cities[1].x, Civ(kPerson).cities[1].y);
+        for (int k = 0; k < cities; ++k) {
+            CityData& city = FoundOwn(k, 30);
+            city.buildItem = 35 + 1 + k;
+        }
+        ui.listScroll = 1;
+        Press(147, 691);
+        Frame();
+        const ListPlace place = CitiesPlace();
+        int drawn = 0;
+        bool window = false; // what the map drew under the window is not the list's
+        for (const DrawRecord& r : *platform.Log()) {
+            window |= r.kind == DrawRecord::Sprite && r.source.left == kWindowPiece.left && r.source.top == 0;
+            if (!window) continue;
+            const bool picture = r.kind == DrawRecord::Sprite &&
+                                 (r.name == "citySprite.bmp" || r.name == "unitOutlinesSprite.bmp" ||
+                                  r.name == "buildingSprite.bmp" || r.name == "othersSprite.bmp");
+            if (!picture &&
+                !(r.kind == DrawRecord::Text && r.y >= place.rowsTop && r.y < place.window.HintY()))
+                continue;
+            // Only the list's own: not the header, the window's pieces, the news or the panel.
+            if (r.y < place.rowsTop || r.x < place.window.left || r.x >= place.window.Right()) continue;
+            const int row = (r.y - place.rowsTop) / place.rowHeight;
+            ASSERT_LT(row, 6) << r.name << " at " << r.y;
+            const Rect band{place.rowsLeft, place.rowsTop + place.rowHeight * row, place.rowsRight,
+                            place.rowsTop + place.rowHeight * (row + 1)};
+            EXPECT_TRUE(Inside(Extent(r), band)) << r.name << " at " << r.x << "," << r.y;
+            if (r.name == "citySprite.bmp") {
+                // The whole town: from above the tallest town's top (row 12 of 60) to the
+                // picture's last row.
+                EXPECT_LE(r.source.top % 60, 12);
+                EXPECT_EQ(r.source.bottom % 60, 0);
+                drawn += 1;
+            }
+        }
+        EXPECT_EQ(drawn, 6) << "six towns shown";
+        EXPECT_EQ(SpriteAt(place.arrowsX, place.arrowsY) != nullptr, cities > 6);
+        FormKeyDown(kVkEscape, 0);
+    }
+}
+
+TEST_F(OverviewTest, EveryOverviewKeepsItsTextsInsideItsWindowAndSaysHowToClose) {
+    FoundOwnCities(9);
+    for (int k = 0; k < 9; ++k) {
+        CityData& city = *ListCity(k + 1);
+        for (int p = 1; p <= kProducts; ++p) city.stock[p] = p * 97 * (k + 1);
+    }
+    Civ(kPerson).government = 3;
+    game.year = 1500; // late in the game, when a player has long learned the keys, the hint stays
+    struct Case {
+        int buttonX, buttonY, page;
+        WindowBox (*window)();
+    };
+    const std::vector<Case> cases = {
+        {135, 733, 0, [] { return ProductsPlace().window; }},
+        {174, 658, 0, [] { return FinancePlace().window; }},
+        {147, 691, 0, [] { return CitiesPlace().window; }},
+        {173, 725, 1, StatsWindow},
+        {173, 725, 2, StatsWindow},
+        {173, 725, 3, StatsWindow},
+    };
+    for (int language : {1, 2})
+        for (const Case& c : cases) {
+            game.language = static_cast<uint8_t>(language);
+            SCOPED_TRACE(std::to_string(language) + " " + std::to_string(c.buttonX) + " " +
+                         std::to_string(c.page));
+            Press(c.buttonX, c.buttonY);
+            if (c.page != 0) PressAt(PagePlate(c.page - 1));
+            Frame();
+            const WindowBox box = c.window();
+            const Rect inside{box.left + 12, box.top + 12, box.Right() - 12, box.Bottom() - 12};
+            EXPECT_LE(box.Bottom(), 615) << "the panel's buttons stay free";
+            // Every text the window writes (those starting in it) ends in it.
+            for (const DrawRecord& r : *platform.Log())
+                if (r.kind == DrawRecord::Text &&
+                    Within(r.x, r.y, box.left, box.top, box.Right(), box.Bottom())) {
+                    EXPECT_TRUE(Inside(Extent(r), inside)) << r.name;
+                }
+            const DrawRecord* hint = FindText(Tr("Press Esc to close", "Kapatmak için ESC'ye basın"));
+            ASSERT_TRUE(hint);
+            EXPECT_EQ(hint->colour, PanelInks().faint);
+            // The close plate moves with the window; a press on it closes the window.
+            PressAt(box.Close());
+            EXPECT_FALSE(ui.productsMenuOpen || ui.financeMenuOpen || ui.citiesMenuOpen || ui.statsMenuOpen);
+        }
+}
+
+TEST_F(OverviewTest, InksFollowTheLightnessOfThePanel) {
+    // Dark ink on a light panel, light writing on a dark one: read from the picture.
+    FoundOwnCities(2);
+    Surface& sheet = const_cast<Surface&>(SheetSurface(Sheet::Backgrounds));
+    Press(147, 691);
+    for (const bool light : {true, false}) {
+        SCOPED_TRACE(light);
+        for (int y = kWindowPiece.top + 40; y < kWindowPiece.bottom - 40; ++y)
+            for (int x = kWindowPiece.left + 40; x < kWindowPiece.right - 40; ++x)
+                sheet.SetPixel(x, y, light ? Rgb(240, 228, 196) : Rgb(40, 30, 22));
+        ui.surfacesLoaded += 1; // as after a reload of the sheets
+        EXPECT_EQ(PanelInks().text, light ? kDarkInks.text : kLightInks.text);
+        // The row under the pointer lies on the highlight: its names take the highlight's inks.
+        const ListPlace place = CitiesPlace();
+        Frame(place.nameX, place.rowsTop + place.rowHeight + 5);
+        EXPECT_EQ(TextIn(place.nameX, place.rowsTop, place.rowHeight)->colour, PanelInks().text);
+        EXPECT_EQ(TextIn(place.nameX, place.rowsTop + place.rowHeight, place.rowHeight)->colour,
+                  InksOn(kHighlight, Sheet::Backgrounds).text);
+    }
 }
 
 // ---------------------------------------------------------------------------
@@ -460,26 +650,31 @@ TEST_F(OverviewTest, StrengthGraphSharesItsHeightByStrength) {
     Press(173, 725);
     ASSERT_EQ(ui.statsMenuOpen, 1);
     Frame();
-    const DrawRecord* first = TextAt(340, 290);
+    const GraphPlace place = StatsGraphPlace();
+    const int nameX = place.legendX + 34, firstY = place.top + 25;
+    const DrawRecord* first = TextAt(nameX, firstY);
     ASSERT_TRUE(first);
     EXPECT_EQ(first->name, "Franks");
-    EXPECT_EQ(first->colour, CivTextColour(1));
-    EXPECT_EQ(TextAt(340, 301)->name, "(pop: 9)");
-    EXPECT_EQ(TextAt(340, 380)->name, "Romans");
+    EXPECT_EQ(first->colour, PanelInks().text) << "in ink, beside a swatch of its colour";
+    EXPECT_EQ(TextAt(nameX, firstY + 13)->name, "(pop: 9)");
+    EXPECT_EQ(TextAt(nameX, firstY + 90)->name, "Romans");
     // Equal strength: each band fills half of the 179 pixels.
     const Surface& screen = platform.Screen();
-    EXPECT_EQ(screen.GetPixel(500, 300), CivGraphColour(1));
-    EXPECT_EQ(screen.GetPixel(500, 440), CivGraphColour(2));
-    EXPECT_EQ(screen.GetPixel(500, 266 + 89), kBlack) << "the line between the bands";
+    const int x = place.graphX + 110;
+    EXPECT_EQ(screen.GetPixel(place.legendX - 10, firstY + 6), CivGraphColour(1)) << "the swatch";
+    EXPECT_EQ(screen.GetPixel(x, place.top + 35), CivGraphColour(1));
+    EXPECT_EQ(screen.GetPixel(x, place.top + 175), CivGraphColour(2));
+    EXPECT_EQ(screen.GetPixel(x, place.top + 90), kBlack) << "the line between the bands";
 
     // A game past the table's last entry reads its graph and legend from the entries it has.
     game.turn = 400;
     for (int t = 1; t <= kPowerHistory; ++t) Civ(1).powerHistory[t] = Civ(2).powerHistory[t] = 0;
     Civ(1).powerHistory[kPowerHistory] = 1000;
     Frame();
-    EXPECT_EQ(TextAt(340, 301)->name, "(pop: 1000)");
-    EXPECT_EQ(screen.GetPixel(690, 440), CivGraphColour(1)) << "the last column is the latest turn";
-    EXPECT_EQ(screen.GetPixel(400, 440), CivGraphColour(2));
+    EXPECT_EQ(TextAt(nameX, firstY + 13)->name, "(pop: 1000)");
+    EXPECT_EQ(screen.GetPixel(place.graphX + 300, place.top + 175), CivGraphColour(1))
+        << "the last column is the latest turn";
+    EXPECT_EQ(screen.GetPixel(place.graphX + 10, place.top + 175), CivGraphColour(2));
 }
 
 TEST_F(OverviewTest, BiggestCitiesAreListedLargestFirst) {
@@ -490,51 +685,63 @@ TEST_F(OverviewTest, BiggestCitiesAreListedLargestFirst) {
     Found(kTurks, 20, 14, 2);
     City(20, 14).size = 5; // as big as the Franks' second city, and later in the order
     Press(173, 725);
-    Press(500, 468);
+    PressAt(PagePlate(1));
     ASSERT_EQ(ui.statsPage, 2);
     Frame();
-    const int o = (220 - 12 * 10) / 2;
     struct Row {
         const char* name;
         const char* nation;
     };
     const std::vector<Row> rows = {
         {"Rome", "Romans"}, {"Orleans", "Franks"}, {"Bursa", "Turks"}, {"Paris", "Franks"}};
-    for (size_t r = 0; r < rows.size(); ++r) {
-        const int y = 240 + 32 * static_cast<int>(r + 1);
-        ASSERT_TRUE(TextAt(o + 325, y)) << r;
-        EXPECT_EQ(TextAt(o + 325, y)->name, rows[r].name);
-        EXPECT_EQ(TextAt(o + 420, y)->name, rows[r].nation);
+    int lastY = 0;
+    for (const Row& row : rows) {
+        const DrawRecord* name = FindText(row.name);
+        ASSERT_TRUE(name) << row.name;
+        EXPECT_GT(name->y, lastY) << row.name;
+        lastY = name->y;
+        // The nation on the same line, right of the name.
+        bool nation = false;
+        for (const DrawRecord& r : *platform.Log())
+            nation |= r.kind == DrawRecord::Text && r.y == name->y && r.name == row.nation && r.x > name->x;
+        EXPECT_TRUE(nation) << row.name;
     }
-    EXPECT_FALSE(TextAt(o + 325, 240 + 32 * 5));
+    int lines = 0;
+    for (const DrawRecord& r : *platform.Log())
+        lines += r.kind == DrawRecord::Text && r.name == "Franks" && r.y < StatsWindow().Bottom();
+    EXPECT_EQ(lines, 2);
 }
 
 TEST_F(OverviewTest, DiplomacyNamesEachRivalsStanding) {
     Press(173, 725);
-    Press(600, 468);
+    PressAt(PagePlate(2));
     ASSERT_EQ(ui.statsPage, 3);
     Frame();
+    const DiplomacyPlace place = DiplomacyLayout();
+    const Inks& inks = PanelInks();
     struct Row {
         const char* word;
         Pixel colour;
         bool talk;
     };
     const std::vector<Row> rows = {
-        {"Friend", kLightGrey, true},           // the Romans, relation 30
-        {"Enemy", kRed, true},                  // the Turks, 10
-        {"Unknown", Rgb(232, 196, 120), false}, // the Aztecs, never met: gold on the dark window
-        {"Destroyed", kGrey, false},            // the Vikings, nothing left
+        {"Friend", inks.friendly, true},  // the Romans, relation 30
+        {"Enemy", inks.loss, true},       // the Turks, 10
+        {"Unknown", inks.text, false},    // the Aztecs, never met
+        {"Destroyed", inks.faint, false}, // the Vikings, nothing left
     };
     for (size_t g = 0; g < rows.size(); ++g) {
-        const int y = 273 + 31 * static_cast<int>(g);
-        const DrawRecord* word = TextAt(437, y);
+        const int y = place.rowsTop + place.rowHeight * static_cast<int>(g) + 8;
+        const DrawRecord* word = TextAt(place.relationX, y);
         ASSERT_TRUE(word) << g;
         EXPECT_EQ(word->name, rows[g].word);
         EXPECT_EQ(word->colour, rows[g].colour);
-        EXPECT_EQ(TextAt(532, y) != nullptr, rows[g].talk) << rows[g].word;
+        EXPECT_EQ(TextAt(place.talkX + 7, y) != nullptr, rows[g].talk) << rows[g].word;
+        EXPECT_EQ(TextAt(place.nameX, y)->colour, inks.text) << "names in ink, their colour in a swatch";
     }
-    EXPECT_EQ(TextAt(532, 273)->name, "Talk with leader of Romans");
-    EXPECT_FALSE(TextAt(437, 273 + 31 * 4)) << "neither the player nor the natives are listed";
+    EXPECT_EQ(TextAt(place.talkX + 7, place.rowsTop + 8)->name, "Talk with leader of Romans");
+    EXPECT_FALSE(TextAt(place.relationX, place.rowsTop + place.rowHeight * 4 + 8))
+        << "neither the player nor the natives are listed";
 }
 
 TEST_F(OverviewTest, TalkRaisesTheFriendlyOrTheHostileDialog) {
@@ -546,9 +753,10 @@ TEST_F(OverviewTest, TalkRaisesTheFriendlyOrTheHostileDialog) {
         Civ(kPerson).relation[kComputer] = c.relation;
         ui.dialogCode = 0;
         Press(173, 725);
-        Press(600, 468);
+        PressAt(PagePlate(2));
         platform.ClearLog();
-        Press(600, 278);
+        const DiplomacyPlace place = DiplomacyLayout();
+        Press(place.talkX + 40, place.rowsTop + 12);
         EXPECT_EQ(ui.closeCountdown, 8);
         EXPECT_EQ(ui.dialogPartyB, kComputer);
         EXPECT_EQ(Sounds("click"), 1);
@@ -565,14 +773,15 @@ TEST_F(OverviewTest, TalkRaisesTheFriendlyOrTheHostileDialog) {
 
 TEST_F(OverviewTest, TalkWaitsWhileAnotherPageIsShownAndIsCalledOffByClosing) {
     Press(173, 725);
-    Press(600, 468);
-    Press(600, 278 + 31); // the Turks
+    PressAt(PagePlate(2));
+    const DiplomacyPlace place = DiplomacyLayout();
+    Press(place.talkX + 40, place.rowsTop + place.rowHeight + 12); // the Turks
     Frames(3);
-    Press(400, 468); // to the graph: the countdown halts
+    PressAt(PagePlate(0)); // to the graph: the countdown halts
     Frames(10);
     EXPECT_EQ(ui.closeCountdown, 5);
     EXPECT_EQ(ui.statsMenuOpen, 1);
-    Press(600, 468);
+    PressAt(PagePlate(2));
     Frames(5);
     EXPECT_EQ(ui.dialogCode, 46);
     EXPECT_EQ(ui.dialogPartyB, kTurks);
@@ -580,8 +789,8 @@ TEST_F(OverviewTest, TalkWaitsWhileAnotherPageIsShownAndIsCalledOffByClosing) {
     // Closed before the countdown ran out: no dialog, and nothing left counting down.
     ui.dialogCode = 0;
     Press(173, 725);
-    Press(600, 468);
-    Press(600, 278);
+    PressAt(PagePlate(2));
+    Press(place.talkX + 40, place.rowsTop + 12);
     Frames(2);
     FormKeyDown(kVkEscape, 0);
     EXPECT_EQ(ui.statsMenuOpen, 0);
@@ -596,22 +805,12 @@ TEST_F(OverviewTest, TalkWaitsWhileAnotherPageIsShownAndIsCalledOffByClosing) {
 TEST_F(OverviewTest, EveryLabelFitsItsPlaceInBothLanguages) {
     for (int language : {1, 2}) {
         game.language = static_cast<uint8_t>(language);
-        for (int nation = 1; nation <= 10; ++nation) {
-            // The Talk label on its plate, the name in its diplomacy column and legend.
-            EXPECT_LE(532 + TextWidth(TalkLabel(nation), 8), 676) << TalkLabel(nation);
-            EXPECT_LE(357 + TextWidth(nationName(nation), 8), 417) << nationName(nation);
-            EXPECT_LE(340 + TextWidth(nationName(nation), 8), 410) << nationName(nation);
-            for (int k = 1; k <= kCityNamesPerNation; ++k) {
-                EXPECT_LE(330 + TextWidth(cityName(nation, k), 8), 409 - 18) << cityName(nation, k);
-                EXPECT_LE(356 + TextWidth(cityName(nation, k), 8), 431) << cityName(nation, k);
-            }
-        }
-        for (const char* word : {Tr("Friend", "Dost"), Tr("Enemy", "Düşman"), Tr("Unknown", "Bilinmiyor"),
-                                 Tr("Destroyed", "Yok Edildi")})
-            EXPECT_LE(437 + TextWidth(word, 8), 510) << word;
+        // The Talk label on its plate, the page names on theirs.
+        for (int nation = 1; nation <= 10; ++nation)
+            EXPECT_LE(7 + Measure(TalkLabel(nation), kSmallSize), 153 - 3) << TalkLabel(nation);
         for (const char* page : {Tr("Population Graph", "Nüfus Çizelgesi"),
                                  Tr("Biggest 6 Cities", "En Büyük 6 Şehir"), Tr("Diplomacy", "Diplomasi")})
-            EXPECT_LE(10 + TextWidth(page, 8), 101) << page;
+            EXPECT_LE(Measure(page, kSmallSize), 104 - 8) << page;
     }
     // The army line's label ends before the soldier count under every government.
     FoundOwn(0, 1);
@@ -625,9 +824,11 @@ TEST_F(OverviewTest, EveryLabelFitsItsPlaceInBothLanguages) {
             for (int nation : {5, 2}) {
                 Civ(kPerson).nation = static_cast<uint8_t>(nation);
                 Frame();
-                const DrawRecord* label = TextAt(340, 281);
-                ASSERT_TRUE(label);
-                EXPECT_LT(340 + TextWidth(label->name, 8), 606 - TextWidth(count, 8) / 2) << label->name;
+                const ListPlace place = FinancePlace();
+                const DrawRecord* label = TextAt(place.nameX, place.rowsTop + place.rowHeight + 6);
+                const DrawRecord* counted = FindText(count);
+                ASSERT_TRUE(label && counted);
+                EXPECT_LT(label->x + Measure(label->name, kTextSize), counted->x) << label->name;
             }
         }
     }
@@ -642,35 +843,40 @@ TEST_F(OverviewTest, TurkishTalkLabelsFollowTheNamesVowels) {
 
 TEST_F(OverviewTest, DiplomacyShowsTheWorldsPoliticsAmongTheRivalsWeMet) {
     // Rows and columns in the list's order: Romans, Turks, Aztecs, Vikings. A rival's row
-    // crosses its partners' columns 15 pixels apart from x 700.
+    // crosses its partners' columns 15 pixels apart.
     auto mark = [this](int row, int column) {
-        return platform.BackBuffer().GetPixel(700 + 15 * column + 6, 279 + 31 * row);
+        const DiplomacyPlace place = DiplomacyLayout();
+        return platform.BackBuffer().GetPixel(place.politicsX + kPoliticsStep * column + 6,
+                                              place.rowsTop + place.rowHeight * row + 16);
     };
     struct Case {
         double relation;
         Pixel seen;
     };
-    for (const Case& c : std::vector<Case>{{13, kRed}, {25, Rgb(150, 190, 150)}}) {
+    for (const Case& c : std::vector<Case>{{13, PanelInks().loss}, {25, Rgb(110, 170, 110)}}) {
         SCOPED_TRACE(c.relation);
         Civ(kComputer).relation[kTurks] = Civ(kTurks).relation[kComputer] = c.relation;
         Civ(kComputer).relation[kAztecs] = Civ(kAztecs).relation[kComputer] = 13;
         Press(173, 725);
-        Press(600, 468);
+        PressAt(PagePlate(2));
         Frame();
         EXPECT_EQ(mark(0, 1), c.seen) << "the Romans' row, the Turks' column";
         EXPECT_EQ(mark(1, 0), c.seen) << "and the other way round";
-        EXPECT_NE(mark(0, 2), kRed) << "we never met the Aztecs: their wars are not ours to know";
-        EXPECT_NE(mark(0, 0), kRed) << "nobody is at war with itself";
+        EXPECT_NE(mark(0, 2), PanelInks().loss) << "we never met the Aztecs: their wars are not ours to know";
+        EXPECT_NE(mark(0, 0), PanelInks().loss) << "nobody is at war with itself";
         ui.statsMenuOpen = 0;
     }
     // A rival that broke a peace is marked where its row meets its own column.
     Civ(kTurks).warCounter = 1;
     Press(173, 725);
-    Press(600, 468);
+    PressAt(PagePlate(2));
     Frame();
-    ASSERT_TRUE(TextAt(700 + 15 + 4, 273 + 31));
-    EXPECT_EQ(TextAt(700 + 15 + 4, 273 + 31)->name, "!");
-    EXPECT_FALSE(TextAt(700 + 4, 273)) << "the Romans kept their word";
+    const DiplomacyPlace place = DiplomacyLayout();
+    const DrawRecord* broke =
+        TextAt(place.politicsX + kPoliticsStep + 4, place.rowsTop + place.rowHeight + 8);
+    ASSERT_TRUE(broke);
+    EXPECT_EQ(broke->name, "!");
+    EXPECT_FALSE(TextAt(place.politicsX + 4, place.rowsTop + 8)) << "the Romans kept their word";
     for (const char* legend : {"at war", "at peace", "broke a treaty"})
         EXPECT_TRUE(FindText(legend)) << legend;
 }

@@ -16,6 +16,7 @@
 #include "ui/key_bindings.h"
 #include "ui/map_view.h"
 #include "ui/options_screen.h"
+#include "ui/overview_screens.h"
 #include "ui/science_screens.h"
 #include "units/movement.h"
 #include "units/orders.h"
@@ -582,7 +583,8 @@ void BaseMouseDown(int button, int shift, int x, int y) {
         Looping();
         return;
     }
-    if (ListScreenOpen() && x >= 688 && x < 739 && y >= 189 && y < 213) {
+    if (ListScreenOpen() &&
+        (ui.scienceMenuOpen ? x >= 688 && x < 739 && y >= 189 && y < 213 : OverviewCloseUnder(x, y))) {
         Click();
         EscapeKey();
         ui.screenJustClosed = 1;

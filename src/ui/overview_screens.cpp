@@ -1,7 +1,7 @@
 // The window every overview screen shares, and the three city lists: products, finance
 // and cities. A row shows one city of the civilization to move, in the order it founded
 // or took them; a press on a city's name opens its city screen, and Escape there brings
-// the list back as it was.
+// the list back as it was. Each window is fitted round what it lists.
 #include "ui/overview_screens.h"
 
 #include "economy/city.h"
@@ -25,6 +25,145 @@
 namespace annals {
 
 namespace overview {
+
+namespace {
+
+// The window picture: a wooden frame with its gold trim kFrameOuter wide round the panel,
+// whose upper and left edges are sunk by two darker rows; the corners hold brackets.
+constexpr int kFrameOuter = 12, kFrameInner = 14, kCorner = 44;
+// The panel's colour is read down this column of the picture, clear of its ornaments.
+constexpr int kPanelSampleX = 60;
+// The highlight piece: gilt along its top and down its two-pixel sides.
+constexpr int kHighlightEdge = 2;
+
+int Luminance(Pixel p) {
+    const int r = static_cast<int>((p >> 16) & 255), g = static_cast<int>((p >> 8) & 255),
+              b = static_cast<int>(p & 255);
+    return (299 * r + 587 * g + 114 * b) / 1000;
+}
+
+// Whether a piece of a sheet is light on the whole, read on a grid inside it, key pixels
+// skipped. A sheet with no pixels (nothing is drawn) counts as dark.
+bool LightPiece(Rect piece, Sheet sheet, int inset) {
+    const Surface& surface = SheetSurface(sheet);
+    if (!surface.Valid()) return false;
+    const Rect inner{piece.left + inset, piece.top + inset, piece.right - inset, piece.bottom - inset};
+    if (inner.Empty()) return false;
+    long sum = 0, count = 0;
+    for (int i = 0; i < 12; ++i)
+        for (int j = 0; j < 8; ++j) {
+            const Pixel p = surface.GetPixel(inner.left + inner.Width() * (2 * i + 1) / 24,
+                                             inner.top + inner.Height() * (2 * j + 1) / 16);
+            if ((p & 0xFFFFFFu) == (kMagenta & 0xFFFFFFu)) continue;
+            sum += Luminance(p);
+            count += 1;
+        }
+    return count > 0 && sum / count >= 128;
+}
+
+// Copies a piece over w x h at (x, y): its left and right `edge` columns stay at the
+// sides and its top row stays on top; the rest repeats as far as needed, or is cut.
+void DrawSpread(Rect piece, Sheet sheet, int x, int y, int w, int h, int edge) {
+    if (w <= 0 || h <= 0) return;
+    const int pw = piece.Width(), ph = piece.Height();
+    auto columns = [&](int top, int rows, int ty) {
+        const int left = std::min(w - edge, pw - edge);
+        DrawSprite(x, ty, {piece.left, top, piece.left + left, top + rows}, true, sheet);
+        for (int cx = left; cx < w - edge;) {
+            const int span = std::min(pw - 2 * edge, w - edge - cx);
+            DrawSprite(x + cx, ty, {piece.left + edge, top, piece.left + edge + span, top + rows}, true,
+                       sheet);
+            cx += span;
+        }
+        DrawSprite(x + w - edge, ty, {piece.right - edge, top, piece.right, top + rows}, true, sheet);
+    };
+    columns(piece.top, std::min(h, ph), y);
+    for (int cy = ph; cy < h;) {
+        const int rows = std::min(ph - 1, h - cy);
+        columns(piece.top + 1, rows, y + cy);
+        cy += rows;
+    }
+}
+
+bool NearArrow(int px, int py, int cx, int cy) {
+    return std::hypot(static_cast<double>(px - cx), static_cast<double>(py - cy)) <= kArrowReach;
+}
+
+} // namespace
+
+const Inks& InksOn(Rect piece, Sheet sheet) {
+    return LightPiece(piece, sheet, 2) ? kDarkInks : kLightInks;
+}
+
+const Inks& PanelInks() {
+    static int readFrom = -1;
+    static bool light = false;
+    if (readFrom != ui.surfacesLoaded) {
+        light = LightPiece(kWindowPiece, Sheet::Backgrounds, kCorner);
+        readFrom = ui.surfacesLoaded;
+    }
+    return light ? kDarkInks : kLightInks;
+}
+
+int Measure(const std::string& text, int size) {
+    if (HasPlatform() && ThePlatform().MeasuresText()) {
+        const int drawn = ThePlatform().TextPixelWidth(text, size);
+        if (drawn > 0 || text.empty()) return drawn;
+    }
+    return TextWidth(text, size);
+}
+
+void WriteAt(int x, int y, Pixel colour, int size, const std::string& text) {
+    // Laid out by the drawn width, never wrapped (the table counts Turkish letters wide).
+    WriteText(x, y, colour, size, text, x + 100000);
+}
+
+void WriteCentredAt(int x, int y, Pixel colour, int size, const std::string& text) {
+    WriteAt(x - Measure(text, size) / 2, y, colour, size, text);
+}
+
+void WriteRightAt(int x, int y, Pixel colour, int size, const std::string& text) {
+    WriteAt(x - Measure(text, size), y, colour, size, text);
+}
+
+int WindowBox::ContentLeft() const {
+    return left + kWindowMargin;
+}
+int WindowBox::ContentTop() const {
+    return top + kTitleBand;
+}
+int WindowBox::ContentRight() const {
+    return Right() - kWindowMargin;
+}
+int WindowBox::HintY() const {
+    return Bottom() - 32;
+}
+Rect WindowBox::Close() const {
+    // Inside the brackets of the panel's corner.
+    const int x = Right() - kWindowMargin - 56, y = top + 24;
+    return {x, y, x + 48, y + 23};
+}
+
+std::string HintText() {
+    return Tr("Press Esc to close", "Kapatmak için ESC'ye basın");
+}
+
+WindowBox FitWindow(int contentWidth, int contentHeight, int centreWidth, const std::string& title) {
+    // Centred over the map, clear of the turn's line at the top and of the panel below.
+    constexpr int kCentreX = 512, kCentreY = 352, kHighest = 96, kLowest = 612;
+    // The title at the left and the close plate at the right keep clear of the picture
+    // in the middle of the top.
+    const int sides = std::max(Measure(title, kTextSize) + 14, 56);
+    const int least = std::max(
+        {centreWidth + 2 * (sides + kWindowMargin), Measure(HintText(), kTextSize) + 40, 2 * kCorner + 200});
+    WindowBox box;
+    box.width = std::clamp(std::max(contentWidth + 2 * kWindowMargin, least), 0, 1000);
+    box.height = std::clamp(contentHeight + kTitleBand + kHintBand, 2 * kCorner + 60, kLowest - kHighest);
+    box.left = kCentreX - box.width / 2;
+    box.top = std::max(kHighest, kCentreY - box.height / 2);
+    if (box.Bottom() > kLowest) box.top = kLowest - box.height;
+    return box;
+}
 
 bool Within(int x, int y, int left, int top, int right, int bottom) {
     return x >= left && x <= right && y >= top && y <= bottom;
@@ -61,61 +200,109 @@ std::string CityNameOf(const CityData& city) {
     return cityName(Civ(city.founder).nation, city.nameIndex);
 }
 
-void DrawWindow(Rect title, int titleX, int titleY) {
-    DrawSprite(kWindowX, kWindowY, kWindowPiece, true, Sheet::Backgrounds);
-    DrawSprite(titleX, titleY, title, true, Sheet::Backgrounds);
-    if (ClosePlateLit())
-        DrawSprite(689, 189, kCloseLit, true, Sheet::Backgrounds);
+int WidestCityName(int size, int least) {
+    int widest = least;
+    for (int k = 1; k <= ListCityCount(); ++k)
+        if (const CityData* city = ListCity(k)) widest = std::max(widest, Measure(CityNameOf(*city), size));
+    return widest;
+}
+
+void DrawWindow(const WindowBox& box, Rect title) {
+    const Rect p = kWindowPiece;
+    const int w = box.width, h = box.height;
+    // The panel: the picture's rows, its middle stretched or squeezed to the window's
+    // height, so that a shaded panel keeps its shading without a seam.
+    const Surface& sheet = SheetSurface(Sheet::Backgrounds);
+    Surface& screen = ThePlatform().BackBuffer();
+    if (sheet.Valid() && screen.Valid()) {
+        for (int y = kCorner; y < h - kCorner; ++y) {
+            const int sy =
+                kCorner + (y - kCorner) * (p.Height() - 2 * kCorner) / std::max(1, h - 2 * kCorner);
+            screen.FillRect({box.left + kFrameInner, box.top + y, box.Right() - kFrameOuter, box.top + y + 1},
+                            sheet.GetPixel(p.left + kPanelSampleX, p.top + sy));
+        }
+    }
+    // The frame: corners as drawn, the boards between them repeated.
+    auto band = [&](int sourceTop, int y) {
+        const int span = p.Width() - 2 * kCorner;
+        DrawSprite(box.left, y, {p.left, sourceTop, p.left + kCorner, sourceTop + kCorner}, true,
+                   Sheet::Backgrounds);
+        for (int x = kCorner; x < w - kCorner; x += span) {
+            const int cut = std::min(span, w - kCorner - x);
+            DrawSprite(box.left + x, y,
+                       {p.left + kCorner, sourceTop, p.left + kCorner + cut, sourceTop + kCorner}, true,
+                       Sheet::Backgrounds);
+        }
+        DrawSprite(box.Right() - kCorner, y, {p.right - kCorner, sourceTop, p.right, sourceTop + kCorner},
+                   true, Sheet::Backgrounds);
+    };
+    band(p.top, box.top);
+    band(p.bottom - kCorner, box.Bottom() - kCorner);
+    const int spanY = p.Height() - 2 * kCorner;
+    for (int y = kCorner; y < h - kCorner; y += spanY) {
+        const int cut = std::min(spanY, h - kCorner - y);
+        DrawSprite(box.left, box.top + y,
+                   {p.left, p.top + kCorner, p.left + kFrameInner, p.top + kCorner + cut}, true,
+                   Sheet::Backgrounds);
+        DrawSprite(box.Right() - kFrameOuter, box.top + y,
+                   {p.right - kFrameOuter, p.top + kCorner, p.right, p.top + kCorner + cut}, true,
+                   Sheet::Backgrounds);
+    }
+    DrawSprite(512 - title.Width() / 2, box.top - title.Height() / 2 + 7, title, true, Sheet::Backgrounds);
+    const Rect close = box.Close();
+    if (ClosePlateLit(box))
+        DrawSprite(close.left, close.top - 1, kCloseLit, true, Sheet::Backgrounds);
     else
-        DrawSprite(689, 190, kClosePlain, true, Sheet::Backgrounds);
+        DrawSprite(close.left, close.top, kClosePlain, true, Sheet::Backgrounds);
 }
 
-bool ClosePlateLit() {
-    return Within(ui.mouseX, ui.mouseY, 688, 189, 738, 212);
+void WriteTitle(const WindowBox& box, const std::string& title) {
+    WriteAt(box.ContentLeft() + 6, box.top + 28, PanelInks().heading, kTextSize, title);
 }
 
-void WriteClose() {
-    WriteText(699, 193, ClosePlateLit() ? kLightGrey : kGrey, 8, Tr("close", "kapat"), 760);
+bool ClosePlateLit(const WindowBox& box) {
+    const Rect close = box.Close();
+    return Within(ui.mouseX, ui.mouseY, close.left - 1, close.top - 1, close.right, close.bottom);
 }
 
-void WriteHint(bool trailingSpace) {
-    if (game.year >= -1000) return;
-    if (IsEnglish())
-        WriteText(562, 477, kGrey, 8, trailingSpace ? "Press ESC to close " : "Press ESC to close", 800);
-    else
-        WriteText(534, 477, kGrey, 8, "Kapatmak için ESC'ye basın", 800);
+void WriteClose(const WindowBox& box) {
+    const Rect close = box.Close();
+    const Inks& inks = InksOn(kClosePlain, Sheet::Backgrounds);
+    const bool lit = ClosePlateLit(box);
+    WriteCentredAt((close.left + close.right) / 2, close.top + 4 - (lit ? 1 : 0),
+                   lit ? inks.text : inks.faint, kSmallSize, Tr("close", "kapat"));
 }
 
-void DrawHighlight(int y, int height) {
-    DrawSprite(319, y, {kHighlight.left, kHighlight.top, kHighlight.right, kHighlight.top + height}, true,
-               Sheet::Backgrounds);
+void WriteHint(const WindowBox& box) {
+    WriteCentredAt(512, box.HintY(), PanelInks().faint, kTextSize, HintText());
 }
 
-bool NearArrow(int x, int y, int centreY) {
-    return std::hypot(static_cast<double>(x - kArrowX), static_cast<double>(y - centreY)) <= kArrowReach;
+void DrawHighlight(int left, int y, int width, int height) {
+    DrawSpread(kHighlight, Sheet::Backgrounds, left, y, width, height, kHighlightEdge);
 }
 
-void DrawScrollArrows(int rows) {
+void DrawScrollArrows(int rows, int x, int y) {
     if (ListCityCount() <= rows) return;
     const int first = FirstShown(rows);
     const bool upOff = first <= 1, downOff = first + rows - 1 >= ListCityCount();
-    auto half = [](int state, int top, int bottom, int y) {
+    auto half = [](int state, int top, int bottom, int at, int ay) {
         const int left = kArrowsLeft + kArrowsStep * state;
-        DrawSprite(kArrowsPictureX, y, {left, kArrowsTop + top, left + kArrowsWidth, kArrowsTop + bottom},
-                   true, Sheet::Backgrounds);
+        DrawSprite(at, ay, {left, kArrowsTop + top, left + kArrowsWidth, kArrowsTop + bottom}, true,
+                   Sheet::Backgrounds);
     };
     const int middle = kArrowsHeight / 2;
-    const int up = upOff ? 3 : NearArrow(ui.mouseX, ui.mouseY, kUpArrowY) ? 1 : 0;
-    const int down = downOff ? 4 : NearArrow(ui.mouseX, ui.mouseY, kDownArrowY) ? 2 : 0;
-    half(up, 0, middle, kArrowsPictureY);
-    half(down, middle, kArrowsHeight, kArrowsPictureY + middle);
+    const int up = upOff ? 3 : NearArrow(ui.mouseX, ui.mouseY, x + 7, y + 9) ? 1 : 0;
+    const int down = downOff ? 4 : NearArrow(ui.mouseX, ui.mouseY, x + 7, y + 27) ? 2 : 0;
+    half(up, 0, middle, x, y);
+    half(down, middle, kArrowsHeight, x, y + middle);
 }
 
-bool ScrollPress(int x, int y, int rows) {
+bool ScrollPress(int px, int py, int rows, int x, int y) {
+    if (ListCityCount() <= rows) return false;
     const int last = std::max(1, ListCityCount() - rows + 1);
-    if (NearArrow(x, y, kUpArrowY)) {
+    if (NearArrow(px, py, x + 7, y + 9)) {
         ui.listScroll = std::max(FirstShown(rows) - 1, 1);
-    } else if (NearArrow(x, y, kDownArrowY)) {
+    } else if (NearArrow(px, py, x + 7, y + 27)) {
         ui.listScroll = std::max(1, std::min(FirstShown(rows) + 1, last));
     } else {
         return false;
@@ -123,7 +310,6 @@ bool ScrollPress(int x, int y, int rows) {
     PlaySound("click");
     return true;
 }
-
 void OpenCityFromList(int k, uint8_t& from) {
     const CityData* city = ListCity(k);
     if (!city) return;
@@ -140,13 +326,14 @@ void OpenCityFromList(int k, uint8_t& from) {
     OpenCityScreen();
 }
 
-void DrawCityPicture(const CityData& city, int x, int y, int rows) {
+void DrawCityPicture(const CityData& city, int x, int y, int firstRow, int rows) {
     const int owner = city.owner;
     const int level = CityPictureLevel(owner, city.size), style = CityStyle(owner);
-    // The map draws a 59-pixel picture five pixels around its 50-pixel cell; a row of a
-    // list holds the lower part of the cell, where the city stands.
-    const int bottom = 60 * (style - 1) + kCityPictureGround;
-    DrawSprite(x, y, {60 * (level - 1), bottom - rows, 60 * level - 1, bottom}, true, Sheet::CitySprite);
+    // The map draws a 59-pixel picture five pixels around its 50-pixel cell; a list shows
+    // the rows of it where the city stands.
+    const int top = 60 * (style - 1) + std::clamp(firstRow, 0, 59);
+    DrawSprite(x, y, {60 * (level - 1), top, 60 * level - 1, top + std::clamp(rows, 0, 60 - firstRow)}, true,
+               Sheet::CitySprite);
 }
 
 void DrawInBand(int x, int y, Rect source, Sheet sheet, int bandTop, int bandBottom) {
@@ -167,30 +354,104 @@ void DrawIcon(Icon icon, int x, int y) {
     DrawSprite(x, y, {left, kIconsTop, left + kIconSize, kIconsTop + kIconSize}, true, Sheet::OthersSprite);
 }
 
+void DrawSwatch(int civ, int x, int y) {
+    Surface& screen = ThePlatform().BackBuffer();
+    screen.FillRect({x, y, x + kSwatchSize, y + kSwatchSize}, CivGraphColour(Civ(civ).colour));
+    screen.FrameRect({x, y, x + kSwatchSize, y + kSwatchSize}, kDarkInks.text);
+}
+
 } // namespace overview
 
 using namespace overview;
 
 namespace {
 
+constexpr int kHeaderHeight = 22, kNameInset = 8;
+
+// The row of a list under the pointer (1-based), 0 when none.
+int HoveredRow(const ListPlace& place) {
+    if (!Within(ui.mouseX, ui.mouseY, place.rowsLeft, place.rowsTop, place.rowsRight - 1,
+                place.rowsTop + place.rows * place.rowHeight - 1))
+        return 0;
+    return RowUnder(ui.mouseY, place.rowsTop, place.rowHeight, place.rows);
+}
+
+void DrawHoveredRow(const ListPlace& place) {
+    if (const int n = HoveredRow(place))
+        DrawHighlight(place.rowsLeft, place.rowsTop + place.rowHeight * (n - 1),
+                      place.rowsRight - place.rowsLeft, place.rowHeight);
+}
+
+// The inks of a list's row r (0-based): those of the highlight under the pointer's row,
+// else the panel's.
+const Inks& RowInks(const ListPlace& place, int r) {
+    return HoveredRow(place) == r + 1 ? InksOn(kHighlight, Sheet::Backgrounds) : PanelInks();
+}
+
+// A list's title, and its header: "city name" over the names, the others centred over
+// their columns.
+void WriteListHead(const ListPlace& place, const char* title, const char* const* headers, int count) {
+    WriteTitle(place.window, title);
+    const int y = place.rowsTop - kHeaderHeight + 2;
+    WriteAt(place.nameX, y, PanelInks().faint, kTextSize, Tr("city name", "şehir adı"));
+    for (int c = 0; c < count; ++c)
+        WriteCentredAt(place.centre[c], y, PanelInks().faint, kTextSize, headers[c]);
+}
+
+// The row under a press (1-based) between the rows' left and `right`, 0 when none.
+int PressedRow(const ListPlace& place, int x, int y, int right) {
+    if (x < place.rowsLeft || x >= right) return 0;
+    return RowUnder(y, place.rowsTop, place.rowHeight, place.rows);
+}
+
 // ---------------------------------------------------------------------------
 // Products
 
-constexpr int kProductRows = 7, kProductRowHeight = 30, kProductBoxWidth = 51;
+constexpr int kProductRows = 7, kProductRowHeight = 34;
 constexpr Rect kProductsTitle{1290, 40, 1484, 80};
-constexpr int kProductPictureSize = 28;
 constexpr int kPetrol = 9, kPaper = 10;
 
-// The product box under the pointer: its row r (0-based) and box c; false when none.
-bool ProductBoxUnder(int x, int y, int& r, int& c, int& product) {
-    if (!Within(x, y, 409, 254, 695, 485)) return false;
-    const int n = RowUnder(y, 252, kProductRowHeight, kProductRows);
+const char* ProductsTitle() {
+    return Tr("Products", "Ürünler");
+}
+
+const char* StocksHeader() {
+    return Tr("Stocks (a press sells one)", "Stoklar (basılan satılır)");
+}
+
+int AmountWidth() {
+    int widest = Measure("999", kTextSize);
+    for (int k = 1; k <= ListCityCount(); ++k) {
+        const CityData* city = ListCity(k);
+        if (!city) continue;
+        int products[6];
+        const int count = ProductBoxes(*city, products);
+        for (int j = 0; j < count; ++j)
+            widest = std::max(widest, Measure(std::to_string(city->stock[products[j]]), kTextSize));
+    }
+    return widest;
+}
+
+int MostBoxes() {
+    int most = 1;
+    for (int k = 1; k <= ListCityCount(); ++k)
+        if (const CityData* city = ListCity(k)) {
+            int products[6];
+            most = std::max(most, ProductBoxes(*city, products));
+        }
+    return most;
+}
+
+// The product box under a point: its row r (0-based), box c and product; false when none.
+bool ProductBoxUnder(const ListPlace& place, int x, int y, int& r, int& c, int& product) {
+    if (x < place.boxLeft || x >= place.rowsRight) return false;
+    const int n = RowUnder(y, place.rowsTop, place.rowHeight, place.rows);
     if (n == 0) return false;
     const CityData* city = ListCity(FirstShown(kProductRows) + n - 1);
     if (!city) return false;
     int products[6];
     const int count = ProductBoxes(*city, products);
-    c = (x - 408) / kProductBoxWidth;
+    c = (x - place.boxLeft) / place.boxWidth;
     if (c >= count) return false;
     r = n - 1;
     product = products[c];
@@ -222,15 +483,14 @@ void SellFromList(CityData& city, int product) {
 }
 
 bool ProductsPress(int x, int y) {
-    if (ScrollPress(x, y, kProductRows)) return true;
-    if (x >= 319 && x < 398 && y >= 254 && y < 486) {
-        const int n = RowUnder(y, 252, kProductRowHeight, kProductRows);
-        if (n == 0) return false;
+    const ListPlace place = ProductsPlace();
+    if (ScrollPress(x, y, kProductRows, place.arrowsX, place.arrowsY)) return true;
+    if (const int n = PressedRow(place, x, y, place.boxLeft)) {
         OpenCityFromList(FirstShown(kProductRows) + n - 1, ui.openedFromProducts);
         return true;
     }
     int r = 0, c = 0, product = 0;
-    if (!ProductBoxUnder(x, y, r, c, product)) return false;
+    if (!ProductBoxUnder(place, x, y, r, c, product)) return false;
     SellFromList(*ListCity(FirstShown(kProductRows) + r), product);
     return true;
 }
@@ -245,77 +505,117 @@ std::string FirstTooltipLine(int amount, int product) {
     return Prefixed(" ", std::to_string(amount)) + " " + name + " Satmak İçin Tıklayın";
 }
 
-void WriteProductTooltip() {
+// The note under the box the pointer is on: what a press sells, and for how much. It
+// stands below the row, so the row's figures stay in sight.
+void WriteProductTooltip(const ListPlace& place) {
     int r = 0, c = 0, product = 0;
-    if (!ProductBoxUnder(ui.mouseX, ui.mouseY, r, c, product)) return;
+    if (!ProductBoxUnder(place, ui.mouseX, ui.mouseY, r, c, product)) return;
     const CityData& city = *ListCity(FirstShown(kProductRows) + r);
     const int amount = city.stock[product];
     const std::string first = FirstTooltipLine(amount, product);
     const std::string label = Tr(" Value : ", " Değer : ");
     const std::string value = MoneyText(static_cast<double>(amount) * productPrice(product) / 100.0);
     const std::string unit = Tr(" Gold ", " Altın ");
-    // The box holds the longer of the two lines, however wide the face draws them.
-    Platform& platform = ThePlatform();
     const std::string second = label + value + unit;
-    const int w = std::max({TextWidth(first, 8), TextWidth(second, 8), platform.TextPixelWidth(first, 8),
-                            platform.TextPixelWidth(second, 8)});
-    Surface& screen = platform.BackBuffer();
-    screen.Ellipse({51 * c + 398, 30 * r + 250, 51 * c + 484, 30 * r + 284}, kBlack, false);
-    const Rect box{51 * c + 447, 30 * r + 250, 51 * c + 453 + w, 30 * r + 284};
-    screen.FillRect(box, kGrey);
-    screen.FrameRect(box, kBlack);
-    WriteText(51 * c + 450, 30 * r + 253, kBlack, 8, first, 1024);
-    WriteText(51 * c + 450, 30 * r + 266, kBlack, 8, label, 1024);
-    WriteText(51 * c + 450 + TextWidth(label, 8), 30 * r + 266, kYellow, 8, value + unit, 1024);
+    const int w = std::max(Measure(first, kTextSize), Measure(second, kTextSize)) + 8;
+    const int boxX = place.boxLeft + place.boxWidth * c, rowTop = place.rowsTop + place.rowHeight * r;
+    Surface& screen = ThePlatform().BackBuffer();
+    screen.FrameRect({boxX - 2, rowTop + 1, boxX + place.boxWidth - 4, rowTop + place.rowHeight - 1},
+                     RowInks(place, r).text);
+    const int left = std::clamp(boxX, 4, 1020 - w);
+    const Rect note{left, rowTop + place.rowHeight, left + w, rowTop + place.rowHeight + 36};
+    screen.FillRect(note, kNoteFill);
+    screen.FrameRect(note, kDarkInks.text);
+    WriteAt(note.left + 3, note.top + 3, kDarkInks.text, kTextSize, first);
+    WriteAt(note.left + 3, note.top + 19, kDarkInks.text, kTextSize, label);
+    WriteAt(note.left + 3 + Measure(label, kTextSize), note.top + 19, kDarkInks.gold, kTextSize,
+            value + unit);
 }
 
 void WriteProductsTexts() {
     if (!ui.productsMenuOpen) return;
+    const ListPlace place = ProductsPlace();
+    const Inks& inks = PanelInks();
+    WriteTitle(place.window, ProductsTitle());
+    const int headerY = place.rowsTop - kHeaderHeight + 2;
+    WriteAt(place.nameX, headerY, inks.faint, kTextSize, Tr("City", "Şehir"));
+    WriteAt(place.boxLeft, headerY, inks.faint, kTextSize, StocksHeader());
     const int first = FirstShown(kProductRows), rows = ShownRows(kProductRows);
     for (int r = 0; r < rows; ++r) {
         const CityData* city = ListCity(first + r);
         if (!city) continue;
-        const int y = 260 + kProductRowHeight * r;
-        WriteText(330, y, kListGrey, 8, CityNameOf(*city), 1024);
+        const int y = place.rowsTop + kProductRowHeight * r + 10;
+        const Inks& row = RowInks(place, r);
+        WriteAt(place.nameX, y, row.text, kTextSize, CityNameOf(*city));
         int products[6];
         const int count = ProductBoxes(*city, products);
         for (int j = 0; j < count; ++j) {
-            const std::string amount = std::to_string(city->stock[products[j]]);
-            WriteText(419 + kProductBoxWidth * j - TextWidth(amount, 8), y, kBlack, 8, amount, 1024);
+            const int boxX = place.boxLeft + place.boxWidth * j;
+            if (products[j] == kPetrol || products[j] == kPaper)
+                WriteCentredAt(boxX + kProductPictureSize / 2, y + 1, row.faint, kSmallSize,
+                               productName(products[j]));
+            WriteAt(boxX + kProductPictureSize + kAmountGap, y, row.text, kTextSize,
+                    std::to_string(city->stock[products[j]]));
         }
     }
-    WriteHint(true);
-    WriteClose();
-    WriteProductTooltip();
+    WriteHint(place.window);
+    WriteClose(place.window);
+    WriteProductTooltip(place);
 }
 
 // ---------------------------------------------------------------------------
 // Finance
 
-constexpr int kFinanceRows = 9, kFinanceRowHeight = 21;
+constexpr int kFinanceRows = 9, kFinanceRowHeight = 22;
 constexpr Rect kFinanceTitle{1490, 40, 1608, 80};
 constexpr Rect kFinancePicture{1290, 140, 1500, 174};
+constexpr int kFinanceWidths[6] = {50, 50, 60, 56, 56, 80};
+
+const char* FinanceTitle() {
+    return Tr("Finance", "Maliye");
+}
 
 double NetIncome(const CityData& city) {
     return TaxIncome(city) - city.scienceLevel - city.militaryLevel;
 }
 
-// "+" in blue above zero, nothing in list grey at zero, "-" in red below.
-void WriteSigned(int centreX, int y, double value) {
-    const std::string text = Prefixed(value > 0 ? "+" : value < 0 ? "-" : "", MoneyText(value));
-    WriteCentred(centreX, y, value > 0 ? kBlue : value < 0 ? kRed : kListGrey, 8, text);
+// The army line's label: what each soldier costs under this government, or that the
+// Aztecs' soldiers work free; empty where soldiers cost nothing.
+std::string ArmyLabel(int civ) {
+    if (SoldierPay(civ) <= 0) return "";
+    if (!PaysSoldiers(civ))
+        return Tr("Army expenses   (Aztec soldiers work free)",
+                  "Askeri giderler  (Aztek askerleri maaş almıyor)");
+    const std::string rate = MoneyText(SoldierPay(civ));
+    const std::string government = governmentName(Civ(civ).government);
+    return IsEnglish() ? "Army expenses (" + rate + " gold per soldier, " + government + ")"
+                       : "Askeri gider (asker başına " + rate + " altın, " + government + ")";
 }
 
-void WriteLevel(int centreX, int y, int level) {
+std::string SoldierCountText(int civ) {
+    return "x " + std::to_string(SoldierCount(civ));
+}
+
+// "+" in blue above zero, nothing in plain ink at zero, "-" in red below.
+void WriteSigned(int centreX, int y, double value, const Inks& inks) {
+    const std::string text = Prefixed(value > 0 ? "+" : value < 0 ? "-" : "", MoneyText(value));
+    WriteCentredAt(centreX, y, value > 0 ? inks.gain : value < 0 ? inks.loss : inks.text, kTextSize, text);
+}
+
+void WriteLevel(int centreX, int y, int level, const Inks& inks) {
     if (level != 0)
-        WriteCentred(centreX, y, kRed, 8, std::to_string(level) + ".00");
+        WriteCentredAt(centreX, y, inks.loss, kTextSize, std::to_string(level) + ".00");
     else
-        WriteCentred(centreX, y, kListGrey, 8, Tr("none", "yok"));
+        WriteCentredAt(centreX, y, inks.faint, kTextSize, Tr("none", "yok"));
+}
+
+int FinanceArmyY(const ListPlace& place) {
+    return place.rowsTop + kFinanceRowHeight * std::max(ShownRows(kFinanceRows), 1) + 6;
 }
 
 bool FinancePress(int x, int y) {
-    if (x < 319 || x >= 696) return false;
-    const int n = RowUnder(y, 255, kFinanceRowHeight, kFinanceRows);
+    const ListPlace place = FinancePlace();
+    const int n = PressedRow(place, x, y, place.rowsRight);
     if (n == 0) return false;
     OpenCityFromList(FirstShown(kFinanceRows) + n - 1, ui.openedFromFinance);
     return true;
@@ -324,64 +624,61 @@ bool FinancePress(int x, int y) {
 void WriteFinanceTexts() {
     if (!ui.financeMenuOpen) return;
     const int civ = game.currentCiv;
-    WriteText(340, 243, kHeading, 8,
-              Tr("city name             pop        tax         inc         sci         mil             total",
-                 "şehir adı             nüfus      vergi     gelir       bilim     askeri         toplam"),
-              1024);
+    const ListPlace place = FinancePlace();
+    const Inks& inks = PanelInks();
+    const char* headers[6] = {Tr("pop", "nüfus"), Tr("tax", "vergi"),  Tr("inc", "gelir"),
+                              Tr("sci", "bilim"), Tr("mil", "askeri"), Tr("total", "toplam")};
+    WriteListHead(place, FinanceTitle(), headers, 6);
     const int first = FirstShown(kFinanceRows), rows = ShownRows(kFinanceRows);
     for (int r = 0; r < rows; ++r) {
         const CityData* city = ListCity(first + r);
         if (!city) continue;
-        const int y = 260 + kFinanceRowHeight * r;
-        WriteText(340, y, kListGrey, 8, CityNameOf(*city), 1024);
-        WriteCentred(435, y, kListGrey, 8, std::to_string(city->size));
-        WriteCentred(475, y, kListGrey, 8, std::to_string(city->taxRate) + "%");
-        WriteCentred(515, y, kBlue, 8, MoneyText(TaxIncome(*city)));
-        WriteLevel(555, y, city->scienceLevel);
-        WriteLevel(595, y, city->militaryLevel);
-        WriteSigned(649, y, NetIncome(*city));
+        const int y = place.rowsTop + kFinanceRowHeight * r + 4;
+        const Inks& row = RowInks(place, r);
+        WriteAt(place.nameX, y, row.text, kTextSize, CityNameOf(*city));
+        WriteCentredAt(place.centre[kPopColumn], y, row.text, kTextSize, std::to_string(city->size));
+        WriteCentredAt(place.centre[kTaxColumn], y, row.text, kTextSize, std::to_string(city->taxRate) + "%");
+        WriteCentredAt(place.centre[kIncomeColumn], y, row.gain, kTextSize, MoneyText(TaxIncome(*city)));
+        WriteLevel(place.centre[kScienceColumn], y, city->scienceLevel, row);
+        WriteLevel(place.centre[kMilitaryColumn], y, city->militaryLevel, row);
+        WriteSigned(place.centre[kNetColumn], y, NetIncome(*city), row);
     }
     if (ListCityCount() > 0) {
-        const int last = std::max(rows - 1, 0);
-        const int soldiers = SoldierCount(civ);
         const double pay = SoldierPay(civ);
-        const int armyY = 281 + kFinanceRowHeight * last;
-        if (pay > 0) {
-            if (!PaysSoldiers(civ)) {
-                WriteText(340, armyY, kListGrey, 8,
-                          Tr("Army expenses   (Aztec soldiers work free)",
-                             "Askeri giderler  (Aztek askerleri maaş almıyor)"),
-                          1024);
-            } else {
-                const std::string rate = MoneyText(pay);
-                const std::string government = governmentName(Civ(civ).government);
-                WriteText(340, armyY, kListGrey, 8,
-                          IsEnglish() ? "Army expenses (" + rate + " gold per soldier, " + government + ")"
-                                      : "Askeri gider (asker başına " + rate + " altın, " + government + ")",
-                          1024);
-                WriteCentred(649, armyY, kRed, 8, Prefixed("-", MoneyText(soldiers * pay)));
-            }
-        }
-        WriteCentred(606, armyY, kListGrey, 8, "x " + std::to_string(soldiers));
+        const int armyY = FinanceArmyY(place);
+        const std::string label = ArmyLabel(civ);
+        if (!label.empty()) WriteAt(place.nameX, armyY, inks.faint, kTextSize, label);
+        if (pay > 0 && PaysSoldiers(civ))
+            WriteCentredAt(place.centre[kNetColumn], armyY, inks.loss, kTextSize,
+                           Prefixed("-", MoneyText(SoldierCount(civ) * pay)));
+        const int netLeft = place.centre[kNetColumn] - kFinanceWidths[kNetColumn] / 2;
+        WriteRightAt(netLeft - 8, armyY, inks.faint, kTextSize, SoldierCountText(civ));
         // The total counts every city, also those past the ninth row.
         double total = 0;
         for (int k = 1; k <= ListCityCount(); ++k)
             if (const CityData* city = ListCity(k)) total += NetIncome(*city);
-        if (pay > 0 && PaysSoldiers(civ)) total -= soldiers * pay;
-        const int totalY = 302 + kFinanceRowHeight * last;
-        WriteText(340, totalY, kListGrey, 8, Tr("Total profit per turn", "Tur başına toplam kâr"), 1024);
-        WriteSigned(649, totalY, total);
+        if (pay > 0 && PaysSoldiers(civ)) total -= SoldierCount(civ) * pay;
+        const int totalY = armyY + kFinanceRowHeight + 4;
+        WriteAt(place.nameX, totalY, inks.text, kTextSize,
+                Tr("Total profit per turn", "Tur başına toplam kâr"));
+        WriteSigned(place.centre[kNetColumn], totalY, total, inks);
     }
-    // The hint stands where a full list ends; it gives way to the total.
-    if (302 + kFinanceRowHeight * std::max(rows - 1, 0) + 13 < 477 || ListCityCount() == 0) WriteHint(true);
-    WriteClose();
+    WriteHint(place.window);
+    WriteClose(place.window);
 }
 
 // ---------------------------------------------------------------------------
 // Cities
 
-constexpr int kCityRows = 6, kCityRowHeight = 34;
+constexpr int kCityRows = 6, kCityRowHeight = 50;
 constexpr Rect kCitiesTitle{1290, 0, 1566, 40};
+constexpr int kCityPictureWidth = 59, kPictureInset = 4;
+constexpr int kCitiesWidths[5] = {84, 62, 62, 62, 112};
+constexpr int kCardWidth = 46;
+
+const char* CitiesTitle() {
+    return Tr("Cities", "Şehirler");
+}
 
 // Icons in a row centred on centreX, closer together the more there are; never wider
 // than the column.
@@ -393,15 +690,91 @@ void DrawIconRow(Icon icon, int count, int centreX, int y) {
 }
 
 bool CitiesPress(int x, int y) {
-    if (ScrollPress(x, y, kCityRows)) return true;
-    if (x < 319 || x >= 696) return false;
-    const int n = RowUnder(y, 263, kCityRowHeight, kCityRows);
+    const ListPlace place = CitiesPlace();
+    if (ScrollPress(x, y, kCityRows, place.arrowsX, place.arrowsY)) return true;
+    const int n = PressedRow(place, x, y, place.rowsRight);
     if (n == 0) return false;
     OpenCityFromList(FirstShown(kCityRows) + n - 1, ui.openedFromCities);
     return true;
 }
 
+// A list's place: its window fitted round rows `rowsWidth` wide under a header, with
+// room for the arrows when it is longer than its rows.
+ListPlace PlaceList(int rowsWidth, int rows, int rowHeight, int below, int centreWidth,
+                    const std::string& title) {
+    const bool scrolls = ListCityCount() > rows;
+    const int shown = std::clamp(ListCityCount(), 1, rows);
+    ListPlace place;
+    place.window = FitWindow(rowsWidth + (scrolls ? kArrowsColumn : 0),
+                             kHeaderHeight + shown * rowHeight + below, centreWidth, title);
+    place.rowsLeft = place.window.ContentLeft();
+    place.rowsRight = place.rowsLeft + rowsWidth;
+    place.rowsTop = place.window.ContentTop() + kHeaderHeight;
+    place.rowHeight = rowHeight;
+    place.rows = rows;
+    place.nameX = place.rowsLeft + kNameInset;
+    place.arrowsX = place.rowsRight + (kArrowsColumn - kArrowsWidth) / 2;
+    place.arrowsY = place.rowsTop + shown * rowHeight - kArrowsHeight;
+    return place;
+}
+
 } // namespace
+
+namespace overview {
+
+int ProductBoxLeft(const ListPlace& place, int box) {
+    return place.boxLeft + place.boxWidth * box;
+}
+
+ListPlace ProductsPlace() {
+    const int nameWidth = WidestCityName(kTextSize, 60);
+    const int boxWidth = kProductPictureSize + kAmountGap + AmountWidth() + 14;
+    // The boxes, or the header's words over them when they are wider.
+    const int boxes = std::max(MostBoxes() * boxWidth, Measure(StocksHeader(), kTextSize) + 8);
+    const int rowsWidth = kNameInset + nameWidth + 16 + boxes;
+    ListPlace place =
+        PlaceList(rowsWidth, kProductRows, kProductRowHeight, 0, kProductsTitle.Width(), ProductsTitle());
+    place.boxLeft = place.nameX + nameWidth + 16;
+    place.boxWidth = boxWidth;
+    return place;
+}
+
+ListPlace FinancePlace() {
+    const int civ = game.currentCiv;
+    const int nameWidth = WidestCityName(kTextSize, 70);
+    int columns = 0;
+    for (const int w : kFinanceWidths) columns += w;
+    // The army line's label runs under the name and the first columns, before the count.
+    const int armyWidth = Measure(ArmyLabel(civ), kTextSize) + 12 +
+                          Measure(SoldierCountText(civ), kTextSize) + 8 + kFinanceWidths[kNetColumn];
+    const int rowsWidth = kNameInset + std::max(nameWidth + 12 + columns, armyWidth) + 8;
+    ListPlace place = PlaceList(rowsWidth, kFinanceRows, kFinanceRowHeight, 2 * kFinanceRowHeight + 12,
+                                kFinancePicture.Width(), FinanceTitle());
+    place.rowsRight = place.rowsLeft + rowsWidth;
+    int x = place.rowsRight - 8 - columns;
+    for (int c = 0; c < 6; ++c) {
+        place.centre[c] = x + kFinanceWidths[c] / 2;
+        x += kFinanceWidths[c];
+    }
+    return place;
+}
+
+ListPlace CitiesPlace() {
+    const int nameWidth = WidestCityName(kTextSize, 70);
+    int columns = 0;
+    for (const int w : kCitiesWidths) columns += w;
+    const int rowsWidth = kPictureInset + kCityPictureWidth + kNameInset + nameWidth + 12 + columns;
+    ListPlace place = PlaceList(rowsWidth, kCityRows, kCityRowHeight, 0, kCitiesTitle.Width(), CitiesTitle());
+    place.nameX = place.rowsLeft + kPictureInset + kCityPictureWidth + kNameInset;
+    int x = place.nameX + nameWidth + 12;
+    for (int c = 0; c < 5; ++c) {
+        place.centre[c] = x + kCitiesWidths[c] / 2;
+        x += kCitiesWidths[c];
+    }
+    return place;
+}
+
+} // namespace overview
 
 // ---------------------------------------------------------------------------
 
@@ -491,13 +864,27 @@ bool OverviewMouseDown(int x, int y) {
     return false;
 }
 
+bool OverviewCloseUnder(int x, int y) {
+    WindowBox box;
+    if (ui.productsMenuOpen)
+        box = ProductsPlace().window;
+    else if (ui.citiesMenuOpen)
+        box = CitiesPlace().window;
+    else if (ui.financeMenuOpen)
+        box = FinancePlace().window;
+    else if (ui.statsMenuOpen)
+        box = StatsWindow();
+    else
+        return false;
+    const Rect close = box.Close();
+    return x >= close.left - 1 && x < close.right + 1 && y >= close.top - 1 && y < close.bottom + 1;
+}
+
 void DrawProductsMenu() {
-    DrawWindow(kProductsTitle, 415, 137);
+    const ListPlace place = ProductsPlace();
+    DrawWindow(place.window, kProductsTitle);
+    DrawHoveredRow(place);
     const int first = FirstShown(kProductRows), rows = ShownRows(kProductRows);
-    if (Within(ui.mouseX, ui.mouseY, 319, 254, 695, 485)) {
-        const int n = RowUnder(ui.mouseY, 252, kProductRowHeight, kProductRows);
-        if (n != 0) DrawHighlight(250 + kProductRowHeight * (n - 1), kProductRowHeight);
-    }
     for (int r = 0; r < rows; ++r) {
         const CityData* city = ListCity(first + r);
         if (!city) continue;
@@ -507,71 +894,74 @@ void DrawProductsMenu() {
             const int p = products[j];
             if (p == kPetrol || p == kPaper) continue;
             const int left = 30 * (p - 1);
-            DrawSprite(421 + kProductBoxWidth * j, 251 + kProductRowHeight * r,
+            DrawSprite(ProductBoxLeft(place, j), place.rowsTop + kProductRowHeight * r + 3,
                        {left, 104, left + kProductPictureSize, 104 + kProductPictureSize}, true,
                        Sheet::ProductSprite);
         }
     }
-    DrawScrollArrows(kProductRows);
+    DrawScrollArrows(kProductRows, place.arrowsX, place.arrowsY);
 }
 
 void DrawFinanceMenu() {
-    DrawWindow(kFinanceTitle, 453, 139);
-    DrawSprite(407, 207, kFinancePicture, true, Sheet::Backgrounds);
-    const int rows = ShownRows(kFinanceRows);
-    if (Within(ui.mouseX, ui.mouseY, 319, 255, 695, 453)) {
-        const int n = RowUnder(ui.mouseY, 255, kFinanceRowHeight, kFinanceRows);
-        if (n != 0) DrawHighlight(255 + kFinanceRowHeight * (n - 1), kFinanceRowHeight);
-    }
+    const ListPlace place = FinancePlace();
+    DrawWindow(place.window, kFinanceTitle);
+    DrawSprite(512 - kFinancePicture.Width() / 2, place.window.top + 22, kFinancePicture, true,
+               Sheet::Backgrounds);
+    DrawHoveredRow(place);
     if (ListCityCount() > 0) {
-        const int r = std::max(rows - 1, 0);
+        const int armyY = FinanceArmyY(place);
+        const int netLeft = place.centre[kNetColumn] - kFinanceWidths[kNetColumn] / 2;
+        const int totalRule = armyY + kFinanceRowHeight;
         Surface& screen = ThePlatform().BackBuffer();
-        screen.Line(625, 255, 625, 313 + kFinanceRowHeight * r, kDarkGrey);
-        screen.Line(340, 298 + kFinanceRowHeight * r, 670, 298 + kFinanceRowHeight * r, kDarkGrey);
+        screen.Line(netLeft, place.rowsTop - kHeaderHeight, netLeft, totalRule + kFinanceRowHeight + 2,
+                    PanelInks().rule);
+        screen.Line(place.nameX, totalRule, place.rowsRight, totalRule, PanelInks().rule);
     }
 }
 
 void DrawCitiesMenu() {
-    DrawWindow(kCitiesTitle, 374, 138);
+    const ListPlace place = CitiesPlace();
+    DrawWindow(place.window, kCitiesTitle);
+    DrawHoveredRow(place);
     const int first = FirstShown(kCityRows), rows = ShownRows(kCityRows);
-    if (Within(ui.mouseX, ui.mouseY, 319, 264, 695, 463)) {
-        const int n = RowUnder(ui.mouseY, 263, kCityRowHeight, kCityRows);
-        if (n != 0) DrawHighlight(262 + kCityRowHeight * (n - 1), kCityRowHeight);
-    }
+    Surface& screen = ThePlatform().BackBuffer();
     for (int r = 0; r < rows; ++r) {
         CityData* city = ListCity(first + r);
         if (!city) continue;
-        const int top = kCityRowHeight * r;
-        // Left of the name, which it would hide.
-        DrawCityPicture(*city, 290, 263 + top, kCityRowHeight - 1);
+        const int top = place.rowsTop + kCityRowHeight * r, bottom = top + kCityRowHeight;
+        // The whole town, left of its name, within its own row.
+        DrawCityPicture(*city, place.rowsLeft + kPictureInset, top, kCityPictureTop, kCityRowHeight);
         const std::string happiness = std::to_string(Trunc(city->happiness));
         const double mood = HappinessDelta(*city, true);
+        const int iconY = top + (kCityRowHeight - kIconSize) / 2;
         if (mood > 0.4)
-            DrawIcon(Icon::Content, 434 + TextWidth(happiness, 8), 271 + top);
+            DrawIcon(Icon::Content, place.centre[kHappyColumn] + 6, iconY);
         else if (mood < -0.4)
-            DrawIcon(Icon::Discontent, 433 + TextWidth(happiness, 8), 271 + top);
-        DrawIconRow(Icon::Military, Round(CityMilitary(*city)), 495, 270 + top);
-        DrawIconRow(Icon::Science, Round(CityScience(*city)), 539, 271 + top);
-        DrawIconRow(Icon::Coin, Round(std::max(TaxIncome(*city) - Corruption(*city), 1.0)), 585, 271 + top);
-        // The unit and building pictures are taller than a row; each keeps to its own.
-        const int bandTop = 262 + top, bandBottom = bandTop + kCityRowHeight;
+            DrawIcon(Icon::Discontent, place.centre[kHappyColumn] + 6, iconY);
+        DrawIconRow(Icon::Military, Round(CityMilitary(*city)), place.centre[kMilitaryIcons], iconY);
+        DrawIconRow(Icon::Science, Round(CityScience(*city)), place.centre[kScienceIcons], iconY);
+        DrawIconRow(Icon::Coin, Round(std::max(TaxIncome(*city) - Corruption(*city), 1.0)),
+                    place.centre[kIncomeIcons], iconY);
+        // What it produces: the unit it works towards on a small parchment card (its dark
+        // outline would vanish on a dark panel), and the building it constructs; each
+        // keeps to its own row.
+        const int cardLeft = place.centre[kProducing] - kCitiesWidths[kProducing] / 2 + 4;
         const int type = city->unitBuildItem;
         if (type >= 1 && type <= kUnitTypes) {
-            // The unit's dark outline stands on a small parchment card, or the panel would hide it.
-            Surface& screen = ThePlatform().BackBuffer();
-            screen.FillRect({624, bandTop + 2, 668, bandBottom - 2}, Rgb(222, 204, 160));
-            screen.FrameRect({624, bandTop + 2, 668, bandBottom - 2}, Rgb(176, 138, 84));
-            DrawInBand(621, 258 + top, {50 * (type - 1), 0, 50 * (type - 1) + 49, 48},
-                       Sheet::UnitOutlinesSprite, bandTop + 3, bandBottom - 3);
+            const Rect card{cardLeft, top + 3, cardLeft + kCardWidth, bottom - 3};
+            screen.FillRect(card, Rgb(222, 204, 160));
+            screen.FrameRect(card, Rgb(176, 138, 84));
+            DrawInBand(cardLeft - 2, top + 1, {50 * (type - 1), 0, 50 * (type - 1) + 49, 48},
+                       Sheet::UnitOutlinesSprite, card.top + 1, card.bottom - 1);
         }
         const int picture = city->buildItem != 0 ? buildingPicture(city->buildItem - kUnitTypes) : 0;
         if (picture > 0) {
             const int left = (picture - 1) % 10 * 48, pictureTop = (picture - 1) / 10 * 48;
-            DrawInBand(692 - 24, 280 + top - 24, {left, pictureTop, left + 48, pictureTop + 48},
-                       Sheet::BuildingSprite, bandTop, bandBottom);
+            DrawInBand(cardLeft + kCardWidth + 8, top + 1, {left, pictureTop, left + 48, pictureTop + 48},
+                       Sheet::BuildingSprite, top, bottom);
         }
     }
-    DrawScrollArrows(kCityRows);
+    DrawScrollArrows(kCityRows, place.arrowsX, place.arrowsY);
 }
 
 void WriteOverviewTexts() {
@@ -582,20 +972,22 @@ void WriteOverviewTexts() {
 
 void WriteCitiesMenuTexts() {
     if (!ui.citiesMenuOpen) return;
-    WriteText(351, 249, kHeading, 8,
-              Tr("city name    |  happiness  |  military  |  science |  income  |  unit producing",
-                 "şehir adı      |  mutluluk   |  askeri    |  bilim   |  gelir   |  üretilen birim"),
-              1024);
+    const ListPlace place = CitiesPlace();
+    const char* headers[5] = {Tr("happiness", "mutluluk"), Tr("military", "askeri"), Tr("science", "bilim"),
+                              Tr("income", "gelir"), Tr("producing", "üretim")};
+    WriteListHead(place, CitiesTitle(), headers, 5);
     const int first = FirstShown(kCityRows), rows = ShownRows(kCityRows);
     for (int r = 0; r < rows; ++r) {
         const CityData* city = ListCity(first + r);
         if (!city) continue;
-        const int y = 273 + kCityRowHeight * r;
-        WriteText(356, y, kListGrey, 8, CityNameOf(*city), 1024);
-        WriteText(431, y, kListGrey, 8, std::to_string(Trunc(city->happiness)), 1024);
+        const int y = place.rowsTop + kCityRowHeight * r + (kCityRowHeight - 14) / 2;
+        const Inks& row = RowInks(place, r);
+        WriteAt(place.nameX, y, row.text, kTextSize, CityNameOf(*city));
+        WriteRightAt(place.centre[kHappyColumn] + 2, y, row.text, kTextSize,
+                     std::to_string(Trunc(city->happiness)));
     }
-    WriteHint(false);
-    WriteClose();
+    WriteHint(place.window);
+    WriteClose(place.window);
 }
 
 } // namespace annals

@@ -16,6 +16,9 @@ struct CityData;
 // cities screens, rows of the finance screen, page and Talk buttons of the statistics.
 // True when the press hit one of them; a press that hits nothing goes on.
 bool OverviewMouseDown(int x, int y);
+// Whether (x, y) is on the close plate of the open overview window (products, finance,
+// cities or statistics); each window is fitted to its content, so the plate moves.
+bool OverviewCloseUnder(int x, int y);
 
 // Money as the lists write it: whole gold, a point and two digits, "3.05". A negative
 // amount is written by its magnitude; the lists show the sign apart.

@@ -90,6 +90,26 @@ bool Overlaps(const Rect& a, const Rect& b) {
     return a.left < b.right && b.left < a.right && a.top < b.bottom && b.top < a.bottom;
 }
 
+// The screen rectangle of a map cell, or an empty one when it is off the view.
+Rect CellRect(int x, int y) {
+    if (x == 0) return {};
+    const int left = Round((x - game.viewX) * 50 + 12), top = Round((y - game.viewY) * 50 + 9);
+    return {left, top, left + 50, top + 50};
+}
+
+// Whether the middle of a map cell can be seen and pressed: inside the map's frame and
+// clear of the two panels and the status bar between them.
+bool CellInSight(int x, int y) {
+    const Rect r = CellRect(x, y);
+    if (r.Empty()) return false;
+    const int mx = r.left + 25, my = r.top + 25;
+    if (mx < 22 || mx > 1002 || my < 19 || my > 758) return false;
+    constexpr Rect kCovers[] = {{0, 610, 262, 768}, {780, 605, 1024, 768}, {250, 678, 800, 768}};
+    for (const Rect& c : kCovers)
+        if (mx >= c.left && mx < c.right && my >= c.top && my < c.bottom) return false;
+    return true;
+}
+
 // ---------------------------------------------------------------------------
 // The first turns' steps
 
@@ -125,9 +145,8 @@ bool WriteNextStepGuide(int civ) {
     const CivRecord& owner = Civ(civ);
     const int cx = owner.cities[1].x, cy = owner.cities[1].y;
     const double vx = game.viewX, vy = game.viewY;
-    if (!InsideMap(cx, cy)) return false;
-    if (!(vx + 0.5 < cx && cx < vx + 19.5 && vy + 0.5 < cy && cy < vy + 13.5)) return false;
-    if (cy >= vy + 12 && !(vx + 3.5 < cx && cx < vx + 16.5)) return false;
+    // A city out of the view, or under a panel, cannot be pressed where the note points.
+    if (!InsideMap(cx, cy) || !CellInSight(cx, cy)) return false;
     const int size = Cell(cx, cy).size;
     if (ui.firstCityOpened && ui.firstUnitMoved && (OwnsSettler(1) || size <= 1)) return false;
 
@@ -337,13 +356,6 @@ bool AdviceFor(int advice, int person, MapAdvice& out) {
     }
 }
 
-// The screen rectangle of a map cell, or an empty one when it is off the view.
-Rect CellRect(int x, int y) {
-    if (x == 0) return {};
-    const int left = Round((x - game.viewX) * 50 + 12), top = Round((y - game.viewY) * 50 + 9);
-    return {left, top, left + 50, top + 50};
-}
-
 // A note on the map stands in one of four places clear of the news column, the panels
 // and the cell it speaks of, and of the selected unit.
 constexpr int kMapNoteWidth = 250;
@@ -379,7 +391,8 @@ bool WriteMapAdvice(int person) {
             ui.guideAdviceTurn = game.turn;
         }
         const int height = NoteHeight(a.text, kMapNoteWidth);
-        Rect target = CellRect(a.x, a.y);
+        // The line points only at a cell that can be seen.
+        const Rect target = CellInSight(a.x, a.y) ? CellRect(a.x, a.y) : Rect{};
         const Rect box =
             MapNotePlace(height, {target.left - 10, target.top - 10, target.right + 10, target.bottom + 10});
         if (!target.Empty()) {

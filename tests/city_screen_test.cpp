@@ -8,6 +8,7 @@
 #include "platform/headless_platform.h"
 #include "platform/keys.h"
 #include "shell/program.h"
+#include "state/numbers.h"
 #include "ui/city_screen.h"
 #include "ui/drawing.h"
 #include "ui/input.h"
@@ -558,6 +559,26 @@ TEST_F(CityScreenTest, ZeroFiguresHaveNoSign) {
         }
 }
 
+// The tax rate and its income, as each language writes a share and a figure per turn.
+TEST_F(CityScreenTest, TaxesAndIncomeReadInEachLanguage) {
+    CityData& city = OpenAt(8, 8, 3);
+    city.taxRate = 25;
+    const std::string income = std::to_string(Round(TaxIncome(city)));
+    const struct {
+        int language;
+        const char *rate, *line;
+    } kCases[] = {{1, "25%", "25%  (%s per turn)"}, {2, "%25", "%25  (turda %s)"}};
+    for (const auto& c : kCases) {
+        game.language = static_cast<uint8_t>(c.language);
+        platform.ClearLog();
+        TextPass();
+        std::string line = c.line;
+        line.replace(line.find("%s"), 2, income);
+        EXPECT_TRUE(Wrote(715, 242, c.rate)) << c.rate;
+        EXPECT_TRUE(Wrote(710, 299, line)) << line;
+    }
+}
+
 TEST_F(CityScreenTest, EveryTextHasATurkishForm) {
     CityData& city = OpenAt(8, 8, 3);
     city.stock[kCotton] = city.storageCapacity;
@@ -589,7 +610,7 @@ TEST_F(CityScreenTest, EveryTextHasATurkishForm) {
         if (r.kind != DrawRecord::Text) continue;
         for (const char* english :
              {"WARNING", "turns", "Turns", "gold", "Tons", "Make settler", "Sell", "Load", "Destroy",
-              "corruption", "per turn", "close", "stocks", "Taxes", "Unload"})
+              "corruption", "per turn", "close", "stocks", "Taxes", "Unload", "Each"})
             EXPECT_EQ(r.name.find(english), std::string::npos) << r.name;
     }
 }

@@ -364,9 +364,16 @@ TEST_F(ScienceScreenTest, TheTreeShowsEveryScienceOnceAndTurnsItsPages) {
         ui.sciencePage = static_cast<uint8_t>(page);
         platform.ClearLog();
         DrawScienceMenu();
-        for (const DrawRecord& r : log())
+        for (const DrawRecord& r : log()) {
             markers += r.kind == DrawRecord::Sprite && r.name == "scienceSprite.bmp" && r.source.top == 232 &&
                        r.source.left == 0;
+            // Every name, and the band under it that a press picks it by, ends above the
+            // page buttons' circles around y 480.
+            for (int s = 1; s <= kSciences; ++s) {
+                if (r.kind != DrawRecord::Text || r.name != scienceName(s)) continue;
+                EXPECT_LE(r.y + 15, 469) << r.name;
+            }
+        }
     }
     EXPECT_EQ(markers, kSciences);
 

@@ -425,7 +425,8 @@ constexpr int kTreeColumns[kPages][3][6] = {
 // The tree drawn as a tree: each page shows its sciences in three columns, with a column
 // before them of the sciences from earlier pages that they build on, and a line from
 // every science to each one it needs. Positions are screen positions of the markers.
-constexpr int kTreeLeft = 236, kTreeWidth = 560, kTreeTop = 234, kTreeHeight = 226;
+// The lowest row ends above the page buttons (their circles reach up to y 469).
+constexpr int kTreeLeft = 236, kTreeWidth = 560, kTreeTop = 230, kTreeHeight = 220;
 constexpr int kNameWidth = 122;
 
 int SpotY(int k, int count) {

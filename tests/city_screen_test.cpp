@@ -559,15 +559,17 @@ TEST_F(CityScreenTest, ZeroFiguresHaveNoSign) {
         }
 }
 
-// The tax rate and its income, as each language writes a share and a figure per turn.
-TEST_F(CityScreenTest, TaxesAndIncomeReadInEachLanguage) {
+// The tax rate and its income, as each language writes a share and a figure per turn,
+// and the city's happiness beside them.
+TEST_F(CityScreenTest, TaxesIncomeAndHappinessReadInEachLanguage) {
     CityData& city = OpenAt(8, 8, 3);
     city.taxRate = 25;
+    city.happiness = 58.7;
     const std::string income = std::to_string(Round(TaxIncome(city)));
     const struct {
         int language;
-        const char *rate, *line;
-    } kCases[] = {{1, "25%", "25%  (%s per turn)"}, {2, "%25", "%25  (turda %s)"}};
+        const char *rate, *line, *happiness;
+    } kCases[] = {{1, "25%", "25%  (%s per turn)", "Happiness"}, {2, "%25", "%25  (turda %s)", "Mutluluk"}};
     for (const auto& c : kCases) {
         game.language = static_cast<uint8_t>(c.language);
         platform.ClearLog();
@@ -576,6 +578,8 @@ TEST_F(CityScreenTest, TaxesAndIncomeReadInEachLanguage) {
         line.replace(line.find("%s"), 2, income);
         EXPECT_TRUE(Wrote(715, 242, c.rate)) << c.rate;
         EXPECT_TRUE(Wrote(710, 299, line)) << line;
+        EXPECT_TRUE(Wrote(646, 270, c.happiness));
+        EXPECT_TRUE(Wrote(715, 270, "58"));
     }
 }
 

@@ -136,6 +136,9 @@ void WriteSpending(const CityData& city) {
     WriteText(717, 215, kBlack, 8, Str(city.militaryLevel), 760);
     WriteText(715, 242, kBlack, 8, Percent(city.taxRate), 760);
     WriteCentred(716, 256, kBlack, 8, "+" + Str(Round(CityCulture(city))) + ".0");
+    // The happiness the advice speaks of: below 50 citizens leave, and it shows in red.
+    WriteText(646, 270, kInk, 8, Tr("Happiness", "Mutluluk"), 708);
+    WriteText(715, 270, city.happiness < 50 ? kRed : kBlack, 8, Str(Trunc(city.happiness)), 760);
     WriteText(710, 284, kBlack, 8,
               "(" + Signed("-", Round(Corruption(city))) + ".0" + Tr(" corruption)", " yolsuzluk)"), 860);
     const std::string income = Str(Round(TaxIncome(city)));

@@ -270,10 +270,10 @@ bool AdviceFor(int advice, int person, MapAdvice& out) {
             if (!IsRival(person, c) || owner.relation[c] <= 0) continue;
             const std::string nation = nationName(Civ(c).nation);
             out = {{IsEnglish() ? "You have met the " + nation : nation + " ile tanıştın",
-                    Tr("You can talk with their leader: press the Diplomacy button at the bottom left and "
-                       "choose \"Talk with leader of\" their name.",
-                       "Liderleriyle konuşabilirsin: sol alttaki Diplomasi düğmesine bas ve onların "
-                       "\"lideriyle konuş\" satırını seç."),
+                    Tr("You can talk with their leader: press the Diplomacy button at the bottom left, then "
+                       "\"Diplomacy\" on the page it opens, and choose \"Talk with leader of\" their name.",
+                       "Liderleriyle konuşabilirsin: sol alttaki Diplomasi düğmesine, açılan sayfada da "
+                       "\"Diplomasi\"ye bas ve onların \"lideriyle konuş\" satırını seç."),
                     Tr("Talks can bring a peace treaty, a payment, an exchange of sciences or the withdrawal "
                        "of their soldiers from your lands.",
                        "Görüşmeler bir barış antlaşması, bir ödeme, bir bilim takası ya da askerlerinin "

@@ -134,9 +134,10 @@ bool WriteFirstCityGuide() {
            "yeterince iyi.")};
     constexpr int kWidth = 289, kBottom = 612;
     const Rect box{611, kBottom - NoteHeight(t, kWidth), 611 + kWidth, kBottom};
-    ThickLine(885, kBottom, 907, 657, kOrange);
-    ThickLine(907, 657, 898, 652, kOrange);
-    ThickLine(907, 657, 906, 646, kOrange);
+    // The line passes left of the unit's name (from x 900) and ends inside the button.
+    ThickLine(880, kBottom, 904, 668, kOrange);
+    ThickLine(904, 668, 906, 659, kOrange);
+    ThickLine(904, 668, 896, 663, kOrange);
     WriteNote(box, t, false);
     return true;
 }

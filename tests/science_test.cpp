@@ -334,6 +334,11 @@ TEST_F(ScienceScreenTest, TheAnnouncementIsLockedAndGivesWayToTheChoice) {
     const int selected = ui.selectedScience;
     const std::string turns = std::to_string(static_cast<int>(scienceCost(selected) / total) + 1);
     EXPECT_TRUE(Wrote("Required time : " + turns + " Turns"));
+    // Turkish writes "tur" after a number.
+    game.language = 2;
+    platform.ClearLog();
+    DrawScienceTable();
+    EXPECT_TRUE(Wrote("Gerekli zaman : " + turns + " tur"));
 }
 
 TEST_F(ScienceScreenTest, WithoutCitiesNoTimeIsPromised) {

@@ -278,7 +278,9 @@ void WriteProductionList(const CityData& city) {
         if (Over(232, top + 1, 382, top + 16)) Screen().FillRect({233, top + 1, 381, top + 16}, kPaperLit);
         WriteText(236, top + 2, kBlack, 8, unitTypeName(choices[i]), 326);
         const int turns = TurnsLeft(buildCost(choices[i]) - city.militaryProgress, perTurn);
-        if (turns >= 0) WriteText(328, top + 2, kBlack, 8, Str(turns) + Tr(" Turns", " Tur"), 380);
+        if (turns >= 0)
+            WriteText(328, top + 2, kBlack, 8,
+                      Str(turns) + (turns == 1 ? Tr(" Turn", " tur") : Tr(" Turns", " tur")), 380);
     }
 }
 

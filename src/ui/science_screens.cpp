@@ -383,9 +383,10 @@ void WriteChoice() {
         // Without a city nothing is researched, so no time can be promised.
         const double total = CivScience(civ);
         if (total > 0) {
-            const std::string turns = std::to_string(Trunc(scienceCost(science) / total) + 1);
-            const std::string text =
-                IsEnglish() ? "Required time : " + turns + " Turns" : "Gerekli zaman : " + turns + " Tur";
+            const int n = Trunc(scienceCost(science) / total) + 1;
+            const std::string turns = std::to_string(n);
+            const std::string text = IsEnglish() ? "Required time : " + turns + (n == 1 ? " Turn" : " Turns")
+                                                 : "Gerekli zaman : " + turns + " tur";
             WriteText(kInfoLeft, y, kWhite, 8, text, kInfoRight);
             y += 17;
         }

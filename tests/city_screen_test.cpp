@@ -559,6 +559,17 @@ TEST_F(CityScreenTest, ZeroFiguresHaveNoSign) {
         }
 }
 
+// Production is paid at the end of each turn and what is paid for is made at once: a
+// unit already paid for comes at the end of this turn, never in "0 turns".
+TEST_F(CityScreenTest, TurnsLeftCountTheEndsOfTurnBeforeTheUnitIsMade) {
+    const struct {
+        double need, perTurn;
+        int turns;
+    } kCases[] = {{7, 2, 4}, {8, 2, 4}, {1, 3, 1}, {0, 2, 1}, {-5, 0, 1}, {7, 0, -1}};
+    for (const auto& c : kCases)
+        EXPECT_EQ(TurnsLeft(c.need, c.perTurn), c.turns) << c.need << " / " << c.perTurn;
+}
+
 // The tax rate and its income, as each language writes a share and a figure per turn,
 // and the city's happiness beside them.
 TEST_F(CityScreenTest, TaxesIncomeAndHappinessReadInEachLanguage) {

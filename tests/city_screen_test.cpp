@@ -8,6 +8,7 @@
 #include "platform/headless_platform.h"
 #include "platform/keys.h"
 #include "shell/program.h"
+#include "state/numbers.h"
 #include "ui/city_screen.h"
 #include "ui/drawing.h"
 #include "ui/input.h"
@@ -558,6 +559,41 @@ TEST_F(CityScreenTest, ZeroFiguresHaveNoSign) {
         }
 }
 
+// Production is paid at the end of each turn and what is paid for is made at once: a
+// unit already paid for comes at the end of this turn, never in "0 turns".
+TEST_F(CityScreenTest, TurnsLeftCountTheEndsOfTurnBeforeTheUnitIsMade) {
+    const struct {
+        double need, perTurn;
+        int turns;
+    } kCases[] = {{7, 2, 4}, {8, 2, 4}, {1, 3, 1}, {0, 2, 1}, {-5, 0, 1}, {7, 0, -1}};
+    for (const auto& c : kCases)
+        EXPECT_EQ(TurnsLeft(c.need, c.perTurn), c.turns) << c.need << " / " << c.perTurn;
+}
+
+// The tax rate and its income, as each language writes a share and a figure per turn,
+// and the city's happiness beside them.
+TEST_F(CityScreenTest, TaxesIncomeAndHappinessReadInEachLanguage) {
+    CityData& city = OpenAt(8, 8, 3);
+    city.taxRate = 25;
+    city.happiness = 58.7;
+    const std::string income = std::to_string(Round(TaxIncome(city)));
+    const struct {
+        int language;
+        const char *rate, *line, *happiness;
+    } kCases[] = {{1, "25%", "25%  (%s per turn)", "Happiness"}, {2, "%25", "%25  (turda %s)", "Mutluluk"}};
+    for (const auto& c : kCases) {
+        game.language = static_cast<uint8_t>(c.language);
+        platform.ClearLog();
+        TextPass();
+        std::string line = c.line;
+        line.replace(line.find("%s"), 2, income);
+        EXPECT_TRUE(Wrote(715, 242, c.rate)) << c.rate;
+        EXPECT_TRUE(Wrote(710, 299, line)) << line;
+        EXPECT_TRUE(Wrote(646, 270, c.happiness));
+        EXPECT_TRUE(Wrote(715, 270, "58"));
+    }
+}
+
 TEST_F(CityScreenTest, EveryTextHasATurkishForm) {
     CityData& city = OpenAt(8, 8, 3);
     city.stock[kCotton] = city.storageCapacity;
@@ -589,7 +625,7 @@ TEST_F(CityScreenTest, EveryTextHasATurkishForm) {
         if (r.kind != DrawRecord::Text) continue;
         for (const char* english :
              {"WARNING", "turns", "Turns", "gold", "Tons", "Make settler", "Sell", "Load", "Destroy",
-              "corruption", "per turn", "close", "stocks", "Taxes", "Unload"})
+              "corruption", "per turn", "close", "stocks", "Taxes", "Unload", "Each"})
             EXPECT_EQ(r.name.find(english), std::string::npos) << r.name;
     }
 }

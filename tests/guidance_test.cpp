@@ -208,3 +208,29 @@ TEST_F(GuidanceTest, TheGuideTurnsOffAndIsKeptInTheSave) {
     EXPECT_TRUE(GuidanceOn());
     EXPECT_FALSE(AdviceGiven(kAdviceWonder));
 }
+
+// The first turns' note ("build your second city") points at the first city only where
+// it can be seen and pressed: not off the view, nor under the panels or the status bar.
+TEST_F(GuidanceTest, TheFirstStepsPointOnlyAtACityInSight) {
+    struct View {
+        double x, y;
+        bool shown;
+        const char* what;
+    };
+    // The city stands at (10, 10); its middle is at ((10 - x) * 50 + 37, (10 - y) * 50 + 34).
+    const View kViews[] = {
+        {1, 1, true, "in the middle of the map"}, {0, -2.5, true, "just above the status bar"},
+        {-6, -2, false, "under the unit panel"},  {7, -2, false, "under the small map's panel"},
+        {0, -3, false, "under the status bar"},   {-10, 1, false, "right of the view"},
+        {1, 11, false, "above the view"},
+    };
+    for (const View& v : kViews) {
+        game.viewX = v.x;
+        game.viewY = v.y;
+        const GuideNote note = Frame();
+        EXPECT_EQ(note.advice, v.shown ? 0 : -1) << v.what;
+        if (!v.shown) continue;
+        const int left = static_cast<int>((10 - v.x) * 50 + 12), top = static_cast<int>((10 - v.y) * 50 + 9);
+        EXPECT_FALSE(Overlaps(note.box, {left, top, left + 50, top + 50})) << v.what;
+    }
+}

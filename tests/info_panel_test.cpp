@@ -158,6 +158,14 @@ TEST_F(InfoPanelTest, StatusLineAndUnitPanel) {
     Civ(1).research = 1;
     Civ(1).researchLeft = 20;
     EXPECT_EQ(ResearchStatus(1), scienceName(1));
+    // Paid off, it comes with the next turn; once learned, nothing is under research
+    // until the next science is chosen.
+    FoundCity(10, 10);
+    Civ(1).researchLeft = -3;
+    EXPECT_EQ(ResearchStatus(1), std::string(scienceName(1)) + " (1)");
+    Civ(1).knows[1] = 1;
+    EXPECT_EQ(TextsAt(762, 723), std::vector<std::string>{"None"});
+    Civ(1).knows[1] = 0;
 
     // No unit to move: the end of the turn.
     EXPECT_EQ(TextsAt(905, 690), std::vector<std::string>{"END OF TURN"});

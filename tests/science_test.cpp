@@ -334,6 +334,11 @@ TEST_F(ScienceScreenTest, TheAnnouncementIsLockedAndGivesWayToTheChoice) {
     const int selected = ui.selectedScience;
     const std::string turns = std::to_string(static_cast<int>(scienceCost(selected) / total) + 1);
     EXPECT_TRUE(Wrote("Required time : " + turns + " Turns"));
+    // Turkish writes "tur" after a number.
+    game.language = 2;
+    platform.ClearLog();
+    DrawScienceTable();
+    EXPECT_TRUE(Wrote("Gerekli zaman : " + turns + " tur"));
 }
 
 TEST_F(ScienceScreenTest, WithoutCitiesNoTimeIsPromised) {
@@ -364,9 +369,16 @@ TEST_F(ScienceScreenTest, TheTreeShowsEveryScienceOnceAndTurnsItsPages) {
         ui.sciencePage = static_cast<uint8_t>(page);
         platform.ClearLog();
         DrawScienceMenu();
-        for (const DrawRecord& r : log())
+        for (const DrawRecord& r : log()) {
             markers += r.kind == DrawRecord::Sprite && r.name == "scienceSprite.bmp" && r.source.top == 232 &&
                        r.source.left == 0;
+            // Every name, and the band under it that a press picks it by, ends above the
+            // page buttons' circles around y 480.
+            for (int s = 1; s <= kSciences; ++s) {
+                if (r.kind != DrawRecord::Text || r.name != scienceName(s)) continue;
+                EXPECT_LE(r.y + 15, 469) << r.name;
+            }
+        }
     }
     EXPECT_EQ(markers, kSciences);
 

@@ -285,7 +285,7 @@ bool SlotHeader(int slot, int64_t& header) {
 }
 
 std::string SlotLabel(int slot) {
-    if (!SlotExists(slot)) return Tr("Free Slot", "Boş Yuva");
+    if (!SlotExists(slot)) return Tr("Free Slot", "Boş Kayıt Yeri");
     int64_t header = 0;
     if (!SlotHeader(slot, header)) return Tr("Damaged Slot", "Bozuk Kayıt");
     return HeaderLabel(header);

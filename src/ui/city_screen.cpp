@@ -85,7 +85,8 @@ bool PointerOnHoveredProduct(const CityData& city) {
 }
 
 int TurnsLeft(double need, double perTurn) {
-    if (need <= 0) return 0;
+    // What is already paid for comes at the end of this turn, as one more payment would.
+    if (need <= 0) return 1;
     if (perTurn <= 0) return -1;
     return std::max(0, Trunc(need / perTurn + 0.99999));
 }

@@ -67,6 +67,11 @@ std::string Signed(const char* sign, int v) {
     return v == 0 ? "0" : Prefixed(sign, Str(v));
 }
 
+// A share in percent as each language writes it: "25%", and "%25" in Turkish.
+std::string Percent(int v) {
+    return IsEnglish() ? Str(v) + "%" : "%" + Str(v);
+}
+
 std::string Fixed2(double v) {
     char text[32];
     std::snprintf(text, sizeof text, "%.2f", v);
@@ -129,12 +134,16 @@ void WriteSpending(const CityData& city) {
     WriteText(768 + 2 * std::min(military, kLongestBar) + 4, 215, kBlack, 8, Str(military), 1020);
     WriteText(717, 201, kBlack, 8, Str(city.scienceLevel), 760);
     WriteText(717, 215, kBlack, 8, Str(city.militaryLevel), 760);
-    WriteText(715, 242, kBlack, 8, Str(city.taxRate) + "%", 760);
+    WriteText(715, 242, kBlack, 8, Percent(city.taxRate), 760);
     WriteCentred(716, 256, kBlack, 8, "+" + Str(Round(CityCulture(city))) + ".0");
+    // The happiness the advice speaks of: below 50 citizens leave, and it shows in red.
+    WriteText(646, 270, kInk, 8, Tr("Happiness", "Mutluluk"), 708);
+    WriteText(715, 270, city.happiness < 50 ? kRed : kBlack, 8, Str(Trunc(city.happiness)), 760);
     WriteText(710, 284, kBlack, 8,
               "(" + Signed("-", Round(Corruption(city))) + ".0" + Tr(" corruption)", " yolsuzluk)"), 860);
+    const std::string income = Str(Round(TaxIncome(city)));
     WriteText(710, 299, kBlack, 8,
-              Str(city.taxRate) + "%" + "  (" + Str(Round(TaxIncome(city))) + Tr(" per turn)", " her tur)"),
+              Percent(city.taxRate) + "  (" + (IsEnglish() ? income + " per turn" : "turda " + income) + ")",
               860);
 }
 
@@ -269,7 +278,9 @@ void WriteProductionList(const CityData& city) {
         if (Over(232, top + 1, 382, top + 16)) Screen().FillRect({233, top + 1, 381, top + 16}, kPaperLit);
         WriteText(236, top + 2, kBlack, 8, unitTypeName(choices[i]), 326);
         const int turns = TurnsLeft(buildCost(choices[i]) - city.militaryProgress, perTurn);
-        if (turns >= 0) WriteText(328, top + 2, kBlack, 8, Str(turns) + Tr(" Turns", " Tur"), 380);
+        if (turns >= 0)
+            WriteText(328, top + 2, kBlack, 8,
+                      Str(turns) + (turns == 1 ? Tr(" Turn", " tur") : Tr(" Turns", " tur")), 380);
     }
 }
 
@@ -327,7 +338,7 @@ void WriteProductMenu(const CityData& city) {
     const int left = ui.popupX, top = ui.popupY, height = ProductMenuHeight(city);
     Box({left, top, left + kProductMenuWidth, top + height}, kPaper, kInk);
     WriteText(left + 5, top + 4, kBlack, 8, Str(city.stock[product]) + " " + productName(product), left + 78);
-    WriteText(left + 80, top + 4, kGrey, 8, Tr("1 prod: ", "Birim: ") + Fixed2(productPrice(product) / 100.0),
+    WriteText(left + 80, top + 4, kGrey, 8, Tr("Each: ", "Birim: ") + Fixed2(productPrice(product) / 100.0),
               left + kProductMenuWidth);
     const bool empty = city.stock[product] < 1;
     auto row = [&](int r, const std::string& text, Pixel colour) {

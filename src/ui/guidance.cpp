@@ -90,6 +90,26 @@ bool Overlaps(const Rect& a, const Rect& b) {
     return a.left < b.right && b.left < a.right && a.top < b.bottom && b.top < a.bottom;
 }
 
+// The screen rectangle of a map cell, or an empty one when it is off the view.
+Rect CellRect(int x, int y) {
+    if (x == 0) return {};
+    const int left = Round((x - game.viewX) * 50 + 12), top = Round((y - game.viewY) * 50 + 9);
+    return {left, top, left + 50, top + 50};
+}
+
+// Whether the middle of a map cell can be seen and pressed: inside the map's frame and
+// clear of the two panels and the status bar between them.
+bool CellInSight(int x, int y) {
+    const Rect r = CellRect(x, y);
+    if (r.Empty()) return false;
+    const int mx = r.left + 25, my = r.top + 25;
+    if (mx < 22 || mx > 1002 || my < 19 || my > 758) return false;
+    constexpr Rect kCovers[] = {{0, 610, 262, 768}, {780, 605, 1024, 768}, {250, 678, 800, 768}};
+    for (const Rect& c : kCovers)
+        if (mx >= c.left && mx < c.right && my >= c.top && my < c.bottom) return false;
+    return true;
+}
+
 // ---------------------------------------------------------------------------
 // The first turns' steps
 
@@ -114,9 +134,10 @@ bool WriteFirstCityGuide() {
            "yeterince iyi.")};
     constexpr int kWidth = 289, kBottom = 612;
     const Rect box{611, kBottom - NoteHeight(t, kWidth), 611 + kWidth, kBottom};
-    ThickLine(885, kBottom, 907, 657, kOrange);
-    ThickLine(907, 657, 898, 652, kOrange);
-    ThickLine(907, 657, 906, 646, kOrange);
+    // The line passes left of the unit's name (from x 900) and ends inside the button.
+    ThickLine(880, kBottom, 904, 668, kOrange);
+    ThickLine(904, 668, 906, 659, kOrange);
+    ThickLine(904, 668, 896, 663, kOrange);
     WriteNote(box, t, false);
     return true;
 }
@@ -125,9 +146,8 @@ bool WriteNextStepGuide(int civ) {
     const CivRecord& owner = Civ(civ);
     const int cx = owner.cities[1].x, cy = owner.cities[1].y;
     const double vx = game.viewX, vy = game.viewY;
-    if (!InsideMap(cx, cy)) return false;
-    if (!(vx + 0.5 < cx && cx < vx + 19.5 && vy + 0.5 < cy && cy < vy + 13.5)) return false;
-    if (cy >= vy + 12 && !(vx + 3.5 < cx && cx < vx + 16.5)) return false;
+    // A city out of the view, or under a panel, cannot be pressed where the note points.
+    if (!InsideMap(cx, cy) || !CellInSight(cx, cy)) return false;
     const int size = Cell(cx, cy).size;
     if (ui.firstCityOpened && ui.firstUnitMoved && (OwnsSettler(1) || size <= 1)) return false;
 
@@ -251,10 +271,10 @@ bool AdviceFor(int advice, int person, MapAdvice& out) {
             if (!IsRival(person, c) || owner.relation[c] <= 0) continue;
             const std::string nation = nationName(Civ(c).nation);
             out = {{IsEnglish() ? "You have met the " + nation : nation + " ile tanıştın",
-                    Tr("You can talk with their leader: press the Diplomacy button at the bottom left and "
-                       "choose \"Talk with leader of\" their name.",
-                       "Liderleriyle konuşabilirsin: sol alttaki Diplomasi düğmesine bas ve onların "
-                       "\"lideriyle konuş\" satırını seç."),
+                    Tr("You can talk with their leader: press the Diplomacy button at the bottom left, then "
+                       "\"Diplomacy\" on the page it opens, and choose \"Talk with leader of\" their name.",
+                       "Liderleriyle konuşabilirsin: sol alttaki Diplomasi düğmesine, açılan sayfada da "
+                       "\"Diplomasi\"ye bas ve onların \"lideriyle konuş\" satırını seç."),
                     Tr("Talks can bring a peace treaty, a payment, an exchange of sciences or the withdrawal "
                        "of their soldiers from your lands.",
                        "Görüşmeler bir barış antlaşması, bir ödeme, bir bilim takası ya da askerlerinin "
@@ -337,13 +357,6 @@ bool AdviceFor(int advice, int person, MapAdvice& out) {
     }
 }
 
-// The screen rectangle of a map cell, or an empty one when it is off the view.
-Rect CellRect(int x, int y) {
-    if (x == 0) return {};
-    const int left = Round((x - game.viewX) * 50 + 12), top = Round((y - game.viewY) * 50 + 9);
-    return {left, top, left + 50, top + 50};
-}
-
 // A note on the map stands in one of four places clear of the news column, the panels
 // and the cell it speaks of, and of the selected unit.
 constexpr int kMapNoteWidth = 250;
@@ -379,7 +392,8 @@ bool WriteMapAdvice(int person) {
             ui.guideAdviceTurn = game.turn;
         }
         const int height = NoteHeight(a.text, kMapNoteWidth);
-        Rect target = CellRect(a.x, a.y);
+        // The line points only at a cell that can be seen.
+        const Rect target = CellInSight(a.x, a.y) ? CellRect(a.x, a.y) : Rect{};
         const Rect box =
             MapNotePlace(height, {target.left - 10, target.top - 10, target.right + 10, target.bottom + 10});
         if (!target.Empty()) {

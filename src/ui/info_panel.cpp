@@ -306,7 +306,9 @@ std::string FormatYear(int year) {
 
 std::string ResearchStatus(int civ) {
     const CivRecord& c = Civ(civ);
-    if (c.research < 1 || c.research > kSciences) return Tr("None", "Yok");
+    // A science already learned, whose successor waits for the player's choice, is no
+    // longer under research.
+    if (c.research < 1 || c.research > kSciences || c.knows[c.research] == 1) return Tr("None", "Yok");
     double total = 0;
     for (int k = 1; k <= c.cityCount && k <= kMaxCities; ++k) {
         const int x = c.cities[k].x, y = c.cities[k].y;
@@ -314,7 +316,8 @@ std::string ResearchStatus(int civ) {
     }
     const std::string name = scienceName(c.research);
     if (total <= 0) return name;
-    return name + " (" + std::to_string(Trunc(c.researchLeft / total - 0.00001) + 1) + ")";
+    // Paid off, it is learned when the next turn starts: never fewer than one turn.
+    return name + " (" + std::to_string(std::max(1, Trunc(c.researchLeft / total - 0.00001) + 1)) + ")";
 }
 
 bool AnyPanelScreenOpen() {

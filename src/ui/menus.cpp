@@ -81,7 +81,7 @@ void MainMenuChoiceTakesEffect(int choice) {
         // A save in the middle of choosing a science would come back without the choice.
         if (ui.scienceTableOpen) {
             ShowMessage(Tr("You cannot save your game while selecting next science.",
-                           "Yeni bilim seçerken oyunu saklayamazsınız."));
+                           "Yeni bilim seçerken oyunu kaydedemezsiniz."));
             break;
         }
         ui.saveMenuOpen = 1;
@@ -125,8 +125,8 @@ void MainMenuChoiceTakesEffect(int choice) {
         // is being chosen, when no save is possible).
         if (!ui.scienceTableOpen && !game.gameOver &&
             Ask(Tr("Do you want to save the game before you leave?",
-                   "Çıkmadan önce oyunu saklamak ister misiniz?"),
-                Tr("Save first", "Önce sakla"), Tr("Exit", "Çık"))) {
+                   "Çıkmadan önce oyunu kaydetmek ister misiniz?"),
+                Tr("Save first", "Önce kaydet"), Tr("Exit", "Çık"))) {
             ui.saveMenuOpen = 1;
             ui.slotChoice = 0;
             ui.mainMenuOpen = 0;
@@ -212,7 +212,7 @@ void WriteMainMenu() {
             text = Tr("Score", "Puan");
             break;
         case kSaveItem:
-            text = Tr("Save Game", "Oyunu Sakla");
+            text = Tr("Save Game", "Oyunu Kaydet");
             break;
         case kLoadItem:
             text = Tr("Load Game", "Oyun Yükle");
@@ -267,7 +267,7 @@ void DrawSaveLoadMenu() {
     // The title plate carries no word of its own: the menu names itself, in either
     // language, in gold above it.
     WriteCentred(512, 247, Rgb(232, 196, 120), 10,
-                 ui.saveMenuOpen ? Tr("Save Game", "Oyunu Sakla") : Tr("Load Game", "Oyun Yükle"));
+                 ui.saveMenuOpen ? Tr("Save Game", "Oyunu Kaydet") : Tr("Load Game", "Oyun Yükle"));
     for (int n = 1; n <= kSaveSlots; ++n) {
         if (ui.slotChoice == n)
             DrawSprite(438, 281 + 23 * n, kSlotPressed, true, Sheet::Backgrounds);

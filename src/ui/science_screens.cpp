@@ -383,9 +383,10 @@ void WriteChoice() {
         // Without a city nothing is researched, so no time can be promised.
         const double total = CivScience(civ);
         if (total > 0) {
-            const std::string turns = std::to_string(Trunc(scienceCost(science) / total) + 1);
-            const std::string text =
-                IsEnglish() ? "Required time : " + turns + " Turns" : "Gerekli zaman : " + turns + " Tur";
+            const int n = Trunc(scienceCost(science) / total) + 1;
+            const std::string turns = std::to_string(n);
+            const std::string text = IsEnglish() ? "Required time : " + turns + (n == 1 ? " Turn" : " Turns")
+                                                 : "Gerekli zaman : " + turns + " tur";
             WriteText(kInfoLeft, y, kWhite, 8, text, kInfoRight);
             y += 17;
         }
@@ -425,7 +426,8 @@ constexpr int kTreeColumns[kPages][3][6] = {
 // The tree drawn as a tree: each page shows its sciences in three columns, with a column
 // before them of the sciences from earlier pages that they build on, and a line from
 // every science to each one it needs. Positions are screen positions of the markers.
-constexpr int kTreeLeft = 236, kTreeWidth = 560, kTreeTop = 234, kTreeHeight = 226;
+// The lowest row ends above the page buttons (their circles reach up to y 469).
+constexpr int kTreeLeft = 236, kTreeWidth = 560, kTreeTop = 230, kTreeHeight = 220;
 constexpr int kNameWidth = 122;
 
 int SpotY(int k, int count) {

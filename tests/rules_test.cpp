@@ -72,7 +72,7 @@ TEST(Rules, TextsComeInTheChosenLanguage) {
         {"government", governmentName, 5, "Democracy", "Demokrasi"},
         {"nation", nationName, 3, "Britons", "İngilizler"},
         {"natives", nationName, 13, "Natives", "Yerliler"},
-        {"country", countryName, 8, "Roma Empire", "Roma İmparatorluğu"},
+        {"country", countryName, 8, "Roman Empire", "Roma İmparatorluğu"},
         {"terrain", terrainName, 7, "Arctic", "Tundra"},
         {"product", productName, 14, "Coat", "Kürk"},
         {"experience", experienceName, 5, "Hero", "Kahraman"},

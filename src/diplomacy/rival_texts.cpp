@@ -63,7 +63,7 @@ string EnglishText(int code, const Words& w) {
     case 4:
         return "      Excellent. All of the land which you now occupy shall constitute the " + w.us +
                (!w.us.empty() && w.us.back() == 's' ? "' sphere" : " sphere") +
-               "; the land which we occupy shall be " + w.rival +
+               "; the land which we occupy shall belong to the " + w.rival +
                " in perpetuity. Our people will all live in peace and our countries will develop easily in "
                "this peaceful environment. Please remember not to trespass in those areas.";
     case 5:
@@ -402,7 +402,7 @@ DialogContent RivalDialogContent(int code) {
         TwoAnswers(c, Tr("Yes", "Evet"), Tr("No", "Hayır"));
         return c;
     case 4:
-        TwoAnswers(c, en ? "Go in peace, " + w.rival + " brothers." : "Tamam, barış bizimle olsun.",
+        TwoAnswers(c, en ? "Go in peace, our brothers the " + w.rival + "." : "Tamam, barış bizimle olsun.",
                    Tr("You have to pay us some gold to live in peace.",
                       "Dost olmamızı istiyorsanız bize haraç ödeyin."));
         return c;

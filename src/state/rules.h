@@ -86,7 +86,7 @@ void InitializeVariables();
 // Names in the current language; the empty text outside a table.
 const char* governmentName(int government);
 const char* nationName(int nation);      // the people, plural: "Romans"
-const char* countryName(int nation);     // the land: "Roma Empire"
+const char* countryName(int nation);     // the land: "Roman Empire"
 const char* cityName(int nation, int k); // k = the founder's nameIndex, 1..6; same in both languages
 const char* terrainName(int terrain);
 const char* productName(int product);

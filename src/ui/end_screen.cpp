@@ -75,9 +75,10 @@ std::string People(int civ) {
     return civ >= 1 && civ <= kMaxCivs ? nationName(Civ(civ).nation) : "";
 }
 
-// "the Romans'" or "the Chinese's"; Turkish needs its own endings instead.
+// "the Romans'" turn, or "the Chinese" turn where the people's name is also its adjective;
+// Turkish needs its own endings instead.
 std::string Possessive(const std::string& people) {
-    return people + (!people.empty() && people.back() == 's' ? "'" : "'s");
+    return people + (!people.empty() && people.back() == 's' ? "'" : "");
 }
 
 // The person the screen speaks to: the winner when he is one, else the one in view.

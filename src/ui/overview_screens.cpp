@@ -637,7 +637,9 @@ void WriteFinanceTexts() {
         const Inks& row = RowInks(place, r);
         WriteAt(place.nameX, y, row.text, kTextSize, CityNameOf(*city));
         WriteCentredAt(place.centre[kPopColumn], y, row.text, kTextSize, std::to_string(city->size));
-        WriteCentredAt(place.centre[kTaxColumn], y, row.text, kTextSize, std::to_string(city->taxRate) + "%");
+        WriteCentredAt(place.centre[kTaxColumn], y, row.text, kTextSize,
+                       IsEnglish() ? std::to_string(city->taxRate) + "%"
+                                   : "%" + std::to_string(city->taxRate));
         WriteCentredAt(place.centre[kIncomeColumn], y, row.gain, kTextSize, MoneyText(TaxIncome(*city)));
         WriteLevel(place.centre[kScienceColumn], y, city->scienceLevel, row);
         WriteLevel(place.centre[kMilitaryColumn], y, city->militaryLevel, row);

@@ -26,7 +26,7 @@ namespace {
 
 constexpr int kTurks = 3, kAztecs = 4, kVikings = 5, kTheNatives = 6;
 constexpr int kPetrol = 9;
-constexpr Pixel kListGrey = Rgb(145, 145, 145), kBlue = Rgb(0, 128, 255), kRed = Rgb(255, 0, 0);
+constexpr Pixel kListGrey = kInk, kBlue = Rgb(0, 80, 170), kRed = Rgb(190, 0, 0);
 
 // A person's empire (the Franks, civilization 1) beside the Romans (a friend), the Turks
 // (an enemy), the Aztecs (never met), the Vikings (destroyed) and the natives.
@@ -209,7 +209,7 @@ TEST_F(OverviewTest, ProductTooltipOffersTheSaleInBothLanguages) {
         EXPECT_EQ(first->name, c.first);
         const DrawRecord* value = FindText(c.value);
         ASSERT_TRUE(value) << c.value;
-        EXPECT_EQ(value->colour, Rgb(255, 255, 0));
+        EXPECT_EQ(value->colour, Rgb(150, 98, 0));
         EXPECT_EQ(value->y, 266);
     }
 }
@@ -520,10 +520,10 @@ TEST_F(OverviewTest, DiplomacyNamesEachRivalsStanding) {
         bool talk;
     };
     const std::vector<Row> rows = {
-        {"Friend", kLightGrey, true},           // the Romans, relation 30
-        {"Enemy", kRed, true},                  // the Turks, 10
-        {"Unknown", Rgb(232, 196, 120), false}, // the Aztecs, never met: gold on the dark window
-        {"Destroyed", kGrey, false},            // the Vikings, nothing left
+        {"Friend", kInk, true},          // the Romans, relation 30
+        {"Enemy", kRed, true},           // the Turks, 10
+        {"Unknown", kTitleInk, false},   // the Aztecs, never met: red ink on the parchment
+        {"Destroyed", kFadedInk, false}, // the Vikings, nothing left
     };
     for (size_t g = 0; g < rows.size(); ++g) {
         const int y = 273 + 31 * static_cast<int>(g);
@@ -650,7 +650,7 @@ TEST_F(OverviewTest, DiplomacyShowsTheWorldsPoliticsAmongTheRivalsWeMet) {
         double relation;
         Pixel seen;
     };
-    for (const Case& c : std::vector<Case>{{13, kRed}, {25, Rgb(150, 190, 150)}}) {
+    for (const Case& c : std::vector<Case>{{13, kRed}, {25, Rgb(0, 120, 0)}}) {
         SCOPED_TRACE(c.relation);
         Civ(kComputer).relation[kTurks] = Civ(kTurks).relation[kComputer] = c.relation;
         Civ(kComputer).relation[kAztecs] = Civ(kAztecs).relation[kComputer] = 13;

@@ -75,15 +75,15 @@ bool ClosePlateLit() {
 }
 
 void WriteClose() {
-    WriteText(699, 193, ClosePlateLit() ? kLightGrey : kGrey, 8, Tr("close", "kapat"), 760);
+    WriteText(699, 193, ClosePlateLit() ? kTitleInk : kInk, 8, Tr("close", "kapat"), 760);
 }
 
 void WriteHint(bool trailingSpace) {
     if (game.year >= -1000) return;
     if (IsEnglish())
-        WriteText(562, 477, kGrey, 8, trailingSpace ? "Press ESC to close " : "Press ESC to close", 800);
+        WriteText(562, 477, kFadedInk, 8, trailingSpace ? "Press ESC to close " : "Press ESC to close", 800);
     else
-        WriteText(534, 477, kGrey, 8, "Kapatmak için ESC'ye basın", 800);
+        WriteText(534, 477, kFadedInk, 8, "Kapatmak için ESC'ye basın", 800);
 }
 
 void DrawHighlight(int y, int height) {
@@ -262,11 +262,11 @@ void WriteProductTooltip() {
     Surface& screen = platform.BackBuffer();
     screen.Ellipse({51 * c + 398, 30 * r + 250, 51 * c + 484, 30 * r + 284}, kBlack, false);
     const Rect box{51 * c + 447, 30 * r + 250, 51 * c + 453 + w, 30 * r + 284};
-    screen.FillRect(box, kGrey);
+    screen.FillRect(box, Rgb(250, 240, 200));
     screen.FrameRect(box, kBlack);
     WriteText(51 * c + 450, 30 * r + 253, kBlack, 8, first, 1024);
     WriteText(51 * c + 450, 30 * r + 266, kBlack, 8, label, 1024);
-    WriteText(51 * c + 450 + TextWidth(label, 8), 30 * r + 266, kYellow, 8, value + unit, 1024);
+    WriteText(51 * c + 450 + TextWidth(label, 8), 30 * r + 266, Rgb(150, 98, 0), 8, value + unit, 1024);
 }
 
 void WriteProductsTexts() {
@@ -419,22 +419,24 @@ int ProductBoxes(const CityData& city, int (&products)[6]) {
     return count;
 }
 
+// A nation's colour deep enough to read, and to draw lines in, on the parchment; white
+// and grey nations write in ink.
 Pixel CivTextColour(int colour) {
     switch (colour) {
     case 1:
-        return Rgb(0, 128, 255);
+        return Rgb(0, 80, 200);
     case 2:
-        return Rgb(0, 255, 0);
+        return Rgb(0, 120, 0);
     case 4:
-        return Rgb(255, 255, 0);
+        return Rgb(150, 110, 0);
     case 5:
-        return Rgb(255, 0, 0);
+        return Rgb(180, 0, 0);
     case 6:
-        return Rgb(255, 128, 0);
+        return Rgb(200, 90, 0);
     case 7:
-        return Rgb(255, 0, 255);
+        return Rgb(140, 0, 140);
     default:
-        return kWhite;
+        return kInk;
     }
 }
 
@@ -445,7 +447,7 @@ Pixel CivGraphColour(int colour) {
     case 2:
         return Rgb(0, 128, 0);
     case 4:
-        return Rgb(255, 255, 0);
+        return Rgb(200, 160, 0);
     case 5:
         return Rgb(255, 0, 0);
     case 6:
@@ -453,7 +455,7 @@ Pixel CivGraphColour(int colour) {
     case 7:
         return Rgb(168, 0, 168);
     default:
-        return kWhite;
+        return Rgb(96, 96, 96);
     }
 }
 

@@ -218,7 +218,7 @@ bool TalkPressed(int h) {
 // with and a square for each it is at peace with, as far as the person knows them.
 constexpr int kPoliticsLeft = 700, kPoliticsStep = 15, kPoliticsHead = 250;
 constexpr int kLegendY = 492;
-constexpr Pixel kPeaceMark = Rgb(150, 190, 150);
+constexpr Pixel kPeaceMark = Rgb(0, 120, 0);
 
 int PoliticsColumn(int c) {
     return kPoliticsLeft + kPoliticsStep * c;
@@ -264,9 +264,9 @@ void DrawDiplomacy() {
     DrawPolitics(rivals, count);
     Surface& screen = ThePlatform().BackBuffer();
     const int right = PoliticsColumn(count) + 3;
-    screen.Line(354, 263, right, 263, kGrey);
-    for (int g = 0; g < count; ++g) screen.Line(354, 294 + 31 * g, right, 294 + 31 * g, kGrey);
-    for (const int x : {417, 510, 690, right}) screen.Line(x, 263, x, 264 + 31 * count, kGrey);
+    screen.Line(354, 263, right, 263, kFadedInk);
+    for (int g = 0; g < count; ++g) screen.Line(354, 294 + 31 * g, right, 294 + 31 * g, kFadedInk);
+    for (const int x : {417, 510, 690, right}) screen.Line(x, 263, x, 264 + 31 * count, kFadedInk);
     for (int g = 0; g < count; ++g) {
         const int h = rivals[g];
         DrawNationFlag(Civ(h).nation, 326, 265 + 31 * g);
@@ -287,11 +287,11 @@ void WriteDiplomacy() {
         WriteText(357, y, CivTextColour(Civ(h).colour), 8, nationName(Civ(h).nation), 457);
         const double relation = RelationTo(h);
         if (!InPlay(h))
-            WriteText(437, y, kGrey, 8, Tr("Destroyed", "Yok Edildi"), 537);
+            WriteText(437, y, kFadedInk, 8, Tr("Destroyed", "Yok Edildi"), 537);
         else if (relation == 0)
             WriteText(437, y, kHeading, 8, Tr("Unknown", "Bilinmiyor"), 537);
         else if (relation >= kFriendly)
-            WriteText(437, y, kLightGrey, 8, Tr("Friend", "Dost"), 537);
+            WriteText(437, y, kInk, 8, Tr("Friend", "Dost"), 537);
         else
             WriteText(437, y, kRed, 8, Tr("Enemy", "Düşman"), 537);
         if (TalkShown(h)) {
@@ -301,10 +301,10 @@ void WriteDiplomacy() {
         // Where its own column crosses its row: whether it ever broke a peace.
         if (Known(h) && BrokeTreaty(h)) WriteText(PoliticsColumn(g) + 4, y, kRed, 8, "!", 1000);
     }
-    WriteText(372, kLegendY, kLightGrey, 8, Tr("at war", "savaşta"), 470);
-    WriteText(492, kLegendY, kLightGrey, 8, Tr("at peace", "barışta"), 590);
+    WriteText(372, kLegendY, kInk, 8, Tr("at war", "savaşta"), 470);
+    WriteText(492, kLegendY, kInk, 8, Tr("at peace", "barışta"), 590);
     WriteText(598, kLegendY, kRed, 8, "!", 1000);
-    WriteText(606, kLegendY, kLightGrey, 8, Tr("broke a treaty", "antlaşma bozdu"), 790);
+    WriteText(606, kLegendY, kInk, 8, Tr("broke a treaty", "antlaşma bozdu"), 790);
 }
 
 // The Talk countdown: when it runs out the statistics close and the rival leader speaks.

@@ -14,8 +14,11 @@ namespace annals {
 // frame the countdown runs out. Once per frame while the menu is shown.
 void WriteMainMenu();
 // The slot labels of the save or load menu, and its countdown: the chosen slot is
-// saved or loaded in the frame the countdown runs out.
+// saved or loaded at the end of the frame the countdown runs out.
 void WriteSaveLoadMenu();
+// At the end of a frame whose every text is written: the save or load a slot menu's
+// countdown made due, so that its messages ("Game saved.") stand over the whole frame.
+void SlotChoiceWhenDue();
 void WriteScoreMenu();
 void WriteGameOverMenu();
 void WriteTerrainInfoMenu();

@@ -418,25 +418,37 @@ TEST_F(MenusTest, ReplacingASavedGameAsksFirst) {
     }
 }
 
-// "Game saved." stands over the whole frame: the panel's nation and government are
-// written before the message shows, not left out of the picture behind it.
-TEST_F(MenusTest, TheNewsOfASaveStandsOverAFrameWithItsPanelTexts) {
-    ThroughMenu(kSaveItem, 2);
-    platform.ClearLog();
-    Frames(8);
-    const std::vector<DrawRecord>& log = *platform.Log();
-    const auto message = std::find_if(log.begin(), log.end(), [](const DrawRecord& r) {
-        return r.kind == DrawRecord::Message && r.name == "Game saved.";
-    });
-    ASSERT_NE(message, log.end());
-    auto frameStart = message;
-    while (frameStart != log.begin() && std::prev(frameStart)->kind != DrawRecord::Present) --frameStart;
-    for (const std::string& text :
-         {std::string(nationName(Civ(1).nation)), std::string(governmentName(Civ(1).government))})
-        EXPECT_TRUE(
-            std::any_of(frameStart, message,
-                        [&](const DrawRecord& r) { return r.kind == DrawRecord::Text && r.name == text; }))
-            << text << " is written in the frame the message stands over";
+// The menus' questions and news stand over the whole frame: the panel's nation and
+// government are written before the message shows, not left out of the picture behind it.
+TEST_F(MenusTest, MessagesOfTheMenusStandOverAFrameWithItsPanelTexts) {
+    struct Case {
+        std::function<void()> press;
+        const char* message;
+    };
+    const Case cases[] = {
+        {[] { ThroughMenu(kSaveItem, 2); }, "Game saved."},
+        {[] { OpenMainMenu(), PressItem(kExitItem); }, "Do you want to save the game before you leave?"},
+    };
+    platform.SetAskAnswer(false);
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.message);
+        c.press();
+        platform.ClearLog();
+        Frames(8);
+        const std::vector<DrawRecord>& log = *platform.Log();
+        const auto message = std::find_if(log.begin(), log.end(), [&](const DrawRecord& r) {
+            return r.kind == DrawRecord::Message && r.name == c.message;
+        });
+        ASSERT_NE(message, log.end());
+        auto frameStart = message;
+        while (frameStart != log.begin() && std::prev(frameStart)->kind != DrawRecord::Present) --frameStart;
+        for (const std::string& text :
+             {std::string(nationName(Civ(1).nation)), std::string(governmentName(Civ(1).government))})
+            EXPECT_TRUE(std::any_of(
+                frameStart, message,
+                [&](const DrawRecord& r) { return r.kind == DrawRecord::Text && r.name == text; }))
+                << text << " is written in the frame the message stands over";
+    }
 }
 
 // Every text written over a window, once the window is drawn, is dark ink that reads on

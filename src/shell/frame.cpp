@@ -222,7 +222,7 @@ void TimerFunction() {
     // The options page covers everything, the panels' texts too; the pointer goes on top.
     if (ui.optionsOpen) Trace("options"), DrawOptionsScreen(), DrawMouse();
     if (ui.helpMenuOpen) ui.helpDrawn = 1;
-    SlotChoiceWhenDue();
+    MenuChoicesWhenDue();
     ui.frameDrawn = 1;
     platform.SuspendDrawing(false);
     if (!ui.minimized) Trace("present"), platform.Present();

@@ -26,9 +26,11 @@ namespace annals {
 
 namespace {
 
-// A chosen slot whose countdown ran out in this frame, saved or loaded once the frame's
-// texts are all written.
+// A chosen slot or main-menu item whose countdown ran out in this frame, acted on once
+// the frame's texts are all written, so that a question or a message it brings stands
+// over the whole frame.
 bool slotChoiceDue = false;
+int mainMenuChoiceDue = 0;
 
 // The menu window and its plates (backgrounds sheet); the message box (interfaces sheet).
 constexpr Rect kMenuWindow{0, 0, 436, 453};
@@ -240,11 +242,7 @@ void WriteMainMenu() {
         const int pressed = ui.mainMenuChoice == k ? 1 : 0;
         WriteCentred(512 + pressed, 291 + 23 * k + pressed, kInk, 8, text);
     }
-    if (CountdownRunsOut()) {
-        const int choice = ui.mainMenuChoice;
-        ui.mainMenuChoice = 0;
-        MainMenuChoiceTakesEffect(choice);
-    }
+    if (CountdownRunsOut()) mainMenuChoiceDue = ui.mainMenuChoice;
 }
 
 bool MainMenuMouseDown(int x, int y) {
@@ -288,10 +286,16 @@ void WriteSaveLoadMenu() {
     if (CountdownRunsOut()) slotChoiceDue = true;
 }
 
-void SlotChoiceWhenDue() {
-    if (!slotChoiceDue) return;
-    slotChoiceDue = false;
-    SlotChoiceTakesEffect();
+void MenuChoicesWhenDue() {
+    if (const int choice = mainMenuChoiceDue) {
+        mainMenuChoiceDue = 0;
+        ui.mainMenuChoice = 0;
+        MainMenuChoiceTakesEffect(choice);
+    }
+    if (slotChoiceDue) {
+        slotChoiceDue = false;
+        SlotChoiceTakesEffect();
+    }
 }
 
 bool SaveLoadMenuMouseDown(int x, int y) {

@@ -702,9 +702,9 @@ void WriteScienceMenu() {
         WriteText(x + 17, y + 1, colour, 8, scienceName(science), x + kNameWidth);
     });
     WriteText(kTreeLeft, 196, kInk, 8,
-              Tr("White: known. Gold: under research. Green: can be studied now. Press a science to see "
+              Tr("Black: known. Gold: under research. Green: can be studied now. Press a science to see "
                  "what it still needs.",
-                 "Beyaz: biliniyor. Altın: araştırılıyor. Yeşil: şimdi araştırılabilir. Neye ihtiyaç "
+                 "Siyah: biliniyor. Altın: araştırılıyor. Yeşil: şimdi araştırılabilir. Neye ihtiyaç "
                  "duyduğunu görmek için bir bilime basın."),
               680);
     const std::string picked = PickedLine(civ);

@@ -21,6 +21,8 @@
 
 #include <filesystem>
 #include <fstream>
+#include <functional>
+#include <iterator>
 #include <string>
 
 using namespace annals;
@@ -413,5 +415,86 @@ TEST_F(MenusTest, ReplacingASavedGameAsksFirst) {
         EXPECT_EQ(MenuSlotLabel(3).rfind(replace ? "BC 3000" : "BC 4000", 0), 0u) << MenuSlotLabel(3);
         EXPECT_EQ(ui.saveMenuOpen, replace ? 0 : 1) << "a cancelled save leaves the menu open";
         ui.saveMenuOpen = 0;
+    }
+}
+
+// The menus' questions and news stand over the whole frame: the panel's nation and
+// government are written before the message shows, not left out of the picture behind it.
+TEST_F(MenusTest, MessagesOfTheMenusStandOverAFrameWithItsPanelTexts) {
+    struct Case {
+        std::function<void()> press;
+        const char* message;
+    };
+    const Case cases[] = {
+        {[] { ThroughMenu(kSaveItem, 2); }, "Game saved."},
+        {[] { OpenMainMenu(), PressItem(kExitItem); }, "Do you want to save the game before you leave?"},
+    };
+    platform.SetAskAnswer(false);
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.message);
+        c.press();
+        platform.ClearLog();
+        Frames(8);
+        const std::vector<DrawRecord>& log = *platform.Log();
+        const auto message = std::find_if(log.begin(), log.end(), [&](const DrawRecord& r) {
+            return r.kind == DrawRecord::Message && r.name == c.message;
+        });
+        ASSERT_NE(message, log.end());
+        auto frameStart = message;
+        while (frameStart != log.begin() && std::prev(frameStart)->kind != DrawRecord::Present) --frameStart;
+        for (const std::string& text :
+             {std::string(nationName(Civ(1).nation)), std::string(governmentName(Civ(1).government))})
+            EXPECT_TRUE(std::any_of(
+                frameStart, message,
+                [&](const DrawRecord& r) { return r.kind == DrawRecord::Text && r.name == text; }))
+                << text << " is written in the frame the message stands over";
+    }
+}
+
+// Every text written over a window, once the window is drawn, is dark ink that reads on
+// its parchment.
+TEST_F(MenusTest, TextsOnTheWindowsAreDarkInk) {
+    struct Case {
+        const char* what;
+        std::function<void()> open;
+        const char* sheet;
+        Rect piece;
+    };
+    const Rect menuWindow{0, 0, 436, 453}, messageBox{720, 0, 990, 132}, helpWindow{0, 115, 710, 623};
+    const Rect overviewWindow{600, 0, 1204, 422};
+    const Case cases[] = {
+        {"main menu", [] { OpenMainMenu(); }, "backgrounds.bmp", menuWindow},
+        {"save menu", [] { OpenMainMenu(), PressItem(kSaveItem), Frames(8); }, "backgrounds.bmp", menuWindow},
+        {"score", [] { OpenMainMenu(), PressItem(kScoreItem), Frames(8); }, "interfaces.bmp", messageBox},
+        {"game over", [] { game.gameOver = 1; }, "interfaces.bmp", messageBox},
+        {"help", [] { FormKeyDown(kVkF1, 0), Frames(2); }, "interfaces.bmp", helpWindow},
+        {"end screen", [] { OpenMainMenu(), PressItem(kRetireItem), Frames(8); }, "backgrounds.bmp",
+         overviewWindow},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        c.open();
+        platform.ClearLog();
+        Frames(1);
+        const std::vector<DrawRecord>& log = *platform.Log();
+        auto window = std::find_if(log.rbegin(), log.rend(), [&](const DrawRecord& r) {
+            return r.kind == DrawRecord::Sprite && r.name == c.sheet && r.source.left == c.piece.left &&
+                   r.source.top == c.piece.top && r.source.right == c.piece.right &&
+                   r.source.bottom == c.piece.bottom;
+        });
+        ASSERT_NE(window, log.rend()) << "the window is drawn";
+        const Rect area{window->x, window->y, window->x + c.piece.Width(), window->y + c.piece.Height()};
+        int written = 0;
+        for (auto r = window.base(); r != log.end(); ++r) {
+            if (r->kind != DrawRecord::Text || r->x < area.left || r->x >= area.right || r->y < area.top ||
+                r->y >= area.bottom)
+                continue;
+            ++written;
+            const int red = (r->colour >> 16) & 255, green = (r->colour >> 8) & 255, blue = r->colour & 255;
+            EXPECT_LT(299 * red + 587 * green + 114 * blue, 130 * 1000) << '"' << r->name << '"';
+        }
+        EXPECT_GT(written, 0);
+        ui.mainMenuOpen = ui.saveMenuOpen = ui.scoreMenuOpen = ui.helpMenuOpen = 0;
+        game.gameOver = 0;
     }
 }

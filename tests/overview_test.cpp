@@ -853,7 +853,7 @@ TEST_F(OverviewTest, DiplomacyShowsTheWorldsPoliticsAmongTheRivalsWeMet) {
         double relation;
         Pixel seen;
     };
-    for (const Case& c : std::vector<Case>{{13, PanelInks().loss}, {25, Rgb(110, 170, 110)}}) {
+    for (const Case& c : std::vector<Case>{{13, PanelInks().loss}, {25, Rgb(0, 120, 0)}}) {
         SCOPED_TRACE(c.relation);
         Civ(kComputer).relation[kTurks] = Civ(kTurks).relation[kComputer] = c.relation;
         Civ(kComputer).relation[kAztecs] = Civ(kAztecs).relation[kComputer] = 13;

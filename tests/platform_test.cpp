@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <random>
@@ -91,6 +92,33 @@ TEST(Surface, ShapesStayInsideTheSurface) {
     empty.FillRect({0, 0, 10, 10}, kBlack); // a null canvas takes any drawing
     empty.Blit(target, {0, 0, 30, 30}, 0, 0, true);
     EXPECT_FALSE(empty.Valid());
+}
+
+// A framed window fitted to a message's height: its top and bottom rows stay as drawn,
+// the rows between come from its middle in order, and nothing outside the box changes.
+TEST(Surface, AWindowFitsAnyHeightKeepingItsFrame) {
+    Surface window(3, 10);
+    for (int y = 0; y < 10; ++y)
+        for (int x = 0; x < 3; ++x) window.SetPixel(x, y, Rgb(y, 0, 0));
+    for (const int height : {24, 10, 6, 3}) {
+        SCOPED_TRACE(height);
+        Surface target(5, 30, Rgb(255, 255, 255));
+        target.BlitToHeight(window, {1, 2, 4, 2 + height}, 2);
+        auto row = [&](int y) { return static_cast<int>((target.GetPixel(2, 2 + y) >> 16) & 255); };
+        const int keep = std::min(2, height / 2);
+        for (int k = 0; k < keep; ++k) {
+            EXPECT_EQ(row(k), k);
+            EXPECT_EQ(row(height - 1 - k), 9 - k);
+        }
+        for (int y = keep + 1; y < height - keep; ++y) {
+            EXPECT_GE(row(y), row(y - 1));
+            EXPECT_LT(row(y), 10 - keep);
+        }
+        EXPECT_EQ(target.GetPixel(2, 1), Rgb(255, 255, 255));
+        EXPECT_EQ(target.GetPixel(2, 2 + height), Rgb(255, 255, 255));
+        EXPECT_EQ(target.GetPixel(0, 3), Rgb(255, 255, 255));
+        EXPECT_EQ(target.GetPixel(4, 3), Rgb(255, 255, 255));
+    }
 }
 
 TEST(HeadlessPlatform, DrawsTextAndRecordsWhatItWasAsked) {

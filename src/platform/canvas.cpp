@@ -83,6 +83,20 @@ void Surface::FindRuns() const {
     runsValid_ = true;
 }
 
+void Surface::BlitToHeight(const Surface& from, Rect box, int keep) {
+    const int height = box.Height(), fromHeight = from.Height();
+    keep = std::min({keep, height / 2, fromHeight / 2});
+    const int middle = height - 2 * keep, fromMiddle = fromHeight - 2 * keep;
+    for (int row = 0; row < height; ++row) {
+        int source = row;
+        if (row >= height - keep)
+            source = fromHeight - (height - row);
+        else if (row >= keep)
+            source = keep + (row - keep) * fromMiddle / std::max(middle, 1);
+        Blit(from, {0, source, from.Width(), source + 1}, box.left, box.top + row, false);
+    }
+}
+
 void Surface::Blit(const Surface& from, Rect src, int x, int y, bool keyed) {
     // Clip the source to the sheet, then the destination to this surface.
     if (src.left < 0) {

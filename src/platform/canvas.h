@@ -68,6 +68,10 @@ public:
     // Copy src rectangle of `from` to (x, y) here, clipped on both sides. With `keyed`
     // the source's colour key is honoured, if the source has one.
     void Blit(const Surface& from, Rect src, int x, int y, bool keyed);
+    // Copies the whole of `from` (no key) into `box` at its own width, as tall as the box:
+    // the top and bottom `keep` rows as they are, the rows between taken evenly from the
+    // picture's middle, so that a framed window fits a box of any height.
+    void BlitToHeight(const Surface& from, Rect box, int keep);
     void FillRect(Rect r, Pixel colour);
     void Line(int x0, int y0, int x1, int y1, Pixel colour);
     void FrameRect(Rect r, Pixel colour); // outline, one pixel wide

@@ -11,6 +11,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace annals {
@@ -106,6 +107,16 @@ public:
     virtual void PlayMidi(const std::string& path) = 0;
     virtual void StopMidi() = 0;
 
+    // The game's own pictures for its modal messages, given once its sheets are loaded: a
+    // window drawn at its own width and fitted to the message's height, and a button plate,
+    // plain and pressed. Without them a message is a plain framed box.
+    struct MessageLook {
+        Surface window;
+        Surface plate, platePressed;
+    };
+    void SetMessageLook(MessageLook look) { messageLook_ = std::move(look); }
+    const MessageLook& GetMessageLook() const { return messageLook_; }
+
     // A modal message with one OK button over the last frame. It blocks until answered
     // (or the window is closed) and runs no frame.
     virtual void MessageBox(const std::string& text) = 0;
@@ -127,6 +138,7 @@ public:
 
 protected:
     Surface backBuffer_;
+    MessageLook messageLook_;
     bool quit_ = false;
     bool wholeScaling_ = false;
     int musicVolume_ = 100, effectsVolume_ = 100;

@@ -498,8 +498,9 @@ private:
     TextRenderer text_;
 };
 
-// Drawn by the game over the last frame: a framed box, the text wrapped to fit, and an
-// OK button. Enter, Space, Escape or a press on OK answers it; closing the window too.
+// Drawn by the game over the last frame: the game's dialog window (a plain framed box
+// before its pictures are loaded), the text wrapped to fit, and an OK button. Enter, Space, Escape or a press
+// on OK answers it; closing the window too.
 void SdlPlatform::MessageBox(const std::string& text) {
     Modal(text, {"OK"});
 }
@@ -514,7 +515,14 @@ int SdlPlatform::Modal(const std::string& text, const std::vector<std::string>& 
     const int last = static_cast<int>(labels.size()) - 1;
     if (quit_) return last;
     const Surface saved = backBuffer_;
-    constexpr int boxW = 460, pad = 18, size = 10, lineH = 19, buttonW = 110, gap = 20;
+    // In the game's look the box is its dialog window, the buttons its answer plates; the
+    // text keeps clear of the window's wooden frame.
+    const MessageLook& look = messageLook_;
+    const bool framed = look.window.Valid() && look.plate.Valid() && look.platePressed.Valid();
+    const int boxW = framed ? look.window.Width() : 460, pad = framed ? 26 : 18;
+    const int buttonW = framed ? look.plate.Width() : 110, buttonH = framed ? look.plate.Height() : 26;
+    constexpr int size = 10, lineH = 19, gap = 20, kept = 30;
+    constexpr Pixel ink = Rgb(42, 30, 22);
 
     // Wrap at spaces by measured width; a word longer than the line is cut where it must.
     std::vector<std::string> lines;
@@ -542,31 +550,45 @@ int SdlPlatform::Modal(const std::string& text, const std::vector<std::string>& 
     flushWord();
     if (!line.empty()) lines.push_back(line);
 
-    const int boxH = pad * 2 + static_cast<int>(lines.size()) * lineH + 44;
+    const int boxH = pad * 2 + static_cast<int>(lines.size()) * lineH + buttonH + 18;
     const Rect box{(kScreenWidth - boxW) / 2, (kScreenHeight - boxH) / 2, (kScreenWidth + boxW) / 2,
                    (kScreenHeight + boxH) / 2};
     const int rowW = static_cast<int>(labels.size()) * buttonW + last * gap;
     std::vector<Rect> buttons;
     for (int i = 0; i <= last; ++i) {
         const int left = box.left + (boxW - rowW) / 2 + i * (buttonW + gap);
-        buttons.push_back({left, box.bottom - pad - 26, left + buttonW, box.bottom - pad});
+        buttons.push_back({left, box.bottom - pad - buttonH, left + buttonW, box.bottom - pad});
     }
     auto draw = [&](int pressed) {
-        backBuffer_.FillRect(box, Rgb(222, 210, 180));
-        backBuffer_.FrameRect(box, Rgb(60, 40, 20));
-        backBuffer_.FrameRect({box.left + 3, box.top + 3, box.right - 3, box.bottom - 3}, Rgb(140, 110, 70));
+        backBuffer_ = saved;
+        if (framed) {
+            backBuffer_.BlitToHeight(look.window, box, kept);
+        } else {
+            backBuffer_.FillRect(box, Rgb(222, 210, 180));
+            backBuffer_.FrameRect(box, Rgb(60, 40, 20));
+            backBuffer_.FrameRect({box.left + 3, box.top + 3, box.right - 3, box.bottom - 3},
+                                  Rgb(140, 110, 70));
+        }
         int y = box.top + pad;
         for (const auto& l : lines) {
-            text_.Draw(backBuffer_, box.left + pad, y, l, size, Rgb(20, 15, 10));
+            text_.Draw(backBuffer_, box.left + pad, y, l, size, ink);
             y += lineH;
         }
         for (int i = 0; i <= last; ++i) {
             const Rect& b = buttons[static_cast<size_t>(i)];
-            backBuffer_.FillRect(b, pressed == i ? Rgb(150, 120, 80) : Rgb(190, 160, 110));
-            backBuffer_.FrameRect(b, Rgb(60, 40, 20));
+            const int shift = pressed == i ? 1 : 0;
+            if (framed) {
+                const Surface& plate = shift ? look.platePressed : look.plate;
+                backBuffer_.Blit(plate, {0, 0, plate.Width(), plate.Height()}, b.left + shift, b.top + shift,
+                                 true);
+            } else {
+                backBuffer_.FillRect(b, shift ? Rgb(150, 120, 80) : Rgb(190, 160, 110));
+                backBuffer_.FrameRect(b, Rgb(60, 40, 20));
+            }
             const std::string& label = labels[static_cast<size_t>(i)];
             const int tw = text_.Width(label, size);
-            text_.Draw(backBuffer_, b.left + (b.Width() - tw) / 2, b.top + 5, label, size, Rgb(20, 15, 10));
+            text_.Draw(backBuffer_, b.left + (b.Width() - tw) / 2 + shift,
+                       b.top + (b.Height() - 15) / 2 + shift, label, size, ink);
         }
         // A pointer of our own, since the system's is hidden.
         int mx = 0, my = 0, px = 0, py = 0;

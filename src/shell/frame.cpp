@@ -12,6 +12,7 @@
 #include "ui/drawing.h"
 #include "ui/end_screen.h"
 #include "ui/input.h"
+#include "ui/menus.h"
 #include "ui/options_screen.h"
 #include "ui/screens.h"
 #include "units/movement.h"
@@ -221,6 +222,7 @@ void TimerFunction() {
     // The options page covers everything, the panels' texts too; the pointer goes on top.
     if (ui.optionsOpen) Trace("options"), DrawOptionsScreen(), DrawMouse();
     if (ui.helpMenuOpen) ui.helpDrawn = 1;
+    MenuChoicesWhenDue();
     ui.frameDrawn = 1;
     platform.SuspendDrawing(false);
     if (!ui.minimized) Trace("present"), platform.Present();

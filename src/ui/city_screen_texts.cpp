@@ -48,7 +48,6 @@ constexpr Pixel kRed = Rgb(230, 0, 0);
 constexpr Pixel kPaper = Rgb(236, 228, 204);
 constexpr Pixel kPaperLit = Rgb(200, 184, 140);
 constexpr Pixel kAdvisoryPaper = Rgb(250, 240, 200);
-constexpr Pixel kInk = Rgb(60, 44, 24);
 
 constexpr int kFood = 1, kStone = 7;
 constexpr int kProductsHeading = 6;
@@ -105,7 +104,7 @@ std::string CityName(const CityData& city) {
 
 void WriteTitleAndGrowth(const CityData& city) {
     const bool lit = ui.mouseX >= 807 && ui.mouseX < 844 && ui.mouseY >= 131 && ui.mouseY < 152;
-    WriteCentred(825, 135, lit ? kLightGrey : kBlack, 8, Tr("close", "kapat"));
+    WriteCentred(825, 135, lit ? kTitleInk : kInk, 8, Tr("close", "kapat"));
     const int g = GrowthPerTurn(city);
     std::string growth;
     if (g > 0) {

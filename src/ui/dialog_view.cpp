@@ -19,9 +19,9 @@ namespace annals {
 
 namespace {
 
-constexpr Pixel kTitleColour = Rgb(255, 214, 90);
-constexpr Pixel kTextColour = Rgb(192, 192, 192);
-constexpr Pixel kLabelColour = Rgb(0, 0, 0);
+constexpr Pixel kTitleColour = kTitleInk;
+constexpr Pixel kTextColour = kInk;
+constexpr Pixel kLabelColour = kInk;
 
 // Where a dialog's pieces stand: the frame on the sheet and on the screen, and around it
 // the picture, the text column and the answer plates.

@@ -6,6 +6,7 @@
 
 #include <array>
 #include <string_view>
+#include <utility>
 
 namespace annals {
 
@@ -57,6 +58,25 @@ bool SheetKeyed(Sheet sheet) {
     return sheet != Sheet::TerrainSprite;
 }
 
+namespace {
+// The window's modal messages wear the dialogs' frame and answer plates.
+void GiveMessageLook() {
+    if (!HasPlatform()) return;
+    const Surface& sheet = sheets[static_cast<size_t>(Sheet::Interfaces)];
+    auto piece = [&](Rect r) {
+        Surface out(r.Width(), r.Height());
+        out.Blit(sheet, r, 0, 0, false);
+        out.SetColourKey(true, kMagenta);
+        return out;
+    };
+    Platform::MessageLook look;
+    look.window = piece({0, 630, 502, 930});
+    look.plate = piece({1000, 0, 1100, 21});
+    look.platePressed = piece({1000, 22, 1100, 44});
+    ThePlatform().SetMessageLook(std::move(look));
+}
+} // namespace
+
 bool LoadSurfaces(int mode) {
     ui.surfacesLoaded += 1;
     loadError.clear();
@@ -87,6 +107,7 @@ bool LoadSurfaces(int mode) {
         if (mode != 1 && HasPlatform()) ThePlatform().LogOnce("could not reload the pictures " + loadError);
         return false;
     }
+    GiveMessageLook();
     return true;
 }
 

@@ -11,6 +11,11 @@ namespace annals {
 constexpr Pixel kWhite = Rgb(255, 255, 255);
 constexpr Pixel kLightGrey = Rgb(192, 192, 192);
 constexpr Pixel kGrey = Rgb(128, 128, 128);
+// The writing on the parchment of the windows: dark ink for texts, a faded brown for
+// column headings, hints and what cannot be chosen, and a deep red for titles.
+constexpr Pixel kInk = Rgb(42, 30, 22);
+constexpr Pixel kFadedInk = Rgb(110, 84, 56);
+constexpr Pixel kTitleInk = Rgb(122, 42, 30);
 
 // The back buffer the frame is composed in.
 Surface& Screen();

@@ -143,7 +143,7 @@ void Scroll(int rows) {
 
 void DrawArrow(int x, int y, bool up, bool enabled) {
     Surface& screen = ThePlatform().BackBuffer();
-    const Pixel colour = enabled ? kHeading : kGrey;
+    const Pixel colour = enabled ? kInk : kFadedInk;
     for (int i = 0; i < 7; ++i) {
         const int row = up ? y + i : y + 6 - i;
         screen.Line(x + 7 - i, row, x + 7 + i, row, colour);
@@ -152,23 +152,23 @@ void DrawArrow(int x, int y, bool up, bool enabled) {
 
 void DrawScores() {
     const std::vector<int> order = Standing();
-    WriteText(300, 250, kGrey, 8, Tr("Civilization", "Medeniyet"), 1024);
-    WriteText(470, 250, kGrey, 8, Tr("Score", "Puan"), 1024);
-    WriteText(540, 250, kGrey, 8, Tr("Title", "Unvan"), 1024);
+    WriteText(300, 250, kFadedInk, 8, Tr("Civilization", "Medeniyet"), 1024);
+    WriteText(470, 250, kFadedInk, 8, Tr("Score", "Puan"), 1024);
+    WriteText(540, 250, kFadedInk, 8, Tr("Title", "Unvan"), 1024);
     int y = 272;
     for (const int c : order) {
         overview::DrawNationFlag(Civ(c).nation, 262, y - 6);
         const Pixel colour = CivTextColour(Civ(c).colour);
         WriteText(300, y, colour, 8, People(c), 460);
         const int32_t score = ScoreOf(c);
-        WriteText(470, y, kLightGrey, 8, std::to_string(score), 1024);
-        WriteText(540, y, kLightGrey, 8, RankTitle(score), 650);
+        WriteText(470, y, kInk, 8, std::to_string(score), 1024);
+        WriteText(540, y, kInk, 8, RankTitle(score), 650);
         std::string mark;
         if (c == game.winner)
             mark = Tr("winner", "kazanan");
         else if (!Alive(c))
             mark = Tr("destroyed", "yok edildi");
-        if (!mark.empty()) WriteText(660, y, c == game.winner ? kHeading : kGrey, 8, mark, 780);
+        if (!mark.empty()) WriteText(660, y, c == game.winner ? kHeading : kFadedInk, 8, mark, 780);
         y += 32;
     }
 }
@@ -176,7 +176,7 @@ void DrawScores() {
 void DrawChronicle() {
     const std::vector<ChronicleRow> rows = ChronicleRows();
     if (rows.empty()) {
-        WriteText(kYearX, kChronicleTop, kGrey, 8,
+        WriteText(kYearX, kChronicleTop, kFadedInk, 8,
                   Tr("Nothing great has happened yet.", "Henüz büyük bir olay olmadı."), kEventRight);
         return;
     }
@@ -186,7 +186,7 @@ void DrawChronicle() {
         if (i >= rows.size()) break;
         const int y = kChronicleTop + kChronicleRow * r;
         if (rows[i].first) WriteText(kYearX, y, kHeading, 8, YearName(rows[i].year), kEventX - 4);
-        WriteText(kEventX, y, kLightGrey, 8, rows[i].text, kEventRight + 40);
+        WriteText(kEventX, y, kInk, 8, rows[i].text, kEventRight + 40);
     }
     DrawArrow(kArrowX, kUpArrowY, true, ui.chronicleScroll > 0);
     DrawArrow(kArrowX, kDownArrowY, false, ui.chronicleScroll < MaxScroll());
@@ -260,7 +260,7 @@ void DrawEndScreen() {
     DrawSprite(overview::kWindowX, overview::kWindowY, overview::kWindowPiece, true, Sheet::Backgrounds);
     DrawSprite(450, 117, kTitle, true, Sheet::Backgrounds);
     WriteCentred(512, 186, kHeading, 10, Headline());
-    WriteCentred(512, 212, kLightGrey, 8, EndLine(), 790);
+    WriteCentred(512, 212, kInk, 8, EndLine(), 790);
     const int page = Page();
     if (page == 1) DrawScores();
     if (page == 2) {
@@ -277,7 +277,7 @@ void DrawEndScreen() {
         else
             DrawSprite(x, kPlateY, kPlate, true, Sheet::Backgrounds);
         const int shift = pressed ? 1 : 0;
-        WriteCentred(x + 52 + shift, kPlateY + 3 + shift, kHeading, 8, PlateLabel(k), x + 104);
+        WriteCentred(x + 52 + shift, kPlateY + 3 + shift, kInk, 8, PlateLabel(k), x + 104);
     }
 }
 
@@ -288,10 +288,10 @@ void DrawHandOver() {
     Surface& screen = ThePlatform().BackBuffer();
     // Over the menu panel of the picture, which has no menu here.
     const Rect box{192, 322, 832, 472};
-    screen.FillRect(box, Rgb(40, 24, 10));
+    screen.FillRect(box, Rgb(245, 232, 199));
     screen.FrameRect(box, kHeading);
     if (civ < 1 || civ > game.civCount || !IsHuman(civ)) {
-        WriteCentred(512, 390, kLightGrey, 10,
+        WriteCentred(512, 390, kInk, 10,
                      Tr("The other civilizations are moving...", "Diğer medeniyetler oynuyor..."));
         return;
     }
@@ -302,7 +302,7 @@ void DrawHandOver() {
     const std::string line = en ? "Press a key when the " + Possessive(people) + " player is ready."
                                 : TurkishCase(people, "ın", "in") + " oyuncusu hazır olunca bir tuşa basın.";
     WriteCentred(512, 370, CivTextColour(Civ(civ).colour), 10, title);
-    WriteCentred(512, 410, kLightGrey, 10, line);
+    WriteCentred(512, 410, kInk, 10, line);
 }
 
 bool EndScreensTakeEvent(const InputEvent& event) {

@@ -23,7 +23,6 @@ namespace annals {
 
 namespace {
 
-constexpr Pixel kInk = Rgb(40, 24, 10);
 constexpr Pixel kSand = Rgb(226, 204, 150);
 constexpr Pixel kSandDark = Rgb(188, 150, 92);
 constexpr Pixel kLight = Rgb(221, 221, 221);

@@ -16,7 +16,6 @@ namespace annals {
 
 namespace {
 
-constexpr Pixel kInk = Rgb(40, 24, 10);
 constexpr Pixel kInkLight = Rgb(110, 80, 45);
 constexpr Pixel kLight = Rgb(221, 221, 221);
 constexpr int kShown = 10;

@@ -24,16 +24,18 @@ namespace annals {
 
 namespace {
 
-constexpr Pixel kDarkGrey = Rgb(68, 68, 68);
+// The page is parchment: the chosen chapter and topic stand on a gold band, the column
+// headings on brown bars, and every colour is deep enough to read on the light ground.
+constexpr Pixel kChosenBand = Rgb(226, 200, 140);
 constexpr Pixel kBrown = Rgb(128, 64, 0);
 constexpr Pixel kDarkOrange = Rgb(159, 80, 0);
-constexpr Pixel kOlive = Rgb(128, 128, 0);
-constexpr Pixel kYellow = Rgb(255, 255, 0);
-constexpr Pixel kRed = Rgb(255, 0, 0);
-constexpr Pixel kGreen = Rgb(0, 128, 0);
-constexpr Pixel kOrange = Rgb(255, 128, 0);
-constexpr Pixel kBlue = Rgb(0, 128, 255);
-constexpr Pixel kMagenta2 = Rgb(255, 0, 255);
+constexpr Pixel kOlive = Rgb(96, 96, 0);
+constexpr Pixel kGoldInk = Rgb(150, 98, 0);
+constexpr Pixel kRed = Rgb(190, 0, 0);
+constexpr Pixel kGreen = Rgb(0, 120, 0);
+constexpr Pixel kOrange = Rgb(200, 90, 0);
+constexpr Pixel kBlue = Rgb(0, 80, 170);
+constexpr Pixel kMagenta2 = Rgb(160, 0, 140);
 
 constexpr int kLine = 13; // size-8 lines are 13 pixels apart
 // The page's paragraphs wrap a little short of the frame: the face draws some letters
@@ -491,15 +493,15 @@ void DrawActivityPage(int a) {
 void WriteFaqBody(int q);
 
 void WriteNationPage(int n) {
-    const int lines = WriteText(580, 212, kGrey, 8, HelpText("nation." + std::to_string(n)), kTextRight);
+    const int lines = WriteText(580, 212, kInk, 8, HelpText("nation." + std::to_string(n)), kTextRight);
     const int type = kSpecialUnit[n];
     const int y = std::max(n == 8 ? 301 : 288, 212 + kLine * lines + 6);
-    WriteText(580, y, kGrey, 8, EnglishUnit(type) + " : " + ItemDescription(1, type), kItemRight);
-    if (n == 10) WriteText(580, 322, kGrey, 8, EnglishUnit(kVikingship) + " : ", kItemRight);
+    WriteText(580, y, kInk, 8, EnglishUnit(type) + " : " + ItemDescription(1, type), kItemRight);
+    if (n == 10) WriteText(580, 322, kInk, 8, EnglishUnit(kVikingship) + " : ", kItemRight);
 }
 
 // The labels of the unit and building panels, in the player's language.
-const Pixel kLabel = Rgb(200, 180, 140);
+const Pixel kLabel = kFadedInk;
 
 void WriteUnitPage(int t) {
     const char* const rows[] = {Tr("Attack", "Saldırı"),   Tr("Bombard", "Kuşatma"), Tr("Defence", "Savunma"),
@@ -510,28 +512,28 @@ void WriteUnitPage(int t) {
     for (int k = 0; k < 3; ++k) WriteText(607, 317 + 13 * k, kLabel, 8, rows2[k], 666);
     const bool shoots = IsBombard(t) || IsShip(t) || IsAir(t);
     const std::string attack = std::to_string(UnitTypeAttack(t));
-    WriteText(668, 219, kLightGrey, 8, shoots ? "0" : attack, 840);
-    WriteText(668, 232, kLightGrey, 8, shoots ? attack : "0", 840);
-    WriteText(668, 245, kLightGrey, 8, std::to_string(UnitTypeDefence(t)), 840);
-    WriteText(668, 258, kLightGrey, 8, std::to_string(UnitTypeLivesShown(t)), 840);
-    WriteText(668, 271, kLightGrey, 8, std::to_string(UnitTypeMoves(t)), 840);
-    WriteText(668, 284, kLightGrey, 8, std::to_string(buildCost(t)), 840);
-    WriteText(668, 297, kLightGrey, 8, std::to_string(UnitTypeCapacity(t)), 840);
+    WriteText(668, 219, kInk, 8, shoots ? "0" : attack, 840);
+    WriteText(668, 232, kInk, 8, shoots ? attack : "0", 840);
+    WriteText(668, 245, kInk, 8, std::to_string(UnitTypeDefence(t)), 840);
+    WriteText(668, 258, kInk, 8, std::to_string(UnitTypeLivesShown(t)), 840);
+    WriteText(668, 271, kInk, 8, std::to_string(UnitTypeMoves(t)), 840);
+    WriteText(668, 284, kInk, 8, std::to_string(buildCost(t)), 840);
+    WriteText(668, 297, kInk, 8, std::to_string(UnitTypeCapacity(t)), 840);
     const int science = kUnitScience[t];
     WriteText(668, 317, kBlue, 8, science ? EnglishScience(science) : Label("none"), 840);
     const int nation = kUnitNation[t];
-    WriteText(668, 330, kLightGrey, 8, nation ? EnglishNation(nation) : Label("all"), 840);
-    WriteText(668, 343, kLightGrey, 8, Label(IsAir(t) ? "sealand" : IsShip(t) ? "sea" : "land"), 840);
-    WriteText(550, 370, kGrey, 8, ItemDescription(1, t), kTextRight);
+    WriteText(668, 330, kInk, 8, nation ? EnglishNation(nation) : Label("all"), 840);
+    WriteText(668, 343, kInk, 8, Label(IsAir(t) ? "sealand" : IsShip(t) ? "sea" : "land"), 840);
+    WriteText(550, 370, kInk, 8, ItemDescription(1, t), kTextRight);
 }
 
 void WriteList(int x, int y, const std::vector<std::string>& items) {
     if (items.empty()) {
-        WriteText(x, y, kLightGrey, 8, Label("nothing"), 1000);
+        WriteText(x, y, kInk, 8, Label("nothing"), 1000);
         return;
     }
     for (const std::string& item : items) {
-        WriteText(x, y, kLightGrey, 8, item, 1000);
+        WriteText(x, y, kInk, 8, item, 1000);
         y += kLine;
     }
 }
@@ -544,14 +546,14 @@ void WriteSciencePage(int s) {
     for (int n : lists.units) units.push_back(EnglishUnit(n));
     for (int n : lists.buildings) buildings.push_back(n == 45 ? Label("copobservatory") : EnglishBuilding(n));
     for (int n : lists.activities) activities.push_back(Label("work." + std::to_string(n)));
-    WriteText(551, 220, kWhite, 8, Label("requires"), 1000);
-    WriteText(663, 220, kWhite, 8, Label("leadsto"), 1000);
-    WriteText(551, 317, kWhite, 8, Label("units"), 1000);
-    WriteText(654, 317, kWhite, 8, Label("buildings"), 1000);
-    WriteText(759, 317, kWhite, 8, Label("activities"), 1000);
+    WriteText(551, 220, kTitleInk, 8, Label("requires"), 1000);
+    WriteText(663, 220, kTitleInk, 8, Label("leadsto"), 1000);
+    WriteText(551, 317, kTitleInk, 8, Label("units"), 1000);
+    WriteText(654, 317, kTitleInk, 8, Label("buildings"), 1000);
+    WriteText(759, 317, kTitleInk, 8, Label("activities"), 1000);
     WriteList(551, 236, needs);
     WriteList(663, 236, leads);
-    WriteText(561, 273, kLightGrey, 8, Label("sciencework") + " " + std::to_string(scienceCost(s)), 1000);
+    WriteText(561, 273, kInk, 8, Label("sciencework") + " " + std::to_string(scienceCost(s)), 1000);
     WriteList(551, 333, units);
     WriteList(654, 333, buildings);
     WriteList(759, 333, activities);
@@ -579,12 +581,12 @@ void WriteBuildingPage(int b) {
         const char* const rows[] = {Tr("Empty", "Boş"), Tr("1 worker", "1 işçi"), Tr("2 workers", "2 işçi")};
         for (int k = 0; k < 3; ++k) WriteText(574, 413 + 23 * k, kLabel, 8, rows[k], 650);
     }
-    WriteText(605, 224, kLightGrey, 8, ItemDescription(2, b), 745);
-    WriteText(703, 304, kLightGrey, 8, std::to_string(buildCost(35 + b)), 745);
-    WriteText(696, 324, kLightGrey, 8, std::to_string(maxWorkers(b)), 745);
+    WriteText(605, 224, kInk, 8, ItemDescription(2, b), 745);
+    WriteText(703, 304, kInk, 8, std::to_string(buildCost(35 + b)), 745);
+    WriteText(696, 324, kInk, 8, std::to_string(maxWorkers(b)), 745);
     const int science = kBuildingScience[b], needs = kBuildingNeeds[b];
     WriteText(668, 346, kBlue, 8, science ? EnglishScience(science) : Label("none"), 840);
-    WriteText(668, 359, kLightGrey, 8, needs ? EnglishBuilding(needs) : Label("none"), 840);
+    WriteText(668, 359, kInk, 8, needs ? EnglishBuilding(needs) : Label("none"), 840);
     for (const Effects& e : kEffects) {
         if (e.building != b) continue;
         const int happyX = b == 33 || b == 38 ? 680 : 682, cultureX = b == 36 || b == 38 ? 809 : 808;
@@ -595,9 +597,9 @@ void WriteBuildingPage(int b) {
                 WriteCentredFigure(xs[column], 413 + 23 * row, colours[column], e.figure[column][row]);
     }
     if (b >= 4 && b <= 15) {
-        Screen().FrameRect({598, 375, 841, 453}, kGrey);
+        Screen().FrameRect({598, 375, 841, 453}, kFadedInk);
         WriteText(603, 380, kRed, 8, Label("note"), 838);
-        WriteText(643, 380, kLightGrey, 8, HelpText("note." + std::to_string(b)), kItemRight);
+        WriteText(643, 380, kInk, 8, HelpText("note." + std::to_string(b)), kItemRight);
     }
 }
 
@@ -605,11 +607,11 @@ void WriteWonderPage(int b) {
     // A wonder's description is longer than a building's and its effects are told in
     // words, not figures: the description takes the effects' place, the page's width.
     WriteBuildingLabels();
-    WriteText(550, 392, kLightGrey, 8, ItemDescription(3, b), kTextRight);
-    WriteText(703, 304, kLightGrey, 8, std::to_string(buildCost(35 + b)), 745);
-    WriteText(696, 324, kLightGrey, 8, "0", 745);
+    WriteText(550, 392, kInk, 8, ItemDescription(3, b), kTextRight);
+    WriteText(703, 304, kInk, 8, std::to_string(buildCost(35 + b)), 745);
+    WriteText(696, 324, kInk, 8, "0", 745);
     WriteText(668, 346, kBlue, 8, EnglishScience(kWonderScience[b - kFirstWonder]), 840);
-    WriteText(668, 359, kLightGrey, 8, Label("none"), 840);
+    WriteText(668, 359, kInk, 8, Label("none"), 840);
 }
 
 struct ProductRow {
@@ -649,25 +651,25 @@ const ProductRow* RowOf(int p) {
 void WriteProductPage(int p) {
     const std::string name = EnglishProduct(p);
     WriteText(604, 224, kOlive, 8, Label("value") + " " + name, 845);
-    WriteText(723, 224, kYellow, 8, std::to_string(productPrice(p)) + " " + Label("gold"), 845);
-    WriteText(604, 240, kLightGrey, 8, Label("converted"), 845);
+    WriteText(723, 224, kGoldInk, 8, std::to_string(productPrice(p)) + " " + Label("gold"), 845);
+    WriteText(604, 240, kInk, 8, Label("converted"), 845);
     const char* into = p == 2 ? "cloth" : p == 3 ? "cigar" : p == 4 ? "wine" : p == 5 ? "coat" : "nothing";
-    WriteText(723, 240, kLightGrey, 8, Label(into), 845);
-    WriteText(604, 256, kLightGrey, 8, Label("producedat"), 845);
-    WriteText(723, 256, kLightGrey, 8, Label(p <= 9 ? "cityareas" : "citybuildings"), 845);
+    WriteText(723, 240, kInk, 8, Label(into), 845);
+    WriteText(604, 256, kInk, 8, Label("producedat"), 845);
+    WriteText(723, 256, kInk, 8, Label(p <= 9 ? "cityareas" : "citybuildings"), 845);
     if (p >= 11) return;
-    Screen().FrameRect({599, 270, 794, 573}, kGrey);
+    Screen().FrameRect({599, 270, 794, 573}, kFadedInk);
     for (int t = 1; t <= kTerrains; ++t)
-        WriteText(701, 281 + kLine * (t - 1), kLightGrey, 8, EnglishTerrain(t), 845);
+        WriteText(701, 281 + kLine * (t - 1), kInk, 8, EnglishTerrain(t), 845);
     const char* labels[6] = {"forest", "river", "hill", "cornfield", "road", "productivity"};
     const int labelX[6] = {620, 682, 746, 616, 682, 729};
     const int centre[3] = {637, 697, 757};
     const ProductRow* row = RowOf(p);
     for (int k = 0; k < 6; ++k) {
-        WriteText(labelX[k], k < 3 ? 388 : 476, kLightGrey, 8, Label(labels[k]), 845);
+        WriteText(labelX[k], k < 3 ? 388 : 476, kInk, 8, Label(labels[k]), 845);
         if (!row) continue;
         const std::string figure = row->figure[k];
-        const Pixel colour = figure[0] == '-' ? kRed : figure[0] == '+' ? kBlue : kGrey;
+        const Pixel colour = figure[0] == '-' ? kRed : figure[0] == '+' ? kBlue : kFadedInk;
         const std::string shown = figure[0] == 'u' ? Label("uneffective") : figure;
         WriteText(centre[k % 3] - TextWidth(shown, 8) / 2, k < 3 ? 452 : 540, colour, 8, shown, 1024);
     }
@@ -676,21 +678,21 @@ void WriteProductPage(int p) {
 void WriteTerrainPage(int terrain) {
     for (const TerrainBlock& block : TerrainBlocks(terrain)) {
         const bool plain = block.label[0] == '\0', sea = std::string(block.label) == "sea";
-        if (!plain && !sea) WriteText(547, block.labelY, kLightGrey, 8, Label(block.label), 845);
+        if (!plain && !sea) WriteText(547, block.labelY, kInk, 8, Label(block.label), 845);
         int row = 0;
         for (const auto& entry : BlockRows(terrain, block))
-            WriteText(610, block.rowsY + kLine * row++, plain || sea ? kWhite : kLightGrey, 8,
+            WriteText(610, block.rowsY + kLine * row++, plain || sea ? kTitleInk : kInk, 8,
                       EnglishProduct(entry.first), 845);
     }
 }
 
 void WriteActivityPage(int a) {
     const std::string key = "activity." + std::to_string(a);
-    const int lines = WriteText(550, 212, kLightGrey, 8, HelpText(key + ".a"), kTextRight);
+    const int lines = WriteText(550, 212, kInk, 8, HelpText(key + ".a"), kTextRight);
     const std::string second = HelpText(key + ".b");
     if (second.empty()) return;
     const int fixedY = a == 1 ? 418 : a == 3 ? 301 : a == 4 ? 327 : 0;
-    WriteText(550, std::max(fixedY, 212 + kLine * lines + 8), kLightGrey, 8, second, kTextRight);
+    WriteText(550, std::max(fixedY, 212 + kLine * lines + 8), kInk, 8, second, kTextRight);
 }
 
 std::string PageTitle(int c, int i) {
@@ -751,15 +753,15 @@ Rect TopicBar(int c, int i) {
 
 void WriteFaqBody(int q) {
     const std::string key = "faq." + std::to_string(q);
-    const int lines = WriteText(550, 212, kGrey, 8, HelpText(key + ".a"), kTextRight);
+    const int lines = WriteText(550, 212, kInk, 8, HelpText(key + ".a"), kTextRight);
     const FaqLayout layout = LayOutFaq(q, lines);
     const Question& question = kQuestions[q];
     for (size_t k = 0; k < question.lines.size(); ++k) {
         const Related& r = question.lines[k];
-        WriteText(r.x, layout.lineY[k], kGrey, 8, RelatedName(r) + RelatedDescription(r), kItemRight);
+        WriteText(r.x, layout.lineY[k], kInk, 8, RelatedName(r) + RelatedDescription(r), kItemRight);
     }
     if (question.captionX != 0)
-        WriteText(question.captionX, layout.captionY, kGrey, 8, HelpText(key + ".caption"),
+        WriteText(question.captionX, layout.captionY, kInk, 8, HelpText(key + ".caption"),
                   question.captionRight);
 }
 
@@ -836,8 +838,8 @@ void DrawHelpMenu() {
     }
     case kSciencesChapter: {
         const int s = i;
-        Screen().FrameRect({546, 215, 848, 308}, kGrey);
-        Screen().FrameRect({546, 312, 848, 590}, kGrey);
+        Screen().FrameRect({546, 215, 848, 308}, kFadedInk);
+        Screen().FrameRect({546, 312, 848, 590}, kFadedInk);
         (void)s;
         break;
     }
@@ -869,35 +871,35 @@ void WriteHelpTexts() {
     Surface& screen = Screen();
     const bool valid = ValidHelpPage(ui.helpPage);
     const int c = Chapter(ui.helpPage), i = Topic(ui.helpPage);
-    screen.Line(170, 191, 854, 191, kGrey);
-    screen.Line(270, 191, 270, 597, kGrey);
-    screen.Line(540, 191, 540, 597, kGrey);
+    screen.Line(170, 191, 854, 191, kFadedInk);
+    screen.Line(270, 191, 270, 597, kFadedInk);
+    screen.Line(540, 191, 540, 597, kFadedInk);
     if (valid) {
-        screen.FillRect({169, 209 + 26 * c, 270, 229 + 26 * c}, kDarkGrey);
-        screen.Line(169, 207 + 26 * c, 269, 207 + 26 * c, kDarkGrey);
-        screen.Line(169, 229 + 26 * c, 269, 229 + 26 * c, kDarkGrey);
-        screen.FillRect(TopicBar(c, i), kDarkGrey);
+        screen.FillRect({169, 209 + 26 * c, 270, 229 + 26 * c}, kChosenBand);
+        screen.Line(169, 207 + 26 * c, 269, 207 + 26 * c, kChosenBand);
+        screen.Line(169, 229 + 26 * c, 269, 229 + 26 * c, kChosenBand);
+        screen.FillRect(TopicBar(c, i), kChosenBand);
     }
     screen.FillRect({271, 192, 541, 211}, kBrown);
     screen.FillRect({541, 192, 855, 211}, kDarkOrange);
     const std::string close = HelpText("close");
-    WriteText(827 - TextWidth(close, 8) / 2, 131, PointerOnClose() ? kLightGrey : kGrey, 8, close, 1024);
+    WriteText(827 - TextWidth(close, 8) / 2, 131, PointerOnClose() ? kTitleInk : kInk, 8, close, 1024);
     for (int k = 0; k < kHelpChapters; ++k)
-        WriteText(180, 212 + 26 * k, valid && k == c ? kWhite : kLightGrey, 8,
+        WriteText(180, 212 + 26 * k, valid && k == c ? kTitleInk : kInk, 8,
                   HelpText("chapter." + std::to_string(k)), 282);
     if (!HelpTextsError().empty()) {
-        WriteText(550, 212, kLightGrey, 8, HelpTextsError(), kTextRight);
+        WriteText(550, 212, kInk, 8, HelpTextsError(), kTextRight);
         return;
     }
     if (!valid) { // no page to show: the chapters alone, and a word on what to do
-        WriteText(550, 212, kLightGrey, 8, HelpText("choose"), kTextRight);
+        WriteText(550, 212, kInk, 8, HelpText("choose"), kTextRight);
         return;
     }
     if (c != kWondersChapter) WriteText(550, 195, kWhite, 8, PageTitle(c, i), 845);
     for (int k = 1; k <= kTopicCount[c]; ++k) {
         const Rect bar = TopicBar(c, k);
         const int x = bar.left == 271 ? 280 : 415;
-        WriteText(x, bar.top + 1, k == i ? kWhite : kLightGrey, 8, TopicName(c, k), bar.right - 2);
+        WriteText(x, bar.top + 1, k == i ? kTitleInk : kInk, 8, TopicName(c, k), bar.right - 2);
     }
     switch (c) {
     case kFaq:

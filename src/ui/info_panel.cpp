@@ -78,9 +78,9 @@ void WriteUnitPanel() {
         game.viewUnit != 0 && game.currentUnit >= 1 && game.currentUnit <= Civ(game.currentCiv).unitCount;
     if (!selected) {
         // The frame has room round the longer line in either language.
-        Screen().FrameRect({872, 679, 1007, 733}, kLightGrey);
-        Write(905, 690, Tr("END OF TURN", "TUR SONU"), kGrey);
-        Write(880, 705, Tr("Press SPACE to continue", "Devam için BOŞLUK"), kGrey);
+        Screen().FrameRect({872, 679, 1007, 733}, kFadedInk);
+        Write(905, 690, Tr("END OF TURN", "TUR SONU"), kInk);
+        Write(880, 705, Tr("Press SPACE to continue", "Devam için BOŞLUK"), kInk);
         return;
     }
     const int slot = game.viewUnit;
@@ -118,8 +118,8 @@ void WriteStatusLine() {
     Write(833, 746, std::to_string(Trunc(civ.gold)));
     Write(756, 746, FormatYear(game.year));
     // Both rows keep a margin inside the panel, the government's descenders included.
-    WriteCentred(532, kStatusNationY, kGrey, 8, nationName(civ.nation));
-    WriteCentred(532, kStatusNationY + 14, kGrey, 8, governmentName(civ.government));
+    WriteCentred(532, kStatusNationY, kInk, 8, nationName(civ.nation));
+    WriteCentred(532, kStatusNationY + 14, kInk, 8, governmentName(civ.government));
 }
 
 // Foreign computer units under the pointer: how many, and whose.

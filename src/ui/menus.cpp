@@ -26,8 +26,11 @@ namespace annals {
 
 namespace {
 
-constexpr Pixel kRed = Rgb(255, 0, 0);
-constexpr Pixel kOlive = Rgb(128, 128, 0);
+// A chosen slot or main-menu item whose countdown ran out in this frame, acted on once
+// the frame's texts are all written, so that a question or a message it brings stands
+// over the whole frame.
+bool slotChoiceDue = false;
+int mainMenuChoiceDue = 0;
 
 // The menu window and its plates (backgrounds sheet); the message box (interfaces sheet).
 constexpr Rect kMenuWindow{0, 0, 436, 453};
@@ -237,13 +240,9 @@ void WriteMainMenu() {
             break;
         }
         const int pressed = ui.mainMenuChoice == k ? 1 : 0;
-        WriteCentred(512 + pressed, 291 + 23 * k + pressed, kBlack, 8, text);
+        WriteCentred(512 + pressed, 291 + 23 * k + pressed, kInk, 8, text);
     }
-    if (CountdownRunsOut()) {
-        const int choice = ui.mainMenuChoice;
-        ui.mainMenuChoice = 0;
-        MainMenuChoiceTakesEffect(choice);
-    }
+    if (CountdownRunsOut()) mainMenuChoiceDue = ui.mainMenuChoice;
 }
 
 bool MainMenuMouseDown(int x, int y) {
@@ -265,8 +264,8 @@ void DrawSaveLoadMenu() {
     DrawSprite(kMenuWindowX, kMenuWindowY, kMenuWindow, true, Sheet::Backgrounds);
     DrawSprite(474, 265, ui.saveMenuOpen ? kSaveTitle : kLoadTitle, true, Sheet::Backgrounds);
     // The title plate carries no word of its own: the menu names itself, in either
-    // language, in gold above it.
-    WriteCentred(512, 247, Rgb(232, 196, 120), 10,
+    // language, in ink above it.
+    WriteCentred(512, 247, kTitleInk, 10,
                  ui.saveMenuOpen ? Tr("Save Game", "Oyunu Kaydet") : Tr("Load Game", "Oyun Yükle"));
     for (int n = 1; n <= kSaveSlots; ++n) {
         if (ui.slotChoice == n)
@@ -282,9 +281,21 @@ void WriteSaveLoadMenu() {
     if (!(ui.saveMenuOpen || ui.loadMenuOpen) || ui.mainMenuOpen) return;
     for (int n = 1; n <= kSaveSlots; ++n) {
         const int pressed = ui.slotChoice == n ? 1 : 0;
-        WriteCentred(512 + pressed, 283 + 23 * n + pressed, kBlack, 8, MenuSlotLabel(n));
+        WriteCentred(512 + pressed, 283 + 23 * n + pressed, kInk, 8, MenuSlotLabel(n));
     }
-    if (CountdownRunsOut()) SlotChoiceTakesEffect();
+    if (CountdownRunsOut()) slotChoiceDue = true;
+}
+
+void MenuChoicesWhenDue() {
+    if (const int choice = mainMenuChoiceDue) {
+        mainMenuChoiceDue = 0;
+        ui.mainMenuChoice = 0;
+        MainMenuChoiceTakesEffect(choice);
+    }
+    if (slotChoiceDue) {
+        slotChoiceDue = false;
+        SlotChoiceTakesEffect();
+    }
 }
 
 bool SaveLoadMenuMouseDown(int x, int y) {
@@ -317,10 +328,10 @@ void DrawScoreMenu() {
 
 void WriteScoreMenu() {
     if (!ui.scoreMenuOpen || ui.mainMenuOpen || ui.helpMenuOpen || DialogShown()) return;
-    WriteCentred(512, 299, kRed, 10, Tr("Score", "Puan"));
-    WriteCentred(512, 315, kLightGrey, 10, std::to_string(Score()));
-    ThePlatform().BackBuffer().FrameRect({455, 315, 574, 343}, kGrey);
-    WriteText(399, 381, kGrey, 8,
+    WriteCentred(512, 299, kTitleInk, 10, Tr("Score", "Puan"));
+    WriteCentred(512, 315, kInk, 10, std::to_string(Score()));
+    ThePlatform().BackBuffer().FrameRect({455, 315, 574, 343}, kFadedInk);
+    WriteText(399, 381, kFadedInk, 8,
               Tr("Press the ESC key to return to the main menu.", "Çıkmak için ESC tuşuna basınız."), 626);
 }
 
@@ -336,7 +347,7 @@ void WriteGameOverMenu() {
     // The score screen takes the game-over box's place; their texts would overlap.
     if (!game.gameOver || ui.mainMenuOpen || ui.helpMenuOpen || DialogShown() || ui.scoreMenuOpen) return;
     const std::string name = nationName(Civ(1).nation);
-    WriteText(399, 303, kOlive, 8,
+    WriteText(399, 303, kTitleInk, 8,
               Tr("Your civilization has been completely erased from the world.",
                  "Medeniyetiniz dünyadan tamamen silindi."),
               626);
@@ -348,8 +359,8 @@ void WriteGameOverMenu() {
             : "Ayrıca bu medeniyetin lideri olan siz de düşman askerleri tarafından yakalanıp "
               "öldürüldünüz. Artık " +
                   name + " ne yazık ki gelecekte var olmayacak.";
-    WriteText(399, 329, kLightGrey, 8, story, 626);
-    WriteText(399, 381, kGrey, 8,
+    WriteText(399, 329, kInk, 8, story, 626);
+    WriteText(399, 381, kFadedInk, 8,
               Tr("Press the ESC key to return to the main menu.", "Çıkmak için ESC tuşuna basınız."), 626);
 }
 

@@ -10,12 +10,16 @@
 
 namespace annals {
 
-// The texts of the open main menu, and its countdown: the pressed item acts in the
-// frame the countdown runs out. Once per frame while the menu is shown.
+// The texts of the open main menu, and its countdown: the pressed item acts at the end
+// of the frame the countdown runs out. Once per frame while the menu is shown.
 void WriteMainMenu();
 // The slot labels of the save or load menu, and its countdown: the chosen slot is
-// saved or loaded in the frame the countdown runs out.
+// saved or loaded at the end of the frame the countdown runs out.
 void WriteSaveLoadMenu();
+// At the end of a frame whose every text is written: the main-menu item or the save or
+// load its countdown made due, so that their questions and messages ("Game saved.")
+// stand over the whole frame.
+void MenuChoicesWhenDue();
 void WriteScoreMenu();
 void WriteGameOverMenu();
 void WriteTerrainInfoMenu();

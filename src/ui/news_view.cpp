@@ -283,11 +283,11 @@ void WriteBigNews() {
     if (!ui.bigNewsOpen || !ui.bigNewsShown || ui.scienceTableOpen) return;
     const int wonder = AnnouncedWonder(game.currentCiv);
     if (wonder != 0) {
-        WriteText(353, 407, kLightGrey, 8,
+        WriteText(353, 407, kInk, 8,
                   WonderCity(wonder) + Tr(" finished building ", " şehrinde ") + buildingName(wonder) +
                       Tr(".", " tamamlandı."),
                   751);
-        WriteText(353, 426, kGrey, 8, ItemDescription(3, wonder), 703);
+        WriteText(353, 426, kFadedInk, 8, ItemDescription(3, wonder), 703);
     }
     const bool pressed = ui.closeCountdown > 0;
     WriteText(pressed ? 504 : 503, pressed ? 479 : 478, kBlack, 8, Tr("Continue", "Devam"), 1024);

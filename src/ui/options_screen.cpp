@@ -19,7 +19,6 @@ namespace annals {
 
 namespace {
 
-constexpr Pixel kInk = Rgb(40, 24, 10);
 constexpr Pixel kSand = Rgb(226, 204, 150);
 constexpr Pixel kSandDark = Rgb(188, 150, 92);
 constexpr Pixel kFaded = Rgb(110, 84, 56);

@@ -794,22 +794,24 @@ int ProductBoxes(const CityData& city, int (&products)[6]) {
     return count;
 }
 
+// A nation's colour deep enough to read, and to draw lines in, on the parchment; white
+// and grey nations write in ink.
 Pixel CivTextColour(int colour) {
     switch (colour) {
     case 1:
-        return Rgb(0, 128, 255);
+        return Rgb(0, 80, 200);
     case 2:
-        return Rgb(0, 255, 0);
+        return Rgb(0, 120, 0);
     case 4:
-        return Rgb(255, 255, 0);
+        return Rgb(150, 110, 0);
     case 5:
-        return Rgb(255, 0, 0);
+        return Rgb(180, 0, 0);
     case 6:
-        return Rgb(255, 128, 0);
+        return Rgb(200, 90, 0);
     case 7:
-        return Rgb(255, 0, 255);
+        return Rgb(140, 0, 140);
     default:
-        return kWhite;
+        return kInk;
     }
 }
 
@@ -820,7 +822,7 @@ Pixel CivGraphColour(int colour) {
     case 2:
         return Rgb(0, 128, 0);
     case 4:
-        return Rgb(255, 255, 0);
+        return Rgb(200, 160, 0);
     case 5:
         return Rgb(255, 0, 0);
     case 6:
@@ -828,7 +830,7 @@ Pixel CivGraphColour(int colour) {
     case 7:
         return Rgb(168, 0, 168);
     default:
-        return kWhite;
+        return Rgb(96, 96, 96);
     }
 }
 

@@ -11,12 +11,12 @@
 
 namespace annals::overview {
 
-constexpr Pixel kListGrey = Rgb(145, 145, 145);
-constexpr Pixel kDarkGrey = Rgb(85, 85, 85);
-constexpr Pixel kHeading = Rgb(232, 196, 120); // gold writing on the dark window and its plates
-constexpr Pixel kBlue = Rgb(0, 128, 255);
-constexpr Pixel kRed = Rgb(255, 0, 0);
-constexpr Pixel kYellow = Rgb(255, 255, 0);
+// Ink on the parchment window and its brass plates.
+constexpr Pixel kListGrey = kInk;
+constexpr Pixel kDarkGrey = kFadedInk;
+constexpr Pixel kHeading = kTitleInk;
+constexpr Pixel kBlue = Rgb(0, 80, 170);
+constexpr Pixel kRed = Rgb(190, 0, 0);
 
 // The inks of the overviews. The window's panel decides which set is used: dark ink on a
 // light (parchment) panel, light writing on a dark (wooden) one, so the lists stay

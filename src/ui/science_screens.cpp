@@ -19,7 +19,9 @@ namespace annals {
 
 namespace {
 
-constexpr Pixel kGold = Rgb(255, 214, 90);
+// Deep enough to read on the parchment of the table and the tree.
+constexpr Pixel kGold = Rgb(160, 104, 0);
+constexpr Pixel kReachable = Rgb(0, 110, 0);
 
 // The research table: a window, the list of choices at the left, what the highlighted
 // science brings at the right, and one button.
@@ -287,7 +289,7 @@ int WriteEnables(int science, int nation, int x, int y, int right) {
     WriteText(x, y, kGold, 8, label, right);
     const EnabledList list = EnabledBy(science, nation);
     if (list.count == 0) {
-        WriteText(x + TextWidth(label, 8) + 4, y, kLightGrey, 8, "-", right);
+        WriteText(x + TextWidth(label, 8) + 4, y, kInk, 8, "-", right);
         return y + 17;
     }
     y += 15;
@@ -297,14 +299,14 @@ int WriteEnables(int science, int nation, int x, int y, int right) {
             DrawEnabledPicture(list.items[i], x + 26 * i, y);
             names += (i > 0 ? ", " : "") + EnabledName(list.items[i]);
         }
-        const int lines = WriteText(x + 26 * (list.count - 1) + 52, y + 4, kLightGrey, 8, names, right);
+        const int lines = WriteText(x + 26 * (list.count - 1) + 52, y + 4, kInk, 8, names, right);
         return y + std::max(50, 13 * lines + 8);
     }
     for (int i = 0; i < list.count; ++i) {
         const Enabled& item = list.items[i];
         DrawEnabledPicture(item, x, y);
-        const int lines = WriteText(x + 52, y + 4, kLightGrey, 8,
-                                    EnabledName(item) + " : " + EnabledDescription(item), right);
+        const int lines =
+            WriteText(x + 52, y + 4, kInk, 8, EnabledName(item) + " : " + EnabledDescription(item), right);
         y += std::max(50, 13 * lines + 8);
     }
     return y;
@@ -315,7 +317,7 @@ void WriteLeadsTo(int science, int x, int y, int right) {
     for (int next : kLeadsTo[science]) {
         if (next == 0) continue;
         DrawSprite(x + 2, y + 3, kLeadsSquare, true, Sheet::Interfaces);
-        WriteText(x + 13, y, kLightGrey, 8, scienceName(next), right);
+        WriteText(x + 13, y, kInk, 8, scienceName(next), right);
         y += 13;
     }
 }
@@ -345,7 +347,7 @@ bool TableHidden() {
 
 void WriteButtonLabel(const char* label) {
     const int shift = ui.closeCountdown > 0 ? 1 : 0;
-    WriteCentred(602 + shift, 471 + shift, kWhite, 8, label);
+    WriteCentred(602 + shift, 471 + shift, kInk, 8, label);
 }
 
 void WriteDiscovery() {
@@ -354,23 +356,23 @@ void WriteDiscovery() {
     const std::string name = scienceName(science);
     const std::string title =
         IsEnglish() ? "Your people discovered " + name : name + " teknolojisini keşfettiniz";
-    WriteCentred(512, kTitleY, kWhite, 10, title);
+    WriteCentred(512, kTitleY, kTitleInk, 10, title);
     // Beside the picture, or across the window for a science without one.
     const int left = science >= 1 && science <= kLastPictured ? kPictureX + 220 : kPictureX + 10;
     int y = kInfoTop + 8;
     const std::string description = Description(science);
-    if (!description.empty()) y += 13 * WriteText(left, y, kLightGrey, 8, description, kInfoRight) + 6;
+    if (!description.empty()) y += 13 * WriteText(left, y, kInk, 8, description, kInfoRight) + 6;
     WriteEnables(science, civ.nation, left, y, kInfoRight);
     WriteButtonLabel(Tr("Continue", "Devam"));
 }
 
 void WriteChoice() {
     const int civ = game.currentCiv;
-    WriteCentred(512, kTitleY, kWhite, 10, Tr("Select Next Science", "Neyi Keşfedeceksiniz"));
+    WriteCentred(512, kTitleY, kTitleInk, 10, Tr("Select Next Science", "Neyi Keşfedeceksiniz"));
     int list[kSciences];
     const int count = Choices(list);
     for (int r = 0; r < count; ++r) {
-        const Pixel colour = list[r] == ui.selectedScience ? kWhite : kLightGrey;
+        const Pixel colour = list[r] == ui.selectedScience ? kTitleInk : kInk;
         WriteText(kListArea.left + 5, kListArea.top + kRowHeight * r + 5, colour, 8, scienceName(list[r]),
                   kListArea.right + 8);
     }
@@ -378,8 +380,7 @@ void WriteChoice() {
     if (science != 0) {
         int y = kInfoTop;
         const std::string description = Description(science);
-        if (!description.empty())
-            y += 13 * WriteText(kInfoLeft, y, kLightGrey, 8, description, kInfoRight) + 4;
+        if (!description.empty()) y += 13 * WriteText(kInfoLeft, y, kInk, 8, description, kInfoRight) + 4;
         // Without a city nothing is researched, so no time can be promised.
         const double total = CivScience(civ);
         if (total > 0) {
@@ -387,7 +388,7 @@ void WriteChoice() {
             const std::string turns = std::to_string(n);
             const std::string text = IsEnglish() ? "Required time : " + turns + (n == 1 ? " Turn" : " Turns")
                                                  : "Gerekli zaman : " + turns + " tur";
-            WriteText(kInfoLeft, y, kWhite, 8, text, kInfoRight);
+            WriteText(kInfoLeft, y, kTitleInk, 8, text, kInfoRight);
             y += 17;
         }
         y = WriteEnables(science, Civ(civ).nation, kInfoLeft, y, kInfoRight);
@@ -622,7 +623,7 @@ void DrawScienceMenu() {
         for (int need : needs) {
             int nx = 0, ny = 0;
             if (need == 0 || !SpotOf(page, need, nx, ny)) continue;
-            const Pixel colour = Known(civ, need) ? Rgb(200, 164, 96) : Rgb(120, 104, 80);
+            const Pixel colour = Known(civ, need) ? Rgb(110, 80, 40) : Rgb(196, 176, 140);
             const int from = nx + SpotWidth(need);
             Screen().Line(from, ny + 7, x - 3, y + 7, colour);
             Screen().Line(from, ny + 8, x - 3, y + 8, colour);
@@ -638,12 +639,12 @@ void DrawScienceMenu() {
             if (own)
                 DrawSprite(x, y, kMarker, true, Sheet::ScienceSprite);
             else
-                Screen().FillRect({x + 3, y + 3, x + 11, y + 11}, Rgb(200, 164, 96));
+                Screen().FillRect({x + 3, y + 3, x + 11, y + 11}, Rgb(140, 100, 40));
         } else if (Civ(civ).research == science) {
             Screen().FrameRect({x + 1, y + 1, x + 13, y + 13}, kGold);
             Screen().FrameRect({x + 2, y + 2, x + 12, y + 12}, kGold);
         } else if (CanResearch(civ, science)) {
-            Screen().FrameRect({x + 2, y + 2, x + 12, y + 12}, Rgb(150, 210, 150));
+            Screen().FrameRect({x + 2, y + 2, x + 12, y + 12}, kReachable);
         }
         if (science == pickedScience)
             Screen().FrameRect({x - 3, y - 3, x + SpotWidth(science) + 2, y + 18}, kGold);
@@ -696,22 +697,22 @@ void WriteScienceMenu() {
     // The names stand beside the markers: bright once known, gold while studied, green
     // when they can be taken up now.
     ForEachTreeSpot(page, [civ](int science, int x, int y, bool) {
-        const Pixel colour = Known(civ, science)            ? kWhite
+        const Pixel colour = Known(civ, science)            ? kInk
                              : Civ(civ).research == science ? kGold
-                             : CanResearch(civ, science)    ? Rgb(150, 210, 150)
-                                                            : kGrey;
+                             : CanResearch(civ, science)    ? kReachable
+                                                            : kFadedInk;
         WriteText(x + 17, y + 1, colour, 8, scienceName(science), x + kNameWidth);
     });
-    WriteText(kTreeLeft, 196, kLightGrey, 8,
-              Tr("White: known. Gold: under research. Green: can be studied now. Press a science to see "
+    WriteText(kTreeLeft, 196, kInk, 8,
+              Tr("Black: known. Gold: under research. Green: can be studied now. Press a science to see "
                  "what it still needs.",
-                 "Beyaz: biliniyor. Altın: araştırılıyor. Yeşil: şimdi araştırılabilir. Neye ihtiyaç "
+                 "Siyah: biliniyor. Altın: araştırılıyor. Yeşil: şimdi araştırılabilir. Neye ihtiyaç "
                  "duyduğunu görmek için bir bilime basın."),
               680);
     const std::string picked = PickedLine(civ);
-    if (!picked.empty()) WriteText(kTreeLeft, 512, kWhite, 8, picked, 796);
-    WriteCentred(633, 496, kLightGrey, 8, std::to_string(page) + " / " + std::to_string(kPages));
-    WriteText(699, 193, CloseLit() ? kLightGrey : kGrey, 8, Tr("close", "kapat"), 760);
+    if (!picked.empty()) WriteText(kTreeLeft, 512, kTitleInk, 8, picked, 796);
+    WriteCentred(633, 496, kInk, 8, std::to_string(page) + " / " + std::to_string(kPages));
+    WriteText(699, 193, CloseLit() ? kTitleInk : kInk, 8, Tr("close", "kapat"), 760);
 }
 
 bool ScienceMenuMouseDown(int x, int y) {

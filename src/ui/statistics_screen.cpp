@@ -223,7 +223,7 @@ int DiplomacyWidth() {
 // The world's politics beside the list: one column per rival in the list's order, headed
 // by a square of its colour; in a rival's row a cross for each civilization it is at war
 // with and a square for each it is at peace with, as far as the person knows them.
-constexpr Pixel kPeaceMark = Rgb(110, 170, 110);
+constexpr Pixel kPeaceMark = Rgb(0, 120, 0);
 
 int PoliticsColumn(const DiplomacyPlace& place, int c) {
     return place.politicsX + kPoliticsStep * c;

@@ -114,18 +114,17 @@ void WriteTerrainInfoMenu() {
     if (!InsideMap(ui.terrainInfoX, ui.terrainInfoY)) return;
     const MapCell& cell = Cell(ui.terrainInfoX, ui.terrainInfoY);
     const std::string line = std::string(terrainName(cell.terrain)) + CoverText(cell);
-    WriteText(Round(432 - TextWidth(line, 8) / 2.0), 369, kLightGrey, 8, line, 1024);
+    WriteText(Round(432 - TextWidth(line, 8) / 2.0), 369, kInk, 8, line, 1024);
     if (cell.special != 0) {
         const std::string bonus = BonusText(cell.special);
-        if (!bonus.empty()) WriteText(Round(432 - TextWidth(bonus, 8) / 2.0), 382, kWhite, 8, bonus, 1024);
+        if (!bonus.empty()) WriteText(Round(432 - TextWidth(bonus, 8) / 2.0), 382, kTitleInk, 8, bonus, 1024);
     }
     const std::string close = Tr("close", "kapat");
-    WriteCentred(607, 305, PointerOnClose(597, 301, 643, 322) ? kLightGrey : kGrey, 8, close);
-    WriteText(475, 303, kWhite, 8, Tr("Productions :", "Üretimler :"), 1024);
+    WriteCentred(607, 305, PointerOnClose(597, 301, 643, 322) ? kTitleInk : kInk, 8, close);
+    WriteText(475, 303, kTitleInk, 8, Tr("Productions :", "Üretimler :"), 1024);
     int products[kLines];
     const int lines = TerrainYieldLines(cell, products);
-    for (int j = 0; j < lines; ++j)
-        WriteText(490, 322 + 14 * j, kLightGrey, 8, productName(products[j]), 1024);
+    for (int j = 0; j < lines; ++j) WriteText(490, 322 + 14 * j, kInk, 8, productName(products[j]), 1024);
 }
 
 bool TerrainInfoMouseDown(int x, int y) {

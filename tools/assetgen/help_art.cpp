@@ -33,31 +33,31 @@ void Text(cairo_t* cr, double x, double y, double size, const char* text, int r,
     cairo_show_text(cr, text);
 }
 
-// A dark, faintly grained slate for the pages: light texts read well on it.
-void Slate(cairo_t* cr, double x, double y, double w, double h) {
-    Fill(cr, x, y, w, h, 30, 31, 36);
+// Parchment for the pages, faintly flecked: dark ink reads well on it.
+void Parchment(cairo_t* cr, double x, double y, double w, double h) {
+    Fill(cr, x, y, w, h, 242, 230, 198);
     unsigned seed = 12345;
     for (int k = 0; k < static_cast<int>(w * h / 40); ++k) {
         seed = seed * 1103515245u + 12345u;
         const double px = x + (seed >> 8) % static_cast<unsigned>(w);
         seed = seed * 1103515245u + 12345u;
         const double py = y + (seed >> 8) % static_cast<unsigned>(h);
-        const int shade = 36 + static_cast<int>((seed >> 4) % 8);
-        Fill(cr, px, py, 1, 1, shade, shade, shade + 5);
+        const int shade = static_cast<int>((seed >> 4) % 8);
+        Fill(cr, px, py, 1, 1, 232 + shade, 218 + shade, 184 + shade);
     }
 }
 
 void Panel(cairo_t* cr, double x, double y, double w, double h) {
-    Fill(cr, x, y, w, h, 44, 40, 36);
-    Frame(cr, x, y, w, h, 120, 96, 60);
-    Frame(cr, x + 2, y + 2, w - 4, h - 4, 70, 60, 46);
+    Fill(cr, x, y, w, h, 250, 242, 220);
+    Frame(cr, x, y, w, h, 138, 106, 58);
+    Frame(cr, x + 2, y + 2, w - 4, h - 4, 214, 191, 143);
 }
 
 } // namespace
 
 void DrawHelpWindow(cairo_t* cr) {
     // The page tile the screen lays over the window's panel (the window is window_art.cpp's).
-    Slate(cr, 0, 0, 343, 114);
+    Parchment(cr, 0, 0, 343, 114);
 }
 
 void DrawHelpPlates(cairo_t* cr) {
@@ -77,14 +77,14 @@ void DrawHelpPanels(cairo_t* cr) {
     Panel(cr, 9, 220, 208, 160);
     // Effects: four columns by the building's workers, under a heading row.
     Panel(cr, 199, 413, 261, 88);
-    Rgb(cr, 90, 80, 66);
+    Rgb(cr, 184, 154, 104);
     cairo_set_line_width(cr, 1);
     cairo_move_to(cr, 204, 432.5);
     cairo_line_to(cr, 455, 432.5);
     cairo_stroke(cr);
     // The cover of a worker row a building does not have.
-    Fill(cr, 286, 502, 174, 24, 44, 40, 36);
-    Rgb(cr, 90, 80, 66);
+    Fill(cr, 286, 502, 174, 24, 250, 242, 220);
+    Rgb(cr, 184, 154, 104);
     cairo_set_line_width(cr, 1);
     cairo_move_to(cr, 296, 514.5);
     cairo_line_to(cr, 450, 514.5);

@@ -1,6 +1,6 @@
 // The windows of the game and their plates: dark wooden frames with gold trim round a
-// warm dark panel that the game's light texts read well on, plates that stand raised
-// and sink when pressed, scroll arrows, highlights, title cartouches and the battle's
+// parchment panel that the game's dark ink reads well on, brass plates that stand
+// raised and sink when pressed, scroll arrows, highlights, title cartouches and the battle's
 // explosion and direction markers. Everything is computed to size with Cairo on a
 // transparent canvas; what stays see-through becomes the colour key with hard edges.
 #include "paint.h"
@@ -79,9 +79,10 @@ void Grain(cairo_t* cr, double x, double y, double w, double h, bool horizontal,
     cairo_restore(cr);
 }
 
-// A window: a wooden frame `border` wide with a gold trim inside it, round a dark panel.
+// A window: a wooden frame `border` wide with a gold trim inside it, round a parchment
+// panel; a large one has sepia brackets in its corners unless its screen writes there.
 void Window(cairo_t* cr, double x, double y, double w, double h, double border, unsigned seed = 1,
-            bool parchment = false) {
+            bool brackets = true) {
     // The boards: top and bottom run across, the sides run down.
     VerticalGradient(cr, x, y, w, h, 0x4a2f15, 0x2a180b);
     Grain(cr, x, y, w, border, true, seed);
@@ -106,29 +107,26 @@ void Window(cairo_t* cr, double x, double y, double w, double h, double border, 
     Box(cr, gx, gy, 1, gh, 0xe8c478);
     Box(cr, gx, gy + gh - 1, gw, 1, 0x5c3c1c);
     Box(cr, gx + gw - 1, gy, 1, gh, 0x5c3c1c);
-    // The panel, sunk: its upper-left edge in shadow.
+    // The parchment, sunk: its upper-left edge in the frame's shadow, its lower edge
+    // a little browner with age.
     const double px = x + border, py = y + border, pw = w - 2 * border, ph = h - 2 * border;
-    if (parchment) {
-        VerticalGradient(cr, px, py, pw, ph, 0xf5e8c7, 0xd6bf8f);
-        Box(cr, px, py, pw, 2, 0xa88c5c);
-        Box(cr, px, py, 2, ph, 0xa88c5c);
-        return;
-    }
-    VerticalGradient(cr, px, py, pw, ph, 0x2e241b, 0x221a13);
-    Box(cr, px, py, pw, 2, 0x15100b);
-    Box(cr, px, py, 2, ph, 0x15100b);
-    if (pw < 300) return;
-    // Large windows: a thin gold bracket with a small lozenge in each corner of the panel.
+    VerticalGradient(cr, px, py, pw, ph, 0xf5e8c7, 0xe2cc9c);
+    Box(cr, px, py, pw, 2, 0xa88c5c);
+    Box(cr, px, py, 2, ph, 0xa88c5c);
+    Box(cr, px + 2, py + 2, pw - 2, 1, 0xd6bf8f);
+    Box(cr, px + 2, py + 2, 1, ph - 2, 0xd6bf8f);
+    if (pw < 300 || !brackets) return;
+    // Large windows: a thin sepia bracket with a small lozenge in each corner of the panel.
     for (int c = 0; c < 4; ++c) {
         const double sx = c % 2 ? -1 : 1, sy = c / 2 ? -1 : 1;
         const double cx = c % 2 ? px + pw - 7 : px + 7, cy = c / 2 ? py + ph - 7 : py + 7;
-        Rgb(cr, 0x8a6a3a);
+        Rgb(cr, 0xb89a68);
         cairo_set_line_width(cr, 1);
         cairo_move_to(cr, cx + sx * 22, cy + 0.5 * sy);
         cairo_line_to(cr, cx + 0.5 * sx, cy + 0.5 * sy);
         cairo_line_to(cr, cx + 0.5 * sx, cy + sy * 22);
         cairo_stroke(cr);
-        Rgb(cr, 0xb08a54);
+        Rgb(cr, 0x8a6a3a);
         cairo_move_to(cr, cx + sx * 6, cy + sy * 3);
         cairo_line_to(cr, cx + sx * 9, cy + sy * 6);
         cairo_line_to(cr, cx + sx * 6, cy + sy * 9);
@@ -138,21 +136,8 @@ void Window(cairo_t* cr, double x, double y, double w, double h, double border, 
     }
 }
 
-// A light plate for black writing: raised parchment in a gilt rim; pressed, it sinks
-// and darkens.
-void LightPlate(cairo_t* cr, double x, double y, double w, double h, bool pressed) {
-    Box(cr, x, y, w, h, 0x2a1a0c);
-    if (pressed) {
-        VerticalGradient(cr, x + 1, y + 1, w - 2, h - 2, 0xb89a64, 0xcdb27c);
-        Bevel(cr, x + 1, y + 1, w - 2, h - 2, 0x5c3c1c, 0xe8d4a4);
-    } else {
-        VerticalGradient(cr, x + 1, y + 1, w - 2, h - 2, 0xf5e8c7, 0xd6bf8f);
-        Bevel(cr, x + 1, y + 1, w - 2, h - 2, 0xfff6dc, 0x8a6a3a);
-    }
-}
-
-// A plate: a raised gilt-edged wooden board; pressed, it sinks a pixel and darkens.
-void Plate(cairo_t* cr, double x, double y, double w, double h, bool pressed) {
+// A wooden plate: a raised gilt-edged board; pressed, it sinks a pixel and darkens.
+void WoodPlate(cairo_t* cr, double x, double y, double w, double h, bool pressed) {
     Box(cr, x, y, w, h, 0x2a1a0c);
     if (pressed) {
         VerticalGradient(cr, x + 1, y + 1, w - 2, h - 2, 0x3a2612, 0x4a3119);
@@ -161,6 +146,19 @@ void Plate(cairo_t* cr, double x, double y, double w, double h, bool pressed) {
         VerticalGradient(cr, x + 1, y + 1, w - 2, h - 2, 0x6a4824, 0x4a3018);
         Bevel(cr, x + 1, y + 1, w - 2, h - 2, 0xe8c478, 0x5c3c1c);
         Box(cr, x + 2, y + 2, w - 4, 1, 0x8a6236);
+    }
+}
+
+// A plate for dark writing on a parchment window: raised brass in a dark rim, lit along
+// its upper edge; pressed, it sinks a pixel and dulls.
+void Plate(cairo_t* cr, double x, double y, double w, double h, bool pressed) {
+    Box(cr, x, y, w, h, 0x3a240e);
+    if (pressed) {
+        VerticalGradient(cr, x + 1, y + 1, w - 2, h - 2, 0xb08a54, 0xc8a468);
+        Bevel(cr, x + 1, y + 1, w - 2, h - 2, 0x5c3c1c, 0xd8bc84);
+    } else {
+        VerticalGradient(cr, x + 1, y + 1, w - 2, h - 2, 0xecd08e, 0xc9a261);
+        Bevel(cr, x + 1, y + 1, w - 2, h - 2, 0xfff0c0, 0x7a5430);
     }
 }
 
@@ -214,7 +212,7 @@ void Cartouche(cairo_t* cr, double x, double y, double w, double h) {
 
 // A scroll arrow in a 19-wide box; state 0 plain, 1 lit, 2 disabled.
 void Arrow(cairo_t* cr, double x, double y, double w, double h, bool up, int state) {
-    Plate(cr, x, y, w, h, false);
+    WoodPlate(cr, x, y, w, h, false);
     const int colour = state == 1 ? 0xfff0b0 : state == 2 ? 0x6a5a48 : 0xe8c478;
     Rgb(cr, colour);
     const double cx = x + w / 2, top = y + h * 0.3, bottom = y + h * 0.7;
@@ -451,16 +449,15 @@ template <typename Draw> void OnCanvas(cairo_t* cr, int width, int height, Draw 
 void DrawInterfaceWindows(cairo_t* cr, int width, int height) {
     OnCanvas(cr, width, height, [](cairo_t* c) {
         // The city screen's and the help's window: a solid piece, drawn without the key. The
-        // city screen writes dark ink on it; the help lays its dark page tiles over the panel.
-        Window(c, 0, 115, 710, 508, 12, 3, true);
-        // The page tile of the help lies over the window's panel.
-        Window(c, 720, 0, 270, 132, 6, 5);       // message box
-        LightPlate(c, 1000, 0, 100, 21, false);  // dialog plate
-        LightPlate(c, 1000, 22, 100, 22, true);  // and pressed
-        Window(c, 720, 140, 396, 350, 10, 7);    // big news
-        Window(c, 720, 500, 251, 34, 5, 9);      // computer-turn strip
-        LightPlate(c, 720, 540, 250, 18, false); // wide dialog plate
-        LightPlate(c, 720, 560, 250, 18, true);  // and pressed
+        // city screen writes its close word in the corner.
+        Window(c, 0, 115, 710, 508, 12, 3, false);
+        Window(c, 720, 0, 270, 132, 6, 5);    // message box
+        Plate(c, 1000, 0, 100, 21, false);    // dialog plate
+        Plate(c, 1000, 22, 100, 22, true);    // and pressed
+        Window(c, 720, 140, 396, 350, 10, 7); // big news
+        Window(c, 720, 500, 251, 34, 5, 9);   // computer-turn strip
+        Plate(c, 720, 540, 250, 18, false);   // wide dialog plate
+        Plate(c, 720, 560, 250, 18, true);    // and pressed
         for (int f = 0; f < 8; ++f) Explosion(c, 720 + 32 * f, 586, f);
         static constexpr int kKeypad[8][2] = {{-1, 1}, {0, 1},   {1, 1},  {-1, 0},
                                               {1, 0},  {-1, -1}, {0, -1}, {1, -1}};
@@ -477,11 +474,11 @@ void DrawInterfaceWindows(cairo_t* cr, int width, int height) {
         VerticalGradient(c, 662, 632, 100, 39, 0xf5e8c7, 0xd6bf8f);
         Bevel(c, 661, 631, 102, 41, 0xb08a54, 0x5c3c1c);
         Window(c, 0, 1070, 424, 305, 10, 13); // research table
-        Plate(c, 430, 1070, 101, 21, false);  // white writing // research button
+        Plate(c, 430, 1070, 101, 21, false);  // research button
         Plate(c, 531, 1070, 101, 21, true);   // and pressed
-        // The chosen row of the research list: a dark gold bar.
-        VerticalGradient(c, 640, 1070, 102, 23, 0x6a4a1e, 0x4a3214);
-        Ring(c, 640, 1070, 102, 23, 0xb08a54);
+        // The chosen row of the research list: a gold bar under dark writing.
+        VerticalGradient(c, 640, 1070, 102, 23, 0xf0d490, 0xd8b46c);
+        Ring(c, 640, 1070, 102, 23, 0x8a6a3a);
         Box(c, 750, 1070, 7, 7, 0x5c3c1c); // leads-to square
         Box(c, 751, 1071, 5, 5, 0xe8c478);
         Window(c, 0, 1610, 560, 340, 12, 15);   // city capture
@@ -490,13 +487,13 @@ void DrawInterfaceWindows(cairo_t* cr, int width, int height) {
 }
 
 namespace {
-// The menu window's ornaments, engraved in dull gold on the dark panel: a compass rose
+// The menu window's ornaments, engraved in sepia and dull gold on the parchment: a compass rose
 // above the title and a scrolled rule below the list, so that the tall panel of the game's
 // menus is not an empty board round a few plates.
 void MenuOrnaments(cairo_t* cr, double x, double y, double w) {
     const double cx = x + w / 2, cy = y + 58;
     cairo_save(cr);
-    cairo_set_source_rgba(cr, 0xb0 / 255.0, 0x8a / 255.0, 0x54 / 255.0, 0.55);
+    cairo_set_source_rgba(cr, 0x8a / 255.0, 0x6a / 255.0, 0x3a / 255.0, 0.55);
     cairo_set_line_width(cr, 1.2);
     cairo_new_path(cr);
     cairo_arc(cr, cx, cy, 34, 0, 2 * kPi);
@@ -520,7 +517,7 @@ void MenuOrnaments(cairo_t* cr, double x, double y, double w) {
         cairo_line_to(cr, lx, ly);
         cairo_line_to(cr, tx, ty);
         cairo_close_path(cr);
-        cairo_set_source_rgba(cr, 0xe8 / 255.0, 0xc4 / 255.0, 0x78 / 255.0, p % 2 ? 0.35 : 0.6);
+        cairo_set_source_rgba(cr, 0xb0 / 255.0, 0x8a / 255.0, 0x54 / 255.0, p % 2 ? 0.35 : 0.6);
         cairo_fill(cr);
         cairo_move_to(cr, cx, cy);
         cairo_line_to(cr, rx, ry);
@@ -528,17 +525,17 @@ void MenuOrnaments(cairo_t* cr, double x, double y, double w) {
         cairo_close_path(cr);
         cairo_set_source_rgba(cr, 0x5c / 255.0, 0x3c / 255.0, 0x1c / 255.0, 0.8);
         cairo_fill_preserve(cr);
-        cairo_set_source_rgba(cr, 0xb0 / 255.0, 0x8a / 255.0, 0x54 / 255.0, 0.6);
+        cairo_set_source_rgba(cr, 0x8a / 255.0, 0x6a / 255.0, 0x3a / 255.0, 0.6);
         cairo_set_line_width(cr, 0.8);
         cairo_stroke(cr);
     }
     cairo_arc(cr, cx, cy, 3, 0, 2 * kPi);
-    cairo_set_source_rgba(cr, 0xe8 / 255.0, 0xc4 / 255.0, 0x78 / 255.0, 0.8);
+    cairo_set_source_rgba(cr, 0xb0 / 255.0, 0x8a / 255.0, 0x54 / 255.0, 0.8);
     cairo_fill(cr);
 
     // Below the list: a rule with a diamond in the middle and a scroll at each end.
     const double ry = y + 392;
-    cairo_set_source_rgba(cr, 0xb0 / 255.0, 0x8a / 255.0, 0x54 / 255.0, 0.55);
+    cairo_set_source_rgba(cr, 0x8a / 255.0, 0x6a / 255.0, 0x3a / 255.0, 0.55);
     cairo_set_line_width(cr, 1.2);
     cairo_move_to(cr, cx - 110, ry);
     cairo_line_to(cr, cx - 12, ry);
@@ -555,7 +552,7 @@ void MenuOrnaments(cairo_t* cr, double x, double y, double w) {
     cairo_line_to(cr, cx, ry + 8);
     cairo_line_to(cr, cx - 9, ry);
     cairo_close_path(cr);
-    cairo_set_source_rgba(cr, 0xe8 / 255.0, 0xc4 / 255.0, 0x78 / 255.0, 0.55);
+    cairo_set_source_rgba(cr, 0xb0 / 255.0, 0x8a / 255.0, 0x54 / 255.0, 0.55);
     cairo_fill(cr);
     cairo_restore(cr);
 }
@@ -568,7 +565,7 @@ void DrawBackgroundWindows(cairo_t* cr, int width, int height) {
         Window(c, 600, 0, 604, 422, 12, 23); // overview screens
         Plate(c, 537, 423, 48, 23, false);   // close plate
         Plate(c, 537, 447, 48, 23, false);   // and lit
-        Ring(c, 538, 448, 46, 21, 0xffe08a);
+        Ring(c, 538, 448, 46, 21, 0x7a2a1e);
         Plate(c, 0, 460, 104, 21, false);   // menu plate
         Plate(c, 110, 460, 101, 19, true);  // and pressed
         Plate(c, 220, 460, 153, 21, false); // slot plate
@@ -578,10 +575,11 @@ void DrawBackgroundWindows(cairo_t* cr, int width, int height) {
             Arrow(c, 600 + 20 * s, 430, 19, 20, true, state);
             Arrow(c, 600 + 20 * s, 450, 19, 21, false, state);
         }
-        // The list's chosen row: a warm band under the row, gilt along its top and sides. The
-        // screens cut it to their row height from the top, so its look must not need a bottom.
-        Box(c, 710, 425, 377, 34, 0x4a3520);
-        Box(c, 710, 425, 377, 1, 0xe8c478);
+        // The list's chosen row: a pale gold band under the row, edged in brown along its top
+        // and sides. The screens cut it to their row height from the top, so its look must not
+        // need a bottom.
+        Box(c, 710, 425, 377, 34, 0xecd394);
+        Box(c, 710, 425, 377, 1, 0x8a6a3a);
         Box(c, 710, 425, 2, 34, 0xb08a54);
         Box(c, 1085, 425, 2, 34, 0xb08a54);
         for (int t = 0; t < 3; ++t) Cartouche(c, 1210, 30 * t, 76, 30); // menu titles

@@ -19,9 +19,17 @@ namespace annals::testing {
 
 namespace {
 // A game a test finishes goes into a hall of fame of the build, never into that of the
-// person running the tests.
+// person running the tests; each test process has its own, so that tests running side
+// by side never read one another's list half-way.
+std::string DataFolderOfThisProcess() {
+    return std::string(ANNALS_GAME_DIR "/../test-data/") + std::to_string(getpid());
+}
 [[maybe_unused]] const bool dataFolderOfTheBuild = [] {
-    setenv("XDG_DATA_HOME", ANNALS_GAME_DIR "/../test-data", 1);
+    std::atexit([] {
+        std::error_code ignored;
+        std::filesystem::remove_all(DataFolderOfThisProcess(), ignored);
+    });
+    setenv("XDG_DATA_HOME", DataFolderOfThisProcess().c_str(), 1);
     return true;
 }();
 } // namespace

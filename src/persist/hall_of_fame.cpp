@@ -114,25 +114,14 @@ bool AddToHallOfFame(const FameEntry& entry, std::string& reason, std::string& p
     list.entries.push_back(entry);
     std::stable_sort(list.entries.begin(), list.entries.end(), Better);
     if (list.entries.size() > static_cast<size_t>(kFameKept)) list.entries.resize(kFameKept);
-    const std::string path = HallOfFamePath(), temporary = path + ".new";
-    {
-        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-        out << kFirstLine << "\n";
-        for (const FameEntry& e : list.entries)
-            out << e.nation << ' ' << e.difficulty << ' ' << e.mapSize << ' ' << e.location << ' ' << e.year
-                << ' ' << e.score << ' ' << e.endKind << ' ' << e.won << "\n";
-        out.flush();
-        if (!out) {
-            reason = std::strerror(errno);
-            std::remove(temporary.c_str());
-            return false;
-        }
-    }
-    if (std::rename(temporary.c_str(), path.c_str()) != 0) {
-        reason = std::strerror(errno);
-        std::remove(temporary.c_str());
-        return false;
-    }
+    std::ostringstream out;
+    out << kFirstLine << "\n";
+    for (const FameEntry& e : list.entries)
+        out << e.nation << ' ' << e.difficulty << ' ' << e.mapSize << ' ' << e.location << ' ' << e.year
+            << ' ' << e.score << ' ' << e.endKind << ' ' << e.won << "\n";
+    // Written whole through a temporary file of its own, so that two games ending at once
+    // never mix their lists into one damaged file.
+    if (!WriteFileWhole(HallOfFamePath(), out.str(), reason)) return false;
     return true;
 }
 

@@ -94,12 +94,17 @@ TEST_F(OptionsTest, FromTheEntranceChoicesTakeEffectAtOnceAndAreKept) {
     for (const char* line : {"language = tr", "screen = window", "scaling = whole", "computer-turns = result",
                              "music-volume = 0"})
         EXPECT_NE(file.find(line), std::string::npos) << line << "\n" << file;
-    // The page is drawn in the new language.
+    // The page is drawn in the new language, the motto under the title too (the band of
+    // the entrance picture that holds the Turkish motto).
     platform.ClearLog();
     DrawEnterance();
-    bool turkish = false;
-    for (const DrawRecord& r : *platform.Log()) turkish |= r.kind == DrawRecord::Text && r.name == "Ayarlar";
+    bool turkish = false, motto = false;
+    for (const DrawRecord& r : *platform.Log()) {
+        turkish |= r.kind == DrawRecord::Text && r.name == "Ayarlar";
+        motto |= r.kind == DrawRecord::Sprite && r.source.top == 1536 && r.y == 165;
+    }
     EXPECT_TRUE(turkish);
+    EXPECT_TRUE(motto);
     FormKeyDown(kVkEscape, 0);
     EXPECT_EQ(ui.optionsOpen, 0);
     EXPECT_EQ(ui.mainMenuOpen, 0) << "no main menu over the entrance";

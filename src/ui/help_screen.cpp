@@ -197,34 +197,27 @@ const Question kQuestions[kFaqTopics + 1] = {
     {{}, 663, 407},
 };
 
-// English names, whatever the language: the topic lists and the encyclopedia's labels.
-template <class Lookup> std::string English(Lookup lookup, int n) {
-    const uint8_t keep = game.language;
-    game.language = 1;
-    std::string name = lookup(n);
-    game.language = keep;
-    return name;
+// The names of the topic lists and the encyclopedia's pages, in the player's language.
+// Two read longer than in the rule tables, which abbreviate them for narrow panels.
+std::string HelpUnitName(int type) {
+    if (type == kHorseArcher && IsEnglish()) return "Horse Archer";
+    return unitTypeName(type);
 }
-
-std::string EnglishUnit(int type) {
-    if (type == kHorseArcher) return "Horse Archer";
-    return English(unitTypeName, type);
+std::string HelpBuildingName(int b) {
+    if (b == 45) return Tr("Copernicus' Observatory", "Kopernik Gözlemevi");
+    return buildingName(b);
 }
-std::string EnglishBuilding(int b) {
-    if (b == 45) return "Copernicus' Observatory";
-    return English(buildingName, b);
+std::string HelpScienceName(int s) {
+    return scienceName(s);
 }
-std::string EnglishScience(int s) {
-    return English(scienceName, s);
+std::string HelpProductName(int p) {
+    return productName(p);
 }
-std::string EnglishProduct(int p) {
-    return English(productName, p);
+std::string HelpNationName(int n) {
+    return nationName(n);
 }
-std::string EnglishNation(int n) {
-    return English(nationName, n);
-}
-std::string EnglishTerrain(int t) {
-    return English(terrainName, t);
+std::string HelpTerrainName(int t) {
+    return terrainName(t);
 }
 
 std::string Label(const std::string& key) {
@@ -244,13 +237,12 @@ bool PointerOnClose() {
 
 // The name shown before a related item's description.
 std::string RelatedName(const Related& r) {
-    const bool turkishNames = !IsEnglish() && ui.helpPage % 100 <= 3;
     switch (r.kind) {
     case 1:
-        return (turkishNames ? std::string(unitTypeName(r.number)) : EnglishUnit(r.number)) + " : ";
+        return HelpUnitName(r.number) + " : ";
     case 2:
     case 3:
-        return (turkishNames ? std::string(buildingName(r.number)) : EnglishBuilding(r.number)) + " : ";
+        return HelpBuildingName(r.number) + " : ";
     case 4:
         return Label("cornfield") + " : ";
     default:
@@ -496,8 +488,8 @@ void WriteNationPage(int n) {
     const int lines = WriteText(580, 212, kInk, 8, HelpText("nation." + std::to_string(n)), kTextRight);
     const int type = kSpecialUnit[n];
     const int y = std::max(n == 8 ? 301 : 288, 212 + kLine * lines + 6);
-    WriteText(580, y, kInk, 8, EnglishUnit(type) + " : " + ItemDescription(1, type), kItemRight);
-    if (n == 10) WriteText(580, 322, kInk, 8, EnglishUnit(kVikingship) + " : ", kItemRight);
+    WriteText(580, y, kInk, 8, HelpUnitName(type) + " : " + ItemDescription(1, type), kItemRight);
+    if (n == 10) WriteText(580, 322, kInk, 8, HelpUnitName(kVikingship) + " : ", kItemRight);
 }
 
 // The labels of the unit and building panels, in the player's language.
@@ -520,9 +512,9 @@ void WriteUnitPage(int t) {
     WriteText(668, 284, kInk, 8, std::to_string(buildCost(t)), 840);
     WriteText(668, 297, kInk, 8, std::to_string(UnitTypeCapacity(t)), 840);
     const int science = kUnitScience[t];
-    WriteText(668, 317, kBlue, 8, science ? EnglishScience(science) : Label("none"), 840);
+    WriteText(668, 317, kBlue, 8, science ? HelpScienceName(science) : Label("none"), 840);
     const int nation = kUnitNation[t];
-    WriteText(668, 330, kInk, 8, nation ? EnglishNation(nation) : Label("all"), 840);
+    WriteText(668, 330, kInk, 8, nation ? HelpNationName(nation) : Label("all"), 840);
     WriteText(668, 343, kInk, 8, Label(IsAir(t) ? "sealand" : IsShip(t) ? "sea" : "land"), 840);
     WriteText(550, 370, kInk, 8, ItemDescription(1, t), kTextRight);
 }
@@ -541,10 +533,11 @@ void WriteList(int x, int y, const std::vector<std::string>& items) {
 void WriteSciencePage(int s) {
     const ScienceLists& lists = kScienceLists[s];
     std::vector<std::string> needs, leads, units, buildings, activities;
-    for (int n : lists.needs) needs.push_back(EnglishScience(n));
-    for (int n : lists.leadsTo) leads.push_back(EnglishScience(n));
-    for (int n : lists.units) units.push_back(EnglishUnit(n));
-    for (int n : lists.buildings) buildings.push_back(n == 45 ? Label("copobservatory") : EnglishBuilding(n));
+    for (int n : lists.needs) needs.push_back(HelpScienceName(n));
+    for (int n : lists.leadsTo) leads.push_back(HelpScienceName(n));
+    for (int n : lists.units) units.push_back(HelpUnitName(n));
+    for (int n : lists.buildings)
+        buildings.push_back(n == 45 ? Label("copobservatory") : HelpBuildingName(n));
     for (int n : lists.activities) activities.push_back(Label("work." + std::to_string(n)));
     WriteText(551, 220, kTitleInk, 8, Label("requires"), 1000);
     WriteText(663, 220, kTitleInk, 8, Label("leadsto"), 1000);
@@ -585,8 +578,8 @@ void WriteBuildingPage(int b) {
     WriteText(703, 304, kInk, 8, std::to_string(buildCost(35 + b)), 745);
     WriteText(696, 324, kInk, 8, std::to_string(maxWorkers(b)), 745);
     const int science = kBuildingScience[b], needs = kBuildingNeeds[b];
-    WriteText(668, 346, kBlue, 8, science ? EnglishScience(science) : Label("none"), 840);
-    WriteText(668, 359, kInk, 8, needs ? EnglishBuilding(needs) : Label("none"), 840);
+    WriteText(668, 346, kBlue, 8, science ? HelpScienceName(science) : Label("none"), 840);
+    WriteText(668, 359, kInk, 8, needs ? HelpBuildingName(needs) : Label("none"), 840);
     for (const Effects& e : kEffects) {
         if (e.building != b) continue;
         const int happyX = b == 33 || b == 38 ? 680 : 682, cultureX = b == 36 || b == 38 ? 809 : 808;
@@ -610,7 +603,7 @@ void WriteWonderPage(int b) {
     WriteText(550, 392, kInk, 8, ItemDescription(3, b), kTextRight);
     WriteText(703, 304, kInk, 8, std::to_string(buildCost(35 + b)), 745);
     WriteText(696, 324, kInk, 8, "0", 745);
-    WriteText(668, 346, kBlue, 8, EnglishScience(kWonderScience[b - kFirstWonder]), 840);
+    WriteText(668, 346, kBlue, 8, HelpScienceName(kWonderScience[b - kFirstWonder]), 840);
     WriteText(668, 359, kInk, 8, Label("none"), 840);
 }
 
@@ -624,6 +617,24 @@ const ProductRow kWoodRow{{"+8", "uneffective", "-all", "-all", "+2", "+6"}};
 const ProductRow kStoneRow{{"-1", "uneffective", "+2", "-all", "+2", "+5"}};
 const ProductRow kGoldRow{{"uneffective", "uneffective", "uneffective", "-all", "+1 (if > 0)", "+1"}};
 const ProductRow kPetrolRow{{"uneffective", "uneffective", "uneffective", "-all", "+2 (if > 0)", "+10"}};
+
+// A figure of the table in the player's words: "-all" is all of the product lost.
+std::string ShownFigure(const std::string& figure) {
+    if (figure == "uneffective") return Label("uneffective");
+    if (IsEnglish()) return figure;
+    struct Words {
+        const char* english;
+        const char* turkish;
+    };
+    static constexpr Words kWords[] = {{"-(all - 1)", "-(hepsi - 1)"},
+                                       {"-all", "-hepsi"},
+                                       {"+1 or +2", "+1 ya da +2"},
+                                       {"+1 (if > 0)", "+1 (> 0 ise)"},
+                                       {"+2 (if > 0)", "+2 (> 0 ise)"}};
+    for (const Words& w : kWords)
+        if (figure == w.english) return w.turkish;
+    return figure;
+}
 
 const ProductRow* RowOf(int p) {
     switch (p) {
@@ -649,7 +660,7 @@ const ProductRow* RowOf(int p) {
 }
 
 void WriteProductPage(int p) {
-    const std::string name = EnglishProduct(p);
+    const std::string name = HelpProductName(p);
     WriteText(604, 224, kOlive, 8, Label("value") + " " + name, 845);
     WriteText(723, 224, kGoldInk, 8, std::to_string(productPrice(p)) + " " + Label("gold"), 845);
     WriteText(604, 240, kInk, 8, Label("converted"), 845);
@@ -660,17 +671,20 @@ void WriteProductPage(int p) {
     if (p >= 11) return;
     Screen().FrameRect({599, 270, 794, 573}, kFadedInk);
     for (int t = 1; t <= kTerrains; ++t)
-        WriteText(701, 281 + kLine * (t - 1), kInk, 8, EnglishTerrain(t), 845);
+        WriteText(701, 281 + kLine * (t - 1), kInk, 8, HelpTerrainName(t), 845);
     const char* labels[6] = {"forest", "river", "hill", "cornfield", "road", "productivity"};
     const int labelX[6] = {620, 682, 746, 616, 682, 729};
     const int centre[3] = {637, 697, 757};
     const ProductRow* row = RowOf(p);
     for (int k = 0; k < 6; ++k) {
-        WriteText(labelX[k], k < 3 ? 388 : 476, kInk, 8, Label(labels[k]), 845);
+        // Each label stands centred over its column, whatever its language's length.
+        const std::string label = Label(labels[k]);
+        WriteText(IsEnglish() ? labelX[k] : centre[k % 3] - TextWidth(label, 8) / 2, k < 3 ? 388 : 476, kInk,
+                  8, label, 845);
         if (!row) continue;
         const std::string figure = row->figure[k];
         const Pixel colour = figure[0] == '-' ? kRed : figure[0] == '+' ? kBlue : kFadedInk;
-        const std::string shown = figure[0] == 'u' ? Label("uneffective") : figure;
+        const std::string shown = ShownFigure(figure);
         WriteText(centre[k % 3] - TextWidth(shown, 8) / 2, k < 3 ? 452 : 540, colour, 8, shown, 1024);
     }
 }
@@ -682,7 +696,7 @@ void WriteTerrainPage(int terrain) {
         int row = 0;
         for (const auto& entry : BlockRows(terrain, block))
             WriteText(610, block.rowsY + kLine * row++, plain || sea ? kTitleInk : kInk, 8,
-                      EnglishProduct(entry.first), 845);
+                      HelpProductName(entry.first), 845);
     }
 }
 
@@ -700,7 +714,7 @@ std::string PageTitle(int c, int i) {
     case kFaq:
         return HelpText("faq." + std::to_string(i) + ".q");
     case kNationsChapter:
-        return EnglishNation(i);
+        return HelpNationName(i);
     case kUnitsChapter:
         return unitTypeName(kUnitOfTopic[i]);
     case kSciencesChapter:
@@ -710,7 +724,7 @@ std::string PageTitle(int c, int i) {
     case kProductsChapter:
         return productName(kProductOfTopic[i]);
     case kTerrainsChapter:
-        return EnglishTerrain(i);
+        return HelpTerrainName(i);
     case kActivitiesChapter:
         return Label("activity." + std::to_string(i));
     default:
@@ -726,19 +740,19 @@ std::string TopicName(int c, int i) {
         return HelpText(HasHelpText(game.language, key + ".list") ? key + ".list" : key + ".q");
     }
     case kNationsChapter:
-        return EnglishNation(i);
+        return HelpNationName(i);
     case kUnitsChapter:
-        return EnglishUnit(kUnitOfTopic[i]);
+        return HelpUnitName(kUnitOfTopic[i]);
     case kSciencesChapter:
-        return EnglishScience(i);
+        return HelpScienceName(i);
     case kBuildingsChapter:
-        return EnglishBuilding(kBuildingOfTopic[i]);
+        return HelpBuildingName(kBuildingOfTopic[i]);
     case kWondersChapter:
-        return EnglishBuilding(kFirstWonder + i - 1);
+        return HelpBuildingName(kFirstWonder + i - 1);
     case kProductsChapter:
-        return EnglishProduct(kProductOfTopic[i]);
+        return HelpProductName(kProductOfTopic[i]);
     case kTerrainsChapter:
-        return EnglishTerrain(i);
+        return HelpTerrainName(i);
     default:
         return Label("activity." + std::to_string(i));
     }

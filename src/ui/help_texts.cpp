@@ -20,11 +20,6 @@ int LanguageIndex(int language) {
     return language == 1 ? 1 : 2;
 }
 
-// The encyclopedia's labels and the nations' texts are English in both languages.
-bool EnglishOnly(const std::string& key) {
-    return key.rfind("label.", 0) == 0 || key.rfind("nation.", 0) == 0 || key.rfind("note.", 0) == 0;
-}
-
 std::string Trim(const std::string& s) {
     const size_t first = s.find_first_not_of(" \t\r\n");
     if (first == std::string::npos) return "";
@@ -250,7 +245,7 @@ std::string FillPlaceholders(const std::string& text) {
 }
 
 std::string HelpTextIn(int language, const std::string& key) {
-    const std::map<std::string, std::string>* table = &texts[EnglishOnly(key) ? 1 : LanguageIndex(language)];
+    const std::map<std::string, std::string>* table = &texts[LanguageIndex(language)];
     auto found = table->find(key);
     if (found == table->end()) { // a text the translation lacks is shown in English
         table = &texts[1];

@@ -31,8 +31,7 @@ bool LoadHelpTextFile(int language, const std::string& path);
 const std::string& HelpTextsError();
 
 // The text under key in the language chosen at start, its placeholders filled; empty
-// when neither file has it. English-only texts (the encyclopedia's labels and the
-// nations' texts) are read from the English file in both languages.
+// when neither file has it. A text the chosen language's file lacks is the English one.
 std::string HelpText(const std::string& key);
 // The same for a given language, for the tests.
 std::string HelpTextIn(int language, const std::string& key);

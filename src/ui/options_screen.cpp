@@ -280,7 +280,11 @@ void OpenOptions() {
 
 void DrawOptionsScreen() {
     // Over the entrance: its picture; over a game: the game, as the frame drew it.
-    if (!ui.gameStarted) DrawSprite(0, 0, {0, 0, 1024, 768}, false, Sheet::EnteranceBackgrounds);
+    if (!ui.gameStarted) {
+        DrawSprite(0, 0, {0, 0, 1024, 768}, false, Sheet::EnteranceBackgrounds);
+        // The motto under the title in the player's language, as on the entrance.
+        if (!IsEnglish()) DrawSprite(0, 165, {0, 1536, 1024, 1572}, false, Sheet::EnteranceBackgrounds);
+    }
     DrawGeneralSheet();
     DrawKeysSheet();
 }

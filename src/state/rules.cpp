@@ -178,10 +178,10 @@ const UnitTypeRow kUnitTable[kUnitTypes + 1] = {
     {{"Frigate", "Fırkateyn"}, 50, 4, 3, 4, 4, 4, 2, kShip},
     {{"Vikingship", "Viking Gemisi"}, 30, 5, 2, 3, 3, 3, 2, kShip},
     {{"Galleon", "Kalyon"}, 40, 4, 3, 0, 4, 4, 4, kShip},
-    {{"Destroyer", "Destroyer"}, 100, 6, 6, 6, 4, 4, 2, kShip},
+    {{"Destroyer", "Muhrip"}, 100, 6, 6, 6, 4, 4, 2, kShip},
     // Aircraft are built with more lives than the help pages admit to.
-    {{"Fighter", "Fighter"}, 100, 6, 0, 6, 2, 1, 0, kAir},
-    {{"Bomber", "Bomber"}, 150, 9, 0, 8, 3, 1, 0, kAir},
+    {{"Fighter", "Avcı Uçağı"}, 100, 6, 0, 6, 2, 1, 0, kAir},
+    {{"Bomber", "Bombardıman Uçağı"}, 150, 9, 0, 8, 3, 1, 0, kAir},
     {{"Axeman", "Baltacı"}, 15, 1, 1, 2, 2, 2, 0, kLand},
     {{"Wagon Train", "Kervan"}, 10, 2, 0, 0, 1, 1, 2, kLand},
     {{"Berserk", "Berserk"}, 20, 1, 2, 2, 2, 2, 0, kLand},

@@ -108,16 +108,22 @@ Checksums ComputeChecksums(const Records& r) {
     return c;
 }
 
-// Writes every value followed by one space.
+// Writes every value followed by one space, straight into the text: the text is grown
+// in large steps and cut to what was written when the writer is done.
 class Writer {
 public:
-    explicit Writer(std::string& out) : out_(out) {}
+    explicit Writer(std::string& out) : out_(out), used_(out.size()) {}
+    ~Writer() { out_.resize(used_); }
+    Writer(const Writer&) = delete;
+    Writer& operator=(const Writer&) = delete;
     bool Ok() const { return true; }
     void Put(int64_t v) {
-        char digits[24];
-        char* end = std::to_chars(digits, digits + sizeof digits - 1, v).ptr;
+        constexpr size_t kLongest = 21; // "-9223372036854775808 "
+        if (out_.size() - used_ < kLongest) out_.resize(std::max<size_t>(2 * out_.size(), size_t{1} << 16));
+        char* at = out_.data() + used_;
+        char* end = std::to_chars(at, at + kLongest - 1, v).ptr;
         *end++ = ' ';
-        out_.append(digits, end);
+        used_ = static_cast<size_t>(end - out_.data());
     }
     template <typename T> void Value(T& field, int64_t, int64_t, const char*) {
         Put(static_cast<int64_t>(field));
@@ -130,6 +136,7 @@ public:
 
 private:
     std::string& out_;
+    size_t used_;
 };
 
 // Reads values one by one, each checked against the range its field can hold. The
@@ -489,12 +496,16 @@ LoadOutcome Stage(const std::string& text) {
 } // namespace
 
 std::string SaveGameText() {
-    std::string text;
-    text.reserve(1 << 16);
-    Writer writer(text);
-    StoredChecks unused;
-    Visit(writer, Records{worldMap, civs, game}, unused);
-    return text;
+    // The text is written into a buffer kept from one save to the next, so that a save
+    // neither grows a string step by step nor faults in fresh memory for it.
+    static std::string buffer;
+    buffer.clear();
+    {
+        Writer writer(buffer);
+        StoredChecks unused;
+        Visit(writer, Records{worldMap, civs, game}, unused);
+    }
+    return buffer;
 }
 
 int64_t RunningGameHeader() {

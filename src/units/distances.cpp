@@ -226,6 +226,16 @@ uint64_t RowsAround(uint64_t used) {
     return Spread(used) & inside;
 }
 
+// The first and last row of a set of rows (last < first: none). A search whose front
+// fills most rows goes through them in one straight run; a thin front (the sea's) skips
+// the empty rows instead.
+int FirstRow(uint64_t set) {
+    return set == 0 ? 1 : std::countr_zero(set);
+}
+int LastRow(uint64_t set) {
+    return set == 0 ? 0 : 63 - std::countl_zero(set);
+}
+
 void WriteLevel(int16_t* out, uint64_t mask, int y, int value) {
     while (mask != 0) {
         out[IndexOfBit(std::countr_zero(mask), y)] = static_cast<int16_t>(value);
@@ -246,8 +256,8 @@ void StepSearch(int sx, int sy, const uint64_t* kind, int16_t* out) {
     out[Index(sx, sy)] = 0;
     for (int level = 1;; ++level) {
         next->Clear();
-        for (uint64_t todo = RowsAround(cur->used); todo != 0; todo &= todo - 1) {
-            const int y = std::countr_zero(todo);
+        const uint64_t around = RowsAround(cur->used);
+        for (int y = FirstRow(around), last = LastRow(around); y <= last; ++y) {
             const uint64_t m =
                 Spread(cur->rows[y - 1] | cur->rows[y] | cur->rows[y + 1]) & kind[y] & ~seen[y];
             if (m == 0) continue;
@@ -265,28 +275,29 @@ void StepSearch(int sx, int sy, const uint64_t* kind, int16_t* out) {
 void RoadSearch(int sx, int sy, const uint64_t* kind, int16_t* out) {
     uint64_t seen[kRows] = {};
     static Level level[4];
-    bool roadCells[4] = {};
+    uint64_t roadRows[4] = {}; // bit y: the level holds a road cell in row y
     for (Level& l : level) Reset(l);
     const uint64_t* road = shape.road;
     level[0].Add(sy, Bit(sx));
     seen[sy] = Bit(sx);
-    roadCells[0] = Has(road, sx, sy);
+    roadRows[0] = Has(road, sx, sy) ? uint64_t{1} << sy : 0;
     out[Index(sx, sy)] = 0;
     for (int cost = 1, quiet = 0; quiet < 3; ++cost) {
         const Level& byRoad = level[(cost - 1) & 3];
         const Level& byStep = level[(cost - 3) & 3];
         Level& next = level[cost & 3];
-        const bool useRoad = roadCells[(cost - 1) & 3];
+        const uint64_t byRoadRows = roadRows[(cost - 1) & 3];
+        const bool useRoad = byRoadRows != 0;
         const bool useStep = cost >= 3 && !byStep.Empty();
         next.Clear();
-        roadCells[cost & 3] = false;
+        roadRows[cost & 3] = 0;
         if (!useRoad && !useStep) {
             ++quiet;
             continue;
         }
-        const uint64_t around = RowsAround((useRoad ? byRoad.used : 0) | (useStep ? byStep.used : 0));
-        for (uint64_t todo = around; todo != 0; todo &= todo - 1) {
-            const int y = std::countr_zero(todo);
+        // Only rows beside a road cell of the last level can be reached by road.
+        const uint64_t around = RowsAround(byRoadRows | (useStep ? byStep.used : 0));
+        for (int y = FirstRow(around), last = LastRow(around); y <= last; ++y) {
             uint64_t m = 0;
             if (useRoad)
                 m = Spread((byRoad.rows[y - 1] & road[y - 1]) | (byRoad.rows[y] & road[y]) |
@@ -297,7 +308,7 @@ void RoadSearch(int sx, int sy, const uint64_t* kind, int16_t* out) {
             if (m == 0) continue;
             seen[y] |= m;
             next.Add(y, m);
-            if (m & road[y]) roadCells[cost & 3] = true;
+            if (m & road[y]) roadRows[cost & 3] |= uint64_t{1} << y;
             WriteLevel(out, m, y, cost);
         }
         quiet = next.Empty() ? quiet + 1 : 0;

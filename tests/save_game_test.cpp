@@ -204,6 +204,12 @@ TEST_F(SaveGameTest, FieldsTheFileDoesNotHoldStartAsInANewGame) {
     ui.dialogCode = 3;
     ui.distanceRecalcRequested = 1;
     Unit(1, 1).pendingDirection = 4;
+    // Unit slots above a civilization's count, as a bigger game before leaves them.
+    const int above = Civ(1).unitCount + 1;
+    Unit(1, above).type = 3;
+    Unit(1, above).blockedTargets[9][9] = 1;
+    Unit(2, kMaxUnits / 2).x = 5;
+    Unit(2, kMaxUnits).path[1] = 6;
     const int seaBodies = game.seaBodyCount;
     ASSERT_TRUE(LoadSaveText(SaveGameText()).ok);
     EXPECT_EQ(Civ(1).warCounter, 0);
@@ -218,6 +224,10 @@ TEST_F(SaveGameTest, FieldsTheFileDoesNotHoldStartAsInANewGame) {
     EXPECT_EQ(ui.dialogCode, 0);
     EXPECT_EQ(ui.distanceRecalcRequested, 0);
     EXPECT_EQ(Unit(1, 1).pendingDirection, 0);
+    EXPECT_EQ(Unit(1, above).type, 0);
+    EXPECT_EQ(Unit(1, above).blockedTargets[9][9], 0);
+    EXPECT_EQ(Unit(2, kMaxUnits / 2).x, 0);
+    EXPECT_EQ(Unit(2, kMaxUnits).path[1], 0);
     EXPECT_EQ(game.seaBodyCount, seaBodies);
     EXPECT_NE(Cell(landX, landY).landmass, 0);
     EXPECT_GT(game.landmassSize[Cell(landX, landY).landmass], 0);

@@ -10,6 +10,7 @@
 #include "world/map_generator.h"
 
 #include <algorithm>
+#include <charconv>
 #include <cmath>
 #include <cstddef>
 #include <cstdlib>
@@ -107,14 +108,22 @@ Checksums ComputeChecksums(const Records& r) {
     return c;
 }
 
-// Writes every value followed by one space.
+// Writes every value followed by one space, straight into the text: the text is grown
+// in large steps and cut to what was written when the writer is done.
 class Writer {
 public:
-    explicit Writer(std::string& out) : out_(out) {}
+    explicit Writer(std::string& out) : out_(out), used_(out.size()) {}
+    ~Writer() { out_.resize(used_); }
+    Writer(const Writer&) = delete;
+    Writer& operator=(const Writer&) = delete;
     bool Ok() const { return true; }
     void Put(int64_t v) {
-        out_ += std::to_string(v);
-        out_ += ' ';
+        constexpr size_t kLongest = 21; // "-9223372036854775808 "
+        if (out_.size() - used_ < kLongest) out_.resize(std::max<size_t>(2 * out_.size(), size_t{1} << 16));
+        char* at = out_.data() + used_;
+        char* end = std::to_chars(at, at + kLongest - 1, v).ptr;
+        *end++ = ' ';
+        used_ = static_cast<size_t>(end - out_.data());
     }
     template <typename T> void Value(T& field, int64_t, int64_t, const char*) {
         Put(static_cast<int64_t>(field));
@@ -127,6 +136,7 @@ public:
 
 private:
     std::string& out_;
+    size_t used_;
 };
 
 // Reads values one by one, each checked against the range its field can hold. The
@@ -435,15 +445,26 @@ struct Staging {
 };
 alignas(kLargePage) Staging staging;
 [[maybe_unused]] const bool stagingInLargePages = (AdviseLargePages(&staging, sizeof staging), true);
-// Nothing has been read into the staging copy yet: it is still as the program started,
-// all zero, and clearing it would only cost the memory of every unit slot.
-bool stagingUsed = false;
 // The staged file was written before games could end.
 bool stagedOlder = false;
 
+// A civilization's unit slots: the file holds 1..unitCount, the slots above stay zero.
+constexpr size_t kUnitsAt = offsetof(CivRecord, units);
+constexpr size_t kUnitsEnd = kUnitsAt + sizeof(CivRecord::units);
+size_t HeldUnitBytes(const CivRecord& civ) {
+    return sizeof(UnitRecord) * (static_cast<size_t>(std::min<int>(civ.unitCount, kMaxUnits)) + 1);
+}
+
+// A file writes no unit slot above the count it gives, so only the slots up to that count
+// need clearing: the others are still zero, and their megabytes are never touched.
 void ClearStaging() {
-    if (stagingUsed) std::memset(static_cast<void*>(&staging), 0, sizeof staging);
-    stagingUsed = true;
+    std::memset(static_cast<void*>(&staging.map), 0, sizeof staging.map);
+    std::memset(static_cast<void*>(&staging.game), 0, sizeof staging.game);
+    for (CivRecord& civ : staging.civs) {
+        auto* bytes = reinterpret_cast<unsigned char*>(&civ);
+        std::memset(bytes, 0, kUnitsAt + HeldUnitBytes(civ));
+        std::memset(bytes + kUnitsEnd, 0, sizeof(CivRecord) - kUnitsEnd);
+    }
 }
 
 std::string Refusal(const std::string& detail) {
@@ -475,12 +496,16 @@ LoadOutcome Stage(const std::string& text) {
 } // namespace
 
 std::string SaveGameText() {
-    std::string text;
-    text.reserve(1 << 16);
-    Writer writer(text);
-    StoredChecks unused;
-    Visit(writer, Records{worldMap, civs, game}, unused);
-    return text;
+    // The text is written into a buffer kept from one save to the next, so that a save
+    // neither grows a string step by step nor faults in fresh memory for it.
+    static std::string buffer;
+    buffer.clear();
+    {
+        Writer writer(buffer);
+        StoredChecks unused;
+        Visit(writer, Records{worldMap, civs, game}, unused);
+    }
+    return buffer;
 }
 
 int64_t RunningGameHeader() {
@@ -529,19 +554,16 @@ void CommitStagedGame() {
     const uint8_t language = game.language, difficulty = game.difficulty;
     std::memcpy(static_cast<void*>(worldMap), static_cast<const void*>(staging.map), sizeof worldMap);
     // The file holds units 1..unitCount of each civilization; the staged slots above are
-    // zero. Only the held ones are copied and the rest cleared, so that the slots no game
-    // ever used are never read.
+    // zero. Only the held ones are copied and the rest cleared without being touched, so
+    // that the slots no game ever used are never read or written.
     for (int c = 0; c <= kMaxCivs; ++c) {
         const CivRecord& from = staging.civs[c];
-        CivRecord& to = civs[c];
         const auto* in = reinterpret_cast<const unsigned char*>(&from);
-        auto* out = reinterpret_cast<unsigned char*>(&to);
-        const size_t unitsAt = offsetof(CivRecord, units), unitsEnd = unitsAt + sizeof to.units;
-        const size_t held =
-            sizeof(UnitRecord) * (static_cast<size_t>(std::min<int>(from.unitCount, kMaxUnits)) + 1);
-        std::memcpy(out, in, unitsAt + held);
-        std::memset(out + unitsAt + held, 0, unitsEnd - unitsAt - held);
-        std::memcpy(out + unitsEnd, in + unitsEnd, sizeof(CivRecord) - unitsEnd);
+        auto* out = reinterpret_cast<unsigned char*>(&civs[c]);
+        const size_t held = HeldUnitBytes(from);
+        std::memcpy(out, in, kUnitsAt + held);
+        ZeroRecords(out + kUnitsAt + held, kUnitsEnd - kUnitsAt - held);
+        std::memcpy(out + kUnitsEnd, in + kUnitsEnd, sizeof(CivRecord) - kUnitsEnd);
     }
     std::memcpy(static_cast<void*>(&game), static_cast<const void*>(&staging.game), sizeof game);
     game.language = language;

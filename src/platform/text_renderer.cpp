@@ -5,6 +5,7 @@
 
 #include <dlfcn.h>
 
+#include <algorithm>
 #include <cmath>
 #include <map>
 #include <sys/stat.h>
@@ -84,6 +85,12 @@ std::string FindFontFile() {
 struct Mask {
     int width = 0, height = 0;
     std::vector<uint8_t> coverage;
+    // Each row's columns from the first to the last covered pixel (left == right: none),
+    // so that writing a text passes over the empty margins of its box without a look.
+    struct Span {
+        int left, right;
+    };
+    std::vector<Span> spans;
 };
 
 struct TextRenderer::Impl {
@@ -116,6 +123,15 @@ struct TextRenderer::Impl {
                               static_cast<size_t>(col)] = static_cast<uint8_t>(in[col] >> 24);
         }
         Fonts().freeSurface(argb);
+        mask.spans.assign(static_cast<size_t>(mask.height), {0, 0});
+        for (int row = 0; row < mask.height; ++row) {
+            const uint8_t* line =
+                mask.coverage.data() + static_cast<size_t>(row) * static_cast<size_t>(mask.width);
+            int left = 0, right = mask.width;
+            while (left < right && line[left] == 0) ++left;
+            while (right > left && line[right - 1] == 0) --right;
+            mask.spans[static_cast<size_t>(row)] = {left, right};
+        }
         // Texts that change all the time (a running count) must not grow the store forever.
         if (masks.size() >= 4096) masks.clear();
         return &masks.emplace(std::move(key), std::move(mask)).first->second;
@@ -175,17 +191,21 @@ int TextRenderer::Draw(Surface& target, int x, int y, const std::string& utf8, i
     if (!target.Valid() || utf8.empty()) return 0;
     const Mask* mask = impl_->MaskOf(utf8, size);
     if (!mask) return 0;
-    for (int row = 0; row < mask->height; ++row) {
-        const int ty = y + row;
-        if (ty < 0 || ty >= target.Height()) continue;
+    const Pixel solid = colour | 0xFF000000u;
+    const int firstRow = std::max(0, -y), lastRow = std::min(mask->height, target.Height() - y);
+    for (int row = firstRow; row < lastRow; ++row) {
+        const Mask::Span span = mask->spans[static_cast<size_t>(row)];
+        const int left = std::max(span.left, -x), right = std::min(span.right, target.Width() - x);
+        if (left >= right) continue;
         const uint8_t* in =
             mask->coverage.data() + static_cast<size_t>(row) * static_cast<size_t>(mask->width);
-        Pixel* out = target.Row(ty);
-        for (int col = 0; col < mask->width; ++col) {
-            const int tx = x + col;
+        Pixel* out = target.Row(y + row) + x;
+        for (int col = left; col < right; ++col) {
             const uint32_t a = in[col];
-            if (a == 0 || tx < 0 || tx >= target.Width()) continue;
-            out[tx] = a == 255 ? (colour | 0xFF000000u) : Blend(out[tx], colour, a);
+            if (a == 255)
+                out[col] = solid;
+            else if (a != 0)
+                out[col] = Blend(out[col], colour, a);
         }
     }
     return mask->width;

@@ -14,4 +14,11 @@ inline constexpr std::size_t kLargePage = std::size_t{1} << 21;
 // in 2 MB pages a handful. Where the system has no such pages this does nothing.
 void AdviseLargePages(void* at, std::size_t bytes);
 
+// Sets [at, at + bytes) of a static record to zero. The whole pages inside are handed back
+// to the system, which gives zero pages when they are next touched: clearing the unit
+// slots no game uses then costs nothing, where a plain clear would fault in and write
+// megabytes. The ends, and the whole range where the system cannot do this, are cleared
+// by hand.
+void ZeroRecords(void* at, std::size_t bytes);
+
 } // namespace annals

@@ -3,10 +3,12 @@
 // the turn order.
 //
 // A row (all distances from one cell) depends only on the shape of the map: which cells
-// are Sea, which have a road and which hold a city. Rows are therefore kept from one
-// rebuild to the next: a rebuild computes the road rows of cells that newly hold units, and
-// a finished road only lowers costs, so the kept rows are repaired from the new road
-// rather than computed again. The step and sea rows are computed when first looked up.
+// are Sea, which have a road and which hold a city, as they were at the last rebuild. So
+// a rebuild only takes that shape and notes which cells hold units; every row is computed
+// when first looked up, and a command that never asks for a distance computes none. Rows
+// are kept from one rebuild to the next: a finished road only lowers costs, so the kept
+// road rows of cells holding units are repaired from the new road rather than computed
+// again.
 // Searches run on bit rows, one 64-bit word per map row, a whole row of cells at a time.
 #include "state/computer_turns.h"
 #include "state/host.h"
@@ -70,7 +72,7 @@ struct Shape {
 
 Shape shape;
 Row rows[kCells];
-uint8_t roadValid[kCells], stepValid[kCells], seaValid[kCells];
+uint8_t roadValid[kCells], stepValid[kCells], seaValid[kCells], routesValid[kCells];
 uint8_t isSource[kCells];
 
 bool Has(const uint64_t* mask, int x, int y) {
@@ -194,27 +196,44 @@ void DeriveFromRoadsAndCities() {
 // ---------------------------------------------------------------------------
 // Searches
 
-// Bit rows of one search level. Rows outside the band [lo, hi] are always zero.
+// Bit rows of one search level, with a mask of the rows that hold any cell: a search
+// visits only those rows and their neighbours, so a thin front costs little however
+// wide the map is.
 struct Level {
     uint64_t rows[kRows];
-    int lo, hi; // hi < lo: empty
-    bool Empty() const { return hi < lo; }
+    uint64_t used; // bit y: rows[y] != 0
+    bool Empty() const { return used == 0; }
     void Clear() {
-        for (int y = lo; y <= hi; ++y) rows[y] = 0;
-        lo = kRows;
-        hi = -1;
+        for (uint64_t m = used; m != 0; m &= m - 1) rows[std::countr_zero(m)] = 0;
+        used = 0;
     }
     void Add(int y, uint64_t m) {
         rows[y] |= m;
-        lo = std::min(lo, y);
-        hi = std::max(hi, y);
+        used |= uint64_t{1} << y;
     }
 };
 
+static_assert(kRows <= 64, "the rows of a level must fit in one word");
+
 void Reset(Level& level) {
     std::memset(level.rows, 0, sizeof level.rows);
-    level.lo = kRows;
-    level.hi = -1;
+    level.used = 0;
+}
+
+// The map rows next to or on a row in `used`.
+uint64_t RowsAround(uint64_t used) {
+    const uint64_t inside = ((uint64_t{1} << (shape.height + 1)) - 1) & ~uint64_t{1};
+    return Spread(used) & inside;
+}
+
+// The first and last row of a set of rows (last < first: none). A search whose front
+// fills most rows goes through them in one straight run; a thin front (the sea's) skips
+// the empty rows instead.
+int FirstRow(uint64_t set) {
+    return set == 0 ? 1 : std::countr_zero(set);
+}
+int LastRow(uint64_t set) {
+    return set == 0 ? 0 : 63 - std::countl_zero(set);
 }
 
 void WriteLevel(int16_t* out, uint64_t mask, int y, int value) {
@@ -236,9 +255,9 @@ void StepSearch(int sx, int sy, const uint64_t* kind, int16_t* out) {
     seen[sy] = Bit(sx);
     out[Index(sx, sy)] = 0;
     for (int level = 1;; ++level) {
-        const int from = std::max(cur->lo - 1, 1), to = std::min(cur->hi + 1, shape.height);
         next->Clear();
-        for (int y = from; y <= to; ++y) {
+        const uint64_t around = RowsAround(cur->used);
+        for (int y = FirstRow(around), last = LastRow(around); y <= last; ++y) {
             const uint64_t m =
                 Spread(cur->rows[y - 1] | cur->rows[y] | cur->rows[y + 1]) & kind[y] & ~seen[y];
             if (m == 0) continue;
@@ -256,31 +275,29 @@ void StepSearch(int sx, int sy, const uint64_t* kind, int16_t* out) {
 void RoadSearch(int sx, int sy, const uint64_t* kind, int16_t* out) {
     uint64_t seen[kRows] = {};
     static Level level[4];
-    bool roadCells[4] = {};
+    uint64_t roadRows[4] = {}; // bit y: the level holds a road cell in row y
     for (Level& l : level) Reset(l);
     const uint64_t* road = shape.road;
     level[0].Add(sy, Bit(sx));
     seen[sy] = Bit(sx);
-    roadCells[0] = Has(road, sx, sy);
+    roadRows[0] = Has(road, sx, sy) ? uint64_t{1} << sy : 0;
     out[Index(sx, sy)] = 0;
     for (int cost = 1, quiet = 0; quiet < 3; ++cost) {
         const Level& byRoad = level[(cost - 1) & 3];
         const Level& byStep = level[(cost - 3) & 3];
         Level& next = level[cost & 3];
-        const bool useRoad = roadCells[(cost - 1) & 3];
+        const uint64_t byRoadRows = roadRows[(cost - 1) & 3];
+        const bool useRoad = byRoadRows != 0;
         const bool useStep = cost >= 3 && !byStep.Empty();
         next.Clear();
-        roadCells[cost & 3] = false;
+        roadRows[cost & 3] = 0;
         if (!useRoad && !useStep) {
             ++quiet;
             continue;
         }
-        int from = kRows, to = -1;
-        if (useRoad) from = byRoad.lo, to = byRoad.hi;
-        if (useStep) from = std::min(from, byStep.lo), to = std::max(to, byStep.hi);
-        from = std::max(from - 1, 1);
-        to = std::min(to + 1, shape.height);
-        for (int y = from; y <= to; ++y) {
+        // Only rows beside a road cell of the last level can be reached by road.
+        const uint64_t around = RowsAround(byRoadRows | (useStep ? byStep.used : 0));
+        for (int y = FirstRow(around), last = LastRow(around); y <= last; ++y) {
             uint64_t m = 0;
             if (useRoad)
                 m = Spread((byRoad.rows[y - 1] & road[y - 1]) | (byRoad.rows[y] & road[y]) |
@@ -291,10 +308,61 @@ void RoadSearch(int sx, int sy, const uint64_t* kind, int16_t* out) {
             if (m == 0) continue;
             seen[y] |= m;
             next.Add(y, m);
-            if (m & road[y]) roadCells[cost & 3] = true;
+            if (m & road[y]) roadRows[cost & 3] |= uint64_t{1} << y;
             WriteLevel(out, m, y, cost);
         }
         quiet = next.Empty() ? quiet + 1 : 0;
+    }
+}
+
+// The sea costs alone, a whole row of cells at a time: a Sea cell is reached at c + 3 from
+// a coastal cell of road cost c beside it, and at c + 1 from a Sea cell of cost c.
+void SeaCosts(int sourceArea, Row& row) {
+    static int16_t firstAt[kMostCost + 1];
+    static int16_t nextAt[kCells];
+    int cheapest = kMostCost, dearest = -1;
+    const int begin = shape.coastStart[sourceArea], end = shape.coastStart[sourceArea + 1];
+    for (int i = begin; i < end; ++i) {
+        const int cost = row.road[shape.coast[i]];
+        if (cost < 0) continue;
+        cheapest = std::min(cheapest, cost);
+        dearest = std::max(dearest, cost);
+    }
+    if (dearest < 0) return;
+    for (int c = cheapest; c <= dearest; ++c) firstAt[c] = -1;
+    for (int i = begin; i < end; ++i) {
+        const int h = shape.coast[i], cost = row.road[h];
+        if (cost < 0) continue;
+        nextAt[h] = firstAt[cost];
+        firstAt[cost] = static_cast<int16_t>(h);
+    }
+
+    uint64_t seen[kRows] = {};
+    static Level a, b, boarding;
+    Reset(a);
+    Reset(b);
+    Reset(boarding);
+    Level* prev = &a;
+    Level* cur = &b;
+    for (int cost = cheapest + 3;; ++cost) {
+        const int from = cost - 3;
+        boarding.Clear();
+        if (from <= dearest)
+            for (int h = firstAt[from]; h >= 0; h = nextAt[h])
+                boarding.Add(h % kSide + 1, Bit(h / kSide + 1));
+        cur->Clear();
+        for (uint64_t todo = RowsAround(prev->used | boarding.used); todo != 0; todo &= todo - 1) {
+            const int y = std::countr_zero(todo);
+            const uint64_t m = Spread(prev->rows[y - 1] | prev->rows[y] | prev->rows[y + 1] |
+                                      boarding.rows[y - 1] | boarding.rows[y] | boarding.rows[y + 1]) &
+                               shape.sea[y] & ~seen[y];
+            if (m == 0) continue;
+            seen[y] |= m;
+            cur->Add(y, m);
+            WriteLevel(row.sea, m, y, cost);
+        }
+        if (cur->Empty() && from >= dearest) return;
+        std::swap(prev, cur);
     }
 }
 
@@ -302,7 +370,8 @@ void RoadSearch(int sx, int sy, const uint64_t* kind, int16_t* out) {
 // 1 per step at sea. Each Sea cell remembers where its route went aboard. When several
 // routes cost the same, the first coastal cell in scanning order wins the boarding, a
 // boarding wins over the sea, and at sea the neighbour met first (west before east, north
-// before south) passes its cells on.
+// before south) passes its cells on. Only the routes need this; the costs alone come from
+// SeaCosts below.
 void SeaSearch(int sourceArea, Row& row) {
     static int16_t seedCost[kCells];
     static uint16_t seedEmbark[kCells];
@@ -356,8 +425,8 @@ void SeaSearch(int sourceArea, Row& row) {
             row.embark[w] = seedEmbark[w];
         }
         if (!prev->Empty()) {
-            const int from = std::max(prev->lo - 1, 1), to = std::min(prev->hi + 1, shape.height);
-            for (int y = from; y <= to; ++y) {
+            for (uint64_t todo = RowsAround(prev->used); todo != 0; todo &= todo - 1) {
+                const int y = std::countr_zero(todo);
                 uint64_t m =
                     Spread(prev->rows[y - 1] | prev->rows[y] | prev->rows[y + 1]) & shape.sea[y] & ~seen[y];
                 if (m == 0) continue;
@@ -459,15 +528,30 @@ void EnsureStepRow(int c) {
     stepValid[c] = 1;
 }
 
+// The sea costs of a row; a sea source has none (the costs count from going aboard).
 void EnsureSeaRow(int c) {
     if (seaValid[c]) return;
-    if (!roadValid[c]) ComputeRoadRow(c);
+    Row& row = rows[c];
+    std::memset(row.sea, 0xff, sizeof row.sea);
+    if (!SeaAt(c / kSide + 1, c % kSide + 1)) {
+        if (!roadValid[c]) ComputeRoadRow(c);
+        SeaCosts(shape.area[c], row);
+    }
+    seaValid[c] = 1;
+}
+
+// The sea costs with the routes: where each Sea cell is entered and boarded from.
+void EnsureSeaRoutes(int c) {
+    if (routesValid[c]) return;
     Row& row = rows[c];
     std::memset(row.sea, 0xff, sizeof row.sea);
     std::memset(row.entry, 0, sizeof row.entry);
     std::memset(row.embark, 0, sizeof row.embark);
-    if (!SeaAt(c / kSide + 1, c % kSide + 1)) SeaSearch(shape.area[c], row);
-    seaValid[c] = 1;
+    if (!SeaAt(c / kSide + 1, c % kSide + 1)) {
+        if (!roadValid[c]) ComputeRoadRow(c);
+        SeaSearch(shape.area[c], row);
+    }
+    seaValid[c] = routesValid[c] = 1;
 }
 
 // Takes the live map's shape and brings the kept rows up to date with it.
@@ -491,6 +575,7 @@ void TakeShape() {
         std::memset(roadValid, 0, sizeof roadValid);
         std::memset(stepValid, 0, sizeof stepValid);
         std::memset(seaValid, 0, sizeof seaValid);
+        std::memset(routesValid, 0, sizeof routesValid);
         return;
     }
     static uint8_t roadsLost[kCells + 1], changed[kCells + 1];
@@ -525,7 +610,7 @@ void TakeShape() {
     for (int c = 0; c < kCells; ++c) {
         const int area = shape.area[c];
         if (!changed[area]) continue;
-        seaValid[c] = 0;
+        seaValid[c] = routesValid[c] = 0;
         if (!roadValid[c]) continue;
         // Rows of cells holding units are repaired; others are computed when next needed.
         if (roadsLost[area] || !isSource[c])
@@ -568,15 +653,15 @@ void DistanceCalculation() {
         for (int y = 1; y <= height; ++y)
             if (Cell(x, y).unitOwner != 0) isSource[Index(x, y)] = 1;
     TakeShape();
-    for (int c = 0; c < kCells; ++c)
-        if (isSource[c] && !roadValid[c]) ComputeRoadRow(c);
     ui.distanceBusy = 0;
 }
 
 int roadDistance(int x1, int y1, int x2, int y2) {
     int target = 0;
     const int c = RowFor(x1, y1, x2, y2, target, true);
-    return c < 0 ? -1 : rows[c].road[target];
+    if (c < 0) return -1;
+    if (!roadValid[c]) ComputeRoadRow(c);
+    return rows[c].road[target];
 }
 
 int stepDistance(int x1, int y1, int x2, int y2) {
@@ -599,7 +684,7 @@ MapPoint seaEntryCell(int x1, int y1, int x2, int y2) {
     int target = 0;
     const int c = RowFor(x1, y1, x2, y2, target, false);
     if (c < 0) return {0, 0};
-    EnsureSeaRow(c);
+    EnsureSeaRoutes(c);
     return PointOf(rows[c].entry[target]);
 }
 
@@ -607,7 +692,7 @@ MapPoint embarkCell(int x1, int y1, int x2, int y2) {
     int target = 0;
     const int c = RowFor(x1, y1, x2, y2, target, false);
     if (c < 0) return {0, 0};
-    EnsureSeaRow(c);
+    EnsureSeaRoutes(c);
     return PointOf(rows[c].embark[target]);
 }
 

@@ -96,6 +96,8 @@ struct Mask {
 struct TextRenderer::Impl {
     // The screens write the same few hundred texts every frame: each is rendered once.
     std::unordered_map<std::string, Mask> masks;
+    // And the windows fitted to their texts measure them every frame: each once.
+    std::unordered_map<std::string, int> widths;
 
     const Mask* MaskOf(const std::string& utf8, int size) {
         std::string key = std::to_string(size);
@@ -182,8 +184,14 @@ bool TextRenderer::Available() {
 int TextRenderer::Width(const std::string& utf8, int size) {
     TTF_Font* font = impl_->Font(size);
     if (!font || utf8.empty()) return 0;
+    std::string key = std::to_string(size);
+    key += '|';
+    key += utf8;
+    if (auto it = impl_->widths.find(key); it != impl_->widths.end()) return it->second;
     int w = 0, h = 0;
     if (Fonts().sizeUtf8(font, utf8.c_str(), &w, &h) != 0) return 0;
+    if (impl_->widths.size() >= 4096) impl_->widths.clear();
+    impl_->widths.emplace(std::move(key), w);
     return w;
 }
 

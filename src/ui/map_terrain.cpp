@@ -5,6 +5,7 @@
 #include "state/state.h"
 #include "ui/drawing.h"
 #include "ui/map_view.h"
+#include "ui/overview_screens.h"
 #include "ui/sheet_layout.h"
 #include "units/unit_table.h"
 
@@ -387,6 +388,15 @@ void DrawTerrain(int left, int top, double originX, double originY, int columns,
     const CellSpan xs = ViewColumns(view), ys = ViewRows(view);
     // The city screen's own 5 x 5 view shows every cell; other views leave out what it covers.
     const bool testCover = columns != 5 && ui.cityMenuX != 0;
+    // Under an open overview or the help only the cells that show round its edges are
+    // drawn. A cell's pictures stay within it, but for hills and trees, which reach up
+    // to 15 pixels up and left of it.
+    const Rect under = columns == 20 ? OpenWindowSolidArea() : Rect{};
+    constexpr int kReach = 16;
+    auto hidden = [&](int cellLeft, int cellTop) {
+        return !under.Empty() && cellLeft - kReach >= under.left && cellTop - kReach >= under.top &&
+               cellLeft + kCell <= under.right && cellTop + kCell <= under.bottom;
+    };
 
     // Each pass goes over every cell of the view before the next begins.
     auto pass = [&](bool skipCovered, auto&& draw) {
@@ -394,7 +404,9 @@ void DrawTerrain(int left, int top, double originX, double originY, int columns,
             const int cellLeft = CellLeft(view, x);
             for (int y = ys.first; y <= ys.last; ++y) {
                 if (skipCovered && testCover && CoveredByCityScreen(x, y)) continue;
-                draw(x, y, Cell(x, y), CellPainter{cellLeft, CellTop(view, y)});
+                const int cellTop = CellTop(view, y);
+                if (hidden(cellLeft, cellTop)) continue;
+                draw(x, y, Cell(x, y), CellPainter{cellLeft, cellTop});
             }
         }
     };

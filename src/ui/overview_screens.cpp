@@ -868,6 +868,25 @@ bool OverviewMouseDown(int x, int y) {
     return false;
 }
 
+Rect OpenWindowSolidArea() {
+    // The help's window is one opaque picture.
+    if (ui.helpMenuOpen) return {157, 110, 157 + 710, 110 + 508};
+    WindowBox box;
+    if (ui.productsMenuOpen)
+        box = ProductsPlace().window;
+    else if (ui.citiesMenuOpen)
+        box = CitiesPlace().window;
+    else if (ui.financeMenuOpen)
+        box = FinancePlace().window;
+    else if (ui.statsMenuOpen)
+        box = StatsWindow();
+    else
+        return {};
+    // The panel is filled row by row between the frame's sides, and its corners are solid
+    // wood; only the title's picture reaches out of the box.
+    return {box.left + kFrameInner, box.top + kCorner, box.Right() - kFrameOuter, box.Bottom() - kCorner};
+}
+
 bool OverviewCloseUnder(int x, int y) {
     WindowBox box;
     if (ui.productsMenuOpen)

@@ -19,6 +19,9 @@ bool OverviewMouseDown(int x, int y);
 // Whether (x, y) is on the close plate of the open overview window (products, finance,
 // cities or statistics); each window is fitted to its content, so the plate moves.
 bool OverviewCloseUnder(int x, int y);
+// The part of the screen that the open overview or help window covers with solid
+// pixels; empty when none is open. The map under it need not be drawn.
+Rect OpenWindowSolidArea();
 
 // Money as the lists write it: whole gold, a point and two digits, "3.05". A negative
 // amount is written by its magnitude; the lists show the sign apart.

@@ -13,6 +13,7 @@
 #include "ui/help.h"
 #include "ui/help_texts.h"
 #include "ui/input.h"
+#include "ui/map_view.h"
 #include "ui/screens.h"
 #include "ui/text.h"
 
@@ -431,6 +432,21 @@ void DrawBuildingPage(int b, bool wonder) {
 void DrawProductPage(int p) {
     DrawProductIcon(566, 220, p);
     if (p >= 11) return;
+    // A picture of each kind of square under its label: forest, river and hill, then
+    // cornfield and road on grassland; the productivity shows the product itself.
+    const int centre[3] = {637, 697, 757};
+    for (int k = 0; k < 5; ++k) {
+        MapCell cell{};
+        cell.terrain = kGrassland;
+        cell.tileVariant = 1;
+        cell.forest = k == 0;
+        cell.river = k == 1 ? 101 : 0;
+        cell.hill = k == 2;
+        cell.cornfield = k == 3;
+        cell.road = k == 4;
+        DrawSampleCell(centre[k % 3] - 25, k < 3 ? 400 : 488, cell);
+    }
+    DrawProductIcon(centre[2] - 14, 499, p);
     const bool lines = p == 1 || p == 2 || p == 3 || p == 4 || p == 7;
     if (!lines) return;
     for (int t = 1; t <= kTerrains; ++t)

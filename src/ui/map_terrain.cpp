@@ -377,6 +377,23 @@ bool CoveredByCityScreen(int x, int y) {
     return dx >= 3 && dx <= 16 && dy >= 4 && dy <= 10;
 }
 
+void DrawSampleCell(int left, int top, const MapCell& cell) {
+    if (!PicturesShown()) return;
+    const CellPainter at{left, top};
+    // A road runs on north and south; a lone cell has no other neighbours.
+    MapCell roadCell{};
+    roadCell.road = 1;
+    roadCell.terrain = cell.terrain;
+    Neighbours nb{};
+    if (cell.road == 1) nb.n = nb.s = &roadCell;
+    DrawGround(cell, left, top);
+    if (cell.cornfield == 1 && cell.road != 1) DrawCornfield(0, 0, cell, nb, at);
+    if (cell.road == 1) DrawRoad(cell, nb, at);
+    if (cell.river != 0 && cell.cornfield != 1) DrawRiver(0, 0, cell, at);
+    if (cell.forest == 1 && cell.river == 0) DrawForest(0, 0, cell, nb, at);
+    if (cell.hill == 1) DrawHill(0, 0, cell, nb, left, top);
+}
+
 void RedrawMapCell(int x, int y) {
     const MapView main = MainView();
     DrawTerrain(CellLeft(main, x), CellTop(main, y), x, y, 1, 1);

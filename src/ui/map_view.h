@@ -53,6 +53,10 @@ bool ShownOnMap(int x, int y);
 // The open city screen hides these cells of the main view.
 bool CoveredByCityScreen(int x, int y);
 
+// One cell of the given kind on its own, with its fields, road (running north-south),
+// river, forest or hill, as a picture for the help.
+void DrawSampleCell(int left, int top, const MapCell& cell);
+
 // Draws one cell of the main view again, all its terrain layers.
 void RedrawMapCell(int x, int y);
 

@@ -489,6 +489,8 @@ TEST_F(MenusTest, TextsOnTheWindowsAreDarkInk) {
             if (r->kind != DrawRecord::Text || r->x < area.left || r->x >= area.right || r->y < area.top ||
                 r->y >= area.bottom)
                 continue;
+            // A help page's title stands in white on the orange band above it.
+            if (std::string(c.what) == "help" && r->y >= 192 && r->y < 210) continue;
             ++written;
             const int red = (r->colour >> 16) & 255, green = (r->colour >> 8) & 255, blue = r->colour & 255;
             EXPECT_LT(299 * red + 587 * green + 114 * blue, 130 * 1000) << '"' << r->name << '"';

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <string>
+#include <sys/stat.h>
 #include <vector>
 
 namespace annals {
@@ -42,8 +43,15 @@ bool ReadWholeFile(const std::string& path, std::vector<unsigned char>& bytes, s
         error = "cannot open " + path;
         return false;
     }
+    // The sheets are megabytes each: read them in one go into room made for the whole
+    // file, and only then in pieces for whatever the size did not tell.
+    struct stat st {};
+    constexpr off_t kLargestSheet = off_t{1} << 28; // beyond any 8192 x 8192 bitmap
+    if (fstat(fileno(file), &st) == 0 && S_ISREG(st.st_mode) && st.st_size > 0 && st.st_size <= kLargestSheet)
+        bytes.resize(static_cast<size_t>(st.st_size));
+    size_t got = bytes.empty() ? 0 : std::fread(bytes.data(), 1, bytes.size(), file);
+    bytes.resize(got);
     unsigned char chunk[1 << 16];
-    size_t got = 0;
     while ((got = std::fread(chunk, 1, sizeof chunk, file)) > 0)
         bytes.insert(bytes.end(), chunk, chunk + got);
     const bool failed = std::ferror(file) != 0;

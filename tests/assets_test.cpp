@@ -239,6 +239,34 @@ TEST(Assets, EveryPictureFillsItsOwnPlace) {
     }
 }
 
+TEST(Assets, EveryUnitLiesWhollyInsideItsPlace) {
+    // A figure drawn too large for its place is cut off at the place's edge, and the cut
+    // shows as ink on the place's top row or side columns (the bottom holds the ground
+    // shadow). A lance or a hat that reaches out of the cell would be cut so.
+    struct Places {
+        const char* file;
+        int columns, rows, width, height;
+    };
+    const Places kCases[] = {
+        {"unitSprite.bmp", 35, 8, 47, 47},
+        {"unitOutlinesSprite.bmp", 35, 1, 50, 48},
+    };
+    for (const Places& c : kCases) {
+        const assetfiles::BmpImage image = assetfiles::DecodeBmp(Load(kGameDir + "/Art/" + c.file));
+        ASSERT_TRUE(image.ok) << c.file;
+        for (int row = 0; row < c.rows; ++row)
+            for (int t = 0; t < c.columns; ++t) {
+                const int left = t * c.width, top = row * c.height;
+                int cut = 0;
+                for (int x = left; x < left + c.width; ++x) cut += image.At(x, top) != 0xFF00FFu;
+                for (int y = top; y < top + c.height; ++y)
+                    for (int x : {left, left + c.width - 2, left + c.width - 1})
+                        cut += image.At(x, y) != 0xFF00FFu;
+                EXPECT_EQ(cut, 0) << c.file << ": type " << t + 1 << ", row " << row + 1;
+            }
+    }
+}
+
 TEST(Assets, EverySoundIsAnAudibleMonoWave) {
     std::set<std::vector<int16_t>> distinct;
     for (const char* name : audio::kSoundNames) {

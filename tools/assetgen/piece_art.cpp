@@ -97,7 +97,7 @@ void DrawUnitPieces(cairo_t* cr, int width, int height) {
         for (int t = 1; t <= 35; ++t) {
             const double x = 47 * (t - 1), y = 47 * (k - 1);
             if (!IsShipOrPlane(t))
-                GroundShadow(cr, x + 25, y + 42, 16, 3.5);
+                GroundShadow(cr, x + 25, y + 42.5, 16, 3);
             else if (t >= 31)
                 GroundShadow(cr, x + 27, y + 43, 13, 2.5);
             DrawSvg(cr, std::string("units/") + kUnitFiles[t], x, y, 46, 46, SvgMode::Keyed, CivColours(k));

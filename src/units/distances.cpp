@@ -31,13 +31,19 @@ constexpr int kMostCost = 3 * kCells + 3 + kCells;
 static_assert(kSide <= 64, "a map row must fit in one word");
 static_assert(kMostCost < 32767, "costs must fit the tables' integers");
 
-// Cells are numbered x-major, in the order the map is scanned: (x - 1) * 50 + (y - 1).
-// In the bit rows, row y holds cell x in bit x - 1.
+// Cells are numbered row by row, (y - 1) * 50 + (x - 1), so that a bit row of a search is
+// written to one stretch of a table. In the bit rows, row y holds cell x in bit x - 1.
 inline int Index(int x, int y) {
-    return (x - 1) * kSide + (y - 1);
+    return (y - 1) * kSide + (x - 1);
 }
 inline int IndexOfBit(int bit, int y) {
-    return bit * kSide + (y - 1);
+    return (y - 1) * kSide + bit;
+}
+inline int XOf(int c) {
+    return c % kSide + 1;
+}
+inline int YOf(int c) {
+    return c / kSide + 1;
 }
 inline uint64_t Bit(int x) {
     return uint64_t{1} << (x - 1);
@@ -113,7 +119,7 @@ void LabelAreas() {
             shape.area[Index(x, y)] = label;
             while (head < tail) {
                 const int c = queue[head++];
-                const int cx = c / kSide + 1, cy = c % kSide + 1;
+                const int cx = XOf(c), cy = YOf(c);
                 for (int dx = -1; dx <= 1; ++dx)
                     for (int dy = -1; dy <= 1; ++dy) {
                         const int nx = cx + dx, ny = cy + dy;
@@ -349,7 +355,7 @@ void SeaCosts(int sourceArea, Row& row) {
         boarding.Clear();
         if (from <= dearest)
             for (int h = firstAt[from]; h >= 0; h = nextAt[h])
-                boarding.Add(h % kSide + 1, Bit(h / kSide + 1));
+                boarding.Add(YOf(h), Bit(XOf(h)));
         cur->Clear();
         for (uint64_t todo = RowsAround(prev->used | boarding.used); todo != 0; todo &= todo - 1) {
             const int y = std::countr_zero(todo);
@@ -416,7 +422,7 @@ void SeaSearch(int sourceArea, Row& row) {
     for (int cost = cheapest;; ++cost) {
         cur->Clear();
         for (int w = cost <= dearest ? firstSeed[cost] : -1; w >= 0; w = nextSeed[w]) {
-            const int x = w / kSide + 1, y = w % kSide + 1;
+            const int x = XOf(w), y = YOf(w);
             if (seen[y] & Bit(x)) continue;
             seen[y] |= Bit(x);
             cur->Add(y, Bit(x));
@@ -440,7 +446,7 @@ void SeaSearch(int sourceArea, Row& row) {
                         m &= ~hit;
                         while (hit != 0) {
                             const int n = IndexOfBit(std::countr_zero(hit), y);
-                            const int p = n + dx * kSide + dy;
+                            const int p = n + dy * kSide + dx;
                             row.sea[n] = static_cast<int16_t>(cost);
                             row.entry[n] = row.entry[p];
                             row.embark[n] = row.embark[p];
@@ -489,7 +495,7 @@ void RepairRoadRow(int16_t* road) {
         std::pop_heap(heap, heap + size);
         const Entry e = heap[--size];
         if (e.cost != road[e.cell]) continue;
-        const int x = e.cell / kSide + 1, y = e.cell % kSide + 1;
+        const int x = XOf(e.cell), y = YOf(e.cell);
         const bool sea = SeaAt(x, y), onRoad = Has(shape.road, x, y);
         for (int dx = -1; dx <= 1; ++dx)
             for (int dy = -1; dy <= 1; ++dy) {
@@ -504,7 +510,7 @@ void RepairRoadRow(int16_t* road) {
 // Rows
 
 void ComputeRoadRow(int c) {
-    const int x = c / kSide + 1, y = c % kSide + 1;
+    const int x = XOf(c), y = YOf(c);
     int16_t* out = rows[c].road;
     std::memset(out, 0xff, sizeof rows[c].road);
     const uint64_t* kind = SeaAt(x, y) ? shape.sea : shape.land;
@@ -521,7 +527,7 @@ void EnsureStepRow(int c) {
     if (roadValid[c] && !shape.areaHasRoadPair[shape.area[c]]) {
         std::memcpy(rows[c].step, rows[c].road, sizeof rows[c].step);
     } else {
-        const int x = c / kSide + 1, y = c % kSide + 1;
+        const int x = XOf(c), y = YOf(c);
         std::memset(rows[c].step, 0xff, sizeof rows[c].step);
         StepSearch(x, y, SeaAt(x, y) ? shape.sea : shape.land, rows[c].step);
     }
@@ -533,7 +539,7 @@ void EnsureSeaRow(int c) {
     if (seaValid[c]) return;
     Row& row = rows[c];
     std::memset(row.sea, 0xff, sizeof row.sea);
-    if (!SeaAt(c / kSide + 1, c % kSide + 1)) {
+    if (!SeaAt(XOf(c), YOf(c))) {
         if (!roadValid[c]) ComputeRoadRow(c);
         SeaCosts(shape.area[c], row);
     }
@@ -547,7 +553,7 @@ void EnsureSeaRoutes(int c) {
     std::memset(row.sea, 0xff, sizeof row.sea);
     std::memset(row.entry, 0, sizeof row.entry);
     std::memset(row.embark, 0, sizeof row.embark);
-    if (!SeaAt(c / kSide + 1, c % kSide + 1)) {
+    if (!SeaAt(XOf(c), YOf(c))) {
         if (!roadValid[c]) ComputeRoadRow(c);
         SeaSearch(shape.area[c], row);
     }
@@ -638,7 +644,7 @@ int RowFor(int x1, int y1, int x2, int y2, int& target, bool eitherEnd) {
 MapPoint PointOf(uint16_t stored) {
     if (stored == 0) return {0, 0};
     const int c = stored - 1;
-    return {static_cast<uint8_t>(c / kSide + 1), static_cast<uint8_t>(c % kSide + 1)};
+    return {static_cast<uint8_t>(XOf(c)), static_cast<uint8_t>(YOf(c))};
 }
 
 } // namespace

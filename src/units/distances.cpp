@@ -354,8 +354,7 @@ void SeaCosts(int sourceArea, Row& row) {
         const int from = cost - 3;
         boarding.Clear();
         if (from <= dearest)
-            for (int h = firstAt[from]; h >= 0; h = nextAt[h])
-                boarding.Add(YOf(h), Bit(XOf(h)));
+            for (int h = firstAt[from]; h >= 0; h = nextAt[h]) boarding.Add(YOf(h), Bit(XOf(h)));
         cur->Clear();
         for (uint64_t todo = RowsAround(prev->used | boarding.used); todo != 0; todo &= todo - 1) {
             const int y = std::countr_zero(todo);
@@ -464,6 +463,69 @@ void SeaSearch(int sourceArea, Row& row) {
     }
 }
 
+// The road and sea costs of a land source in one search, when neither is known yet: the
+// land and the sea are reached level by level together, a road cell from a road cell of
+// the last level, a land cell from a land cell three levels back, a Sea cell from a Sea
+// cell of the last level or, going aboard, from a land cell three levels back. The land
+// and sea cells are apart, so one pass over the rows of each level serves both.
+void RoadAndSeaSearch(int sx, int sy, Row& row) {
+    static uint64_t roadFront[4][kRows], landFront[4][kRows], seaFront[4][kRows];
+    std::memset(roadFront, 0, sizeof roadFront);
+    std::memset(landFront, 0, sizeof landFront);
+    std::memset(seaFront, 0, sizeof seaFront);
+    uint64_t roadUsed[4] = {}, landUsed[4] = {}, seaUsed[4] = {}; // bit y: the level has cells in row y
+    uint64_t seen[kRows] = {};
+    const uint64_t *road = shape.road, *land = shape.land, *sea = shape.sea;
+    landFront[0][sy] = seen[sy] = Bit(sx);
+    landUsed[0] = uint64_t{1} << sy;
+    if (Has(road, sx, sy)) {
+        roadFront[0][sy] = Bit(sx);
+        roadUsed[0] = uint64_t{1} << sy;
+    }
+    row.road[Index(sx, sy)] = 0;
+    for (int cost = 1, quiet = 0; quiet < 3; ++cost) {
+        const int last1 = (cost - 1) & 3, last3 = (cost - 3) & 3, n = cost & 3;
+        for (uint64_t m = landUsed[n] | seaUsed[n]; m != 0; m &= m - 1) {
+            const int y = std::countr_zero(m);
+            roadFront[n][y] = landFront[n][y] = seaFront[n][y] = 0;
+        }
+        roadUsed[n] = landUsed[n] = seaUsed[n] = 0;
+        const uint64_t from = roadUsed[last1] | seaUsed[last1] | (cost >= 3 ? landUsed[last3] : 0);
+        if (from == 0) {
+            ++quiet;
+            continue;
+        }
+        const uint64_t* byRoad = roadFront[last1];
+        const uint64_t* bySea = seaFront[last1];
+        const uint64_t* byStep = landFront[last3];
+        const uint64_t around = RowsAround(from);
+        for (int y = FirstRow(around), last = LastRow(around); y <= last; ++y) {
+            uint64_t m = (Spread(byRoad[y - 1] | byRoad[y] | byRoad[y + 1]) & road[y] & land[y]) |
+                         (Spread(bySea[y - 1] | bySea[y] | bySea[y + 1]) & sea[y]) |
+                         (Spread(byStep[y - 1] | byStep[y] | byStep[y + 1]) & (land[y] | sea[y]));
+            m &= ~seen[y];
+            if (m == 0) continue;
+            seen[y] |= m;
+            const uint64_t onLand = m & land[y], atSea = m & sea[y];
+            if (onLand != 0) {
+                landFront[n][y] = onLand;
+                landUsed[n] |= uint64_t{1} << y;
+                if (const uint64_t onRoad = onLand & road[y]; onRoad != 0) {
+                    roadFront[n][y] = onRoad;
+                    roadUsed[n] |= uint64_t{1} << y;
+                }
+                WriteLevel(row.road, onLand, y, cost);
+            }
+            if (atSea != 0) {
+                seaFront[n][y] = atSea;
+                seaUsed[n] |= uint64_t{1} << y;
+                WriteLevel(row.sea, atSea, y, cost);
+            }
+        }
+        quiet = (landUsed[n] | seaUsed[n]) == 0 ? quiet + 1 : 0;
+    }
+}
+
 // A road pair that is new lowers costs: the cells that get cheaper are found from it,
 // cheapest first, and nothing else is touched.
 struct Pair {
@@ -539,9 +601,13 @@ void EnsureSeaRow(int c) {
     if (seaValid[c]) return;
     Row& row = rows[c];
     std::memset(row.sea, 0xff, sizeof row.sea);
-    if (!SeaAt(XOf(c), YOf(c))) {
-        if (!roadValid[c]) ComputeRoadRow(c);
+    const int x = XOf(c), y = YOf(c);
+    if (!SeaAt(x, y) && roadValid[c]) {
         SeaCosts(shape.area[c], row);
+    } else if (!SeaAt(x, y)) {
+        std::memset(row.road, 0xff, sizeof row.road);
+        RoadAndSeaSearch(x, y, row);
+        roadValid[c] = 1;
     }
     seaValid[c] = 1;
 }

@@ -504,23 +504,17 @@ void RoadAndSeaSearch(int sx, int sy, Row& row) {
                          (Spread(bySea[y - 1] | bySea[y] | bySea[y + 1]) & sea[y]) |
                          (Spread(byStep[y - 1] | byStep[y] | byStep[y + 1]) & (land[y] | sea[y]));
             m &= ~seen[y];
-            if (m == 0) continue;
             seen[y] |= m;
-            const uint64_t onLand = m & land[y], atSea = m & sea[y];
-            if (onLand != 0) {
-                landFront[n][y] = onLand;
-                landUsed[n] |= uint64_t{1} << y;
-                if (const uint64_t onRoad = onLand & road[y]; onRoad != 0) {
-                    roadFront[n][y] = onRoad;
-                    roadUsed[n] |= uint64_t{1} << y;
-                }
-                WriteLevel(row.road, onLand, y, cost);
-            }
-            if (atSea != 0) {
-                seaFront[n][y] = atSea;
-                seaUsed[n] |= uint64_t{1} << y;
-                WriteLevel(row.sea, atSea, y, cost);
-            }
+            // Stored whether empty or not: fewer branches that go either way.
+            const uint64_t onLand = m & land[y], atSea = m & sea[y], onRoad = onLand & road[y];
+            landFront[n][y] = onLand;
+            roadFront[n][y] = onRoad;
+            seaFront[n][y] = atSea;
+            landUsed[n] |= uint64_t{onLand != 0} << y;
+            roadUsed[n] |= uint64_t{onRoad != 0} << y;
+            seaUsed[n] |= uint64_t{atSea != 0} << y;
+            WriteLevel(row.road, onLand, y, cost);
+            WriteLevel(row.sea, atSea, y, cost);
         }
         quiet = (landUsed[n] | seaUsed[n]) == 0 ? quiet + 1 : 0;
     }

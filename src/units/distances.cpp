@@ -31,13 +31,19 @@ constexpr int kMostCost = 3 * kCells + 3 + kCells;
 static_assert(kSide <= 64, "a map row must fit in one word");
 static_assert(kMostCost < 32767, "costs must fit the tables' integers");
 
-// Cells are numbered x-major, in the order the map is scanned: (x - 1) * 50 + (y - 1).
-// In the bit rows, row y holds cell x in bit x - 1.
+// Cells are numbered row by row, (y - 1) * 50 + (x - 1), so that a bit row of a search is
+// written to one stretch of a table. In the bit rows, row y holds cell x in bit x - 1.
 inline int Index(int x, int y) {
-    return (x - 1) * kSide + (y - 1);
+    return (y - 1) * kSide + (x - 1);
 }
 inline int IndexOfBit(int bit, int y) {
-    return bit * kSide + (y - 1);
+    return (y - 1) * kSide + bit;
+}
+inline int XOf(int c) {
+    return c % kSide + 1;
+}
+inline int YOf(int c) {
+    return c / kSide + 1;
 }
 inline uint64_t Bit(int x) {
     return uint64_t{1} << (x - 1);
@@ -113,7 +119,7 @@ void LabelAreas() {
             shape.area[Index(x, y)] = label;
             while (head < tail) {
                 const int c = queue[head++];
-                const int cx = c / kSide + 1, cy = c % kSide + 1;
+                const int cx = XOf(c), cy = YOf(c);
                 for (int dx = -1; dx <= 1; ++dx)
                     for (int dy = -1; dy <= 1; ++dy) {
                         const int nx = cx + dx, ny = cy + dy;
@@ -348,8 +354,7 @@ void SeaCosts(int sourceArea, Row& row) {
         const int from = cost - 3;
         boarding.Clear();
         if (from <= dearest)
-            for (int h = firstAt[from]; h >= 0; h = nextAt[h])
-                boarding.Add(h % kSide + 1, Bit(h / kSide + 1));
+            for (int h = firstAt[from]; h >= 0; h = nextAt[h]) boarding.Add(YOf(h), Bit(XOf(h)));
         cur->Clear();
         for (uint64_t todo = RowsAround(prev->used | boarding.used); todo != 0; todo &= todo - 1) {
             const int y = std::countr_zero(todo);
@@ -416,7 +421,7 @@ void SeaSearch(int sourceArea, Row& row) {
     for (int cost = cheapest;; ++cost) {
         cur->Clear();
         for (int w = cost <= dearest ? firstSeed[cost] : -1; w >= 0; w = nextSeed[w]) {
-            const int x = w / kSide + 1, y = w % kSide + 1;
+            const int x = XOf(w), y = YOf(w);
             if (seen[y] & Bit(x)) continue;
             seen[y] |= Bit(x);
             cur->Add(y, Bit(x));
@@ -440,7 +445,7 @@ void SeaSearch(int sourceArea, Row& row) {
                         m &= ~hit;
                         while (hit != 0) {
                             const int n = IndexOfBit(std::countr_zero(hit), y);
-                            const int p = n + dx * kSide + dy;
+                            const int p = n + dy * kSide + dx;
                             row.sea[n] = static_cast<int16_t>(cost);
                             row.entry[n] = row.entry[p];
                             row.embark[n] = row.embark[p];
@@ -455,6 +460,63 @@ void SeaSearch(int sourceArea, Row& row) {
             continue;
         }
         std::swap(prev, cur);
+    }
+}
+
+// The road and sea costs of a land source in one search, when neither is known yet: the
+// land and the sea are reached level by level together, a road cell from a road cell of
+// the last level, a land cell from a land cell three levels back, a Sea cell from a Sea
+// cell of the last level or, going aboard, from a land cell three levels back. The land
+// and sea cells are apart, so one pass over the rows of each level serves both.
+void RoadAndSeaSearch(int sx, int sy, Row& row) {
+    static uint64_t roadFront[4][kRows], landFront[4][kRows], seaFront[4][kRows];
+    std::memset(roadFront, 0, sizeof roadFront);
+    std::memset(landFront, 0, sizeof landFront);
+    std::memset(seaFront, 0, sizeof seaFront);
+    uint64_t roadUsed[4] = {}, landUsed[4] = {}, seaUsed[4] = {}; // bit y: the level has cells in row y
+    uint64_t seen[kRows] = {};
+    const uint64_t *road = shape.road, *land = shape.land, *sea = shape.sea;
+    landFront[0][sy] = seen[sy] = Bit(sx);
+    landUsed[0] = uint64_t{1} << sy;
+    if (Has(road, sx, sy)) {
+        roadFront[0][sy] = Bit(sx);
+        roadUsed[0] = uint64_t{1} << sy;
+    }
+    row.road[Index(sx, sy)] = 0;
+    for (int cost = 1, quiet = 0; quiet < 3; ++cost) {
+        const int last1 = (cost - 1) & 3, last3 = (cost - 3) & 3, n = cost & 3;
+        for (uint64_t m = landUsed[n] | seaUsed[n]; m != 0; m &= m - 1) {
+            const int y = std::countr_zero(m);
+            roadFront[n][y] = landFront[n][y] = seaFront[n][y] = 0;
+        }
+        roadUsed[n] = landUsed[n] = seaUsed[n] = 0;
+        const uint64_t from = roadUsed[last1] | seaUsed[last1] | (cost >= 3 ? landUsed[last3] : 0);
+        if (from == 0) {
+            ++quiet;
+            continue;
+        }
+        const uint64_t* byRoad = roadFront[last1];
+        const uint64_t* bySea = seaFront[last1];
+        const uint64_t* byStep = landFront[last3];
+        const uint64_t around = RowsAround(from);
+        for (int y = FirstRow(around), last = LastRow(around); y <= last; ++y) {
+            uint64_t m = (Spread(byRoad[y - 1] | byRoad[y] | byRoad[y + 1]) & road[y] & land[y]) |
+                         (Spread(bySea[y - 1] | bySea[y] | bySea[y + 1]) & sea[y]) |
+                         (Spread(byStep[y - 1] | byStep[y] | byStep[y + 1]) & (land[y] | sea[y]));
+            m &= ~seen[y];
+            seen[y] |= m;
+            // Stored whether empty or not: fewer branches that go either way.
+            const uint64_t onLand = m & land[y], atSea = m & sea[y], onRoad = onLand & road[y];
+            landFront[n][y] = onLand;
+            roadFront[n][y] = onRoad;
+            seaFront[n][y] = atSea;
+            landUsed[n] |= uint64_t{onLand != 0} << y;
+            roadUsed[n] |= uint64_t{onRoad != 0} << y;
+            seaUsed[n] |= uint64_t{atSea != 0} << y;
+            WriteLevel(row.road, onLand, y, cost);
+            WriteLevel(row.sea, atSea, y, cost);
+        }
+        quiet = (landUsed[n] | seaUsed[n]) == 0 ? quiet + 1 : 0;
     }
 }
 
@@ -489,7 +551,7 @@ void RepairRoadRow(int16_t* road) {
         std::pop_heap(heap, heap + size);
         const Entry e = heap[--size];
         if (e.cost != road[e.cell]) continue;
-        const int x = e.cell / kSide + 1, y = e.cell % kSide + 1;
+        const int x = XOf(e.cell), y = YOf(e.cell);
         const bool sea = SeaAt(x, y), onRoad = Has(shape.road, x, y);
         for (int dx = -1; dx <= 1; ++dx)
             for (int dy = -1; dy <= 1; ++dy) {
@@ -504,7 +566,7 @@ void RepairRoadRow(int16_t* road) {
 // Rows
 
 void ComputeRoadRow(int c) {
-    const int x = c / kSide + 1, y = c % kSide + 1;
+    const int x = XOf(c), y = YOf(c);
     int16_t* out = rows[c].road;
     std::memset(out, 0xff, sizeof rows[c].road);
     const uint64_t* kind = SeaAt(x, y) ? shape.sea : shape.land;
@@ -521,7 +583,7 @@ void EnsureStepRow(int c) {
     if (roadValid[c] && !shape.areaHasRoadPair[shape.area[c]]) {
         std::memcpy(rows[c].step, rows[c].road, sizeof rows[c].step);
     } else {
-        const int x = c / kSide + 1, y = c % kSide + 1;
+        const int x = XOf(c), y = YOf(c);
         std::memset(rows[c].step, 0xff, sizeof rows[c].step);
         StepSearch(x, y, SeaAt(x, y) ? shape.sea : shape.land, rows[c].step);
     }
@@ -533,9 +595,13 @@ void EnsureSeaRow(int c) {
     if (seaValid[c]) return;
     Row& row = rows[c];
     std::memset(row.sea, 0xff, sizeof row.sea);
-    if (!SeaAt(c / kSide + 1, c % kSide + 1)) {
-        if (!roadValid[c]) ComputeRoadRow(c);
+    const int x = XOf(c), y = YOf(c);
+    if (!SeaAt(x, y) && roadValid[c]) {
         SeaCosts(shape.area[c], row);
+    } else if (!SeaAt(x, y)) {
+        std::memset(row.road, 0xff, sizeof row.road);
+        RoadAndSeaSearch(x, y, row);
+        roadValid[c] = 1;
     }
     seaValid[c] = 1;
 }
@@ -547,7 +613,7 @@ void EnsureSeaRoutes(int c) {
     std::memset(row.sea, 0xff, sizeof row.sea);
     std::memset(row.entry, 0, sizeof row.entry);
     std::memset(row.embark, 0, sizeof row.embark);
-    if (!SeaAt(c / kSide + 1, c % kSide + 1)) {
+    if (!SeaAt(XOf(c), YOf(c))) {
         if (!roadValid[c]) ComputeRoadRow(c);
         SeaSearch(shape.area[c], row);
     }
@@ -638,7 +704,7 @@ int RowFor(int x1, int y1, int x2, int y2, int& target, bool eitherEnd) {
 MapPoint PointOf(uint16_t stored) {
     if (stored == 0) return {0, 0};
     const int c = stored - 1;
-    return {static_cast<uint8_t>(c / kSide + 1), static_cast<uint8_t>(c % kSide + 1)};
+    return {static_cast<uint8_t>(XOf(c)), static_cast<uint8_t>(YOf(c))};
 }
 
 } // namespace

@@ -4,6 +4,7 @@
 #include "state/state.h"
 #include "ui/drawing.h"
 #include "ui/map_view.h"
+#include "ui/overview_screens.h"
 #include "units/unit_table.h"
 
 #include <algorithm>
@@ -111,10 +112,24 @@ void DrawLife(int civ, int slot) {
 
 // The selected unit is read only while it exists: a selection of slot 0, or past the
 // table once the turn's units are used up, has no unit behind it.
+namespace {
+
+// A unit's picture, badge and life bar stay within 56 x 64 pixels of its spot; under the
+// solid middle of an open window nothing of them shows.
+bool UnderWindow(const Rect& under, const UnitRecord& unit) {
+    if (under.Empty()) return false;
+    const UnitSpot at = SpotOf(unit);
+    return at.left >= under.left && at.top >= under.top && at.left + 56 <= under.right &&
+           at.top + 64 <= under.bottom;
+}
+
+} // namespace
+
 void DrawUnits() {
     const UnitRecord* current = CurrentUnitRecord();
     // The slides move on whether or not anybody sees them.
     const bool shown = PicturesShown();
+    const Rect under = shown ? OpenWindowSolidArea() : Rect{};
     for (int civ = 1; civ <= game.civCount; ++civ) {
         for (int slot = 1; slot <= Civ(civ).unitCount; ++slot) {
             UnitRecord& unit = Unit(civ, slot);
@@ -129,6 +144,7 @@ void DrawUnits() {
                 continue;
             // Units in a city are shown by its picture, except the one in the fight shown.
             if (cell.hasCity == 1 && !(ui.battleShown && slot == ui.battleUnits[civ])) continue;
+            if (UnderWindow(under, unit)) continue;
             DrawUnit(civ, slot);
         }
     }
@@ -142,10 +158,12 @@ void DrawLifes() {
     if (ui.battleShown)
         for (int civ = 1; civ <= game.civCount; ++civ)
             if (ui.battleUnits[civ] != 0) ++fighters, fighterCiv = civ;
+    const Rect under = PicturesShown() ? OpenWindowSolidArea() : Rect{};
     for (int civ = 1; civ <= game.civCount; ++civ) {
         for (int slot = 1; slot <= Civ(civ).unitCount; ++slot) {
             const UnitRecord& unit = Unit(civ, slot);
             if (!InsideMap(unit.x, unit.y) || !InUnitView(unit.x, unit.y)) continue;
+            if (UnderWindow(under, unit)) continue;
             if (HiddenBySelection(unit, current) || IsCurrent(civ, slot)) continue;
             const MapCell& cell = Cell(unit.x, unit.y);
             if (cell.hasCity == 1) continue;

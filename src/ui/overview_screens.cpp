@@ -869,8 +869,8 @@ bool OverviewMouseDown(int x, int y) {
 }
 
 Rect OpenWindowSolidArea() {
-    // The help's window is one opaque picture.
-    if (ui.helpMenuOpen) return {157, 110, 157 + 710, 110 + 508};
+    // The help's and the city screen's window is one opaque picture.
+    if (ui.helpMenuOpen || ui.cityMenuX != 0) return {157, 110, 157 + 710, 110 + 508};
     WindowBox box;
     if (ui.productsMenuOpen)
         box = ProductsPlace().window;

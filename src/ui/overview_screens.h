@@ -19,7 +19,7 @@ bool OverviewMouseDown(int x, int y);
 // Whether (x, y) is on the close plate of the open overview window (products, finance,
 // cities or statistics); each window is fitted to its content, so the plate moves.
 bool OverviewCloseUnder(int x, int y);
-// The part of the screen that the open overview or help window covers with solid
+// The part of the screen that the open overview, help or city window covers with solid
 // pixels; empty when none is open. The map under it need not be drawn.
 Rect OpenWindowSolidArea();
 

@@ -408,7 +408,8 @@ void DrawTerrain(int left, int top, double originX, double originY, int columns,
     // Under an open overview or the help only the cells that show round its edges are
     // drawn. A cell's pictures stay within it, but for hills and trees, which reach up
     // to 15 pixels up and left of it.
-    const Rect under = columns == 20 ? OpenWindowSolidArea() : Rect{};
+    // The city screen leaves out its own cells above and lets specials show at its edge.
+    const Rect under = columns == 20 && ui.cityMenuX == 0 ? OpenWindowSolidArea() : Rect{};
     constexpr int kReach = 16;
     auto hidden = [&](int cellLeft, int cellTop) {
         return !under.Empty() && cellLeft - kReach >= under.left && cellTop - kReach >= under.top &&

@@ -30,18 +30,6 @@ namespace fs = std::filesystem;
 
 namespace {
 
-enum Item {
-    kScoreItem = 1,
-    kSaveItem,
-    kLoadItem,
-    kMusicItem,
-    kGuidanceItem,
-    kHelpItem,
-    kOptionsItem,
-    kRetireItem,
-    kExitItem
-};
-
 class MenusTest : public ::testing::Test {
 protected:
     void SetUp() override {

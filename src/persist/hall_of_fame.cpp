@@ -19,24 +19,6 @@ namespace {
 constexpr const char* kFirstLine = "Annals hall of fame 1";
 constexpr long kLargestFile = 1L << 20;
 
-bool MakeFolders(const std::string& path) {
-    std::string partial;
-    for (size_t i = 0; i <= path.size(); ++i) {
-        if (i == path.size() || path[i] == '/')
-            if (!partial.empty() && mkdir(partial.c_str(), 0755) != 0 && errno != EEXIST) return false;
-        if (i < path.size()) partial += path[i];
-    }
-    return true;
-}
-
-std::string DataFolder() {
-    if (const char* xdg = std::getenv("XDG_DATA_HOME"); xdg && *xdg == '/')
-        return std::string(xdg) + "/annals";
-    if (const char* home = std::getenv("HOME"); home && *home)
-        return std::string(home) + "/.local/share/annals";
-    return {};
-}
-
 bool Better(const FameEntry& a, const FameEntry& b) {
     if (a.score != b.score) return a.score > b.score;
     if (a.won != b.won) return a.won > b.won;
@@ -72,7 +54,7 @@ bool Parse(const std::string& text, std::vector<FameEntry>& entries) {
 } // namespace
 
 std::string HallOfFamePath() {
-    std::string folder = DataFolder();
+    std::string folder = UserFolder("XDG_DATA_HOME", ".local/share");
     if (folder.empty() || !MakeFolders(folder)) {
         // No data folder of his own: the hall of fame stays with the saves.
         folder = SaveFolder();

@@ -49,6 +49,13 @@ bool Load(int slot);
 // sequences.
 std::string PrintableText(const std::string& text);
 
+// Makes a folder and the folders above it; true when it stands as a folder afterwards.
+bool MakeFolders(const std::string& path);
+// The player's own folder of the game under a base folder: $variable/annals when the
+// variable names an absolute folder, else ~/underHome/annals; empty without either
+// ("XDG_DATA_HOME" with ".local/share", "XDG_CONFIG_HOME" with ".config").
+std::string UserFolder(const char* variable, const char* underHome);
+
 // Writes a file whole or not at all: the bytes go to a new temporary file of our own
 // beside it (created exclusively, so nothing planted at a known name is written through),
 // which is then renamed over the old one. An output that is not a plain file (a folder,

@@ -18,10 +18,6 @@
 
 namespace annals {
 
-namespace {
-
-constexpr long kLargestSave = 16L << 20; // far above any real game; a bigger file is no save
-
 bool MakeFolders(const std::string& path) {
     std::string partial;
     for (size_t i = 0; i <= path.size(); ++i) {
@@ -34,16 +30,25 @@ bool MakeFolders(const std::string& path) {
     return stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
 }
 
+std::string UserFolder(const char* variable, const char* underHome) {
+    // Only an absolute base folder counts; a relative one is to be ignored.
+    if (const char* base = std::getenv(variable); base && *base == '/') return std::string(base) + "/annals";
+    if (const char* home = std::getenv("HOME"); home && *home)
+        return std::string(home) + "/" + underHome + "/annals";
+    return {};
+}
+
+namespace {
+
+constexpr long kLargestSave = 16L << 20; // far above any real game; a bigger file is no save
+
 bool Writable(const std::string& folder) {
     return MakeFolders(folder) && access(folder.c_str(), W_OK) == 0;
 }
 
 std::string UserSaveFolder() {
-    if (const char* xdg = std::getenv("XDG_DATA_HOME"); xdg && *xdg == '/')
-        return std::string(xdg) + "/annals/Save";
-    if (const char* home = std::getenv("HOME"); home && *home)
-        return std::string(home) + "/.local/share/annals/Save";
-    return {};
+    const std::string folder = UserFolder("XDG_DATA_HOME", ".local/share");
+    return folder.empty() ? folder : folder + "/Save";
 }
 
 bool autosaveFailureShown = false;

@@ -99,10 +99,16 @@ struct TextRenderer::Impl {
     // And the windows fitted to their texts measure them every frame: each once.
     std::unordered_map<std::string, int> widths;
 
-    const Mask* MaskOf(const std::string& utf8, int size) {
+    // A text at a size, as the stores know it.
+    static std::string Key(const std::string& utf8, int size) {
         std::string key = std::to_string(size);
         key += '|';
         key += utf8;
+        return key;
+    }
+
+    const Mask* MaskOf(const std::string& utf8, int size) {
+        std::string key = Key(utf8, size);
         auto it = masks.find(key);
         if (it != masks.end()) return &it->second;
         TTF_Font* font = Font(size);
@@ -184,9 +190,7 @@ bool TextRenderer::Available() {
 int TextRenderer::Width(const std::string& utf8, int size) {
     TTF_Font* font = impl_->Font(size);
     if (!font || utf8.empty()) return 0;
-    std::string key = std::to_string(size);
-    key += '|';
-    key += utf8;
+    std::string key = Impl::Key(utf8, size);
     if (auto it = impl_->widths.find(key); it != impl_->widths.end()) return it->second;
     int w = 0, h = 0;
     if (Fonts().sizeUtf8(font, utf8.c_str(), &w, &h) != 0) return 0;

@@ -116,18 +116,6 @@ bool LanguageFileExists() {
     return stat((gameFolder + "/language.txt").c_str(), &st) == 0 && S_ISREG(st.st_mode);
 }
 
-bool MakeFolders(const std::string& path) {
-    std::string partial;
-    for (size_t i = 0; i <= path.size(); ++i) {
-        if ((i == path.size() || path[i] == '/') && !partial.empty() && mkdir(partial.c_str(), 0755) != 0 &&
-            errno != EEXIST)
-            return false;
-        if (i < path.size()) partial += path[i];
-    }
-    struct stat st {};
-    return stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
-}
-
 std::string FileText(const std::map<std::string, std::string>& entries) {
     std::string text = "# Annals settings: one \"name = value\" a line; what is not here keeps its default.\n"
                        "# annals-cli settings lists every setting, its value and where it came from.\n";
@@ -174,12 +162,8 @@ const Settings& CurrentSettings() {
 }
 
 std::string SettingsPath() {
-    // Only an absolute XDG_CONFIG_HOME counts; a relative one is to be ignored.
-    if (const char* xdg = std::getenv("XDG_CONFIG_HOME"); xdg && *xdg == '/')
-        return std::string(xdg) + "/annals/settings";
-    if (const char* home = std::getenv("HOME"); home && *home)
-        return std::string(home) + "/.config/annals/settings";
-    return {};
+    const std::string folder = UserFolder("XDG_CONFIG_HOME", ".config");
+    return folder.empty() ? folder : folder + "/settings";
 }
 
 void LoadSettings() {

@@ -258,7 +258,6 @@ void CloseCityScreen(bool reopenList) {
 
 namespace {
 
-constexpr Rect kFramePiece{0, 115, 710, 623};
 constexpr Rect kMinusButton{510, 630, 524, 644};
 constexpr Rect kPlusButton{526, 630, 540, 644};
 constexpr Rect kBuildingButton{510, 650, 540, 680};

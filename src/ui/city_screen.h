@@ -34,8 +34,10 @@ bool CityMenuMouseDown(int button, int x, int y);
 
 namespace city_screen {
 
-// The frame: the window piece and where it stands.
+// The frame: the window piece and where it stands. The help's window is the same
+// opaque picture at the same place.
 constexpr int kFrameX = 157, kFrameY = 110;
+constexpr Rect kFramePiece{0, 115, 710, 623};
 // The 5 x 5 work area and its cells of 50 pixels.
 constexpr int kAreaLeft = 387, kAreaTop = 195;
 // The science and military bars: two pixels a point, up to this many points, so that

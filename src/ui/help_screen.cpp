@@ -9,6 +9,7 @@
 #include "state/host.h"
 #include "state/rules.h"
 #include "state/state.h"
+#include "ui/city_screen.h"
 #include "ui/drawing.h"
 #include "ui/help.h"
 #include "ui/help_texts.h"
@@ -828,7 +829,8 @@ void OpenHelp(int page) {
 }
 
 void DrawHelpMenu() {
-    DrawSprite(157, 110, {0, 115, 710, 623}, false, Sheet::Interfaces);
+    DrawSprite(city_screen::kFrameX, city_screen::kFrameY, city_screen::kFramePiece, false,
+               Sheet::Interfaces);
     // The dark page tiles cover the window's whole panel, edge to edge.
     for (int x : {169, 512})
         for (int y : {122, 236, 350, 464, 492}) DrawSprite(x, y, {0, 0, 343, 114}, false, Sheet::Interfaces);

@@ -44,20 +44,8 @@ constexpr Rect kSlotPlate{220, 460, 373, 481};
 constexpr Rect kSlotPressed{380, 460, 530, 479};
 constexpr Rect kMessageBox{720, 0, 990, 132};
 constexpr int kMessageBoxX = 377, kMessageBoxY = 285;
-constexpr int kMenuItems = 9;
+constexpr int kMenuItems = kExitItem;
 constexpr int kCountdown = 8;
-
-enum MenuItem {
-    kScoreItem = 1,
-    kSaveItem,
-    kLoadItem,
-    kMusicItem,
-    kGuidanceItem,
-    kHelpItem,
-    kOptionsItem,
-    kRetireItem,
-    kExitItem
-};
 
 bool InHalfOpen(int v, int low, int high) {
     return v >= low && v < high;

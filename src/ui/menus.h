@@ -10,6 +10,19 @@
 
 namespace annals {
 
+// The main menu's items, top to bottom.
+enum MenuItem {
+    kScoreItem = 1,
+    kSaveItem,
+    kLoadItem,
+    kMusicItem,
+    kGuidanceItem,
+    kHelpItem,
+    kOptionsItem,
+    kRetireItem,
+    kExitItem
+};
+
 // The texts of the open main menu, and its countdown: the pressed item acts at the end
 // of the frame the countdown runs out. Once per frame while the menu is shown.
 void WriteMainMenu();

@@ -868,27 +868,10 @@ bool OverviewMouseDown(int x, int y) {
     return false;
 }
 
-Rect OpenWindowSolidArea() {
-    // The help's and the city screen's window is one opaque picture.
-    if (ui.helpMenuOpen || ui.cityMenuX != 0) return {157, 110, 157 + 710, 110 + 508};
-    WindowBox box;
-    if (ui.productsMenuOpen)
-        box = ProductsPlace().window;
-    else if (ui.citiesMenuOpen)
-        box = CitiesPlace().window;
-    else if (ui.financeMenuOpen)
-        box = FinancePlace().window;
-    else if (ui.statsMenuOpen)
-        box = StatsWindow();
-    else
-        return {};
-    // The panel is filled row by row between the frame's sides, and its corners are solid
-    // wood; only the title's picture reaches out of the box.
-    return {box.left + kFrameInner, box.top + kCorner, box.Right() - kFrameOuter, box.Bottom() - kCorner};
-}
+namespace {
 
-bool OverviewCloseUnder(int x, int y) {
-    WindowBox box;
+// The window of the overview that is open; false when none is.
+bool OpenOverviewWindow(WindowBox& box) {
     if (ui.productsMenuOpen)
         box = ProductsPlace().window;
     else if (ui.citiesMenuOpen)
@@ -899,6 +882,27 @@ bool OverviewCloseUnder(int x, int y) {
         box = StatsWindow();
     else
         return false;
+    return true;
+}
+
+} // namespace
+
+Rect OpenWindowSolidArea() {
+    // The help's and the city screen's window is one opaque picture.
+    if (ui.helpMenuOpen || ui.cityMenuX != 0) {
+        using namespace city_screen;
+        return {kFrameX, kFrameY, kFrameX + kFramePiece.Width(), kFrameY + kFramePiece.Height()};
+    }
+    WindowBox box;
+    if (!OpenOverviewWindow(box)) return {};
+    // The panel is filled row by row between the frame's sides, and its corners are solid
+    // wood; only the title's picture reaches out of the box.
+    return {box.left + kFrameInner, box.top + kCorner, box.Right() - kFrameOuter, box.Bottom() - kCorner};
+}
+
+bool OverviewCloseUnder(int x, int y) {
+    WindowBox box;
+    if (!OpenOverviewWindow(box)) return false;
     const Rect close = box.Close();
     return x >= close.left - 1 && x < close.right + 1 && y >= close.top - 1 && y < close.bottom + 1;
 }
